@@ -1,0 +1,59 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QString>
+
+#include "model/ModelContainer.h"
+
+namespace halvex {
+
+class ModelContext;
+
+// Where the store lives, and the file operations adoption uses; both
+// replaceable so that tests run in temporary folders and can make a copy fail.
+struct StoreEnvironment {
+    QString applicationSupport; // empty: the system names none
+    QString home;
+    // Copies src to dst; on failure returns the error's description.
+    std::function<std::optional<QString>(const QString &src, const QString &dst)> copyFile;
+
+    static StoreEnvironment system();
+};
+
+// Owner of the object store: finds its folder, adopts a store left by the
+// old sandboxed build, opens it, and falls back to memory when it cannot.
+class PersistenceController final {
+public:
+    explicit PersistenceController(bool inMemory, StoreEnvironment environment = StoreEnvironment::system());
+    ~PersistenceController();
+    PersistenceController(const PersistenceController &) = delete;
+    PersistenceController &operator=(const PersistenceController &) = delete;
+
+    static PersistenceController &shared();
+
+    static inline const QString storeFileName = QStringLiteral("Halvex.sqlite");
+
+    // "<Application Support>/Halvex", created when missing (failures are logged).
+    static QString storeDirectory(const StoreEnvironment &environment = StoreEnvironment::system());
+    static QString sandboxedStorePath(const StoreEnvironment &environment, const QString &fileName);
+    // Copies the old sandboxed store (and its "-wal"/"-shm" side files) to
+    // storePath when nothing is there yet. All or nothing.
+    static void adoptSandboxedStore(const QString &storePath, const StoreEnvironment &environment);
+
+    ModelContainer &container() { return *m_container; }
+    ModelContext &mainContext();
+    bool inMemory() const { return m_inMemory; }
+    bool degraded() const { return m_degraded; }
+    const QString &storePath() const { return m_storePath; }
+
+private:
+    std::unique_ptr<ModelContainer> m_container;
+    QString m_storePath;
+    bool m_inMemory = false;
+    bool m_degraded = false;
+};
+
+} // namespace halvex
