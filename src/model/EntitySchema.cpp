@@ -28,8 +28,11 @@ QVariant encode(FieldType type, const QVariant &typed)
         const QUuid id = typed.toUuid();
         return id.isNull() ? QVariant() : QVariant(uuidText(id));
     }
-    case FieldType::text:
-        return typed.toString();
+    case FieldType::text: {
+        // The SQLite driver binds a null QString as NULL; an empty text is a value.
+        const QString text = typed.toString();
+        return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+    }
     case FieldType::integer:
         return typed.toLongLong();
     case FieldType::real:

@@ -129,13 +129,21 @@ QString Predicate::sql(const EntitySchema &schema, QVariantList &bindings) const
     if (!m_node)
         return {};
     std::function<QString(const Node &)> render = [&](const Node &node) -> QString {
+        // Operands are rendered in separate statements: bindings must be
+        // appended left to right, and a + chain leaves the order open.
         switch (node.kind) {
         case Node::Kind::conjunction:
-            return u'(' + render(*node.lhs) + u" AND " + render(*node.rhs) + u')';
-        case Node::Kind::disjunction:
-            return u'(' + render(*node.lhs) + u" OR " + render(*node.rhs) + u')';
-        case Node::Kind::negation:
-            return u"(NOT " + render(*node.lhs) + u')';
+        case Node::Kind::disjunction: {
+            const QString lhs = render(*node.lhs);
+            const QString rhs = render(*node.rhs);
+            const QString op = node.kind == Node::Kind::conjunction ? QStringLiteral(" AND ")
+                                                                    : QStringLiteral(" OR ");
+            return u'(' + lhs + op + rhs + u')';
+        }
+        case Node::Kind::negation: {
+            const QString inner = render(*node.lhs);
+            return u"(NOT " + inner + u')';
+        }
         case Node::Kind::leaf:
             break;
         }

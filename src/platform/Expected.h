@@ -29,7 +29,8 @@ public:
 
     T &value() & { return std::get<0>(m_state); }
     const T &value() const & { return std::get<0>(m_state); }
-    T &&value() && { return std::get<0>(std::move(m_state)); }
+    // By value, so that range-for over fetch(...).value() does not dangle.
+    T value() && { return std::get<0>(std::move(m_state)); }
     T &operator*() & { return value(); }
     const T &operator*() const & { return value(); }
     T *operator->() { return &value(); }
