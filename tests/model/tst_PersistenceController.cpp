@@ -1,0 +1,275 @@
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "LogCapture.h"
+#include "model/AppSettings.h"
+#include "model/ModelContext.h"
+#include "model/PersistenceController.h"
+#include "model/SchemaV1.h"
+#include "model/Streak.h"
+
+using namespace halvex;
+
+namespace {
+
+const QString category = QStringLiteral("com.fennimar.halvex.persistence");
+const QString adoptedLine = QStringLiteral("adopted the sandboxed store from the old container");
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+struct Sandbox {
+    QTemporaryDir root;
+    StoreEnvironment env;
+    QStringList failingSuffixes; // copies of these suffixes fail
+
+    Sandbox()
+    {
+        env.applicationSupport = root.filePath(QStringLiteral("support"));
+        env.home = root.filePath(QStringLiteral("home"));
+        const auto real = StoreEnvironment::system().copyFile;
+        env.copyFile = [this, real](const QString &src, const QString &dst) -> std::optional<QString> {
+            for (const QString &suffix : failingSuffixes) {
+                const bool isMain = suffix.isEmpty() && src.endsWith(u".sqlite");
+                if (isMain || (!suffix.isEmpty() && src.endsWith(suffix)))
+                    return QStringLiteral("no space left on device");
+            }
+            return real(src, dst);
+        };
+    }
+    QString storePath() const { return env.applicationSupport + u"/Halvex/Halvex.sqlite"; }
+    QString oldPath() const { return PersistenceController::sandboxedStorePath(env, QStringLiteral("Halvex.sqlite")); }
+};
+
+// A real store file with one streak, to adopt or to reopen.
+void makeStoreWithStreak(const QString &path, const QString &name)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    auto container = ModelContainer::open(SchemaV1::schema(), {path, false}).value();
+    auto s = std::make_shared<Streak>(QUuid::createUuid(), name, StreakType::app, StrictnessMode::firm,
+                                      QStringList{}, QStringList{}, QStringList{}, QDateTime::currentDateTimeUtc());
+    container->mainContext().insert(s);
+    QVERIFY(container->mainContext().save().hasValue());
+}
+
+} // namespace
+
+class tst_PersistenceController : public QObject {
+    Q_OBJECT
+private slots:
+    void adoption_data();
+    void adoption();
+    void existingStoreIsNeverReplaced();
+    void adoptedStoreOpens();
+    void noApplicationSupportUsesTemporaryFolder();
+    void damagedFileFallsBackToMemoryUntouched_data();
+    void damagedFileFallsBackToMemoryUntouched();
+    void degradedFlagIsClearedOnNormalOpen();
+    void olderFileGainsSchemaDefaults();
+};
+
+void tst_PersistenceController::adoption_data()
+{
+    QTest::addColumn<QStringList>("oldFiles");   // suffixes present in the old container
+    QTest::addColumn<QStringList>("failing");    // suffixes whose copy fails
+    QTest::addColumn<QStringList>("adopted");    // suffixes present at the store path afterwards
+    QTest::addColumn<QStringList>("failureLogs"); // suffixes named in failure lines
+    QTest::addColumn<bool>("adoptionLogged");
+    QTest::newRow("no old store") << QStringList{} << QStringList{} << QStringList{} << QStringList{} << false;
+    QTest::newRow("old store without side files")
+        << QStringList{""} << QStringList{} << QStringList{""} << QStringList{} << true;
+    QTest::newRow("old store with side files") << QStringList{"", "-wal", "-shm"} << QStringList{}
+                                               << QStringList{"", "-wal", "-shm"} << QStringList{} << true;
+    // A log beside a missing database would corrupt it: the side files are not tried.
+    QTest::newRow("store file copy fails") << QStringList{"", "-wal", "-shm"} << QStringList{""}
+                                           << QStringList{} << QStringList{""} << true;
+    QTest::newRow("side file copy fails, nothing is left") << QStringList{"", "-wal", "-shm"}
+                                                           << QStringList{"-shm"} << QStringList{}
+                                                           << QStringList{"-shm"} << true;
+}
+
+void tst_PersistenceController::adoption()
+{
+    QFETCH(QStringList, oldFiles);
+    QFETCH(QStringList, failing);
+    QFETCH(QStringList, adopted);
+    QFETCH(QStringList, failureLogs);
+    QFETCH(bool, adoptionLogged);
+    Sandbox box;
+    box.failingSuffixes = failing;
+    for (const QString &suffix : oldFiles)
+        writeFile(box.oldPath() + suffix, "old" + suffix.toUtf8());
+    QDir().mkpath(QFileInfo(box.storePath()).absolutePath());
+
+    testing::LogCapture log;
+    PersistenceController::adoptSandboxedStore(box.storePath(), box.env);
+
+    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        const bool expected = adopted.contains(suffix);
+        QCOMPARE(QFile::exists(box.storePath() + suffix), expected);
+        if (expected)
+            QCOMPARE(readAll(box.storePath() + suffix), "old" + suffix.toUtf8());
+        QVERIFY(QFile::exists(box.oldPath() + suffix) == oldFiles.contains(suffix)); // a copy, not a move
+    }
+    // No temporary copies are left behind.
+    QCOMPARE(QDir(QFileInfo(box.storePath()).absolutePath()).entryList(QDir::Files), 
+             [&] { QStringList names; for (const auto &s : adopted) names << u"Halvex.sqlite" + s; names.sort(); return names; }());
+    QStringList failures;
+    for (const QString &line : log.messages(category)) {
+        if (line.startsWith(u"sandbox store adoption failed for "))
+            failures << line;
+    }
+    QCOMPARE(failures.size(), failureLogs.size());
+    for (int i = 0; i < failures.size(); ++i)
+        QCOMPARE(failures[i], u"sandbox store adoption failed for " + failureLogs[i] + u": no space left on device");
+    QCOMPARE(log.contains(category, adoptedLine), adoptionLogged);
+}
+
+void tst_PersistenceController::existingStoreIsNeverReplaced()
+{
+    Sandbox box;
+    writeFile(box.oldPath(), "old");
+    writeFile(box.storePath(), "current");
+    testing::LogCapture log;
+    PersistenceController::adoptSandboxedStore(box.storePath(), box.env);
+    QCOMPARE(readAll(box.storePath()), QByteArray("current"));
+    QVERIFY(!log.contains(category, adoptedLine));
+}
+
+void tst_PersistenceController::adoptedStoreOpens()
+{
+    Sandbox box;
+    makeStoreWithStreak(box.oldPath(), QStringLiteral("From the old build"));
+    PersistenceController controller(false, box.env);
+    QVERIFY(!controller.degraded());
+    QVERIFY(!controller.inMemory());
+    const auto streaks = controller.mainContext().fetch<Streak>().value();
+    QCOMPARE(streaks.size(), size_t(1));
+    QCOMPARE(streaks.front()->name(), QStringLiteral("From the old build"));
+}
+
+void tst_PersistenceController::noApplicationSupportUsesTemporaryFolder()
+{
+    QTemporaryDir tmp;
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tmp.path().toUtf8());
+    StoreEnvironment env = StoreEnvironment::system();
+    env.applicationSupport.clear();
+    const QString dir = PersistenceController::storeDirectory(env);
+    qputenv("TMPDIR", saved);
+    QCOMPARE(QDir(dir).canonicalPath(), QDir(tmp.filePath(QStringLiteral("Halvex"))).canonicalPath());
+    QVERIFY(QFileInfo(dir).isDir());
+}
+
+void tst_PersistenceController::damagedFileFallsBackToMemoryUntouched_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QByteArray random(64 * 1024, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = char((i * 7919 + 13) % 251);
+    QTest::newRow("random bytes") << random;
+    QByteArray header("SQLite format 3");
+    header.append('\0');
+    header.append(QByteArray(4080, '\xff'));
+    QTest::newRow("damaged header") << header;
+}
+
+void tst_PersistenceController::damagedFileFallsBackToMemoryUntouched()
+{
+    QFETCH(QByteArray, content);
+    Sandbox box;
+    writeFile(box.storePath(), content);
+    testing::LogCapture log;
+    PersistenceController controller(false, box.env);
+    QVERIFY(controller.degraded());
+    QVERIFY(controller.inMemory());
+    QVERIFY(AppSettings::fetchOrCreate(controller.mainContext())->persistenceDegraded());
+    bool logged = false;
+    for (const QString &line : log.messages(category))
+        logged |= line.startsWith(u"ModelContainer init failed, falling back to in-memory: ");
+    QVERIFY(logged);
+    // The run goes on in memory; the user's file is left exactly as it was.
+    auto s = std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("x"), StreakType::app,
+                                      StrictnessMode::firm, QStringList{}, QStringList{}, QStringList{}, QDateTime());
+    controller.mainContext().insert(s);
+    QVERIFY(controller.mainContext().save().hasValue());
+    QCOMPARE(readAll(box.storePath()), content);
+    QVERIFY(!QFile::exists(box.storePath() + u"-wal"));
+    QVERIFY(!QFile::exists(box.storePath() + u"-shm"));
+}
+
+void tst_PersistenceController::degradedFlagIsClearedOnNormalOpen()
+{
+    Sandbox box;
+    {
+        PersistenceController controller(false, box.env);
+        QVERIFY(!controller.degraded());
+        auto settings = AppSettings::fetchOrCreate(controller.mainContext());
+        settings->setPersistenceDegraded(true);
+        QVERIFY(controller.mainContext().save().hasValue());
+    }
+    PersistenceController controller(false, box.env);
+    auto settings = AppSettings::fetchOrCreate(controller.mainContext());
+    QVERIFY(!settings->persistenceDegraded());
+    QVERIFY(!controller.mainContext().hasChanges()); // the cleared flag was saved
+    QCOMPARE(controller.mainContext().fetchCount<AppSettings>().value(), 1);
+}
+
+void tst_PersistenceController::olderFileGainsSchemaDefaults()
+{
+    Sandbox box;
+    QDir().mkpath(QFileInfo(box.storePath()).absolutePath());
+    const QString id = QStringLiteral("0A1B2C3D-0000-4000-8000-00000000ABCD");
+    {
+        // A file written before the rule fields existed.
+        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        db.setDatabaseName(box.storePath());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral(
+            "CREATE TABLE \"Streak\" (\"id\" TEXT PRIMARY KEY NOT NULL, \"name\" TEXT, \"typeRaw\" TEXT, "
+            "\"modeRaw\" TEXT, \"domains\" TEXT, \"browsers\" TEXT, \"bundleIdentifiers\" TEXT, "
+            "\"startedAt\" TEXT, \"bestDays\" INTEGER, \"isPaused\" INTEGER, \"pausedUntil\" TEXT, "
+            "\"allowDailyFreePass\" INTEGER, \"allowExternalLinkBypass\" INTEGER, \"sortOrder\" INTEGER, "
+            "\"isPrimary\" INTEGER, \"createdAt\" TEXT, \"updatedAt\" TEXT)")));
+        QVERIFY(q.exec(u"INSERT INTO \"Streak\" VALUES ('" + id +
+                       u"', 'Old', 'app', 'gentle', '[]', '[]', '[\"code\"]', '2025-01-01T00:00:00.000Z', 3, 0, "
+                       u"NULL, 0, 1, 2, 1, '2025-01-01T00:00:00.000Z', '2025-01-02T00:00:00.000Z')"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+
+    PersistenceController controller(false, box.env);
+    QVERIFY(!controller.degraded());
+    auto streak = controller.mainContext().find<Streak>(QUuid::fromString(id));
+    QVERIFY(streak);
+    QCOMPARE(streak->name(), QStringLiteral("Old"));
+    QCOMPARE(streak->bestDays(), 3);
+    QVERIFY(!streak->allowDailyFreePass());
+    QVERIFY(streak->notificationsEnabled());
+    QVERIFY(!streak->activeWindowEnabled());
+    QCOMPARE(streak->activeWindowStartMinutes(), 540);
+    QCOMPARE(streak->activeWindowEndMinutes(), 1080);
+    QCOMPARE(streak->activeWeekdaysMask(), 127);
+    QVERIFY(!streak->allowanceEnabled());
+    QCOMPARE(streak->allowanceMinutes(), 15);
+    QCOMPARE(streak->sortOrder(), 2);
+}
+
+QTEST_GUILESS_MAIN(tst_PersistenceController)
+#include "tst_PersistenceController.moc"
