@@ -18,6 +18,42 @@ QString dateText(const QDateTime &date)
     return date.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")) + u'Z';
 }
 
+namespace {
+
+// Reads the stored form "yyyy-MM-ddTHH:mm:ss.zzzZ" directly: whole-history
+// reads parse one date per row, and the general ISO parser is slow.
+int digits(QStringView text, qsizetype at, qsizetype count, bool &ok)
+{
+    int value = 0;
+    for (qsizetype i = at; i < at + count; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') {
+            ok = false;
+            return 0;
+        }
+        value = value * 10 + int(c - u'0');
+    }
+    return value;
+}
+
+QDateTime parseStoredDate(const QString &text)
+{
+    const QStringView v(text);
+    if (v.size() == 24 && v[4] == u'-' && v[7] == u'-' && v[10] == u'T' && v[13] == u':' &&
+        v[16] == u':' && v[19] == u'.' && v[23] == u'Z') {
+        bool ok = true;
+        const QDate date(digits(v, 0, 4, ok), digits(v, 5, 2, ok), digits(v, 8, 2, ok));
+        const QTime time(digits(v, 11, 2, ok), digits(v, 14, 2, ok), digits(v, 17, 2, ok),
+                         digits(v, 20, 3, ok));
+        if (ok && date.isValid() && time.isValid())
+            return QDateTime(date, time, Qt::UTC);
+    }
+    const QDateTime date = QDateTime::fromString(text, Qt::ISODateWithMs);
+    return date.isValid() ? date.toUTC() : QDateTime();
+}
+
+} // namespace
+
 QVariant encode(FieldType type, const QVariant &typed)
 {
     if (typed.isNull() || !typed.isValid())
@@ -70,10 +106,8 @@ QVariant decode(FieldType type, const QVariant &stored)
     case FieldType::boolean:
         return stored.toLongLong() != 0;
     case FieldType::date: {
-        QDateTime date = QDateTime::fromString(stored.toString(), Qt::ISODateWithMs);
-        if (!date.isValid())
-            return {};
-        return date.toUTC();
+        const QDateTime date = parseStoredDate(stored.toString());
+        return date.isValid() ? QVariant(date) : QVariant();
     }
     case FieldType::textList: {
         const QJsonDocument doc = QJsonDocument::fromJson(stored.toString().toUtf8());

@@ -13,7 +13,10 @@ namespace {
 
 StoreError sqlError(StoreError::Kind kind, const QSqlError &error)
 {
-    QString text = error.text().trimmed();
+    // The engine's own words ("disk is full"), without the driver's suffix.
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.text().trimmed();
     if (text.isEmpty())
         text = QStringLiteral("unknown store error");
     return StoreError{kind, text};
@@ -85,8 +88,11 @@ std::shared_ptr<Record> ModelContext::registered(const EntitySchema &entity, con
 
 void ModelContext::registerRecord(const std::shared_ptr<Record> &record)
 {
-    m_identityMap[&record->entity()].insert(record->id(), record);
-    if (++m_registeredSinceSweep > 4096)
+    auto &map = m_identityMap[&record->entity()];
+    map.insert(record->id(), record);
+    // Sweep only after as many new entries as are kept, so the cost stays
+    // proportional to what is registered.
+    if (++m_registeredSinceSweep > std::max<qsizetype>(4096, map.size()))
         sweepIdentityMap();
 }
 

@@ -47,7 +47,9 @@ struct UsageSessionSchema {
             make(QStringLiteral("isAllowance"), T::boolean, &UsageSession::m_isAllowance),
         };
         s.make = [] { return std::shared_ptr<Record>(new UsageSession()); };
-        s.indexes = {QStringLiteral("streakAllowanceStartedAt(\"streakId\", \"isAllowance\", \"startedAt\")"), QStringLiteral("allowanceStartedAt(\"isAllowance\", \"startedAt\")")};
+        // Today's allowance use is read by the end of each session.
+        s.indexes = {QStringLiteral("streakAllowanceEndedAt(\"streakId\", \"isAllowance\", \"endedAt\")"),
+                     QStringLiteral("streakStartedAt(\"streakId\", \"startedAt\")")};
         return s;
     }
 };
