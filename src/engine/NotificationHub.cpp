@@ -1,0 +1,11 @@
+#include "engine/NotificationHub.h"
+
+namespace halvex {
+
+NotificationHub &NotificationHub::shared()
+{
+    static NotificationHub hub;
+    return hub;
+}
+
+} // namespace halvex

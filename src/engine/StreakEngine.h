@@ -1,0 +1,158 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QDateTime>
+#include <QObject>
+#include <QStringList>
+#include <QUuid>
+
+#include "engine/TimerScheduler.h"
+#include "engine/UsageSessionRecorder.h"
+#include "model/Streak.h"
+#include "model/TriggerEvent.h"
+
+namespace halvex {
+
+class BypassController;
+class DayClock;
+class MilestonePlanning;
+class ModelContext;
+class PersistenceController;
+
+// The one owner of the shared streak state: the list of streaks in sort
+// order and the primary streak, day counts, the user's decisions on
+// triggers, resets, deletions and the minute tick. Main thread only.
+class StreakEngine final : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(
+        std::vector<std::shared_ptr<halvex::Streak>> streaks READ streaks NOTIFY streaksChanged)
+    Q_PROPERTY(
+        std::optional<QUuid> primaryStreakId READ primaryStreakId NOTIFY primaryStreakIdChanged)
+public:
+    using OpenAllowanceProvider = std::function<std::optional<OpenAllowance>()>;
+    using StreakList = std::vector<std::shared_ptr<Streak>>;
+
+    static constexpr double tickIntervalSeconds = 60.0;
+    static constexpr qint64 secondsPerDay = 86400;
+
+    // Without a bypass controller the engine builds its own over the same
+    // store and clock, with the clock's time zone as calendar. Loads the
+    // streaks and starts the minute tick on `scheduler`.
+    StreakEngine(PersistenceController &persistence, const DayClock &dayClock,
+                 BypassController *bypassController = nullptr,
+                 TimerScheduler &scheduler = TimerScheduler::live(), QObject *parent = nullptr);
+    ~StreakEngine() override;
+    Q_DISABLE_COPY_MOVE(StreakEngine)
+
+    // Every stored streak by ascending sortOrder, as of the last reload.
+    const StreakList &streaks() const { return m_streaks; }
+    // The first streak of that list flagged primary.
+    const std::optional<QUuid> &primaryStreakId() const { return m_primaryStreakId; }
+
+    BypassController &bypassController() const { return *m_bypassController; }
+
+    // Which allowance period is open right now; none by default.
+    void setOpenAllowanceProvider(OpenAllowanceProvider provider);
+    // Started (not awaited) after the notifications flag changes. Not owned.
+    void setMilestonePlanning(MilestonePlanning *planning) { m_milestonePlanning = planning; }
+
+    void reload();
+    // Whole 24-hour periods since the streak started; negative for a start ahead.
+    qint64 days(const Streak &streak) const;
+    // The end of the streak's pause while it still runs.
+    std::optional<QDateTime> pausedUntilIfActive(const Streak &streak) const;
+    // Seconds left of today's allowance (never below 0), none without an allowance.
+    std::optional<double> allowanceRemainingSeconds(const Streak &streak) const;
+
+    // Stores the user's decision, resends the event and carries the decision out.
+    void recordOutcome(const std::shared_ptr<TriggerEvent> &event, TriggerOutcome outcome);
+    // Breaks the streak into a tombstone and starts it again now.
+    void resetStreak(const QUuid &id);
+    // True when the streak was found, deleted and the deletion saved.
+    bool deleteStreak(const QUuid &id);
+    // Ends expired pauses and saves; the minute timer and the wake-up call it.
+    void tick();
+
+    // For the parts that publish on the engine's subjects.
+    void sendTrigger(const std::shared_ptr<TriggerEvent> &event) { emit triggerSubject(event); }
+    void sendRulesChanged(bool forgetLastFired) { emit rulesChangedSubject(forgetLastFired); }
+
+    // Edit bindings: a getter and a setter per editable field. Getters read
+    // the placeholder's value for a streak deleted meanwhile; setters leave
+    // such a streak alone. Setters stamp updatedAt and save, dropping a
+    // failed save, then run the field's extra effects.
+    static std::shared_ptr<Streak> placeholderStreak();
+
+    static StrictnessMode modeBindingGet(const std::shared_ptr<Streak> &streak);
+    void setMode(const std::shared_ptr<Streak> &streak, StrictnessMode value);
+    static bool notificationsEnabledBindingGet(const std::shared_ptr<Streak> &streak);
+    void setNotificationsEnabled(const std::shared_ptr<Streak> &streak, bool value);
+    static QStringList domainsBindingGet(const std::shared_ptr<Streak> &streak);
+    void domainsBindingSet(const std::shared_ptr<Streak> &streak, const QStringList &value);
+    static QStringList bundleIdentifiersBindingGet(const std::shared_ptr<Streak> &streak);
+    void bundleIdentifiersBindingSet(const std::shared_ptr<Streak> &streak,
+                                     const QStringList &value);
+    static bool activeWindowEnabledBindingGet(const std::shared_ptr<Streak> &streak);
+    void activeWindowEnabledBindingSet(const std::shared_ptr<Streak> &streak, bool value);
+    static int activeWindowStartMinutesBindingGet(const std::shared_ptr<Streak> &streak);
+    void activeWindowStartMinutesBindingSet(const std::shared_ptr<Streak> &streak, int value);
+    static int activeWindowEndMinutesBindingGet(const std::shared_ptr<Streak> &streak);
+    void activeWindowEndMinutesBindingSet(const std::shared_ptr<Streak> &streak, int value);
+    static int activeWeekdaysMaskBindingGet(const std::shared_ptr<Streak> &streak);
+    void activeWeekdaysMaskBindingSet(const std::shared_ptr<Streak> &streak, int value);
+    static bool allowDailyFreePassBindingGet(const std::shared_ptr<Streak> &streak);
+    void allowDailyFreePassBindingSet(const std::shared_ptr<Streak> &streak, bool value);
+    static bool allowExternalLinkBypassBindingGet(const std::shared_ptr<Streak> &streak);
+    void allowExternalLinkBypassBindingSet(const std::shared_ptr<Streak> &streak, bool value);
+    static bool allowanceEnabledBindingGet(const std::shared_ptr<Streak> &streak);
+    void setAllowanceEnabled(const std::shared_ptr<Streak> &streak, bool value);
+    static int allowanceMinutesBindingGet(const std::shared_ptr<Streak> &streak);
+    void setAllowanceMinutes(const std::shared_ptr<Streak> &streak, int value);
+
+signals:
+    void streaksChanged();
+    void primaryStreakIdChanged();
+    // Sent before the published state or a streak changes (at every reload and tick).
+    void objectWillChange();
+
+    // Trigger events, new (undecided) and decided.
+    void triggerSubject(const std::shared_ptr<halvex::TriggerEvent> &event);
+    // A streak just broken and restarted.
+    void resetSubject(const std::shared_ptr<halvex::Streak> &streak);
+    // The id of a streak just deleted.
+    void deleteSubject(const QUuid &id);
+    // A streak's matching rules changed; true also makes the trigger watcher
+    // forget the target it last fired for.
+    void rulesChangedSubject(bool forgetLastFired);
+
+private:
+    ModelContext &context() const;
+    void startTicking();
+    std::shared_ptr<Streak> fetchStreak(const QUuid &id) const;
+    StreakList fetchAllStreaks() const;
+    void primaryFallback(const QUuid &excludedId);
+    static std::optional<QString> latestWhyAnswer(const Streak &streak);
+
+    // Writes an edit unless the streak was deleted meanwhile, stamps
+    // updatedAt and saves; returns whether it wrote.
+    bool applyEdit(const std::shared_ptr<Streak> &streak,
+                   const std::function<void(Streak &)> &write);
+
+    PersistenceController &m_persistence;
+    const DayClock &m_dayClock;
+    std::unique_ptr<BypassController> m_ownedBypassController;
+    BypassController *m_bypassController;
+    TimerScheduler &m_scheduler;
+    std::shared_ptr<ScheduledTimer> m_tickTimer;
+    OpenAllowanceProvider m_openAllowanceProvider;
+    MilestonePlanning *m_milestonePlanning = nullptr;
+
+    StreakList m_streaks;
+    std::optional<QUuid> m_primaryStreakId;
+};
+
+} // namespace halvex

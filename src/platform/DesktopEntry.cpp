@@ -1,0 +1,160 @@
+#include "platform/DesktopEntry.h"
+
+#include <QFile>
+
+namespace platform {
+
+namespace {
+
+// The value-level escapes every string key may carry.
+QString unescapeValue(const QString &value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c != u'\\' || i + 1 == value.size()) {
+            out += c;
+            continue;
+        }
+        const QChar next = value.at(++i);
+        switch (next.unicode()) {
+        case 's':
+            out += u' ';
+            break;
+        case 'n':
+            out += u'\n';
+            break;
+        case 't':
+            out += u'\t';
+            break;
+        case 'r':
+            out += u'\r';
+            break;
+        case '\\':
+            out += u'\\';
+            break;
+        default:
+            // Exec quoting needs to see its own escapes, so they are kept.
+            out += u'\\';
+            out += next;
+        }
+    }
+    return out;
+}
+
+bool isTrue(const QString &value)
+{
+    return value.trimmed() == u"true";
+}
+
+} // namespace
+
+std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray &contents, const QString &id,
+                                                const QString &path)
+{
+    DesktopEntry entry;
+    entry.m_id = id;
+    entry.m_path = path;
+    bool inMainGroup = false;
+    bool sawMainGroup = false;
+    const QStringList lines = QString::fromUtf8(contents).split(u'\n');
+    for (const QString &rawLine : lines) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[')) {
+            inMainGroup = line == u"[Desktop Entry]";
+            sawMainGroup = sawMainGroup || inMainGroup;
+            continue;
+        }
+        if (!inMainGroup)
+            continue;
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0)
+            continue;
+        // Localised keys ("Name[de]") are not read: names are matched as written.
+        const QString key = line.left(eq).trimmed();
+        const QString value = unescapeValue(line.mid(eq + 1).trimmed());
+        if (key == u"Type")
+            entry.m_type = value;
+        else if (key == u"Name")
+            entry.m_name = value;
+        else if (key == u"Exec")
+            entry.m_exec = value;
+        else if (key == u"StartupWMClass")
+            entry.m_startupWMClass = value;
+        else if (key == u"Hidden")
+            entry.m_hidden = isTrue(value);
+    }
+    if (!sawMainGroup)
+        return std::nullopt;
+    return entry;
+}
+
+std::optional<DesktopEntry> DesktopEntry::load(const QString &path, const QString &id)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parse(file.readAll(), id, path);
+}
+
+QStringList DesktopEntry::splitExec(const QString &exec)
+{
+    QStringList arguments;
+    QString current;
+    bool inArgument = false;
+    bool quoted = false;
+    // A field code standing alone is dropped with its argument, not kept as "".
+    bool onlyFieldCodes = true;
+    auto finish = [&] {
+        if (inArgument && !(onlyFieldCodes && current.isEmpty()))
+            arguments << current;
+        current.clear();
+        inArgument = false;
+        onlyFieldCodes = true;
+    };
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec.at(i);
+        if (quoted) {
+            if (c == u'"') {
+                quoted = false;
+            } else if (c == u'\\' && i + 1 < exec.size()) {
+                current += exec.at(++i);
+            } else {
+                current += c;
+            }
+            continue;
+        }
+        if (c == u' ' || c == u'\t') {
+            finish();
+            continue;
+        }
+        inArgument = true;
+        if (c == u'"') {
+            quoted = true;
+            onlyFieldCodes = false;
+        } else if (c == u'%' && i + 1 < exec.size()) {
+            const QChar code = exec.at(++i);
+            if (code == u'%') {
+                current += u'%';
+                onlyFieldCodes = false;
+            }
+        } else {
+            current += c;
+            onlyFieldCodes = false;
+        }
+    }
+    if (quoted)
+        return {};
+    finish();
+    return arguments;
+}
+
+QStringList DesktopEntry::commandLine() const
+{
+    return splitExec(m_exec);
+}
+
+} // namespace platform

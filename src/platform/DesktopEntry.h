@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// The fields we read from one application's ".desktop" file.
+class DesktopEntry final {
+public:
+    // Nothing when the text has no "[Desktop Entry]" group.
+    static std::optional<DesktopEntry> parse(const QByteArray &contents, const QString &id,
+                                             const QString &path);
+    static std::optional<DesktopEntry> load(const QString &path, const QString &id);
+
+    // The desktop-file id without ".desktop" ("org.gnome.TextEditor").
+    const QString &id() const { return m_id; }
+    const QString &path() const { return m_path; }
+    const QString &type() const { return m_type; }
+    const QString &name() const { return m_name; }
+    const QString &exec() const { return m_exec; }
+    const QString &startupWMClass() const { return m_startupWMClass; }
+    bool hidden() const { return m_hidden; }
+
+    // The Exec line split into program and arguments, with its field codes
+    // ("%u", "%F", ...) removed and "%%" read as "%". Empty when there is no
+    // program or the quoting is broken.
+    QStringList commandLine() const;
+
+    static QStringList splitExec(const QString &exec);
+
+private:
+    DesktopEntry() = default;
+
+    QString m_id;
+    QString m_path;
+    QString m_type;
+    QString m_name;
+    QString m_exec;
+    QString m_startupWMClass;
+    bool m_hidden = false;
+};
+
+} // namespace platform

@@ -1,0 +1,181 @@
+#include "platform/X11Connection.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_ewmh.h>
+
+namespace platform {
+
+namespace {
+template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <class T> Reply<T> reply(T *r)
+{
+    return Reply<T>(r, &std::free);
+}
+} // namespace
+
+struct X11Connection::Private {
+    xcb_connection_t *connection = nullptr;
+    xcb_window_t root = XCB_NONE;
+    int screen = 0;
+    xcb_ewmh_connection_t ewmh{};
+    bool ewmhReady = false;
+
+    xcb_atom_t atom(const char *name) const
+    {
+        auto r = reply(xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 1, uint16_t(std::strlen(name)), name),
+            nullptr));
+        return r ? r->atom : xcb_atom_t(XCB_NONE);
+    }
+};
+
+X11Connection::X11Connection(const QByteArray &displayName)
+    : d(std::make_unique<Private>())
+{
+    int screenNumber = 0;
+    d->connection =
+        xcb_connect(displayName.isEmpty() ? nullptr : displayName.constData(), &screenNumber);
+    if (xcb_connection_has_error(d->connection))
+        return;
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(d->connection));
+    for (int i = 0; i < screenNumber && it.rem; ++i)
+        xcb_screen_next(&it);
+    if (!it.rem)
+        return;
+    d->root = it.data->root;
+    d->screen = screenNumber;
+    xcb_intern_atom_cookie_t *cookies = xcb_ewmh_init_atoms(d->connection, &d->ewmh);
+    d->ewmhReady = cookies && xcb_ewmh_init_atoms_replies(&d->ewmh, cookies, nullptr);
+}
+
+X11Connection::~X11Connection()
+{
+    if (d->ewmhReady)
+        xcb_ewmh_connection_wipe(&d->ewmh);
+    if (d->connection)
+        xcb_disconnect(d->connection);
+}
+
+bool X11Connection::isValid() const
+{
+    return d->connection && !xcb_connection_has_error(d->connection) && d->root != XCB_NONE &&
+           d->ewmhReady;
+}
+
+xcb_connection_t *X11Connection::connection() const
+{
+    return d->connection;
+}
+
+X11Connection::Window X11Connection::root() const
+{
+    return d->root;
+}
+
+bool X11Connection::hasWindowManager() const
+{
+    if (!isValid())
+        return false;
+    xcb_window_t check = XCB_NONE;
+    if (!xcb_ewmh_get_supporting_wm_check_reply(
+            &d->ewmh, xcb_ewmh_get_supporting_wm_check(&d->ewmh, d->root), &check, nullptr))
+        return false;
+    // A stale property names a window that no longer exists.
+    xcb_window_t confirmed = XCB_NONE;
+    return check != XCB_NONE &&
+           xcb_ewmh_get_supporting_wm_check_reply(
+               &d->ewmh, xcb_ewmh_get_supporting_wm_check(&d->ewmh, check), &confirmed, nullptr) &&
+           confirmed == check;
+}
+
+std::optional<X11Connection::Window> X11Connection::activeWindow() const
+{
+    if (!isValid())
+        return std::nullopt;
+    xcb_window_t window = XCB_NONE;
+    if (!xcb_ewmh_get_active_window_reply(&d->ewmh, xcb_ewmh_get_active_window(&d->ewmh, d->screen),
+                                          &window, nullptr) ||
+        window == XCB_NONE)
+        return std::nullopt;
+    return window;
+}
+
+QList<X11Connection::Window> X11Connection::clientWindows() const
+{
+    QList<Window> windows;
+    if (!isValid())
+        return windows;
+    xcb_ewmh_get_windows_reply_t list;
+    if (xcb_ewmh_get_client_list_reply(&d->ewmh, xcb_ewmh_get_client_list(&d->ewmh, d->screen),
+                                       &list, nullptr)) {
+        for (uint32_t i = 0; i < list.windows_len; ++i)
+            windows << list.windows[i];
+        xcb_ewmh_get_windows_reply_wipe(&list);
+        return windows;
+    }
+    auto tree =
+        reply(xcb_query_tree_reply(d->connection, xcb_query_tree(d->connection, d->root), nullptr));
+    if (!tree)
+        return windows;
+    const xcb_window_t *children = xcb_query_tree_children(tree.get());
+    const int count = xcb_query_tree_children_length(tree.get());
+    for (int i = 0; i < count; ++i) {
+        auto attributes = reply(xcb_get_window_attributes_reply(
+            d->connection, xcb_get_window_attributes(d->connection, children[i]), nullptr));
+        if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
+            !attributes->override_redirect)
+            windows << children[i];
+    }
+    return windows;
+}
+
+std::optional<qint32> X11Connection::processIdentifier(Window window) const
+{
+    if (!isValid())
+        return std::nullopt;
+    uint32_t pid = 0;
+    if (!xcb_ewmh_get_wm_pid_reply(&d->ewmh, xcb_ewmh_get_wm_pid(&d->ewmh, window), &pid,
+                                   nullptr) ||
+        pid == 0)
+        return std::nullopt;
+    return qint32(pid);
+}
+
+std::pair<QString, QString> X11Connection::windowClass(Window window) const
+{
+    if (!isValid())
+        return {};
+    auto r = reply(xcb_get_property_reply(
+        d->connection,
+        xcb_get_property(d->connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+        nullptr));
+    if (!r || r->format != 8)
+        return {};
+    const QByteArray bytes(static_cast<const char *>(xcb_get_property_value(r.get())),
+                           xcb_get_property_value_length(r.get()));
+    const QList<QByteArray> parts = bytes.split('\0');
+    return {QString::fromLatin1(parts.value(0)), QString::fromLatin1(parts.value(1))};
+}
+
+QString X11Connection::stringProperty(Window window, const char *atomName) const
+{
+    if (!isValid())
+        return {};
+    const xcb_atom_t atom = d->atom(atomName);
+    if (atom == XCB_NONE)
+        return {};
+    auto r = reply(xcb_get_property_reply(
+        d->connection,
+        xcb_get_property(d->connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr));
+    if (!r || r->format != 8)
+        return {};
+    const QByteArray bytes(static_cast<const char *>(xcb_get_property_value(r.get())),
+                           xcb_get_property_value_length(r.get()));
+    return r->type == d->ewmh.UTF8_STRING ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+} // namespace platform

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+struct xcb_connection_t;
+
+namespace platform {
+
+// A connection of our own to the X server, with the EWMH atoms ready. The
+// Qt connection belongs to the widgets; this one may be used from any thread.
+class X11Connection final {
+public:
+    using Window = quint32;
+
+    // An empty display name means $DISPLAY.
+    explicit X11Connection(const QByteArray &displayName = {});
+    ~X11Connection();
+    Q_DISABLE_COPY_MOVE(X11Connection)
+
+    bool isValid() const;
+    xcb_connection_t *connection() const;
+    Window root() const;
+
+    // Whether an EWMH window manager looks after the screen.
+    bool hasWindowManager() const;
+    // The window manager's active window, if it names one.
+    std::optional<Window> activeWindow() const;
+    // The managed top-level windows in mapping order; without a window
+    // manager, the root's mapped children.
+    QList<Window> clientWindows() const;
+    std::optional<qint32> processIdentifier(Window window) const;
+    // WM_CLASS: instance and class.
+    std::pair<QString, QString> windowClass(Window window) const;
+    // A UTF-8 or Latin-1 string property, empty when absent.
+    QString stringProperty(Window window, const char *atomName) const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace platform

@@ -1,0 +1,322 @@
+#include "platform/X11Workspace.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSet>
+#include <QSocketNotifier>
+
+#include <xcb/xcb.h>
+
+namespace platform {
+
+namespace {
+
+template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <class T> Reply<T> owned(T *reply)
+{
+    return Reply<T>(reply, &std::free);
+}
+
+// ICCCM window states (WM_STATE, WM_CHANGE_STATE).
+constexpr quint32 iconicState = 3;
+// EWMH source indication of a pager: a request on the user's behalf, which
+// window managers honour without focus-stealing prevention.
+constexpr quint32 sourcePager = 2;
+
+xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
+{
+    auto reply = owned(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_NONE);
+}
+
+// A property of 32-bit items (atoms, windows, cardinals); empty when absent.
+QList<quint32> cardinals(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property,
+                         xcb_atom_t type)
+{
+    QList<quint32> values;
+    if (property == XCB_NONE)
+        return values;
+    auto reply = owned(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, property, type, 0, 1u << 16), nullptr));
+    if (!reply || reply->format != 32)
+        return values;
+    const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    values.reserve(count);
+    for (int i = 0; i < count; ++i)
+        values << data[i];
+    return values;
+}
+
+} // namespace
+
+struct X11Workspace::Atoms {
+    xcb_atom_t activeWindow = XCB_NONE;
+    xcb_atom_t clientList = XCB_NONE;
+    xcb_atom_t clientListStacking = XCB_NONE;
+    xcb_atom_t wmState = XCB_NONE;
+    xcb_atom_t wmStateHidden = XCB_NONE;
+    xcb_atom_t icccmState = XCB_NONE;
+    xcb_atom_t changeState = XCB_NONE;
+};
+
+X11Workspace::X11Workspace(const ApplicationIdentity &identity, const QByteArray &displayName,
+                           QObject *parent)
+    : Workspace(parent)
+    , m_identity(identity)
+    , m_connection(displayName)
+    , m_atoms(std::make_unique<Atoms>())
+{
+    if (!m_connection.isValid())
+        return;
+    xcb_connection_t *c = m_connection.connection();
+    m_atoms->activeWindow = internAtom(c, "_NET_ACTIVE_WINDOW");
+    m_atoms->clientList = internAtom(c, "_NET_CLIENT_LIST");
+    m_atoms->clientListStacking = internAtom(c, "_NET_CLIENT_LIST_STACKING");
+    m_atoms->wmState = internAtom(c, "_NET_WM_STATE");
+    m_atoms->wmStateHidden = internAtom(c, "_NET_WM_STATE_HIDDEN");
+    m_atoms->icccmState = internAtom(c, "WM_STATE");
+    m_atoms->changeState = internAtom(c, "WM_CHANGE_STATE");
+
+    // The mask is this connection's own; Qt's mask on its connection stays.
+    const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, m_connection.root(), XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+
+    m_notifier = new QSocketNotifier(xcb_get_file_descriptor(c), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &X11Workspace::readEvents);
+
+    // What is in front now is no news: only later changes are activations.
+    if (const std::optional<Window> active = activeClientWindow())
+        m_lastActivated = applicationOf(*active);
+    scheduleEventRead();
+}
+
+X11Workspace::~X11Workspace() = default;
+
+bool X11Workspace::isConnected() const
+{
+    return m_connection.isValid();
+}
+
+QList<RunningApplication> X11Workspace::runningApplications() const
+{
+    QList<RunningApplication> applications;
+    for (const Window window : m_connection.clientWindows()) {
+        const RunningApplication application = applicationOf(window);
+        if (!application.bundleIdentifier.isEmpty() && !applications.contains(application))
+            applications << application;
+    }
+    scheduleEventRead();
+    return applications;
+}
+
+std::optional<RunningApplication> X11Workspace::frontmostApplication() const
+{
+    const std::optional<Window> active = activeClientWindow();
+    scheduleEventRead();
+    if (!active)
+        return std::nullopt;
+    return applicationOf(*active);
+}
+
+bool X11Workspace::hide(const RunningApplication &application)
+{
+    const QList<Window> windows = windowsOf(application);
+    scheduleEventRead();
+    if (windows.isEmpty() || !m_connection.hasWindowManager())
+        return false;
+    // ICCCM's request to iconify; the window manager then marks the window
+    // hidden and takes the focus elsewhere.
+    for (const Window window : windows)
+        sendToRoot(window, m_atoms->changeState, {iconicState, 0, 0, 0, 0});
+    xcb_flush(m_connection.connection());
+    return true;
+}
+
+bool X11Workspace::isHidden(const RunningApplication &application) const
+{
+    const QList<Window> windows = windowsOf(application);
+    scheduleEventRead();
+    if (windows.isEmpty())
+        return false;
+    for (const Window window : windows) {
+        if (!isWindowHidden(window))
+            return false;
+    }
+    return true;
+}
+
+bool X11Workspace::activate(const RunningApplication &application)
+{
+    const QList<Window> windows = windowsOf(application);
+    scheduleEventRead();
+    if (windows.isEmpty() || !m_connection.hasWindowManager())
+        return false;
+    // The application's window highest in the stack is the one it used last.
+    Window target = windows.last();
+    const QList<Window> stacking = stackingOrder();
+    for (auto it = stacking.crbegin(); it != stacking.crend(); ++it) {
+        if (windows.contains(*it)) {
+            target = *it;
+            break;
+        }
+    }
+    const quint32 current = activeClientWindow().value_or(XCB_NONE);
+    sendToRoot(target, m_atoms->activeWindow, {sourcePager, XCB_CURRENT_TIME, current, 0, 0});
+    xcb_flush(m_connection.connection());
+    return true;
+}
+
+bool X11Workspace::openUrl(const QUrl &url)
+{
+    // The desktop's URL handlers are reached through the GUI application.
+    if (!url.isValid() || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return false;
+    return QDesktopServices::openUrl(url);
+}
+
+RunningApplication X11Workspace::applicationOf(Window window) const
+{
+    QMutexLocker lock(&m_applicationsMutex);
+    const auto cached = m_applications.constFind(window);
+    if (cached != m_applications.constEnd())
+        return *cached;
+    WindowIdentityHints hints;
+    hints.applicationId = m_connection.stringProperty(window, "_GTK_APPLICATION_ID");
+    hints.desktopFile = m_connection.stringProperty(window, "_KDE_NET_WM_DESKTOP_FILE");
+    std::tie(hints.wmClassInstance, hints.wmClassName) = m_connection.windowClass(window);
+    const std::optional<qint32> pid = m_connection.processIdentifier(window);
+    if (pid)
+        hints.executable = QFileInfo(QStringLiteral("/proc/%1/exe").arg(*pid)).symLinkTarget();
+    const RunningApplication application{m_identity.resolve(hints), pid.value_or(0)};
+    m_applications.insert(window, application);
+    return application;
+}
+
+std::optional<X11Workspace::Window> X11Workspace::activeClientWindow() const
+{
+    // A window manager may leave the property naming a window it no longer
+    // manages (closed or withdrawn): then nothing is in front.
+    const std::optional<Window> active = m_connection.activeWindow();
+    if (!active || !m_connection.clientWindows().contains(*active))
+        return std::nullopt;
+    return active;
+}
+
+QList<X11Workspace::Window> X11Workspace::windowsOf(const RunningApplication &application) const
+{
+    QList<Window> windows;
+    for (const Window window : m_connection.clientWindows()) {
+        if (applicationOf(window) == application)
+            windows << window;
+    }
+    return windows;
+}
+
+bool X11Workspace::isWindowHidden(Window window) const
+{
+    xcb_connection_t *c = m_connection.connection();
+    if (cardinals(c, window, m_atoms->wmState, XCB_ATOM_ATOM).contains(m_atoms->wmStateHidden))
+        return true;
+    const QList<quint32> state = cardinals(c, window, m_atoms->icccmState, m_atoms->icccmState);
+    return !state.isEmpty() && state.first() == iconicState;
+}
+
+QList<X11Workspace::Window> X11Workspace::stackingOrder() const
+{
+    return cardinals(m_connection.connection(), m_connection.root(), m_atoms->clientListStacking,
+                     XCB_ATOM_WINDOW);
+}
+
+void X11Workspace::sendToRoot(Window window, quint32 messageType,
+                              const std::array<quint32, 5> &data) const
+{
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = messageType;
+    std::copy(data.begin(), data.end(), event.data.data32);
+    xcb_send_event(m_connection.connection(), 0, m_connection.root(),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&event));
+}
+
+void X11Workspace::readEvents()
+{
+    xcb_connection_t *c = m_connection.connection();
+    for (;;) {
+        bool activeChanged = false;
+        bool clientsChanged = false;
+        while (xcb_generic_event_t *event = xcb_poll_for_event(c)) {
+            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+                const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+                if (notify->window == m_connection.root()) {
+                    activeChanged = activeChanged || notify->atom == m_atoms->activeWindow;
+                    clientsChanged = clientsChanged || notify->atom == m_atoms->clientList;
+                }
+            }
+            std::free(event);
+        }
+        if (xcb_connection_has_error(c)) {
+            // The X server went away; nothing more will come.
+            m_notifier->setEnabled(false);
+            return;
+        }
+        if (!activeChanged && !clientsChanged)
+            return;
+        // Both read the server again, which may queue further events: loop.
+        if (clientsChanged)
+            forgetClosedWindows();
+        // A closed window may have been the one in front.
+        reportActivation();
+    }
+}
+
+void X11Workspace::scheduleEventRead() const
+{
+    // A round trip may leave events in xcb's queue without the socket
+    // becoming readable again; read them once control is back in the loop.
+    if (!m_notifier || m_readScheduled.exchange(true))
+        return;
+    // Queued to the workspace's own thread, whichever thread asked.
+    auto *self = const_cast<X11Workspace *>(this);
+    QMetaObject::invokeMethod(
+        self,
+        [self] {
+            self->m_readScheduled = false;
+            self->readEvents();
+        },
+        Qt::QueuedConnection);
+}
+
+void X11Workspace::reportActivation()
+{
+    const std::optional<Window> active = activeClientWindow();
+    if (!active) {
+        // Focus on no window: the next application focused is news again.
+        m_lastActivated.reset();
+        return;
+    }
+    const RunningApplication application = applicationOf(*active);
+    if (m_lastActivated == application)
+        return;
+    m_lastActivated = application;
+    emit applicationActivated(application);
+}
+
+void X11Workspace::forgetClosedWindows()
+{
+    const QList<Window> open = m_connection.clientWindows();
+    const QSet<Window> alive(open.cbegin(), open.cend());
+    QMutexLocker lock(&m_applicationsMutex);
+    m_applications.removeIf([&](const auto &entry) { return !alive.contains(entry.key()); });
+}
+
+} // namespace platform

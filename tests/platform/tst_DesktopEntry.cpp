@@ -1,0 +1,73 @@
+#include <QTest>
+
+#include "platform/DesktopEntry.h"
+
+using platform::DesktopEntry;
+
+class tst_DesktopEntry : public QObject {
+    Q_OBJECT
+private slots:
+    void execLine_data();
+    void execLine();
+    void readsTheMainGroupOnly();
+    void textWithoutMainGroupIsNoEntry();
+};
+
+void tst_DesktopEntry::execLine_data()
+{
+    QTest::addColumn<QString>("exec");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("url field code") << "firefox-esr %u" << QStringList{"firefox-esr"};
+    QTest::newRow("several field codes") << "/usr/bin/code --unity-launch %F %i %c %k"
+                                         << QStringList{"/usr/bin/code", "--unity-launch"};
+    QTest::newRow("quoted program")
+        << R"("/opt/My Browser/run" --flag %U)" << QStringList{"/opt/My Browser/run", "--flag"};
+    QTest::newRow("escapes inside quotes")
+        << R"(sh -c "echo \"hi\" \$HOME")" << QStringList{"sh", "-c", R"(echo "hi" $HOME)"};
+    QTest::newRow("literal percent") << "app --zoom=100%%" << QStringList{"app", "--zoom=100%"};
+    QTest::newRow("code inside an argument") << "app --file=%f" << QStringList{"app", "--file="};
+    QTest::newRow("quoted empty argument") << R"(app "" x)" << QStringList{"app", "", "x"};
+    QTest::newRow("runs of blanks") << "  app \t -a   -b  " << QStringList{"app", "-a", "-b"};
+    QTest::newRow("unterminated quote") << R"(app "broken)" << QStringList{};
+    QTest::newRow("empty") << "" << QStringList{};
+}
+
+void tst_DesktopEntry::execLine()
+{
+    QFETCH(QString, exec);
+    QFETCH(QStringList, expected);
+    QCOMPARE(DesktopEntry::splitExec(exec), expected);
+}
+
+void tst_DesktopEntry::readsTheMainGroupOnly()
+{
+    const QByteArray text = "# comment\n"
+                            "[Desktop Entry]\n"
+                            "Type=Application\n"
+                            "Name=Text Editor\n"
+                            "Name[de]=Texteditor\n"
+                            "Exec=gnome-text-editor\\s--new-window %U\n"
+                            "StartupWMClass=gnome-text-editor\n"
+                            "\n"
+                            "[Desktop Action new-window]\n"
+                            "Name=New Window\n"
+                            "Exec=gnome-text-editor --other\n"
+                            "Hidden=true\n";
+    const auto entry = DesktopEntry::parse(text, QStringLiteral("org.gnome.TextEditor"),
+                                           QStringLiteral("/x.desktop"));
+    QVERIFY(entry);
+    QCOMPARE(entry->id(), QStringLiteral("org.gnome.TextEditor"));
+    QCOMPARE(entry->type(), QStringLiteral("Application"));
+    QCOMPARE(entry->name(), QStringLiteral("Text Editor"));
+    QCOMPARE(entry->startupWMClass(), QStringLiteral("gnome-text-editor"));
+    QCOMPARE(entry->hidden(), false);
+    QCOMPARE(entry->commandLine(), (QStringList{"gnome-text-editor", "--new-window"}));
+}
+
+void tst_DesktopEntry::textWithoutMainGroupIsNoEntry()
+{
+    QVERIFY(!DesktopEntry::parse("[Other]\nExec=x\n", QStringLiteral("x"), QString()));
+}
+
+QTEST_GUILESS_MAIN(tst_DesktopEntry)
+#include "tst_DesktopEntry.moc"

@@ -1,0 +1,298 @@
+#include <QApplication>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include "DesktopFiles.h"
+#include "platform/X11Connection.h"
+#include "platform/X11Workspace.h"
+
+using platform::RunningApplication;
+using platform::X11Connection;
+using platform::X11Workspace;
+
+namespace {
+
+const char *holdWindowArgument = "--hold-window";
+// The WM_CLASS classes of this process's windows and of the helper's.
+const char *probeClass = "HalvexProbe";
+const char *helperClass = "HalvexHelper";
+
+RunningApplication probeApp()
+{
+    return {QStringLiteral("org.example.Probe"), qint32(QCoreApplication::applicationPid())};
+}
+
+RunningApplication lastActivation(const QSignalSpy &spy)
+{
+    return spy.isEmpty() ? RunningApplication{} : spy.last().at(0).value<RunningApplication>();
+}
+
+QList<RunningApplication> activations(const QSignalSpy &spy)
+{
+    QList<RunningApplication> apps;
+    for (const QList<QVariant> &args : spy)
+        apps << args.at(0).value<RunningApplication>();
+    return apps;
+}
+
+} // namespace
+
+class tst_X11Workspace : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void withoutDisplayReportsNothing();
+    void reportsOwnWindowThroughActivation();
+    void reportsAnotherProcessByItsDesktopFile();
+    void focusAmongOneApplicationsWindowsNamesOnlyIt();
+    void activateBringsApplicationBack();
+    void hideIconifiesEveryWindowAndActivateRestoresTheMostRecent();
+    void requestsForAbsentApplicationsFail_data();
+    void requestsForAbsentApplicationsFail();
+
+private:
+    bool showAndFocus(QWidget &w);
+    RunningApplication helperApp() const
+    {
+        return {QStringLiteral("org.example.Helper"), qint32(m_helper.processId())};
+    }
+
+    bool m_live = false;
+    QTemporaryDir m_dir;
+    std::unique_ptr<platform::DesktopEntryIndex> m_index;
+    std::unique_ptr<platform::ApplicationIdentity> m_identity;
+    std::unique_ptr<X11Workspace> m_workspace;
+    std::unique_ptr<QSignalSpy> m_activations;
+    QProcess m_windowManager;
+    QProcess m_helper;
+    QWidget m_first;
+    QWidget m_second;
+};
+
+void tst_X11Workspace::initTestCase()
+{
+    const QString apps = m_dir.filePath(QStringLiteral("applications"));
+    QVERIFY(
+        writeDesktopFile(apps, "org.example.Probe.desktop",
+                         "Type=Application\nName=Probe\nExec=probe\nStartupWMClass=HalvexProbe\n"));
+    // Matched whatever the letter case of the window's class.
+    QVERIFY(writeDesktopFile(
+        apps, "org.example.Helper.desktop",
+        "Type=Application\nName=Helper\nExec=helper\nStartupWMClass=halvexhelper\n"));
+    m_index = std::make_unique<platform::DesktopEntryIndex>(QStringList{apps});
+    m_identity = std::make_unique<platform::ApplicationIdentity>(*m_index);
+
+    m_live = QGuiApplication::platformName() == u"xcb";
+    if (!m_live)
+        return;
+    X11Connection probe;
+    QVERIFY2(probe.isValid(), "no X server: run under xvfb-run");
+    // Only a window manager names the active window; bring one if the display has none.
+    if (!probe.hasWindowManager()) {
+        m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        QVERIFY2(m_windowManager.waitForStarted(5000), "openbox could not be started");
+        QTRY_VERIFY_WITH_TIMEOUT(probe.hasWindowManager(), 10000);
+    }
+    // A window manager announces itself before it is done starting, and may
+    // drop a window mapped meanwhile: map one until it is managed.
+    QWidget sentinel;
+    const auto sentinelId = X11Connection::Window(sentinel.winId());
+    bool managed = false;
+    for (int attempt = 0; attempt < 10 && !managed; ++attempt) {
+        sentinel.show();
+        managed = QTest::qWaitFor([&] { return probe.clientWindows().contains(sentinelId); }, 1000);
+        sentinel.hide();
+    }
+    QVERIFY2(managed, "the window manager manages no window");
+    // Start with nothing of ours in front, so that showing a window is news.
+    QTRY_VERIFY(!probe.clientWindows().contains(sentinelId));
+    m_workspace = std::make_unique<X11Workspace>(*m_identity);
+    QVERIFY(m_workspace->isConnected());
+    m_activations =
+        std::make_unique<QSignalSpy>(m_workspace.get(), &X11Workspace::applicationActivated);
+    m_first.setWindowTitle(QStringLiteral("first"));
+    m_second.setWindowTitle(QStringLiteral("second"));
+}
+
+void tst_X11Workspace::cleanupTestCase()
+{
+    if (m_helper.state() != QProcess::NotRunning) {
+        m_helper.kill();
+        m_helper.waitForFinished(5000);
+    }
+    m_workspace.reset();
+    if (m_windowManager.state() != QProcess::NotRunning) {
+        m_windowManager.terminate();
+        m_windowManager.waitForFinished(5000);
+    }
+}
+
+// The window manager lets a window take the focus from another window of the
+// same application, or when it is new; not from another application.
+bool tst_X11Workspace::showAndFocus(QWidget &w)
+{
+    w.resize(240, 120);
+    w.show();
+    w.raise();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+void tst_X11Workspace::withoutDisplayReportsNothing()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    qunsetenv("DISPLAY");
+    auto workspace = std::make_unique<X11Workspace>(*m_identity);
+    if (!display.isEmpty())
+        qputenv("DISPLAY", display);
+
+    QVERIFY(!workspace->isConnected());
+    QVERIFY(workspace->runningApplications().isEmpty());
+    QVERIFY(!workspace->frontmostApplication());
+    QVERIFY(!workspace->hide(probeApp()));
+    QVERIFY(!workspace->isHidden(probeApp()));
+    QVERIFY(!workspace->activate(probeApp()));
+    QVERIFY(!workspace->isRunning(probeApp()));
+    QCoreApplication::processEvents();
+}
+
+void tst_X11Workspace::reportsOwnWindowThroughActivation()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    // The window manager may still name the withdrawn sentinel as active.
+    QVERIFY(!m_workspace->frontmostApplication());
+    QVERIFY(showAndFocus(m_first));
+    QTRY_COMPARE(lastActivation(*m_activations), probeApp());
+    QCOMPARE(m_workspace->frontmostApplication(), std::optional<RunningApplication>(probeApp()));
+    QVERIFY(m_workspace->runningApplications().contains(probeApp()));
+    QCOMPARE(m_workspace->runningApplications(probeApp().bundleIdentifier), QList{probeApp()});
+}
+
+void tst_X11Workspace::reportsAnotherProcessByItsDesktopFile()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    m_helper.start(QCoreApplication::applicationFilePath(),
+                   {QString::fromLatin1(holdWindowArgument)});
+    QVERIFY(m_helper.waitForStarted(5000));
+    const RunningApplication helper = helperApp();
+
+    QTRY_VERIFY_WITH_TIMEOUT(m_workspace->isRunning(helper), 10000);
+    QVERIFY(m_workspace->activate(helper));
+    QTRY_COMPARE(lastActivation(*m_activations), helper);
+    QCOMPARE(m_workspace->frontmostApplication(), std::optional<RunningApplication>(helper));
+    const QList<RunningApplication> running = m_workspace->runningApplications();
+    QVERIFY(running.indexOf(probeApp()) >= 0);
+    QVERIFY2(running.indexOf(helper) > running.indexOf(probeApp()), "listed in order of mapping");
+}
+
+void tst_X11Workspace::focusAmongOneApplicationsWindowsNamesOnlyIt()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    QVERIFY(m_workspace->activate(probeApp()));
+    QTRY_COMPARE(lastActivation(*m_activations), probeApp());
+    QTRY_VERIFY(m_first.isActiveWindow());
+    m_activations->clear();
+    QVERIFY(showAndFocus(m_second));
+    QVERIFY(showAndFocus(m_first));
+    // Events arrive in order: once the helper's activation is in, whatever
+    // the focus changes among the probe's windows announced is in before it.
+    const RunningApplication helper = helperApp();
+    QVERIFY(m_workspace->activate(helper));
+    QTRY_COMPARE(lastActivation(*m_activations), helper);
+    // A moment with no window focused between two of ours may repeat the
+    // probe; nothing else may be named.
+    QList<RunningApplication> seen = activations(*m_activations);
+    QCOMPARE(seen.takeLast(), helper);
+    QCOMPARE(seen.count(probeApp()), seen.size());
+}
+
+void tst_X11Workspace::activateBringsApplicationBack()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    QTRY_VERIFY(!m_first.isActiveWindow());
+    m_activations->clear();
+    QVERIFY(m_workspace->activate(probeApp()));
+    QTRY_COMPARE(lastActivation(*m_activations), probeApp());
+    QTRY_VERIFY(m_first.isActiveWindow() || m_second.isActiveWindow());
+}
+
+void tst_X11Workspace::hideIconifiesEveryWindowAndActivateRestoresTheMostRecent()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    QVERIFY(showAndFocus(m_first));
+    QVERIFY(showAndFocus(m_second));
+    QVERIFY(!m_workspace->isHidden(probeApp()));
+
+    QVERIFY(m_workspace->hide(probeApp()));
+    // Qt learns of the iconified state through its own connection.
+    QTRY_VERIFY(m_first.isMinimized() && m_second.isMinimized());
+    QTRY_VERIFY(m_workspace->isHidden(probeApp()));
+    const RunningApplication helper = helperApp();
+    QVERIFY(!m_workspace->isHidden(helper));
+
+    QVERIFY(m_workspace->activate(probeApp()));
+    // The second window was raised last: it is the one brought back.
+    QTRY_VERIFY(m_second.isActiveWindow() && !m_second.isMinimized());
+    QVERIFY(m_first.isMinimized());
+    QTRY_COMPARE(m_workspace->frontmostApplication(),
+                 std::optional<RunningApplication>(probeApp()));
+    QVERIFY(!m_workspace->isHidden(probeApp()));
+}
+
+void tst_X11Workspace::requestsForAbsentApplicationsFail_data()
+{
+    QTest::addColumn<QString>("bundleIdentifier");
+    QTest::addColumn<qint32>("pid");
+    QTest::newRow("unknown identifier")
+        << "org.example.None" << qint32(QCoreApplication::applicationPid());
+    QTest::newRow("known identifier, other process") << "org.example.Probe" << qint32(1);
+    QTest::newRow("no identifier") << "" << qint32(0);
+}
+
+void tst_X11Workspace::requestsForAbsentApplicationsFail()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    QFETCH(QString, bundleIdentifier);
+    QFETCH(qint32, pid);
+    const RunningApplication absent{bundleIdentifier, pid};
+    QVERIFY(!m_workspace->hide(absent));
+    QVERIFY(!m_workspace->isHidden(absent));
+    QVERIFY(!m_workspace->activate(absent));
+    QVERIFY(!m_workspace->isRunning(absent));
+}
+
+// Run with --hold-window, the executable is the helper: another process, of
+// another window class, that shows a window and keeps it until killed.
+int main(int argc, char **argv)
+{
+    const bool helper = argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0;
+    // The application name becomes the class of our windows' WM_CLASS.
+    QCoreApplication::setApplicationName(QString::fromLatin1(helper ? helperClass : probeClass));
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (helper) {
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("helper"));
+        window.resize(240, 120);
+        // A new window gets the focus; asking for it as well could take it
+        // back later from whatever the test brought to the front meanwhile.
+        window.show();
+        return app.exec();
+    }
+    tst_X11Workspace test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_X11Workspace.moc"
