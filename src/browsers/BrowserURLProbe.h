@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
+
 #include <optional>
 
 #include <QFuture>
+#include <QHash>
 #include <QString>
 #include <QUrl>
 
@@ -37,5 +40,9 @@ public:
     // this application forward. The state that follows.
     virtual QFuture<fennimar::AutomationStatus> requestAccess() = 0;
 };
+
+// The browser bridges by the bundle identifier of their browser, built once
+// at start-up and shared by the watcher, the panel and the permission screens.
+using BrowserProbeTable = QHash<QString, std::shared_ptr<BrowserURLProbe>>;
 
 } // namespace halvex

@@ -1,0 +1,540 @@
+#include "engine/TriggerWatcher.h"
+
+#include <QFutureWatcher>
+#include <QPointer>
+
+#include "engine/ActiveWindow.h"
+#include "engine/AllowanceGate.h"
+#include "engine/CollisionResolver.h"
+#include "engine/DomainMatching.h"
+#include "engine/FrontmostDetecting.h"
+#include "engine/StreakEngine.h"
+#include "engine/UsageSessionRecorder.h"
+#include "kit/AutomationProbe.h"
+#include "model/AppSettings.h"
+#include "model/ModelContext.h"
+#include "model/PersistenceController.h"
+#include "model/Streak.h"
+#include "platform/Log.h"
+#include "platform/Workspace.h"
+
+namespace halvex {
+
+using fennimar::AutomationStatus;
+using platform::RunningApplication;
+
+namespace {
+
+std::optional<QString> bundleIdOf(const std::optional<RunningApplication> &application)
+{
+    if (!application || application->bundleIdentifier.isEmpty())
+        return std::nullopt;
+    return application->bundleIdentifier;
+}
+
+std::optional<QString> lowerHost(const QUrl &url)
+{
+    const QString host = url.host();
+    if (host.isEmpty())
+        return std::nullopt;
+    return host.toLower();
+}
+
+std::optional<QString> hostAsGiven(const QUrl &url)
+{
+    const QString host = url.host();
+    if (host.isEmpty())
+        return std::nullopt;
+    return host;
+}
+
+double secondsBetween(const QDateTime &from, const QDateTime &to)
+{
+    return from.msecsTo(to) / 1000.0;
+}
+
+} // namespace
+
+TriggerWatcher::TriggerWatcher(Services services, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+{}
+
+TriggerWatcher::~TriggerWatcher()
+{
+    // The detector is not ours to stop here: it may already be gone. The
+    // subscriptions end with this object, their context.
+    if (m_activationTimer)
+        m_activationTimer->invalidate();
+    if (m_browserPollTimer)
+        m_browserPollTimer->invalidate();
+}
+
+TriggerWatcher::AutomationStatusFunction
+TriggerWatcher::liveAutomationStatus(const fennimar::AutomationProbe &probe,
+                                     fennimar::AutomationGrantMemory &memory)
+{
+    return [&probe, &memory](const QString &bundleId) {
+        return probe.status(bundleId, fennimar::AutomationProbe::anyEvent,
+                            fennimar::AutomationProbe::anyEvent, false, memory);
+    };
+}
+
+AllowanceGate &TriggerWatcher::allowanceGate()
+{
+    if (!m_allowanceGate) {
+        QPointer<TriggerWatcher> self(this);
+        m_allowanceGate = std::make_unique<AllowanceGate>(
+            m_services.persistence, m_services.usageRecorder, m_services.calendar,
+            [self] {
+                if (self)
+                    self->reevaluateCurrent();
+            },
+            m_services.scheduler);
+    }
+    return *m_allowanceGate;
+}
+
+void TriggerWatcher::deliverLater(std::function<void()> handler)
+{
+    const quint64 generation = m_subscriptionGeneration;
+    // Queued on the watcher itself: a watcher that is gone receives nothing.
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, handler = std::move(handler)] {
+            if (generation == m_subscriptionGeneration && m_started)
+                handler();
+        },
+        Qt::QueuedConnection);
+}
+
+void TriggerWatcher::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    ++m_subscriptionGeneration;
+
+    loadDeniedBrowsers();
+
+    StreakEngine &engine = m_services.streakEngine;
+    m_subscriptions.push_back(m_services.frontmostDetector.subscribe(
+        this, [this](const std::optional<RunningApplication> &application) {
+            onFrontmostChange(application);
+        }));
+    // The outcome is read when the event is sent: the same event object may
+    // be decided by the time the handler runs.
+    m_subscriptions.push_back(
+        connect(&engine, &StreakEngine::triggerSubject, this,
+                [this](const std::shared_ptr<TriggerEvent> &event) {
+                    if (!event)
+                        return;
+                    if (event->outcomeRaw() == raw(TriggerOutcome::openAnyway))
+                        deliverLater([this, event] { rememberOpenedAnywayHost(*event); });
+                    // Only a step back re-arms. A new, undecided event must not: the
+                    // same target would fire again at every poll while its panel is up.
+                    if (event->outcomeRaw() == raw(TriggerOutcome::stepBack))
+                        deliverLater([this] { clearLastFired(); });
+                }));
+    m_subscriptions.push_back(
+        connect(&engine, &StreakEngine::rulesChangedSubject, this, [this](bool forgetLastFired) {
+            deliverLater([this, forgetLastFired] { handleRulesChanged(forgetLastFired); });
+        }));
+
+    m_services.frontmostDetector.start();
+}
+
+void TriggerWatcher::stop()
+{
+    allowanceGate().invalidateTimer();
+    for (const QMetaObject::Connection &connection : m_subscriptions)
+        disconnect(connection);
+    m_subscriptions.clear();
+    ++m_subscriptionGeneration;
+    // The debounced activation belonged to the ended subscription.
+    if (m_activationTimer)
+        m_activationTimer->invalidate();
+    m_activationTimer.reset();
+    m_pendingActivation.reset();
+    stopBrowserPolling();
+    m_services.frontmostDetector.stop();
+    m_started = false;
+}
+
+void TriggerWatcher::onFrontmostChange(const std::optional<RunningApplication> &application)
+{
+    const std::optional<QString> newId = bundleIdOf(application);
+
+    UsageSessionRecorder &recorder = m_services.usageRecorder;
+    if (const auto &open = recorder.open();
+        open && open->isAllowance && open->matchedBundleId && open->matchedBundleId != newId)
+        recorder.closeOpen();
+
+    if (!newId) {
+        stopBrowserPolling();
+        m_previousFrontmostBundleId.reset();
+        return;
+    }
+    if (isOwn(newId)) {
+        stopBrowserPolling();
+        m_previousFrontmostBundleId = newId;
+        return;
+    }
+
+    resetDedupeOnSwitch(newId, m_previousFrontmostBundleId);
+
+    if (m_services.probes.contains(*newId)) {
+        // An application streak that lists a browser never fires: the
+        // browser's pages are what site streaks are for.
+        startBrowserPolling(*application);
+        sendBrowserActivation({*application, now(), m_previousFrontmostBundleId, *newId});
+    } else {
+        stopBrowserPolling();
+        handleAppActivation(*newId);
+    }
+    m_previousFrontmostBundleId = newId;
+}
+
+void TriggerWatcher::resetDedupeOnSwitch(const std::optional<QString> &newId,
+                                         const std::optional<QString> &previousId)
+{
+    // Around our own windows (the panel, the popover) the last target stays
+    // suppressed; a switch between two other applications re-arms.
+    if (isOwn(newId) || isOwn(previousId))
+        return;
+    m_lastFiredHost.reset();
+    m_lastFiredBundleId.reset();
+}
+
+void TriggerWatcher::handleAppActivation(const QString &bundleId)
+{
+    const QDateTime at = now();
+    std::vector<std::shared_ptr<Streak>> candidates;
+    for (const auto &streak : m_services.streakEngine.streaks()) {
+        if (streak->typeRaw() != raw(StreakType::app))
+            continue;
+        if (!streak->bundleIdentifiers().contains(bundleId))
+            continue;
+        if (isStreakPaused(*streak))
+            continue;
+        if (!isStreakActive(*streak, at, m_services.calendar))
+            continue;
+        candidates.push_back(streak);
+    }
+
+    const std::shared_ptr<Streak> winner = CollisionResolver::resolve(candidates);
+    if (!winner) {
+        m_lastFiredBundleId.reset();
+        m_services.usageRecorder.closeOpen();
+        return;
+    }
+    if (m_lastFiredBundleId == bundleId)
+        return;
+
+    const AllowanceGate::Target target{TriggerSource::app, std::nullopt, bundleId};
+    const std::shared_ptr<Streak> chosen = allowanceGate().evaluate(candidates, winner, target, at);
+    if (!chosen)
+        return;
+    m_lastFiredBundleId = bundleId;
+    emitTrigger(chosen, TriggerSource::app, std::nullopt, bundleId);
+}
+
+bool TriggerWatcher::isStreakPaused(const Streak &streak) const
+{
+    if (streak.isPaused())
+        return true;
+    return streak.pausedUntil() && *streak.pausedUntil() > now();
+}
+
+void TriggerWatcher::emitTrigger(const std::shared_ptr<Streak> &streak, TriggerSource source,
+                                 const std::optional<QString> &matchedDomain,
+                                 const std::optional<QString> &matchedBundleId)
+{
+    auto event = std::make_shared<TriggerEvent>(QUuid::createUuid(), now(), source, matchedDomain,
+                                                matchedBundleId);
+    event->setOutcomeRaw(QString());
+    event->setStreak(streak);
+
+    ModelContext &context = m_services.persistence.mainContext();
+    context.insert(event);
+    if (auto saved = context.save(); !saved)
+        platform::log::triggers().error("emitTrigger save failed: %s",
+                                        {saved.error().localizedDescription()});
+
+    m_services.streakEngine.sendTrigger(event);
+    m_services.usageRecorder.begin(streak->id(), matchedDomain, matchedBundleId, source, false,
+                                   {streak->id()});
+}
+
+void TriggerWatcher::handleRulesChanged(bool forgetLastFired)
+{
+    if (forgetLastFired) {
+        m_lastFiredHost.reset();
+        m_lastFiredBundleId.reset();
+    }
+    allowanceGate().invalidateTimer();
+    reevaluateCurrent();
+}
+
+void TriggerWatcher::rememberOpenedAnywayHost(const TriggerEvent &event)
+{
+    const QString &source = event.triggerSourceRaw();
+    if (source != raw(TriggerSource::url) && source != raw(TriggerSource::externalLink))
+        return;
+    if (event.matchedDomain())
+        m_openedAnywayHost = event.matchedDomain()->toLower();
+}
+
+void TriggerWatcher::clearLastFired()
+{
+    m_lastFiredHost.reset();
+    m_lastFiredBundleId.reset();
+}
+
+void TriggerWatcher::reevaluateCurrent()
+{
+    if (!m_started)
+        return;
+    if (m_browserPollingActive) {
+        QPointer<TriggerWatcher> self(this);
+        QMetaObject::invokeMethod(
+            this,
+            [self] {
+                if (self)
+                    self->pollFrontBrowser();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    const std::optional<QString> bundleId = bundleIdOf(m_services.workspace.frontmostApplication());
+    if (!bundleId || isOwn(bundleId))
+        return;
+    handleAppActivation(*bundleId);
+}
+
+// The browser road.
+
+void TriggerWatcher::startBrowserPolling(const RunningApplication &application)
+{
+    if (m_browserPollTimer)
+        m_browserPollTimer->invalidate();
+    m_polledBrowserApp = application;
+    m_browserPollingActive = true;
+    schedulePollTick();
+}
+
+void TriggerWatcher::stopBrowserPolling()
+{
+    if (m_browserPollTimer)
+        m_browserPollTimer->invalidate();
+    m_browserPollTimer.reset();
+    m_polledBrowserApp.reset();
+    m_browserPollingActive = false;
+}
+
+void TriggerWatcher::schedulePollTick()
+{
+    QPointer<TriggerWatcher> self(this);
+    m_browserPollTimer = m_services.scheduler.scheduleOnce(pollIntervalSeconds, [self] {
+        if (!self)
+            return;
+        // Re-armed first, so that a tick which stops the poll cancels the next.
+        self->schedulePollTick();
+        self->pollFrontBrowser();
+    });
+}
+
+void TriggerWatcher::pollFrontBrowser()
+{
+    const std::optional<QString> bundleId = bundleIdOf(m_polledBrowserApp);
+    if (!bundleId)
+        return;
+    probeBrowser({*m_polledBrowserApp, now(), bundleId, *bundleId});
+}
+
+void TriggerWatcher::sendBrowserActivation(const BrowserActivation &activation)
+{
+    // Debounced: each activation replaces the one waiting.
+    m_pendingActivation = activation;
+    if (m_activationTimer)
+        m_activationTimer->invalidate();
+    QPointer<TriggerWatcher> self(this);
+    m_activationTimer = m_services.scheduler.scheduleOnce(activationDebounceSeconds, [self] {
+        if (!self || !self->m_pendingActivation)
+            return;
+        const BrowserActivation activation = *self->m_pendingActivation;
+        self->m_pendingActivation.reset();
+        self->m_activationTimer.reset();
+        self->probeBrowser(activation);
+    });
+}
+
+void TriggerWatcher::probeBrowser(const BrowserActivation &activation)
+{
+    const QString &bundleId = activation.bundleId;
+    if (bundleId.isEmpty())
+        return;
+    const std::shared_ptr<BrowserURLProbe> probe = m_services.probes.value(bundleId);
+    if (!probe)
+        return;
+
+    if (m_deniedBrowsers.count(bundleId)) {
+        const AutomationStatus status =
+            probe->accessKind() == BrowserAccessKind::accessibility
+                ? probe->automationStatus()
+                : m_services.automationStatus(probe->bundleIdentifier());
+        if (status != AutomationStatus::granted)
+            return;
+        m_deniedBrowsers.erase(bundleId);
+        m_undecidedBrowsers.erase(bundleId);
+        persistDeniedBrowsers();
+    }
+
+    if (probe->accessKind() == BrowserAccessKind::appleEvents) {
+        if (m_services.automationStatus(bundleId) == AutomationStatus::notDetermined) {
+            // Never probed while undetermined; limited mode is asked for once
+            // per stay in the undecided set.
+            if (m_undecidedBrowsers.insert(bundleId).second)
+                flipToLimitedMode();
+            return;
+        }
+        m_undecidedBrowsers.erase(bundleId);
+    }
+
+    if (const auto cached = m_recentProbes.constFind(bundleId);
+        cached != m_recentProbes.constEnd() &&
+        secondsBetween(cached->timestamp, now()) < probeReuseSeconds) {
+        if (cached->url)
+            handleBrowserURL(*cached->url, activation);
+        return;
+    }
+
+    auto *watcher = new QFutureWatcher<URLReadResult>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, bundleId, activation] {
+        watcher->deleteLater();
+        // A cancelled read (its bridge went away) tells nothing.
+        if (watcher->future().resultCount() == 0)
+            return;
+        handleProbeResult(watcher->result(), bundleId, activation);
+    });
+    watcher->setFuture(probe->fetchURL());
+}
+
+void TriggerWatcher::handleProbeResult(const URLReadResult &result, const QString &bundleId,
+                                       const BrowserActivation &activation)
+{
+    if (!result) {
+        switch (result.error().kind()) {
+        case ProbeError::Kind::automationDenied:
+        case ProbeError::Kind::accessibilityDenied:
+            m_deniedBrowsers.insert(bundleId);
+            persistDeniedBrowsers();
+            flipToLimitedMode();
+            break;
+        case ProbeError::Kind::scriptFailure:
+        case ProbeError::Kind::notRunning:
+            break;
+        }
+        return;
+    }
+    const std::optional<QUrl> &url = result.value();
+    m_recentProbes.insert(bundleId, {now(), url});
+    if (url)
+        handleBrowserURL(*url, activation);
+}
+
+void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &activation)
+{
+    // A read that comes back after the watcher stopped, or after its browser
+    // left the front, must not put a panel over whatever is there now.
+    if (!m_started || bundleIdOf(m_polledBrowserApp) != activation.bundleId)
+        return;
+
+    const std::optional<QString> host = lowerHost(url);
+    if (m_openedAnywayHost) {
+        if (host && *host == *m_openedAnywayHost) {
+            m_lastFiredHost = host;
+            return;
+        }
+        m_openedAnywayHost.reset();
+    }
+
+    const QDateTime at = now();
+    std::vector<std::shared_ptr<Streak>> candidates;
+    for (const auto &streak : m_services.streakEngine.streaks()) {
+        // Every type but "app" counts as a site streak; its browser list
+        // takes no part: a site is blocked in every probed browser.
+        if (streak->typeRaw() == raw(StreakType::app))
+            continue;
+        if (!matchesDomains(url, streak->domains()))
+            continue;
+        if (isStreakPaused(*streak))
+            continue;
+        if (!isStreakActive(*streak, at, m_services.calendar))
+            continue;
+        candidates.push_back(streak);
+    }
+
+    const std::shared_ptr<Streak> winner = CollisionResolver::resolve(candidates);
+    if (!winner) {
+        m_lastFiredHost.reset();
+        m_services.usageRecorder.closeOpen();
+        return;
+    }
+    if (host && m_lastFiredHost == host)
+        return;
+
+    const TriggerSource source = classifySource(activation);
+    const AllowanceGate::Target target{source, hostAsGiven(url), activation.bundleId};
+    const std::shared_ptr<Streak> chosen = allowanceGate().evaluate(candidates, winner, target, at);
+    if (!chosen)
+        return;
+    m_lastFiredHost = host;
+    emitTrigger(chosen, source, hostAsGiven(url), activation.bundleId);
+}
+
+TriggerSource TriggerWatcher::classifySource(const BrowserActivation &activation) const
+{
+    if (secondsBetween(activation.switchedAt, now()) > externalLinkSeconds)
+        return TriggerSource::url;
+    if (!activation.previousBundleId)
+        return TriggerSource::url;
+    if (m_services.probes.isEmpty())
+        return TriggerSource::externalLink;
+    return m_services.probes.contains(*activation.previousBundleId) ? TriggerSource::url
+                                                                    : TriggerSource::externalLink;
+}
+
+// Permission bookkeeping.
+
+void TriggerWatcher::loadDeniedBrowsers()
+{
+    const auto settings = AppSettings::fetchOrCreate(m_services.persistence.mainContext());
+    // Nothing stored keeps what the watcher has.
+    if (auto stored = AppSettings::decodeDeniedBrowsers(settings->deniedAutomationBundleIdsRaw()))
+        m_deniedBrowsers = std::move(*stored);
+}
+
+void TriggerWatcher::persistDeniedBrowsers()
+{
+    ModelContext &context = m_services.persistence.mainContext();
+    const auto settings = AppSettings::fetchOrCreate(context);
+    settings->setDeniedAutomationBundleIdsRaw(AppSettings::encodeDeniedBrowsers(m_deniedBrowsers));
+    if (auto saved = context.save(); !saved)
+        platform::log::triggers().error("persistDeniedBrowsers save failed: %s",
+                                        {saved.error().localizedDescription()});
+}
+
+void TriggerWatcher::flipToLimitedMode()
+{
+    ModelContext &context = m_services.persistence.mainContext();
+    const auto settings = AppSettings::fetchOrCreate(context);
+    if (settings->limitedMode())
+        return;
+    settings->setLimitedMode(true);
+    if (auto saved = context.save(); !saved)
+        platform::log::triggers().error("flipToLimitedMode save failed: %s",
+                                        {saved.error().localizedDescription()});
+}
+
+} // namespace halvex

@@ -1,0 +1,199 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QTimeZone>
+#include <QUrl>
+
+#include "browsers/BrowserURLProbe.h"
+#include "engine/TimerScheduler.h"
+#include "kit/AutomationStatus.h"
+#include "model/TriggerEvent.h"
+#include "platform/RunningApplications.h"
+
+namespace fennimar {
+class AutomationGrantMemory;
+class AutomationProbe;
+} // namespace fennimar
+
+namespace platform {
+class Workspace;
+}
+
+namespace halvex {
+
+class AllowanceGate;
+class FrontmostDetecting;
+class PersistenceController;
+class Streak;
+class StreakEngine;
+class UsageSessionRecorder;
+
+// A probed browser coming to the front.
+struct BrowserActivation {
+    platform::RunningApplication app;
+    QDateTime switchedAt;
+    // What was in front before; for a poll tick, the browser itself.
+    std::optional<QString> previousBundleId;
+    QString bundleId;
+};
+
+// Turns "a blocked application or page came to the front" into a saved
+// trigger event sent on the engine's trigger subject. The application road
+// matches the front application against application streaks; for a probed
+// browser the browser road reads the front tab's URL right after the switch
+// and every two seconds while the browser stays in front, and matches it
+// against site streaks. Each road fires once per target until it is re-armed.
+// Main thread only.
+class TriggerWatcher final : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+    using AutomationStatusFunction = std::function<fennimar::AutomationStatus(const QString &)>;
+
+    static constexpr double pollIntervalSeconds = 2.0;
+    // Of a quick run of switches only the browser that stays is probed.
+    static constexpr double activationDebounceSeconds = 0.75;
+    // A debounced activation and the poll tick behind it cost one probe.
+    static constexpr double probeReuseSeconds = 1.5;
+    // A browser that comes up this soon after another application looks
+    // like a link opened from that application.
+    static constexpr double externalLinkSeconds = 1.5;
+
+    struct Services {
+        FrontmostDetecting &frontmostDetector;
+        // Whose front application a re-evaluation reads.
+        const platform::Workspace &workspace;
+        BrowserProbeTable probes;
+        StreakEngine &streakEngine;
+        PersistenceController &persistence;
+        UsageSessionRecorder &usageRecorder;
+        // A browser's automation permission, found without asking.
+        AutomationStatusFunction automationStatus;
+        // Every "now" of the watcher: active windows, pauses, stamps, the
+        // probe cache and the external-link window.
+        Clock clock;
+        QTimeZone calendar;
+        TimerScheduler &scheduler;
+        // This application's own identifier: switches to and from it (the
+        // friction panel, the popover) neither evaluate nor re-arm.
+        std::optional<QString> ownBundleIdentifier;
+    };
+
+    explicit TriggerWatcher(Services services, QObject *parent = nullptr);
+    ~TriggerWatcher() override;
+    Q_DISABLE_COPY_MOVE(TriggerWatcher)
+
+    // The automation status the application uses: the probe without asking,
+    // over the shared grant memory. Both must outlive the function.
+    static AutomationStatusFunction liveAutomationStatus(const fennimar::AutomationProbe &probe,
+                                                         fennimar::AutomationGrantMemory &memory);
+
+    // Loads the denied browsers, subscribes to the detector and the engine,
+    // and starts the detector. Does nothing while started.
+    void start();
+    // Ends every subscription, the browser poll, a pending activation and the
+    // allowance timer, and stops the detector. What the watcher remembers
+    // (last fired targets, denied browsers, cached probes) is kept.
+    void stop();
+    bool isStarted() const { return m_started; }
+
+    // Evaluates whatever is in front again: a poll tick while a browser is
+    // polled, else the application road for the workspace's front application.
+    void reevaluateCurrent();
+
+    // One browser poll tick; the poll timer calls it.
+    void pollFrontBrowser();
+
+    // What the watcher remembers, for the shell and for diagnosis.
+    const std::set<QString> &deniedBrowsers() const { return m_deniedBrowsers; }
+    const std::set<QString> &undecidedBrowsers() const { return m_undecidedBrowsers; }
+    const std::optional<QString> &lastFiredBundleId() const { return m_lastFiredBundleId; }
+    const std::optional<QString> &lastFiredHost() const { return m_lastFiredHost; }
+    const std::optional<QString> &openedAnywayHost() const { return m_openedAnywayHost; }
+    bool isBrowserPollingActive() const { return m_browserPollingActive; }
+    const std::optional<platform::RunningApplication> &polledBrowserApp() const
+    {
+        return m_polledBrowserApp;
+    }
+
+private:
+    struct RecentProbe {
+        QDateTime timestamp;
+        std::optional<QUrl> url;
+    };
+
+    QDateTime now() const { return m_services.clock(); }
+    bool isOwn(const std::optional<QString> &bundleId) const
+    {
+        return bundleId == m_services.ownBundleIdentifier;
+    }
+    AllowanceGate &allowanceGate();
+    // Runs `handler` later on the main thread, unless the subscriptions
+    // were ended or renewed meanwhile.
+    void deliverLater(std::function<void()> handler);
+
+    // The application road.
+    void onFrontmostChange(const std::optional<platform::RunningApplication> &application);
+    void resetDedupeOnSwitch(const std::optional<QString> &newId,
+                             const std::optional<QString> &previousId);
+    void handleAppActivation(const QString &bundleId);
+    bool isStreakPaused(const Streak &streak) const;
+    void emitTrigger(const std::shared_ptr<Streak> &streak, TriggerSource source,
+                     const std::optional<QString> &matchedDomain,
+                     const std::optional<QString> &matchedBundleId);
+    void handleRulesChanged(bool forgetLastFired);
+    void rememberOpenedAnywayHost(const TriggerEvent &event);
+    void clearLastFired();
+
+    // The browser road.
+    void startBrowserPolling(const platform::RunningApplication &application);
+    void stopBrowserPolling();
+    void schedulePollTick();
+    void sendBrowserActivation(const BrowserActivation &activation);
+    void probeBrowser(const BrowserActivation &activation);
+    void handleProbeResult(const URLReadResult &result, const QString &bundleId,
+                           const BrowserActivation &activation);
+    void handleBrowserURL(const QUrl &url, const BrowserActivation &activation);
+    TriggerSource classifySource(const BrowserActivation &activation) const;
+
+    // Permission bookkeeping, kept in the settings record.
+    void loadDeniedBrowsers();
+    void persistDeniedBrowsers();
+    void flipToLimitedMode();
+
+    Services m_services;
+    std::unique_ptr<AllowanceGate> m_allowanceGate;
+
+    bool m_started = false;
+    // Renewed at each start() and stop(): deliveries queued by an ended
+    // subscription find it changed and do nothing.
+    quint64 m_subscriptionGeneration = 0;
+    std::vector<QMetaObject::Connection> m_subscriptions;
+
+    std::optional<QString> m_previousFrontmostBundleId;
+    std::optional<QString> m_lastFiredBundleId;
+    std::optional<QString> m_lastFiredHost;
+    std::optional<QString> m_openedAnywayHost;
+
+    std::set<QString> m_deniedBrowsers;
+    std::set<QString> m_undecidedBrowsers;
+    QHash<QString, RecentProbe> m_recentProbes;
+
+    bool m_browserPollingActive = false;
+    std::optional<platform::RunningApplication> m_polledBrowserApp;
+    std::shared_ptr<ScheduledTimer> m_browserPollTimer;
+
+    std::optional<BrowserActivation> m_pendingActivation;
+    std::shared_ptr<ScheduledTimer> m_activationTimer;
+};
+
+} // namespace halvex
