@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+#include "browsers/BrowserURLProbe.h"
 #include "engine/TimerScheduler.h"
 #include "friction/FrictionFeedbackState.h"
 #include "model/Streak.h"
@@ -28,9 +29,6 @@ class BypassController;
 class DayClock;
 class PersistenceController;
 class StreakEngine;
-
-// The browser bridges by the bundle identifier of their browser.
-using BrowserProbeTable = QHash<QString, std::shared_ptr<BrowserURLProbe>>;
 
 // The state machine behind one friction panel: it fixes mode, day count and
 // countdown length when the panel opens, locks the buttons for the first

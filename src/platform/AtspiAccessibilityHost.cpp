@@ -1,0 +1,607 @@
+#include "platform/AtspiAccessibilityHost.h"
+
+#include <QDBusArgument>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QMutexLocker>
+
+namespace platform {
+
+namespace {
+
+const QString launcherService = QStringLiteral("org.a11y.Bus");
+const QString launcherPath = QStringLiteral("/org/a11y/bus");
+const QString statusInterface = QStringLiteral("org.a11y.Status");
+const QString enabledProperty = QStringLiteral("IsEnabled");
+
+const QString registryService = QStringLiteral("org.a11y.atspi.Registry");
+const QString rootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
+const QString nullPath = QStringLiteral("/org/a11y/atspi/null");
+
+const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
+const QString actionInterface = QStringLiteral("org.a11y.atspi.Action");
+const QString documentInterface = QStringLiteral("org.a11y.atspi.Document");
+const QString textInterface = QStringLiteral("org.a11y.atspi.Text");
+const QString valueInterface = QStringLiteral("org.a11y.atspi.Value");
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+
+// How long an application that let a call time out is left alone.
+constexpr int restMs = 2000;
+
+// The AT-SPI roles and states the host's vocabulary names.
+enum Role : uint {
+    roleComboBox = 11,
+    roleDialog = 16,
+    roleFrame = 23,
+    rolePushButton = 43,
+    roleText = 61,
+    roleWindow = 69,
+    roleApplication = 75,
+    roleEntry = 79,
+    roleDocumentWeb = 95,
+};
+enum State : uint {
+    stateActive = 1,
+    stateEditable = 7,
+    stateMultiLine = 17,
+    stateShowing = 25,
+};
+
+bool has(quint64 states, State state)
+{
+    return (states >> state) & 1u;
+}
+
+AccessibilityError errorOf(const QDBusMessage &reply)
+{
+    switch (QDBusError(reply).type()) {
+    case QDBusError::NoReply:
+    case QDBusError::Timeout:
+    case QDBusError::TimedOut:
+        return AccessibilityError::cannotComplete;
+    case QDBusError::UnknownMethod:
+    case QDBusError::UnknownInterface:
+    case QDBusError::UnknownProperty:
+    case QDBusError::NotSupported:
+        return AccessibilityError::attributeUnsupported;
+    case QDBusError::UnknownObject:
+    case QDBusError::ServiceUnknown:
+        return AccessibilityError::invalidElement;
+    case QDBusError::InvalidArgs:
+        return AccessibilityError::illegalArgument;
+    default:
+        return AccessibilityError::failure;
+    }
+}
+
+QVariant firstArgument(const QDBusMessage &reply)
+{
+    const QList<QVariant> arguments = reply.arguments();
+    return arguments.isEmpty() ? QVariant() : arguments.first();
+}
+
+// Properties.Get answers with a variant around the value.
+QVariant unwrapped(const QVariant &value)
+{
+    if (value.canConvert<QDBusVariant>())
+        return value.value<QDBusVariant>().variant();
+    return value;
+}
+
+QList<AccessibleElement> elementsIn(const QVariant &value)
+{
+    QList<AccessibleElement> elements;
+    if (!value.canConvert<QDBusArgument>())
+        return elements;
+    const QDBusArgument argument = value.value<QDBusArgument>();
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QString service;
+        QDBusObjectPath path;
+        argument.beginStructure();
+        argument >> service >> path;
+        argument.endStructure();
+        if (!service.isEmpty() && path.path() != nullPath)
+            elements << AccessibleElement{service, path.path()};
+    }
+    argument.endArray();
+    return elements;
+}
+
+QMap<QString, QString> stringMapIn(const QVariant &value)
+{
+    QMap<QString, QString> map;
+    if (!value.canConvert<QDBusArgument>())
+        return map;
+    const QDBusArgument argument = value.value<QDBusArgument>();
+    argument.beginMap();
+    while (!argument.atEnd()) {
+        QString key;
+        QString text;
+        argument.beginMapEntry();
+        argument >> key >> text;
+        argument.endMapEntry();
+        map.insert(key, text);
+    }
+    argument.endMap();
+    return map;
+}
+
+// The names of the actions, in their order.
+QStringList actionNamesIn(const QVariant &value)
+{
+    QStringList names;
+    if (!value.canConvert<QDBusArgument>())
+        return names;
+    const QDBusArgument argument = value.value<QDBusArgument>();
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QString name;
+        QString description;
+        QString keyBinding;
+        argument.beginStructure();
+        argument >> name >> description >> keyBinding;
+        argument.endStructure();
+        names << name;
+    }
+    argument.endArray();
+    return names;
+}
+
+// The action a press means: press, else click, else activate.
+qsizetype pressIndex(const QStringList &names)
+{
+    for (const char *candidate : {"press", "click", "activate"}) {
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (names[i].compare(QLatin1String(candidate), Qt::CaseInsensitive) == 0)
+                return i;
+        }
+    }
+    return -1;
+}
+
+quint64 statesIn(const QVariant &value)
+{
+    QList<uint> words;
+    if (value.canConvert<QDBusArgument>()) {
+        const QDBusArgument argument = value.value<QDBusArgument>();
+        argument.beginArray();
+        while (!argument.atEnd()) {
+            uint word = 0;
+            argument >> word;
+            words << word;
+        }
+        argument.endArray();
+    } else {
+        words = value.value<QList<uint>>();
+    }
+    quint64 states = 0;
+    for (qsizetype i = 0; i < words.size() && i < 2; ++i)
+        states |= quint64(words[i]) << (32 * i);
+    return states;
+}
+
+} // namespace
+
+AtspiAccessibilityHost::AtspiAccessibilityHost(const QDBusConnection &sessionBus,
+                                               std::chrono::milliseconds callTimeout)
+    : m_sessionBus(sessionBus)
+    , m_timeoutMs(int(callTimeout.count()))
+    , m_connectionName(QStringLiteral("halvex-accessibility-%1").arg(quintptr(this), 0, 16))
+{}
+
+AtspiAccessibilityHost::~AtspiAccessibilityHost()
+{
+    if (m_connected)
+        QDBusConnection::disconnectFromBus(m_connectionName);
+}
+
+std::optional<bool> AtspiAccessibilityHost::readEnabled()
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(launcherService, launcherPath,
+                                                      propertiesInterface, QStringLiteral("Get"));
+    get << statusInterface << enabledProperty;
+    const QDBusMessage reply = m_sessionBus.call(get, QDBus::Block, m_timeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return std::nullopt;
+    const QVariant value = unwrapped(firstArgument(reply));
+    if (value.typeId() != QMetaType::Bool)
+        return std::nullopt;
+    return value.toBool();
+}
+
+bool AtspiAccessibilityHost::isProcessTrusted()
+{
+    const bool enabled = readEnabled().value_or(false);
+    QMutexLocker lock(&m_mutex);
+    m_enabled = enabled;
+    return enabled;
+}
+
+bool AtspiAccessibilityHost::requestProcessTrust()
+{
+    QDBusMessage set = QDBusMessage::createMethodCall(launcherService, launcherPath,
+                                                      propertiesInterface, QStringLiteral("Set"));
+    set << statusInterface << enabledProperty << QVariant::fromValue(QDBusVariant(true));
+    m_sessionBus.call(set, QDBus::Block, m_timeoutMs);
+    return isProcessTrusted();
+}
+
+bool AtspiAccessibilityHost::enabledAsLastSeen()
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_enabled)
+            return *m_enabled;
+    }
+    return isProcessTrusted();
+}
+
+std::optional<QDBusConnection> AtspiAccessibilityHost::accessibilityBus()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_connected) {
+        QDBusConnection bus(m_connectionName);
+        if (bus.isConnected())
+            return bus;
+        // The bus went away (the session's launcher restarted): ask anew.
+        QDBusConnection::disconnectFromBus(m_connectionName);
+        m_connected = false;
+    }
+    const QDBusMessage reply = m_sessionBus.call(
+        QDBusMessage::createMethodCall(launcherService, launcherPath, launcherService,
+                                       QStringLiteral("GetAddress")),
+        QDBus::Block, m_timeoutMs);
+    const QString address = firstArgument(reply).toString();
+    if (reply.type() != QDBusMessage::ReplyMessage || address.isEmpty())
+        return std::nullopt;
+    QDBusConnection bus = QDBusConnection::connectToBus(address, m_connectionName);
+    m_connected = true;
+    if (!bus.isConnected())
+        return std::nullopt;
+    return bus;
+}
+
+AtspiAccessibilityHost::Reply AtspiAccessibilityHost::call(const AccessibleElement &element,
+                                                           const QString &interface,
+                                                           const QString &method,
+                                                           const QList<QVariant> &arguments)
+{
+    if (element.isNull())
+        return unexpected(AccessibilityError::invalidElement);
+    {
+        QMutexLocker lock(&m_mutex);
+        const auto resting = m_resting.constFind(element.service);
+        if (resting != m_resting.cend()) {
+            if (!resting->hasExpired())
+                return unexpected(AccessibilityError::cannotComplete);
+            m_resting.erase(resting);
+        }
+    }
+    const std::optional<QDBusConnection> bus = accessibilityBus();
+    if (!bus)
+        return unexpected(AccessibilityError::cannotComplete);
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(element.service, element.path, interface, method);
+    message.setArguments(arguments);
+    const QDBusMessage reply = bus->call(message, QDBus::Block, m_timeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return reply;
+    const AccessibilityError error = errorOf(reply);
+    if (error == AccessibilityError::cannotComplete) {
+        QMutexLocker lock(&m_mutex);
+        m_resting.removeIf([](const auto &entry) { return entry.value().hasExpired(); });
+        m_resting.insert(element.service, QDeadlineTimer(restMs));
+    }
+    return unexpected(error);
+}
+
+AtspiAccessibilityHost::Reply AtspiAccessibilityHost::property(const AccessibleElement &element,
+                                                               const QString &interface,
+                                                               const QString &name)
+{
+    return call(element, propertiesInterface, QStringLiteral("Get"), {interface, name});
+}
+
+std::optional<qint32> AtspiAccessibilityHost::processOf(const QDBusConnection &bus,
+                                                        const QString &service)
+{
+    const QDBusMessage reply =
+        bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                QStringLiteral("/org/freedesktop/DBus"),
+                                                QStringLiteral("org.freedesktop.DBus"),
+                                                QStringLiteral("GetConnectionUnixProcessID"))
+                     << service,
+                 QDBus::Block, m_timeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return std::nullopt;
+    bool ok = false;
+    const uint pid = firstArgument(reply).toUInt(&ok);
+    if (!ok || pid == 0)
+        return std::nullopt;
+    return qint32(pid);
+}
+
+std::optional<qint32> AtspiAccessibilityHost::referenceProcessIdentifier()
+{
+    const std::optional<QDBusConnection> bus = accessibilityBus();
+    if (!bus)
+        return std::nullopt;
+    if (const std::optional<qint32> pid = processOf(*bus, registryService))
+        return pid;
+    // The bus starts its registry on first use.
+    bus->call(QDBusMessage::createMethodCall(
+                  QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                  QStringLiteral("org.freedesktop.DBus"), QStringLiteral("StartServiceByName"))
+                  << registryService << 0u,
+              QDBus::Block, m_timeoutMs);
+    return processOf(*bus, registryService);
+}
+
+AccessibleElement AtspiAccessibilityHost::applicationElement(qint32 processIdentifier)
+{
+    const std::optional<QDBusConnection> bus = accessibilityBus();
+    if (!bus || processIdentifier <= 0)
+        return {};
+    if (processOf(*bus, registryService) == processIdentifier)
+        return {registryService, rootPath};
+    const Reply reply =
+        call({registryService, rootPath}, accessibleInterface, QStringLiteral("GetChildren"));
+    if (!reply)
+        return {};
+    for (const AccessibleElement &application : elementsIn(firstArgument(reply.value()))) {
+        if (processOf(*bus, application.service) == processIdentifier)
+            return application;
+    }
+    return {};
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::copyAttributeValue(const AccessibleElement &element,
+                                           const QString &attribute)
+{
+    if (!enabledAsLastSeen())
+        return unexpected(AccessibilityError::apiDisabled);
+    if (attribute == QLatin1String(ax::role))
+        return role(element);
+    if (attribute == QLatin1String(ax::children))
+        return showingChildren(element);
+    if (attribute == QLatin1String(ax::focusedWindow))
+        return focusedWindow(element);
+    if (attribute == QLatin1String(ax::url))
+        return documentUrl(element);
+    if (attribute == QLatin1String(ax::value))
+        return value(element);
+    if (attribute == QLatin1String(ax::identifier))
+        return identifier(element);
+    if (attribute == QLatin1String(ax::title)) {
+        const Reply reply = property(element, accessibleInterface, QStringLiteral("Name"));
+        if (!reply)
+            return unexpected(reply.error());
+        return AccessibilityValue(unwrapped(firstArgument(reply.value())).toString());
+    }
+    if (element.isNull())
+        return unexpected(AccessibilityError::invalidElement);
+    return unexpected(AccessibilityError::attributeUnsupported);
+}
+
+Expected<void, AccessibilityError>
+AtspiAccessibilityHost::setAttributeValue(const AccessibleElement &element, const QString &,
+                                          const AccessibilityValue &)
+{
+    if (!enabledAsLastSeen())
+        return unexpected(AccessibilityError::apiDisabled);
+    if (element.isNull())
+        return unexpected(AccessibilityError::invalidElement);
+    return unexpected(AccessibilityError::attributeUnsupported);
+}
+
+Expected<void, AccessibilityError>
+AtspiAccessibilityHost::performAction(const AccessibleElement &element, const QString &action)
+{
+    if (!enabledAsLastSeen())
+        return unexpected(AccessibilityError::apiDisabled);
+    if (action != QLatin1String(ax::press))
+        return unexpected(AccessibilityError::actionUnsupported);
+    const auto interfaces = interfacesOf(element);
+    if (!interfaces)
+        return unexpected(interfaces.error());
+    if (!interfaces->contains(actionInterface))
+        return unexpected(AccessibilityError::actionUnsupported);
+    const Reply actions = call(element, actionInterface, QStringLiteral("GetActions"));
+    if (!actions)
+        return unexpected(actions.error());
+    QStringList names = actionNamesIn(firstArgument(actions.value()));
+    qsizetype index = pressIndex(names);
+    if (index < 0) {
+        // Some bridges fill the list with key bindings; the names one by one are right.
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const Reply name = call(element, actionInterface, QStringLiteral("GetName"), {int(i)});
+            names[i] = name ? firstArgument(name.value()).toString() : QString();
+        }
+        index = pressIndex(names);
+    }
+    if (index < 0)
+        return unexpected(AccessibilityError::actionUnsupported);
+    const Reply done = call(element, actionInterface, QStringLiteral("DoAction"), {int(index)});
+    if (!done)
+        return unexpected(done.error());
+    if (!firstArgument(done.value()).toBool())
+        return unexpected(AccessibilityError::cannotComplete);
+    return {};
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::role(const AccessibleElement &element)
+{
+    const Reply reply = call(element, accessibleInterface, QStringLiteral("GetRole"));
+    if (!reply)
+        return unexpected(reply.error());
+    switch (firstArgument(reply.value()).toUInt()) {
+    case roleApplication:
+        return AccessibilityValue(QString::fromLatin1(ax::applicationRole));
+    case roleFrame:
+    case roleWindow:
+    case roleDialog:
+        return AccessibilityValue(QString::fromLatin1(ax::windowRole));
+    case roleDocumentWeb:
+        return AccessibilityValue(QString::fromLatin1(ax::webAreaRole));
+    case roleEntry:
+        return AccessibilityValue(QString::fromLatin1(ax::textFieldRole));
+    case roleComboBox: {
+        // An address bar with suggestions is an editable combo box.
+        const auto s = states(element);
+        if (s && has(*s, stateEditable))
+            return AccessibilityValue(QString::fromLatin1(ax::textFieldRole));
+        return AccessibilityValue(QString::fromLatin1(ax::unknownRole));
+    }
+    case roleText: {
+        // Toolkits give one-line fields and text areas the same role.
+        const auto s = states(element);
+        if (s && has(*s, stateMultiLine))
+            return AccessibilityValue(QString::fromLatin1(ax::textAreaRole));
+        return AccessibilityValue(QString::fromLatin1(ax::textFieldRole));
+    }
+    case rolePushButton:
+        return AccessibilityValue(QString::fromLatin1(ax::buttonRole));
+    default:
+        return AccessibilityValue(QString::fromLatin1(ax::unknownRole));
+    }
+}
+
+Expected<QList<AccessibleElement>, AccessibilityError>
+AtspiAccessibilityHost::children(const AccessibleElement &element)
+{
+    const Reply reply = call(element, accessibleInterface, QStringLiteral("GetChildren"));
+    if (!reply)
+        return unexpected(reply.error());
+    return elementsIn(firstArgument(reply.value()));
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::showingChildren(const AccessibleElement &element)
+{
+    auto all = children(element);
+    if (!all)
+        return unexpected(all.error());
+    // Browsers keep the pages of background tabs, and closed menus, in the
+    // tree; what is not on screen is no part of what the window shows.
+    QList<AccessibleElement> showing;
+    for (const AccessibleElement &child : all.value()) {
+        const auto s = states(child);
+        if (!s || has(*s, stateShowing))
+            showing << child;
+    }
+    return AccessibilityValue(showing);
+}
+
+Expected<quint64, AccessibilityError>
+AtspiAccessibilityHost::states(const AccessibleElement &element)
+{
+    const Reply reply = call(element, accessibleInterface, QStringLiteral("GetState"));
+    if (!reply)
+        return unexpected(reply.error());
+    return statesIn(firstArgument(reply.value()));
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::focusedWindow(const AccessibleElement &element)
+{
+    auto windows = children(element);
+    if (!windows)
+        return unexpected(windows.error());
+    std::optional<AccessibleElement> showing;
+    for (const AccessibleElement &window : windows.value()) {
+        const auto s = states(window);
+        if (!s)
+            continue;
+        if (has(*s, stateActive))
+            return AccessibilityValue(window);
+        if (!showing && has(*s, stateShowing))
+            showing = window;
+    }
+    // Not in front: the window it would show first, as when it comes back.
+    if (showing)
+        return AccessibilityValue(*showing);
+    return unexpected(AccessibilityError::noValue);
+}
+
+Expected<QStringList, AccessibilityError>
+AtspiAccessibilityHost::interfacesOf(const AccessibleElement &element)
+{
+    const Reply reply = call(element, accessibleInterface, QStringLiteral("GetInterfaces"));
+    if (!reply)
+        return unexpected(reply.error());
+    return firstArgument(reply.value()).toStringList();
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::documentUrl(const AccessibleElement &element)
+{
+    // Asked first: some toolkits answer a missing interface as a missing object.
+    const auto interfaces = interfacesOf(element);
+    if (!interfaces)
+        return unexpected(interfaces.error());
+    if (!interfaces->contains(documentInterface))
+        return unexpected(AccessibilityError::attributeUnsupported);
+    const Reply reply = call(element, documentInterface, QStringLiteral("GetAttributeValue"),
+                             {QStringLiteral("DocURL")});
+    if (!reply)
+        return unexpected(reply.error());
+    const QString text = firstArgument(reply.value()).toString();
+    if (text.isEmpty())
+        return unexpected(AccessibilityError::noValue);
+    const QUrl url(text, QUrl::StrictMode);
+    if (url.isValid() && !url.isRelative())
+        return AccessibilityValue(url);
+    return AccessibilityValue(text);
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::value(const AccessibleElement &element)
+{
+    const auto interfaces = interfacesOf(element);
+    if (!interfaces)
+        return unexpected(interfaces.error());
+    if (interfaces->contains(textInterface)) {
+        const Reply text = call(element, textInterface, QStringLiteral("GetText"), {0, -1});
+        if (!text)
+            return unexpected(text.error());
+        return AccessibilityValue(firstArgument(text.value()).toString());
+    }
+    if (!interfaces->contains(valueInterface))
+        return unexpected(AccessibilityError::attributeUnsupported);
+    const Reply number = property(element, valueInterface, QStringLiteral("CurrentValue"));
+    if (!number)
+        return unexpected(number.error());
+    bool ok = false;
+    const double current = unwrapped(firstArgument(number.value())).toDouble(&ok);
+    if (!ok)
+        return unexpected(AccessibilityError::noValue);
+    return AccessibilityValue(current);
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::identifier(const AccessibleElement &element)
+{
+    const Reply id = property(element, accessibleInterface, QStringLiteral("AccessibleId"));
+    if (id) {
+        const QString text = unwrapped(firstArgument(id.value())).toString();
+        if (!text.isEmpty())
+            return AccessibilityValue(text);
+    } else if (id.error() == AccessibilityError::cannotComplete) {
+        return unexpected(id.error());
+    }
+    // Browsers name their own controls in the "id" object attribute.
+    const Reply attributes = call(element, accessibleInterface, QStringLiteral("GetAttributes"));
+    if (!attributes)
+        return unexpected(attributes.error());
+    const QString text = stringMapIn(firstArgument(attributes.value())).value(QStringLiteral("id"));
+    if (text.isEmpty())
+        return unexpected(AccessibilityError::noValue);
+    return AccessibilityValue(text);
+}
+
+} // namespace platform

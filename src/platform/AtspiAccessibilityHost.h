@@ -1,0 +1,88 @@
+#pragma once
+
+#include <chrono>
+
+#include <QDBusConnection>
+#include <QDeadlineTimer>
+#include <QHash>
+#include <QMutex>
+#include <QStringList>
+
+#include "platform/AccessibilityHost.h"
+
+class QDBusMessage;
+
+namespace platform {
+
+// The accessibility interface of a Linux desktop: AT-SPI 2 on its own D-Bus
+// bus, whose address the session bus's "org.a11y.Bus" gives out. Trust is
+// that bus's "IsEnabled" switch, the one the desktop's accessibility
+// setting flips and that toolkits watch to expose their trees.
+//
+// Every call waits at most callTimeout. An application that lets one call
+// time out is left alone for a short while, so one that hangs costs a
+// single time-out per walk, not one per element. May be used from any
+// thread; calls into this process's own tree would wait for themselves.
+class AtspiAccessibilityHost final : public AccessibilityHost {
+public:
+    explicit AtspiAccessibilityHost(
+        const QDBusConnection &sessionBus = QDBusConnection::sessionBus(),
+        std::chrono::milliseconds callTimeout = std::chrono::milliseconds(500));
+    ~AtspiAccessibilityHost() override;
+    Q_DISABLE_COPY_MOVE(AtspiAccessibilityHost)
+
+    bool isProcessTrusted() override;
+    bool requestProcessTrust() override;
+    // The registry daemon: it holds the desktop's root and runs whenever
+    // the accessibility bus does.
+    std::optional<qint32> referenceProcessIdentifier() override;
+    AccessibleElement applicationElement(qint32 processIdentifier) override;
+
+    // "AXRole", "AXChildren" (those on screen), "AXFocusedWindow" (the
+    // active top-level window, else the first one showing), "AXURL" (a
+    // document's "DocURL"), "AXValue" (text, else a number), "AXIdentifier"
+    // (the accessible id, else the "id" object attribute) and "AXTitle".
+    Expected<AccessibilityValue, AccessibilityError>
+    copyAttributeValue(const AccessibleElement &element, const QString &attribute) override;
+    // No application here has a switch of its own: the bus-wide one is trust.
+    Expected<void, AccessibilityError> setAttributeValue(const AccessibleElement &element,
+                                                         const QString &attribute,
+                                                         const AccessibilityValue &value) override;
+    // "AXPress": the element's press, click or activate action.
+    Expected<void, AccessibilityError> performAction(const AccessibleElement &element,
+                                                     const QString &action) override;
+
+private:
+    using Reply = Expected<QDBusMessage, AccessibilityError>;
+
+    std::optional<bool> readEnabled();
+    bool enabledAsLastSeen();
+    std::optional<QDBusConnection> accessibilityBus();
+    Reply call(const AccessibleElement &element, const QString &interface, const QString &method,
+               const QList<QVariant> &arguments = {});
+    Reply property(const AccessibleElement &element, const QString &interface, const QString &name);
+    std::optional<qint32> processOf(const QDBusConnection &bus, const QString &service);
+
+    Expected<AccessibilityValue, AccessibilityError> role(const AccessibleElement &element);
+    Expected<QList<AccessibleElement>, AccessibilityError>
+    children(const AccessibleElement &element);
+    Expected<AccessibilityValue, AccessibilityError>
+    showingChildren(const AccessibleElement &element);
+    Expected<quint64, AccessibilityError> states(const AccessibleElement &element);
+    Expected<QStringList, AccessibilityError> interfacesOf(const AccessibleElement &element);
+    Expected<AccessibilityValue, AccessibilityError>
+    focusedWindow(const AccessibleElement &element);
+    Expected<AccessibilityValue, AccessibilityError> documentUrl(const AccessibleElement &element);
+    Expected<AccessibilityValue, AccessibilityError> value(const AccessibleElement &element);
+    Expected<AccessibilityValue, AccessibilityError> identifier(const AccessibleElement &element);
+
+    QDBusConnection m_sessionBus;
+    int m_timeoutMs;
+    QString m_connectionName;
+    QMutex m_mutex;
+    bool m_connected = false;
+    std::optional<bool> m_enabled;
+    QHash<QString, QDeadlineTimer> m_resting;
+};
+
+} // namespace platform

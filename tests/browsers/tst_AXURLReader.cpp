@@ -1,0 +1,225 @@
+#include <QTest>
+
+#include "AccessibilityTestbed.h"
+#include "LogCapture.h"
+#include "browsers/AXBackButton.h"
+#include "browsers/AXURLReader.h"
+
+using platform::AccessibilityError;
+using platform::AccessibleElement;
+using Testbed = testing::AccessibilityTestbed;
+namespace ax = platform::ax;
+
+namespace {
+const QString notFound = QStringLiteral("AX back button not found - step back falls through");
+
+// The window, groups down to depth, then leaf there.
+QStringList chain(int depth, const QString &leaf)
+{
+    QStringList lines{QStringLiteral("AXWindow")};
+    for (int d = 1; d < depth; ++d)
+        lines << QString(d * 2, QLatin1Char(' ')) + QStringLiteral("AXGroup");
+    return lines << QString(depth * 2, QLatin1Char(' ')) + leaf;
+}
+} // namespace
+
+class tst_AXURLReader : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_bed = std::make_unique<Testbed>(); }
+    void readsTheFocusedWindow_data();
+    void readsTheFocusedWindow();
+    void enhancedModeOnlyWhenNothingIsFound_data();
+    void enhancedModeOnlyWhenNothingIsFound();
+    void windowThatAppearsOnTheRetryIsRead();
+    void nothingIsTouchedWithoutTrustOrBrowser_data();
+    void nothingIsTouchedWithoutTrustOrBrowser();
+    void pressesTheFirstBackButton_data();
+    void pressesTheFirstBackButton();
+
+private:
+    std::optional<QString> read() const
+    {
+        return halvex::AXURLReader(m_bed->host, m_bed->probe, m_bed->workspace)
+            .readURL(Testbed::firefox);
+    }
+    std::unique_ptr<Testbed> m_bed;
+};
+
+void tst_AXURLReader::readsTheFocusedWindow_data()
+{
+    QTest::addColumn<QStringList>("window");
+    QTest::addColumn<QString>("expected"); // empty: nothing
+
+    QTest::newRow("web area URL") << QStringList{"AXWindow", "  AXGroup",
+                                                 "    AXWebArea|url=https://example.com/a?b=1"}
+                                  << "https://example.com/a?b=1";
+    QTest::newRow("web area URL as text, kept as it is")
+        << QStringList{"AXWindow", "  AXWebArea|urlText=example.com/raw path"}
+        << "example.com/raw path";
+    QTest::newRow("web area before an earlier address field")
+        << QStringList{"AXWindow", "  AXTextField|value=other.example|name=field",
+                       "  AXWebArea|url=https://page.example/"}
+        << "https://page.example/";
+    QTest::newRow("web area without URL: its children are searched")
+        << QStringList{"AXWindow", "  AXWebArea", "    AXWebArea|url=https://inner.example/"}
+        << "https://inner.example/";
+    QTest::newRow("first web area depth-first wins")
+        << QStringList{"AXWindow", "  AXGroup", "    AXWebArea|url=https://deep.example/",
+                       "  AXWebArea|url=https://shallow.example/"}
+        << "https://deep.example/";
+    QTest::newRow("web area at depth 6")
+        << chain(6, "AXWebArea|url=https://six.example/") << "https://six.example/";
+    QTest::newRow("web area at depth 7") << chain(7, "AXWebArea|url=https://seven.example/") << "";
+    QTest::newRow("roles compare case-sensitively")
+        << QStringList{"AXWindow", "  AXwebArea|url=https://example.com/"} << "";
+    QTest::newRow("address without scheme gains https")
+        << QStringList{"AXWindow", "  AXToolbar", "    AXTextField|value=example.com/path"}
+        << "https://example.com/path";
+    QTest::newRow("address beginning with http is kept")
+        << QStringList{"AXWindow", "  AXTextField|value=http://example.com/x"}
+        << "http://example.com/x";
+    QTest::newRow("address with a space is none")
+        << QStringList{"AXWindow", "  AXTextField|value=search example.com"} << "";
+    QTest::newRow("bare word is none")
+        << QStringList{"AXWindow", "  AXTextField|value=localhost"} << "";
+    QTest::newRow("unsuitable field skipped for a later one")
+        << QStringList{"AXWindow", "  AXTextField|value=find me", "  AXGroup",
+                       "    AXTextField|value=later.example"}
+        << "https://later.example";
+    QTest::newRow("address field at depth 6")
+        << chain(6, "AXTextField|value=six.example") << "https://six.example";
+    QTest::newRow("address field at depth 7") << chain(7, "AXTextField|value=seven.example") << "";
+}
+
+void tst_AXURLReader::readsTheFocusedWindow()
+{
+    QFETCH(QStringList, window);
+    QFETCH(QString, expected);
+    m_bed->showWindow(window);
+    QCOMPARE(read(), expected.isEmpty() ? std::nullopt : std::optional(expected));
+    // A web area found leaves the address field unread.
+    if (expected.startsWith(QLatin1String("https://page")))
+        QVERIFY(!m_bed->host.calls.contains(QStringLiteral("copy /field AXValue")));
+}
+
+void tst_AXURLReader::enhancedModeOnlyWhenNothingIsFound_data()
+{
+    QTest::addColumn<QStringList>("window");
+    QTest::addColumn<bool>("switchesRefused");
+    QTest::addColumn<QStringList>("expected");
+    const QString focused = QStringLiteral("copy /app AXFocusedWindow");
+    const QStringList retry{focused, QStringLiteral("set /app AXEnhancedUserInterface"),
+                            QStringLiteral("set /app AXManualAccessibility"), focused};
+    QTest::newRow("found at once") << QStringList{"AXWindow", "  AXWebArea|url=https://a.example/"}
+                                   << false << QStringList{focused};
+    QTest::newRow("nothing found: one retry")
+        << QStringList{"AXWindow", "  AXGroup"} << false << retry;
+    QTest::newRow("no window: one retry") << QStringList{} << false << retry;
+    QTest::newRow("refused switches still retry") << QStringList{"AXWindow"} << true << retry;
+}
+
+void tst_AXURLReader::enhancedModeOnlyWhenNothingIsFound()
+{
+    QFETCH(QStringList, window);
+    QFETCH(bool, switchesRefused);
+    QFETCH(QStringList, expected);
+    if (!window.isEmpty())
+        m_bed->showWindow(window);
+    if (switchesRefused) {
+        for (const char *attribute : {ax::enhancedUserInterface, ax::manualAccessibility})
+            m_bed->host.fail(m_bed->browser, QString::fromLatin1(attribute),
+                             AccessibilityError::attributeUnsupported);
+    }
+    read();
+    QCOMPARE(m_bed->host.callsOn(m_bed->browser), expected);
+    // Nothing remembers the switch: the next read does the same.
+    read();
+    QCOMPARE(m_bed->host.callsOn(m_bed->browser), expected + expected);
+}
+
+void tst_AXURLReader::windowThatAppearsOnTheRetryIsRead()
+{
+    m_bed->host.onSet = [&](const AccessibleElement &, const QString &attribute) {
+        if (attribute == QLatin1String(ax::manualAccessibility))
+            m_bed->showWindow({"AXWindow", "  AXWebArea|url=https://late.example/"});
+    };
+    QCOMPARE(read(), std::optional<QString>("https://late.example/"));
+}
+
+void tst_AXURLReader::nothingIsTouchedWithoutTrustOrBrowser_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("not trusted") << false << true;
+    QTest::newRow("not running") << true << false;
+}
+
+void tst_AXURLReader::nothingIsTouchedWithoutTrustOrBrowser()
+{
+    QFETCH(bool, trusted);
+    QFETCH(bool, running);
+    m_bed->host.trusted = trusted;
+    if (!running)
+        m_bed->workspace.running.clear();
+    m_bed->showWindow(
+        {"AXWindow", "  AXButton|id=back-button", "  AXWebArea|url=https://a.example/"});
+    QCOMPARE(read(), std::nullopt);
+    if (!running)
+        return;
+    QVERIFY(!halvex::pressBackButton(m_bed->host, m_bed->probe, Testbed::browserPid));
+    QCOMPARE(m_bed->browserLookups(), 0);
+    QVERIFY(m_bed->host.callsOn(m_bed->browser).isEmpty());
+}
+
+void tst_AXURLReader::pressesTheFirstBackButton_data()
+{
+    QTest::addColumn<QStringList>("window");
+    QTest::addColumn<QString>("pressed"); // empty: none found
+    QTest::addColumn<bool>("pressFails");
+    const QString back = QStringLiteral("AXButton|id=back-button|name=back");
+    QTest::newRow("in the toolbar")
+        << QStringList{"AXWindow", "  AXToolbar", "    AXButton|id=reload-button", "    " + back}
+        << "/back" << false;
+    QTest::newRow("first depth-first wins")
+        << QStringList{"AXWindow", "  AXGroup", "    AXButton|id=back-button|name=deep",
+                       "  AXButton|id=back-button|name=shallow"}
+        << "/deep" << false;
+    QTest::newRow("at depth 6") << chain(6, back) << "/back" << false;
+    QTest::newRow("at depth 7") << chain(7, back) << "" << false;
+    QTest::newRow("identifier on a group")
+        << QStringList{"AXWindow", "  AXGroup|id=back-button"} << "" << false;
+    QTest::newRow("identifiers compare case-sensitively")
+        << QStringList{"AXWindow", "  AXButton|id=Back-Button"} << "" << false;
+    QTest::newRow("press fails: false, nothing logged")
+        << QStringList{"AXWindow", "  " + back} << "/back" << true;
+    QTest::newRow("no window: false, nothing logged") << QStringList{} << "" << false;
+}
+
+void tst_AXURLReader::pressesTheFirstBackButton()
+{
+    QFETCH(QStringList, window);
+    QFETCH(QString, pressed);
+    QFETCH(bool, pressFails);
+    if (!window.isEmpty())
+        m_bed->showWindow(window);
+    if (pressFails)
+        m_bed->host.fail({QStringLiteral("fake"), pressed}, QString::fromLatin1(ax::press),
+                         AccessibilityError::cannotComplete);
+    testing::LogCapture log;
+    const auto press = [&] {
+        return halvex::pressBackButton(m_bed->host, m_bed->probe, Testbed::browserPid);
+    };
+
+    QCOMPARE(press(), !pressed.isEmpty() && !pressFails);
+    QCOMPARE(m_bed->host.calls.filter(QStringLiteral("perform ")),
+             pressed.isEmpty() ? QStringList() : QStringList{"perform " + pressed + " AXPress"});
+    // Said once for each call that finds no button in a window.
+    QVERIFY(!press() || !pressed.isEmpty());
+    const QStringList expectedLog =
+        pressed.isEmpty() && !window.isEmpty() ? QStringList{notFound, notFound} : QStringList();
+    QCOMPARE(log.messages(QStringLiteral("com.fennimar.halvex.triggers")), expectedLog);
+}
+
+QTEST_GUILESS_MAIN(tst_AXURLReader)
+#include "tst_AXURLReader.moc"

@@ -1,0 +1,279 @@
+#include <QTest>
+
+#include "AccessibilityTestbed.h"
+#include "FakeKeystrokeSending.h"
+#include "ManualScheduler.h"
+#include "browsers/AXURLReader.h"
+#include "browsers/FirefoxBridge.h"
+
+using fennimar::AutomationStatus;
+using halvex::FirefoxBridge;
+using Sent = testing::FakeKeystrokeSending::Sent;
+using Testbed = testing::AccessibilityTestbed;
+
+namespace {
+const QDateTime start(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC);
+const QString page = QStringLiteral("https://example.com/page");
+const QString next = QStringLiteral("https://example.com/next");
+enum Action { goingBack, closingTab };
+
+// Every answer here is due by the time it is read.
+template <class T> T ready(const QFuture<T> &future)
+{
+    if (!future.isFinished())
+        qFatal("answer not ready");
+    return future.result();
+}
+} // namespace
+
+class tst_FirefoxBridge : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void automationStatusIsNeverDenied_data();
+    void automationStatusIsNeverDenied();
+    void notRunningTouchesNothing();
+    void fetchWithoutTrustIsDenied();
+    void fetchParsesWhatTheTreeShows_data();
+    void fetchParsesWhatTheTreeShows();
+    void readsAreCachedForOneSecond_data();
+    void readsAreCachedForOneSecond();
+    void keystrokeFollowsActivationAfterThePause_data();
+    void keystrokeFollowsActivationAfterThePause();
+    void refusedKeystroke_data();
+    void refusedKeystroke();
+    void bridgeGoneBeforeThePauseEnds();
+    void requestAccessAsksForTrust_data();
+    void requestAccessAsksForTrust();
+
+private:
+    void showPage(const QString &url)
+    {
+        m_bed->showWindow({QStringLiteral("AXWindow"),
+                           QStringLiteral("  AXButton|id=back-button|name=back"),
+                           QStringLiteral("  AXWebArea|urlText=") + url});
+    }
+    QString fetched()
+    {
+        const halvex::URLReadResult result = ready(m_bridge->fetchURL());
+        if (!result)
+            qFatal("fetch failed");
+        return result.value() ? result.value()->toString() : QString();
+    }
+    QFuture<bool> act(Action action)
+    {
+        return action == goingBack ? m_bridge->goBack() : m_bridge->closeTab();
+    }
+
+    std::unique_ptr<Testbed> m_bed;
+    std::unique_ptr<testing::FakeKeystrokeSending> m_keys;
+    std::unique_ptr<testing::ManualScheduler> m_scheduler;
+    std::unique_ptr<halvex::AXURLReader> m_reader;
+    std::unique_ptr<FirefoxBridge> m_bridge;
+    QDateTime m_now;
+};
+
+void tst_FirefoxBridge::init()
+{
+    m_bridge.reset();
+    m_bed = std::make_unique<Testbed>();
+    m_keys = std::make_unique<testing::FakeKeystrokeSending>();
+    m_scheduler = std::make_unique<testing::ManualScheduler>();
+    m_reader = std::make_unique<halvex::AXURLReader>(m_bed->host, m_bed->probe, m_bed->workspace);
+    m_now = start;
+    m_bridge = std::make_unique<FirefoxBridge>(
+        halvex::FirefoxBridgeServices{&m_bed->workspace, m_keys.get(), &m_bed->host, &m_bed->probe,
+                                      m_reader.get(), m_scheduler.get(), [this] { return m_now; }});
+}
+
+void tst_FirefoxBridge::automationStatusIsNeverDenied_data()
+{
+    QTest::addColumn<bool>("switchOn");
+    QTest::addColumn<bool>("prompted");
+    QTest::addColumn<bool>("liveCallAnswers");
+    QTest::addColumn<AutomationStatus>("expected");
+    QTest::newRow("trusted") << true << false << true << AutomationStatus::granted;
+    QTest::newRow("never asked") << false << false << true << AutomationStatus::notDetermined;
+    QTest::newRow("asked, live call fails")
+        << false << true << false << AutomationStatus::notDetermined;
+}
+
+void tst_FirefoxBridge::automationStatusIsNeverDenied()
+{
+    QFETCH(bool, switchOn);
+    QFETCH(bool, prompted);
+    QFETCH(bool, liveCallAnswers);
+    QFETCH(AutomationStatus, expected);
+    m_bed->host.trusted = switchOn;
+    if (prompted)
+        m_bed->defaults.setValue(QString::fromLatin1(fennimar::AccessibilityProbe::promptedKey),
+                                 true);
+    if (!liveCallAnswers)
+        m_bed->host.reference = 999; // no tree there
+    QCOMPARE(m_bridge->automationStatus(), expected);
+}
+
+void tst_FirefoxBridge::notRunningTouchesNothing()
+{
+    m_bed->workspace.running.clear();
+    showPage(page);
+    QCOMPARE(fetched(), QString());
+    QCOMPARE(ready(m_bridge->goBack()), false);
+    QCOMPARE(ready(m_bridge->closeTab()), false);
+    QVERIFY(m_bed->workspace.activateRequests.isEmpty());
+    QCOMPARE(m_scheduler->pendingCount(), 0);
+    QCOMPARE(m_bed->browserLookups(), 0);
+}
+
+void tst_FirefoxBridge::fetchWithoutTrustIsDenied()
+{
+    m_bed->host.trusted = false;
+    showPage(page);
+    const halvex::URLReadResult result = ready(m_bridge->fetchURL());
+    QVERIFY(!result);
+    QCOMPARE(result.error(), halvex::ProbeError::accessibilityDenied());
+    QCOMPARE(m_bed->browserLookups(), 0);
+}
+
+void tst_FirefoxBridge::fetchParsesWhatTheTreeShows_data()
+{
+    QTest::addColumn<QString>("shown");    // empty: no window
+    QTest::addColumn<QString>("expected"); // empty: no URL
+    QTest::newRow("page address") << page << page;
+    QTest::newRow("local file") << "file:///tmp/page.html"
+                                << "file:///tmp/page.html";
+    QTest::newRow("text that is no URL") << "http://exa mple.com/%zz"
+                                         << "";
+    QTest::newRow("nothing shown") << ""
+                                   << "";
+}
+
+void tst_FirefoxBridge::fetchParsesWhatTheTreeShows()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, expected);
+    if (!shown.isEmpty())
+        showPage(shown);
+    QCOMPARE(fetched(), expected);
+}
+
+void tst_FirefoxBridge::readsAreCachedForOneSecond_data()
+{
+    QTest::addColumn<bool>("pageShown");
+    QTest::addColumn<qint64>("msLater");
+    QTest::addColumn<bool>("cached");
+    QTest::newRow("half a second later") << true << qint64(500) << true;
+    QTest::newRow("just under a second") << true << qint64(999) << true;
+    QTest::newRow("a second later") << true << qint64(1000) << false;
+    QTest::newRow("one and a half seconds later") << true << qint64(1500) << false;
+    QTest::newRow("finding nothing is cached too") << false << qint64(500) << true;
+    QTest::newRow("clock set back") << true << qint64(-30000) << false;
+}
+
+void tst_FirefoxBridge::readsAreCachedForOneSecond()
+{
+    QFETCH(bool, pageShown);
+    QFETCH(qint64, msLater);
+    QFETCH(bool, cached);
+    if (pageShown)
+        showPage(page);
+    const QString first = fetched();
+    showPage(next);
+    m_now = start.addMSecs(msLater);
+    QCOMPARE(fetched(), cached ? first : next);
+    QCOMPARE(m_bed->browserLookups(), cached ? 1 : 2);
+}
+
+void tst_FirefoxBridge::keystrokeFollowsActivationAfterThePause_data()
+{
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<int>("keyCode");
+    QTest::newRow("goBack: Command+[") << goingBack << int(platform::keycode::leftBracket);
+    QTest::newRow("closeTab: Command+W") << closingTab << int(platform::keycode::w);
+}
+
+void tst_FirefoxBridge::keystrokeFollowsActivationAfterThePause()
+{
+    QFETCH(Action, action);
+    QFETCH(int, keyCode);
+    showPage(page);
+    QCOMPARE(fetched(), page);
+    QFuture<bool> done = act(action);
+    QCOMPARE(m_bed->workspace.activateRequests.size(), 1);
+    QCOMPARE(m_bed->workspace.activateRequests.first().processIdentifier, Testbed::browserPid);
+    m_scheduler->advance(0.149);
+    QVERIFY(m_keys->sent.isEmpty());
+    QVERIFY(!done.isFinished());
+    m_scheduler->advance(0.001);
+    QCOMPARE(m_keys->sent, (QList<Sent>{{quint16(keyCode), Testbed::browserPid}}));
+    QVERIFY(ready(done));
+    // Sent is enough: no button press besides.
+    QVERIFY(m_bed->host.calls.filter(QStringLiteral("perform ")).isEmpty());
+    // The cache is gone: the next read, well within a second, reads afresh.
+    showPage(next);
+    m_now = start.addMSecs(300);
+    QCOMPARE(fetched(), next);
+}
+
+void tst_FirefoxBridge::refusedKeystroke_data()
+{
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<bool>("buttonShown");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("back: the button is pressed") << goingBack << true << true << true;
+    QTest::newRow("back: no button") << goingBack << true << false << false;
+    QTest::newRow("back without trust: both refuse") << goingBack << false << true << false;
+    QTest::newRow("close has no fallback") << closingTab << true << true << false;
+}
+
+void tst_FirefoxBridge::refusedKeystroke()
+{
+    QFETCH(Action, action);
+    QFETCH(bool, trusted);
+    QFETCH(bool, buttonShown);
+    QFETCH(bool, expected);
+    m_keys->accepts = false;
+    m_bed->host.trusted = trusted;
+    if (buttonShown)
+        showPage(page);
+    QFuture<bool> done = act(action);
+    m_scheduler->advance(FirefoxBridge::activationPause);
+    QCOMPARE(ready(done), expected);
+    QCOMPARE(m_keys->sent.size(), 1);
+    QCOMPARE(m_bed->host.calls.filter(QStringLiteral("perform ")),
+             expected ? QStringList{QStringLiteral("perform /back AXPress")} : QStringList());
+}
+
+void tst_FirefoxBridge::bridgeGoneBeforeThePauseEnds()
+{
+    QFuture<bool> done = m_bridge->goBack();
+    m_bridge.reset();
+    m_scheduler->advance(FirefoxBridge::activationPause);
+    QCOMPARE(ready(done), false);
+    QVERIFY(m_keys->sent.isEmpty());
+}
+
+void tst_FirefoxBridge::requestAccessAsksForTrust_data()
+{
+    QTest::addColumn<bool>("switchTurnsOn");
+    QTest::addColumn<AutomationStatus>("expected");
+    QTest::newRow("turned on") << true << AutomationStatus::granted;
+    QTest::newRow("left off") << false << AutomationStatus::notDetermined;
+}
+
+void tst_FirefoxBridge::requestAccessAsksForTrust()
+{
+    QFETCH(bool, switchTurnsOn);
+    QFETCH(AutomationStatus, expected);
+    m_bed->host.trusted = false;
+    m_bed->host.trustedAfterRequest = switchTurnsOn;
+    QCOMPARE(ready(m_bridge->requestAccess()), expected);
+    QCOMPARE(m_bed->host.trustRequests, 1);
+    QCOMPARE(
+        m_bed->defaults.boolValue(QString::fromLatin1(fennimar::AccessibilityProbe::promptedKey)),
+        std::optional<bool>(true));
+}
+
+QTEST_GUILESS_MAIN(tst_FirefoxBridge)
+#include "tst_FirefoxBridge.moc"

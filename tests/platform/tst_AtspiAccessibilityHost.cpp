@@ -1,0 +1,209 @@
+#include <csignal>
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "AccessibilityBusSession.h"
+#include "platform/AtspiAccessibilityHost.h"
+
+using platform::AccessibilityError;
+using platform::AccessibleElement;
+namespace ax = platform::ax;
+
+namespace {
+const char *showWindowArgument = "--show-window";
+const QString startAddress = QStringLiteral("example.org/start");
+const QString pressedAddress = QStringLiteral("example.org/pressed");
+} // namespace
+
+class tst_AtspiAccessibilityHost : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void trustIsTheDesktopSwitch();
+    void readsAndPressesInAnotherApplication();
+    void errorsTellWhatWentWrong();
+    void stoppedApplicationTimesOutAndComesBack();
+
+private:
+    void setSwitch(bool on);
+    std::optional<QString> text(const AccessibleElement &element, const char *attribute);
+    // Depth-first, the first element with the role.
+    std::optional<AccessibleElement> find(const AccessibleElement &from, const char *role,
+                                          int depth = 0);
+
+    testing::AccessibilityBusSession m_session;
+    std::unique_ptr<platform::AtspiAccessibilityHost> m_host;
+    QProcess m_window;
+    AccessibleElement m_application;
+};
+
+void tst_AtspiAccessibilityHost::initTestCase()
+{
+    QString why;
+    QVERIFY2(m_session.start(&why), qPrintable(why));
+    QVERIFY2(m_session.ensureWindowManager(&why), qPrintable(why));
+    m_host = std::make_unique<platform::AtspiAccessibilityHost>(QDBusConnection::sessionBus(),
+                                                                std::chrono::milliseconds(300));
+}
+
+void tst_AtspiAccessibilityHost::cleanupTestCase()
+{
+    if (m_window.state() != QProcess::NotRunning) {
+        ::kill(pid_t(m_window.processId()), SIGCONT);
+        m_window.kill();
+        m_window.waitForFinished(5000);
+    }
+}
+
+void tst_AtspiAccessibilityHost::setSwitch(bool on)
+{
+    QDBusMessage set = QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
+                                                      "org.freedesktop.DBus.Properties", "Set");
+    set << QStringLiteral("org.a11y.Status") << QStringLiteral("IsEnabled")
+        << QVariant::fromValue(QDBusVariant(on));
+    QCOMPARE(QDBusConnection::sessionBus().call(set).type(), QDBusMessage::ReplyMessage);
+}
+
+std::optional<QString> tst_AtspiAccessibilityHost::text(const AccessibleElement &element,
+                                                        const char *attribute)
+{
+    const auto value = m_host->copyAttributeValue(element, QString::fromLatin1(attribute));
+    if (!value || !std::holds_alternative<QString>(value.value()))
+        return std::nullopt;
+    return std::get<QString>(value.value());
+}
+
+std::optional<AccessibleElement> tst_AtspiAccessibilityHost::find(const AccessibleElement &from,
+                                                                  const char *role, int depth)
+{
+    if (text(from, ax::role) == QLatin1String(role))
+        return from;
+    const auto children = m_host->copyAttributeValue(from, QString::fromLatin1(ax::children));
+    if (depth > 8 || !children)
+        return std::nullopt;
+    for (const AccessibleElement &child : std::get<QList<AccessibleElement>>(children.value())) {
+        if (auto found = find(child, role, depth + 1))
+            return found;
+    }
+    return std::nullopt;
+}
+
+void tst_AtspiAccessibilityHost::trustIsTheDesktopSwitch()
+{
+    setSwitch(false);
+    QVERIFY(!m_host->isProcessTrusted());
+    QVERIFY(m_host->requestProcessTrust());
+    QVERIFY(m_host->isProcessTrusted());
+
+    // The registry answers for the desktop, and answers a live call.
+    const std::optional<qint32> reference = m_host->referenceProcessIdentifier();
+    QVERIFY(reference && *reference != qint32(QCoreApplication::applicationPid()));
+    const AccessibleElement desktop = m_host->applicationElement(*reference);
+    QVERIFY(m_host->copyAttributeValue(desktop, QString::fromLatin1(ax::role)).hasValue());
+}
+
+void tst_AtspiAccessibilityHost::readsAndPressesInAnotherApplication()
+{
+    QProcessEnvironment environment = m_session.applicationEnvironment();
+    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    m_window.setProcessEnvironment(environment);
+    m_window.start(QCoreApplication::applicationFilePath(),
+                   {QString::fromLatin1(showWindowArgument)});
+    QVERIFY(m_window.waitForStarted(5000));
+    const qint32 pid = qint32(m_window.processId());
+    QTRY_VERIFY_WITH_TIMEOUT(!(m_application = m_host->applicationElement(pid)).isNull(), 15000);
+    QCOMPARE(text(m_application, ax::role), QString::fromLatin1(ax::applicationRole));
+
+    QTRY_VERIFY_WITH_TIMEOUT(
+        m_host->copyAttributeValue(m_application, QString::fromLatin1(ax::focusedWindow)), 15000);
+    const auto window = std::get<AccessibleElement>(
+        m_host->copyAttributeValue(m_application, QString::fromLatin1(ax::focusedWindow)).value());
+    QCOMPARE(text(window, ax::role), QString::fromLatin1(ax::windowRole));
+    QCOMPARE(text(window, ax::title), QStringLiteral("address window"));
+
+    const auto field = find(window, ax::textFieldRole);
+    const auto button = find(window, ax::buttonRole);
+    QVERIFY(field && button);
+    QCOMPARE(text(*field, ax::value), startAddress);
+    QCOMPARE(text(*button, ax::title), QStringLiteral("Back"));
+
+    QVERIFY(m_host->performAction(*button, QString::fromLatin1(ax::press)).hasValue());
+    QTRY_COMPARE_WITH_TIMEOUT(text(*field, ax::value), std::optional(pressedAddress), 10000);
+}
+
+void tst_AtspiAccessibilityHost::errorsTellWhatWentWrong()
+{
+    QVERIFY(!m_application.isNull());
+    const auto error = [&](const AccessibleElement &element, const char *attribute) {
+        const auto value = m_host->copyAttributeValue(element, QString::fromLatin1(attribute));
+        return value ? std::nullopt : std::optional(value.error());
+    };
+    // The bus launcher has no tree.
+    const AccessibleElement none =
+        m_host->applicationElement(qint32(m_session.launcherProcessIdentifier()));
+    QVERIFY(none.isNull());
+    QCOMPARE(error(none, ax::role), AccessibilityError::invalidElement);
+    QCOMPARE(error(m_application, "AXSelectedText"), AccessibilityError::attributeUnsupported);
+    QCOMPARE(error(m_application, ax::url), AccessibilityError::attributeUnsupported);
+    const auto press = m_host->performAction(m_application, QString::fromLatin1(ax::press));
+    QCOMPARE(press ? std::nullopt : std::optional(press.error()),
+             AccessibilityError::actionUnsupported);
+
+    // With the switch off nothing gets through; back on, all is as before.
+    setSwitch(false);
+    QVERIFY(!m_host->isProcessTrusted());
+    QCOMPARE(error(m_application, ax::role), AccessibilityError::apiDisabled);
+    QVERIFY(m_host->requestProcessTrust());
+    QCOMPARE(text(m_application, ax::role), QString::fromLatin1(ax::applicationRole));
+}
+
+void tst_AtspiAccessibilityHost::stoppedApplicationTimesOutAndComesBack()
+{
+    const pid_t pid = pid_t(m_window.processId());
+    QCOMPARE(::kill(pid, SIGSTOP), 0);
+    const auto stalled = m_host->copyAttributeValue(m_application, QString::fromLatin1(ax::role));
+    QCOMPARE(::kill(pid, SIGCONT), 0);
+    QVERIFY(!stalled);
+    QCOMPARE(stalled.error(), AccessibilityError::cannotComplete);
+    QTRY_COMPARE_WITH_TIMEOUT(text(m_application, ax::role),
+                              std::optional(QString::fromLatin1(ax::applicationRole)), 10000);
+}
+
+// With --show-window the executable is the application under test: a window
+// with an address field and a button that changes it.
+int main(int argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], showWindowArgument) == 0) {
+        QApplication app(argc, argv);
+        QMainWindow window;
+        window.setWindowTitle(QStringLiteral("address window"));
+        auto *content = new QWidget;
+        auto *layout = new QVBoxLayout(content);
+        auto *address = new QLineEdit(startAddress);
+        auto *back = new QPushButton(QStringLiteral("Back"));
+        layout->addWidget(address);
+        layout->addWidget(back);
+        window.setCentralWidget(content);
+        QObject::connect(back, &QPushButton::clicked, address,
+                         [address] { address->setText(pressedAddress); });
+        window.show();
+        window.activateWindow();
+        return app.exec();
+    }
+    testing::AccessibilityBusSession::enter(argc, argv);
+    QApplication app(argc, argv);
+    tst_AtspiAccessibilityHost test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_AtspiAccessibilityHost.moc"
