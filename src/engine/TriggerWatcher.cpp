@@ -209,18 +209,9 @@ void TriggerWatcher::resetDedupeOnSwitch(const std::optional<QString> &newId,
 void TriggerWatcher::handleAppActivation(const QString &bundleId)
 {
     const QDateTime at = now();
-    std::vector<std::shared_ptr<Streak>> candidates;
-    for (const auto &streak : m_services.streakEngine.streaks()) {
-        if (streak->typeRaw() != raw(StreakType::app))
-            continue;
-        if (!streak->bundleIdentifiers().contains(bundleId))
-            continue;
-        if (isStreakPaused(*streak))
-            continue;
-        if (!isStreakActive(*streak, at, m_services.calendar))
-            continue;
-        candidates.push_back(streak);
-    }
+    const auto candidates = applicableStreaks(at, [&](const Streak &streak) {
+        return streak.typeRaw() == raw(StreakType::app) && streak.bundleIdentifiers().contains(bundleId);
+    });
 
     const std::shared_ptr<Streak> winner = CollisionResolver::resolve(candidates);
     if (!winner) {
@@ -237,6 +228,19 @@ void TriggerWatcher::handleAppActivation(const QString &bundleId)
         return;
     m_lastFiredBundleId = bundleId;
     emitTrigger(chosen, TriggerSource::app, std::nullopt, bundleId);
+}
+
+std::vector<std::shared_ptr<Streak>>
+TriggerWatcher::applicableStreaks(const QDateTime &at,
+                                  const std::function<bool(const Streak &)> &targets) const
+{
+    std::vector<std::shared_ptr<Streak>> candidates;
+    for (const auto &streak : m_services.streakEngine.streaks()) {
+        if (targets(*streak) && !isStreakPaused(*streak) &&
+            isStreakActive(*streak, at, m_services.calendar))
+            candidates.push_back(streak);
+    }
+    return candidates;
 }
 
 bool TriggerWatcher::isStreakPaused(const Streak &streak) const
@@ -460,20 +464,11 @@ void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &
     }
 
     const QDateTime at = now();
-    std::vector<std::shared_ptr<Streak>> candidates;
-    for (const auto &streak : m_services.streakEngine.streaks()) {
-        // Every type but "app" counts as a site streak; its browser list
-        // takes no part: a site is blocked in every probed browser.
-        if (streak->typeRaw() == raw(StreakType::app))
-            continue;
-        if (!matchesDomains(url, streak->domains()))
-            continue;
-        if (isStreakPaused(*streak))
-            continue;
-        if (!isStreakActive(*streak, at, m_services.calendar))
-            continue;
-        candidates.push_back(streak);
-    }
+    // Every type but "app" counts as a site streak; its browser list takes no
+    // part: a site is blocked in every probed browser.
+    const auto candidates = applicableStreaks(at, [&](const Streak &streak) {
+        return streak.typeRaw() != raw(StreakType::app) && matchesDomains(url, streak.domains());
+    });
 
     const std::shared_ptr<Streak> winner = CollisionResolver::resolve(candidates);
     if (!winner) {

@@ -147,6 +147,10 @@ private:
                              const std::optional<QString> &previousId);
     void handleAppActivation(const QString &bundleId);
     bool isStreakPaused(const Streak &streak) const;
+    // The streaks that target what is in front and apply at `at`: not
+    // paused and inside their active window.
+    std::vector<std::shared_ptr<Streak>>
+    applicableStreaks(const QDateTime &at, const std::function<bool(const Streak &)> &targets) const;
     void emitTrigger(const std::shared_ptr<Streak> &streak, TriggerSource source,
                      const std::optional<QString> &matchedDomain,
                      const std::optional<QString> &matchedBundleId);

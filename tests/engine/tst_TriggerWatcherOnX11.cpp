@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "WindowManagerSession.h"
 #include <QWidget>
 
 #include "../platform/DesktopFiles.h"
@@ -86,7 +88,7 @@ private:
     std::unique_ptr<platform::DesktopEntryIndex> m_index;
     std::unique_ptr<platform::ApplicationIdentity> m_identity;
     std::unique_ptr<platform::X11Workspace> m_workspace;
-    QProcess m_windowManager;
+    testing::WindowManagerSession m_windowManager;
     QProcess m_helper;
     QWidget m_own;
 
@@ -114,25 +116,8 @@ void tst_TriggerWatcherOnX11::initTestCase()
     m_live = QGuiApplication::platformName() == u"xcb";
     if (!m_live)
         QSKIP("needs an X server: run under xvfb-run");
-    X11Connection probe;
-    QVERIFY2(probe.isValid(), "no X server");
-    // Only a window manager names the active window; bring one if the display has none.
-    if (!probe.hasWindowManager()) {
-        m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        QVERIFY2(m_windowManager.waitForStarted(5000), "openbox could not be started");
-        QTRY_VERIFY_WITH_TIMEOUT(probe.hasWindowManager(), 10000);
-    }
-    // A window manager announces itself before it is done starting, and may
-    // drop a window mapped meanwhile: map one until it is managed.
-    QWidget sentinel;
-    const auto sentinelId = X11Connection::Window(sentinel.winId());
-    bool managed = false;
-    for (int attempt = 0; attempt < 10 && !managed; ++attempt) {
-        sentinel.show();
-        managed = QTest::qWaitFor([&] { return probe.clientWindows().contains(sentinelId); }, 1000);
-        sentinel.hide();
-    }
-    QVERIFY2(managed, "the window manager manages no window");
+    const QString why = m_windowManager.ensureRunning();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 
     m_workspace = std::make_unique<platform::X11Workspace>(*m_identity);
     QVERIFY(m_workspace->isConnected());
@@ -173,10 +158,6 @@ void tst_TriggerWatcherOnX11::cleanupTestCase()
         m_helper.waitForFinished(5000);
     }
     m_workspace.reset();
-    if (m_windowManager.state() != QProcess::NotRunning) {
-        m_windowManager.terminate();
-        m_windowManager.waitForFinished(5000);
-    }
 }
 
 void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger()

@@ -3,6 +3,8 @@
 #include <QKeySequence>
 #include <QProcess>
 #include <QTest>
+
+#include "WindowManagerSession.h"
 #include <QWidget>
 
 #include "LogCapture.h"
@@ -63,7 +65,7 @@ private:
     void activate(QWidget &w);
 
     std::unique_ptr<X11Connection> m_connection;
-    QProcess m_windowManager;
+    testing::WindowManagerSession m_windowManager;
     bool m_trusted = true;
     std::unique_ptr<X11KeystrokeSender> m_sender;
 };
@@ -72,21 +74,13 @@ void tst_X11KeystrokeSender::initTestCase()
 {
     m_connection = std::make_unique<X11Connection>();
     QVERIFY2(m_connection->isValid(), "no X server: run under xvfb-run");
-    // The active window is the window manager's to name; bring one if the display has none.
-    if (!m_connection->hasWindowManager()) {
-        m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        QVERIFY2(m_windowManager.waitForStarted(5000), "openbox could not be started");
-        QTRY_VERIFY_WITH_TIMEOUT(m_connection->hasWindowManager(), 10000);
-    }
+    const QString why = m_windowManager.ensureRunning();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
     m_sender = std::make_unique<X11KeystrokeSender>([this] { return m_trusted; }, *m_connection);
 }
 
 void tst_X11KeystrokeSender::cleanupTestCase()
 {
-    if (m_windowManager.state() != QProcess::NotRunning) {
-        m_windowManager.terminate();
-        m_windowManager.waitForFinished(5000);
-    }
 }
 
 void tst_X11KeystrokeSender::activate(QWidget &w)

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "WindowManagerSession.h"
 #include <QWidget>
 
 #include "DesktopFiles.h"
@@ -68,7 +70,7 @@ private:
     std::unique_ptr<platform::ApplicationIdentity> m_identity;
     std::unique_ptr<X11Workspace> m_workspace;
     std::unique_ptr<QSignalSpy> m_activations;
-    QProcess m_windowManager;
+    testing::WindowManagerSession m_windowManager;
     QProcess m_helper;
     QWidget m_first;
     QWidget m_second;
@@ -90,27 +92,8 @@ void tst_X11Workspace::initTestCase()
     m_live = QGuiApplication::platformName() == u"xcb";
     if (!m_live)
         return;
-    X11Connection probe;
-    QVERIFY2(probe.isValid(), "no X server: run under xvfb-run");
-    // Only a window manager names the active window; bring one if the display has none.
-    if (!probe.hasWindowManager()) {
-        m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        QVERIFY2(m_windowManager.waitForStarted(5000), "openbox could not be started");
-        QTRY_VERIFY_WITH_TIMEOUT(probe.hasWindowManager(), 10000);
-    }
-    // A window manager announces itself before it is done starting, and may
-    // drop a window mapped meanwhile: map one until it is managed.
-    QWidget sentinel;
-    const auto sentinelId = X11Connection::Window(sentinel.winId());
-    bool managed = false;
-    for (int attempt = 0; attempt < 10 && !managed; ++attempt) {
-        sentinel.show();
-        managed = QTest::qWaitFor([&] { return probe.clientWindows().contains(sentinelId); }, 1000);
-        sentinel.hide();
-    }
-    QVERIFY2(managed, "the window manager manages no window");
-    // Start with nothing of ours in front, so that showing a window is news.
-    QTRY_VERIFY(!probe.clientWindows().contains(sentinelId));
+    const QString why = m_windowManager.ensureRunning();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
     m_workspace = std::make_unique<X11Workspace>(*m_identity);
     QVERIFY(m_workspace->isConnected());
     m_activations =
@@ -126,10 +109,6 @@ void tst_X11Workspace::cleanupTestCase()
         m_helper.waitForFinished(5000);
     }
     m_workspace.reset();
-    if (m_windowManager.state() != QProcess::NotRunning) {
-        m_windowManager.terminate();
-        m_windowManager.waitForFinished(5000);
-    }
 }
 
 // The window manager lets a window take the focus from another window of the

@@ -58,7 +58,6 @@ bool AccessibilityBusSession::isInside()
 AccessibilityBusSession::~AccessibilityBusSession()
 {
     stop(m_launcher);
-    stop(m_windowManager);
 }
 
 bool AccessibilityBusSession::start(QString *why)
@@ -100,23 +99,8 @@ bool AccessibilityBusSession::start(QString *why)
 
 bool AccessibilityBusSession::ensureWindowManager(QString *why)
 {
-    platform::X11Connection connection;
-    if (!connection.isValid()) {
-        *why = QStringLiteral("no X server: run under xvfb-run");
-        return false;
-    }
-    if (connection.hasWindowManager())
-        return true;
-    m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    if (!m_windowManager.waitForStarted(startTimeoutMs)) {
-        *why = QStringLiteral("openbox could not be started");
-        return false;
-    }
-    if (!QTest::qWaitFor([&] { return connection.hasWindowManager(); }, startTimeoutMs)) {
-        *why = QStringLiteral("openbox did not take the screen");
-        return false;
-    }
-    return true;
+    *why = m_windowManager.ensureRunning(false);
+    return why->isEmpty();
 }
 
 QProcessEnvironment AccessibilityBusSession::applicationEnvironment() const

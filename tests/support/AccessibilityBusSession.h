@@ -2,6 +2,8 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+
+#include "WindowManagerSession.h"
 #include <QString>
 
 namespace testing {
@@ -36,7 +38,7 @@ public:
 
 private:
     QProcess m_launcher;
-    QProcess m_windowManager;
+    WindowManagerSession m_windowManager;
     QString m_address;
 };
 
