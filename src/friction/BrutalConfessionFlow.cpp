@@ -1,0 +1,174 @@
+#include "friction/BrutalConfessionFlow.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "friction/FrictionViewModel.h"
+#include "ui/Color.h"
+#include "ui/DestructiveButton.h"
+#include "ui/Environment.h"
+#include "ui/KitLabel.h"
+#include "ui/PrimaryButton.h"
+#include "ui/Typography.h"
+
+namespace halvex {
+
+namespace {
+
+// The outline around the confession editor.
+class EditorFrame final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Color::divider().resolve(this), 1.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+    }
+    bool event(QEvent *event) override
+    {
+        if (Environment::isChange(event))
+            update();
+        return QWidget::event(event);
+    }
+};
+
+void applyEditorColours(QPlainTextEdit *editor)
+{
+    QPalette pal = editor->palette();
+    pal.setColor(QPalette::Base, Qt::transparent);
+    pal.setColor(QPalette::Text, Color::ink().resolve(editor));
+    pal.setColor(QPalette::Highlight, Color::accent().resolve(editor));
+    pal.setColor(QPalette::HighlightedText, Color::onAccent().resolve(editor));
+    editor->setPalette(pal);
+}
+
+} // namespace
+
+BrutalConfessionFlow::BrutalConfessionFlow(FrictionViewModel &viewModel, QWidget *parent)
+    : QWidget(parent)
+    , m_viewModel(viewModel)
+{
+    FrictionViewModel *vm = &viewModel;
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(padding, padding, padding, padding);
+    column->setSpacing(spacing);
+
+    m_title = new KitLabel({}, Typography::headline17Semibold(), Color::ink(), this);
+    m_title->setWordWrap(true);
+    m_wait = new KitLabel({}, Typography::caption11(), Color::inkMuted(), this);
+    m_wait->setObjectName(QStringLiteral("friction.brutal.countdown"));
+    m_prompt = new KitLabel({}, Typography::body13(), Color::inkMuted(), this);
+    m_prompt->setWordWrap(true);
+
+    m_editorFrame = new EditorFrame(this);
+    m_editorFrame->setMinimumHeight(editorMinimumHeight);
+    auto *frame = new QVBoxLayout(m_editorFrame);
+    frame->setContentsMargins(editorPadding, editorPadding, editorPadding, editorPadding);
+    m_editor = new QPlainTextEdit(m_editorFrame);
+    m_editor->setObjectName(QStringLiteral("friction.brutal.confession"));
+    m_editor->setFrameShape(QFrame::NoFrame);
+    m_editor->setFont(Typography::body13());
+    m_editor->viewport()->setAutoFillBackground(false);
+    m_editor->setTabChangesFocus(true);
+    m_editor->document()->setDocumentMargin(0);
+    m_editor->setPlainText(vm->brutalConfession());
+    applyEditorColours(m_editor);
+    frame->addWidget(m_editor);
+
+    m_counter = new KitLabel({}, Typography::caption11(), Color::inkMuted(), this);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(spacing);
+    m_cancel = new PrimaryButton({.action = [vm] { vm->cancelBrutal(); }});
+    m_cancel->setObjectName(QStringLiteral("friction.brutal.cancel"));
+    m_submit = new DestructiveButton(
+        {.action = [vm] { vm->submitBrutalConfession(); }, .isEnabled = false});
+    m_submit->setObjectName(QStringLiteral("friction.brutal.submit"));
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_submit);
+    buttons->addStretch(1);
+
+    column->addWidget(m_title);
+    column->addWidget(m_wait);
+    column->addWidget(m_prompt);
+    column->addWidget(m_editorFrame, 1);
+    column->addWidget(m_counter);
+    column->addLayout(buttons);
+    column->addStretch(0);
+
+    // Both ways: what is typed goes to the view model, and what the view
+    // model sets (cancel empties it) comes back.
+    connect(m_editor, &QPlainTextEdit::textChanged, this,
+            [this] { m_viewModel.setBrutalConfession(m_editor->toPlainText()); });
+    connect(vm, &FrictionViewModel::brutalConfessionChanged, this, [this] {
+        if (m_editor->toPlainText() != m_viewModel.brutalConfession())
+            m_editor->setPlainText(m_viewModel.brutalConfession());
+    });
+    connect(vm, &FrictionViewModel::countdownRemainingChanged, this,
+            &BrutalConfessionFlow::refresh);
+    connect(vm, &FrictionViewModel::confessionRemainingChanged, this,
+            &BrutalConfessionFlow::refresh);
+    connect(vm, &FrictionViewModel::isConfessionReadyChanged, this, &BrutalConfessionFlow::refresh);
+    retranslate();
+}
+
+QString BrutalConfessionFlow::counterText(int remaining)
+{
+    if (remaining < 1)
+        //% "That's enough."
+        return qtTrId("friction.brutal.confessionReady");
+    //% "Characters still needed: %1"
+    return qtTrId("friction.brutal.confessionRemaining").arg(remaining);
+}
+
+QString BrutalConfessionFlow::counterLine() const
+{
+    return m_counter->text();
+}
+
+void BrutalConfessionFlow::retranslate()
+{
+    //% "Break your %1-day streak?"
+    m_title->setText(qtTrId("friction.brutal.title").arg(m_viewModel.days()));
+    //% "Write down why you are breaking it, in at least 40 characters."
+    m_prompt->setText(qtTrId("friction.brutal.confessionPrompt"));
+    //% "Keep my streak"
+    m_cancel->setText(qtTrId("friction.brutal.cancel"));
+    //% "Open anyway"
+    m_submit->setText(qtTrId("friction.button.openAnyway"));
+    refresh();
+}
+
+void BrutalConfessionFlow::refresh()
+{
+    const int seconds = m_viewModel.countdownRemaining();
+    //% "Wait %1 s before you can open it."
+    m_wait->setText(qtTrId("friction.brutal.wait").arg(seconds));
+    m_wait->setVisible(seconds > 0);
+    m_counter->setText(counterText(m_viewModel.confessionRemaining()));
+    m_submit->setEnabled(m_viewModel.isConfessionReady());
+}
+
+bool BrutalConfessionFlow::event(QEvent *event)
+{
+    if (Environment::isChange(event))
+        applyEditorColours(m_editor);
+    return QWidget::event(event);
+}
+
+void BrutalConfessionFlow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+} // namespace halvex

@@ -1,0 +1,447 @@
+// The heart of the application on a real desktop: a blocked application's
+// window comes to the front, the workspace, the frontmost detector, the
+// trigger watcher and the engine turn it into a trigger, and the friction
+// panel comes up over a blurred screen; the user's choice goes back to the
+// engine. Screenshots of the panel in each mode are saved under
+// $HALVEX_SCREENSHOT_DIR when set, else in a temporary folder.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "../platform/DesktopFiles.h"
+#include "FakeSystemAppearance.h"
+#include "ManualScheduler.h"
+#include "WindowManagerSession.h"
+#include "engine/AppFrontmostDetector.h"
+#include "engine/BypassController.h"
+#include "engine/StreakEngine.h"
+#include "engine/TriggerWatcher.h"
+#include "engine/UsageSessionRecorder.h"
+#include "friction/BlurOverlayWindow.h"
+#include "friction/FrictionPanel.h"
+#include "friction/FrictionPanelController.h"
+#include "friction/ResetAnimationView.h"
+#include "kit/ActivationPolicyCoordinator.h"
+#include "model/AppSettings.h"
+#include "model/DayClock.h"
+#include "model/ModelContext.h"
+#include "model/PersistenceController.h"
+#include "model/Tombstone.h"
+#include "platform/X11Workspace.h"
+#include "ui/Motion.h"
+#include "ui/ThemeController.h"
+#include "ui/TranslationLoader.h"
+
+using namespace halvex;
+using platform::RunningApplication;
+
+namespace {
+
+const char *holdWindowArgument = "--hold-window";
+// The WM_CLASS classes of this process's windows and of the blocked application's.
+const char *ownClass = "HalvexPanelProbe";
+const char *helperClass = "HalvexDistraction";
+const QString ownId = QStringLiteral("org.example.PanelProbe");
+const QString helperId = QStringLiteral("org.example.Distraction");
+
+double ms(qint64 nanoseconds)
+{
+    return double(nanoseconds) / 1e6;
+}
+
+// Tells when the window it watches is first exposed on screen.
+class ExposeSpy final : public QObject {
+public:
+    explicit ExposeSpy(std::function<void()> onExposed)
+        : m_onExposed(std::move(onExposed))
+    {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed())
+            m_onExposed();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onExposed;
+};
+
+} // namespace
+
+class tst_FrictionPanelOnX11 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void stepBackHidesTheBlockedApplication();
+    void firmModeCountsDownAndCancels();
+    void brutalModeNeedsTheCountdownAndTheConfession();
+
+private:
+    RunningApplication helperApp() const { return {helperId, qint32(m_helper.processId())}; }
+    RunningApplication ownApp() const
+    {
+        return {ownId, qint32(QCoreApplication::applicationPid())};
+    }
+    // Brings the blocked application to the front and waits for its panel,
+    // timing the way from the activation request to the panel on screen.
+    bool bringUpPanel(const QString &name);
+    FrictionPanel *panel() const { return m_controller->activePanel(); }
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        return panel() ? panel()->findChild<T *>(name) : nullptr;
+    }
+    void click(const QString &name)
+    {
+        QWidget *w = find(name);
+        QVERIFY2(w && w->isVisible(), qPrintable(name));
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    void screenshot(const QString &name)
+    {
+        QVERIFY(panel()->grab().save(m_shots + u'/' + name + u".png"));
+    }
+    QString storedOutcome(const std::shared_ptr<TriggerEvent> &event)
+    {
+        QSqlQuery q(m_persistence.container().database());
+        q.prepare(QStringLiteral("SELECT outcomeRaw FROM \"TriggerEvent\" WHERE id = ?"));
+        q.addBindValue(event->id().toString(QUuid::WithoutBraces).toUpper());
+        return q.exec() && q.next() ? q.value(0).toString() : QStringLiteral("-");
+    }
+    bool panelGone()
+    {
+        return QTest::qWaitFor(
+            [this] {
+                m_scheduler.advance(0.05);
+                return !m_controller->activePanel() && !m_controller->isAnimating();
+            },
+            10000);
+    }
+
+    bool m_live = false;
+    QTemporaryDir m_dir;
+    QString m_shots;
+    std::unique_ptr<platform::DesktopEntryIndex> m_index;
+    std::unique_ptr<platform::ApplicationIdentity> m_identity;
+    std::unique_ptr<platform::X11Workspace> m_workspace;
+    testing::WindowManagerSession m_windowManager;
+    QProcess m_helper;
+    QWidget m_own;
+
+    PersistenceController m_persistence{true};
+    DayClock m_dayClock{[] { return QDateTime::currentDateTimeUtc(); },
+                        QTimeZone::systemTimeZone()};
+    // The panel's timers (lockout, countdowns, dismissal) move when the test says.
+    testing::ManualScheduler m_scheduler;
+    std::unique_ptr<BypassController> m_bypass;
+    std::unique_ptr<StreakEngine> m_engine;
+    std::unique_ptr<UsageSessionRecorder> m_recorder;
+    std::unique_ptr<AppFrontmostDetector> m_detector;
+    std::unique_ptr<TriggerWatcher> m_watcher;
+    testing::FakeSystemAppearance m_appearance;
+    std::unique_ptr<ThemeController> m_theme;
+    TranslationLoader m_translations;
+    std::unique_ptr<fennimar::ActivationPolicyCoordinator> m_policy;
+    std::unique_ptr<FrictionPanelController> m_controller;
+    std::shared_ptr<Streak> m_streak;
+    std::vector<std::shared_ptr<TriggerEvent>> m_events;
+    std::vector<double> m_latencies;
+};
+
+void tst_FrictionPanelOnX11::initTestCase()
+{
+    const QString apps = m_dir.filePath(QStringLiteral("applications"));
+    QVERIFY(writeDesktopFile(apps, ownId + ".desktop",
+                             "Type=Application\nName=Panel probe\nExec=probe\n"
+                             "StartupWMClass=HalvexPanelProbe\n"));
+    QVERIFY(writeDesktopFile(apps, helperId + ".desktop",
+                             "Type=Application\nName=Distraction\nExec=distraction\n"
+                             "StartupWMClass=HalvexDistraction\n"));
+    m_index = std::make_unique<platform::DesktopEntryIndex>(QStringList{apps});
+    m_identity = std::make_unique<platform::ApplicationIdentity>(*m_index);
+    m_shots = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR", m_dir.filePath("screenshots"));
+    QVERIFY(QDir().mkpath(m_shots));
+
+    m_live = QGuiApplication::platformName() == u"xcb";
+    if (!m_live)
+        QSKIP("needs an X server: run under xvfb-run");
+    const QString noWindowManager = m_windowManager.ensureRunning();
+    QVERIFY2(noWindowManager.isEmpty(), qPrintable(noWindowManager));
+
+    m_workspace = std::make_unique<platform::X11Workspace>(*m_identity);
+    QVERIFY(m_workspace->isConnected());
+    m_own.setWindowTitle(QStringLiteral("panel probe"));
+    m_own.resize(240, 120);
+    m_own.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_own));
+    m_helper.start(QCoreApplication::applicationFilePath(),
+                   {QString::fromLatin1(holdWindowArgument)});
+    QVERIFY(m_helper.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(m_workspace->isRunning(helperApp()), 10000);
+
+    // A streak of twelve days against the distraction.
+    m_streak = std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("Distraction"),
+                                        StreakType::app, StrictnessMode::gentle, QStringList{},
+                                        QStringList{}, QStringList{helperId},
+                                        QDateTime::currentDateTimeUtc().addDays(-12));
+    m_streak->setModeRaw(QStringLiteral("gentle"));
+    m_persistence.mainContext().insert(m_streak);
+    QVERIFY(m_persistence.mainContext().save().hasValue());
+
+    m_bypass = std::make_unique<BypassController>(m_persistence, m_dayClock,
+                                                  QTimeZone::systemTimeZone(), m_scheduler);
+    m_engine =
+        std::make_unique<StreakEngine>(m_persistence, m_dayClock, m_bypass.get(), m_scheduler);
+    connect(m_engine.get(), &StreakEngine::triggerSubject, this,
+            [this](const std::shared_ptr<TriggerEvent> &event) {
+                if (event->outcomeRaw().isEmpty())
+                    m_events.push_back(event);
+            });
+    m_recorder = std::make_unique<UsageSessionRecorder>(
+        m_persistence, [] { return QDateTime::currentDateTimeUtc(); });
+    m_detector = std::make_unique<AppFrontmostDetector>(*m_workspace);
+    m_watcher = std::make_unique<TriggerWatcher>(TriggerWatcher::Services{
+        *m_detector,
+        *m_workspace,
+        {},
+        *m_engine,
+        m_persistence,
+        *m_recorder,
+        [](const QString &) { return fennimar::AutomationStatus::granted; },
+        [] { return QDateTime::currentDateTimeUtc(); },
+        QTimeZone::systemTimeZone(),
+        TimerScheduler::live(),
+        ownId,
+    });
+
+    m_theme = std::make_unique<ThemeController>(m_appearance);
+    // The live task-bar policy; the application runs as an accessory.
+    m_policy = std::make_unique<fennimar::ActivationPolicyCoordinator>();
+    m_policy->backend().setActivationPolicy(fennimar::ActivationPolicy::accessory);
+    m_controller = std::make_unique<FrictionPanelController>(FrictionPanelController::Services{
+        {*m_engine, *m_bypass, m_persistence, {}, *m_workspace, m_dayClock, m_scheduler},
+        *m_theme,
+        m_translations,
+        *m_policy,
+        FrictionPanelController::liveFrontmostWindowFrames(*m_workspace),
+    });
+    // Windows land where they are put at once; screenshots show the settled state.
+    Motion::setReduceMotion(true);
+    // The new window of the distraction took the focus: start from our own.
+    QVERIFY(m_workspace->activate(ownApp()));
+    QTRY_COMPARE_WITH_TIMEOUT(m_workspace->frontmostApplication(), std::optional(ownApp()), 10000);
+    m_watcher->start();
+    m_controller->start();
+    QCoreApplication::processEvents(); // what the controller loads ahead, at start-up
+}
+
+void tst_FrictionPanelOnX11::cleanupTestCase()
+{
+    if (m_controller) {
+        m_controller->stop();
+        m_controller->dismiss(false);
+    }
+    if (m_watcher)
+        m_watcher->stop();
+    if (m_helper.state() != QProcess::NotRunning) {
+        m_helper.kill();
+        m_helper.waitForFinished(5000);
+    }
+    if (!m_latencies.empty()) {
+        std::sort(m_latencies.begin(), m_latencies.end());
+        qInfo("activation request to panel on screen over %d triggers: min %.2f ms, median "
+              "%.2f ms, max %.2f ms",
+              int(m_latencies.size()), m_latencies.front(), m_latencies[m_latencies.size() / 2],
+              m_latencies.back());
+    }
+    qInfo("screenshots in %s", qPrintable(m_shots));
+}
+
+bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)
+{
+    // Times are taken where things happen, and the wait is an event loop of
+    // its own: polling would add its own naps to what is measured.
+    const size_t before = m_events.size();
+    QElapsedTimer clock;
+    qint64 reportedAt = -1, sentAt = -1, shownAt = -1, exposedAt = -1;
+    QEventLoop loop;
+    ExposeSpy exposed([&] {
+        if (exposedAt < 0)
+            exposedAt = clock.nsecsElapsed();
+        loop.quit();
+    });
+    const QList<QMetaObject::Connection> connections{
+        connect(m_detector.get(), &FrontmostDetecting::frontmostChanged, this,
+                [&](const std::optional<RunningApplication> &app) {
+                    if (app && app->bundleIdentifier == helperId)
+                        reportedAt = clock.nsecsElapsed();
+                }),
+        connect(m_engine.get(), &StreakEngine::triggerSubject, this,
+                [&] { sentAt = clock.nsecsElapsed(); }),
+        connect(m_controller.get(), &FrictionPanelController::panelActiveSubject, this,
+                [&](bool active) {
+                    if (!active)
+                        return;
+                    shownAt = clock.nsecsElapsed();
+                    panel()->windowHandle()->installEventFilter(&exposed);
+                }),
+    };
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    clock.start();
+    if (m_workspace->activate(helperApp()))
+        loop.exec();
+    for (const auto &connection : connections)
+        disconnect(connection);
+    if (exposedAt < 0 || m_events.size() != before + 1)
+        return false;
+    m_latencies.push_back(ms(exposedAt));
+    qInfo("%s: activation request to detector %.2f ms, to trigger %.2f ms, to panel shown "
+          "%.2f ms, to panel exposed %.2f ms",
+          qPrintable(name), ms(reportedAt), ms(sentAt), ms(shownAt), ms(exposedAt));
+    return true;
+}
+
+void tst_FrictionPanelOnX11::stepBackHidesTheBlockedApplication()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    QVERIFY(bringUpPanel("gentle"));
+    const auto event = m_events.back();
+    QCOMPARE(m_controller->activeViewModel()->event(), event);
+
+    // One overlay per screen, the panel centred on the screen in use, in front with the focus.
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QCOMPARE(m_controller->activeOverlays().size(), screens.size());
+    for (int i = 0; i < screens.size(); ++i)
+        QCOMPARE(m_controller->activeOverlays()[i]->geometry(), screens[i]->geometry());
+    QCOMPARE(panel()->geometry(), FrictionPanelController::panelFrame(panel()->screen()));
+    QCOMPARE(panel()->size(), QSize(520, 420));
+    QTRY_VERIFY(panel()->isActiveWindow());
+    QCOMPARE(m_policy->refCount(), 1);
+    QCOMPARE(m_policy->backend().activationPolicy(), fennimar::ActivationPolicy::regular);
+    screenshot("panel-gentle");
+    QVERIFY(screens.first()->grabWindow(0).save(m_shots + "/screen-gentle.png"));
+
+    m_scheduler.advance(1.0); // the lockout ends
+    click("friction.button.stepBack");
+    QTRY_VERIFY(m_workspace->isHidden(helperApp()));
+    QCOMPARE(storedOutcome(event), QString("stepBack"));
+    QVERIFY(panelGone());
+    QCOMPARE(m_policy->refCount(), 0);
+    QCOMPARE(m_policy->backend().activationPolicy(), fennimar::ActivationPolicy::accessory);
+}
+
+void tst_FrictionPanelOnX11::firmModeCountsDownAndCancels()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    m_streak->setModeRaw(QStringLiteral("firm"));
+    m_streak->setAllowDailyFreePass(true);
+    auto settings = AppSettings::fetchOrCreate(m_persistence.mainContext());
+    settings->setThemeRaw(QStringLiteral("dark"));
+    QVERIFY(m_persistence.mainContext().save().hasValue());
+
+    QVERIFY(bringUpPanel("firm"));
+    const auto event = m_events.back();
+    screenshot("panel-firm-dark");
+    m_scheduler.advance(1.0);
+    click("friction.button.moreOptions");
+    QVERIFY(find("friction.button.freePass")->isVisible());
+    screenshot("panel-firm-more-options-dark");
+
+    click("friction.button.openAnyway");
+    QVERIFY(find("friction.button.firmCountdown")->isVisible());
+    QVERIFY(!find("friction.button.firmCountdown")->isEnabled());
+    m_scheduler.advance(10);
+    QTest::keyClicks(find("friction.panel.reflectionField"), "Just checking one thing");
+    screenshot("panel-firm-countdown-dark");
+    click("friction.button.firmCancel");
+    QVERIFY(find("friction.button.stepBack")->isVisible());
+    QCOMPARE(storedOutcome(event), QString());
+
+    // Back out; the step back re-arms the watcher for the next trigger.
+    click("friction.button.stepBack");
+    QVERIFY(panelGone());
+    QCOMPARE(storedOutcome(event), QString("stepBack"));
+    settings->setThemeRaw(QStringLiteral("light"));
+}
+
+void tst_FrictionPanelOnX11::brutalModeNeedsTheCountdownAndTheConfession()
+{
+    if (!m_live)
+        QSKIP("needs an X server");
+    m_streak->setModeRaw(QStringLiteral("brutal"));
+    QVERIFY(m_persistence.mainContext().save().hasValue());
+    const QDateTime startedBefore = m_streak->startedAt();
+
+    QVERIFY(bringUpPanel("brutal"));
+    const auto event = m_events.back();
+    screenshot("panel-brutal");
+    m_scheduler.advance(1.0);
+    click("friction.button.openAnyway");
+    auto *confession = find<QPlainTextEdit>("friction.brutal.confession");
+    QVERIFY(confession && confession->isVisible());
+    m_scheduler.advance(12);
+    QTest::keyClicks(confession, "I want to open it anyway because I am bored.");
+    QVERIFY(!find("friction.brutal.submit")->isEnabled());
+    screenshot("panel-brutal-confession");
+    click("friction.brutal.submit");
+    QCOMPARE(storedOutcome(event), QString());
+
+    m_scheduler.advance(18); // the 30 s countdown is over
+    QVERIFY(find("friction.brutal.submit")->isEnabled());
+    click("friction.brutal.submit");
+    QCOMPARE(storedOutcome(event), QString("openAnyway"));
+    QCOMPARE(m_streak->tombstones().size(), size_t(1));
+    QCOMPARE(m_streak->tombstones().front()->days(), 12);
+    QVERIFY(m_streak->startedAt() > startedBefore);
+
+    // The reset plays, then the panel goes.
+    auto *reset = panel()->findChild<ResetAnimationView *>();
+    QVERIFY(reset && reset->isVisible());
+    reset->setElapsed(700);
+    screenshot("panel-reset");
+    QVERIFY(panelGone());
+    QCOMPARE(m_policy->refCount(), 0);
+}
+
+// Run with --hold-window, the executable is the blocked application: another
+// process, of another window class, that shows a window until killed.
+int main(int argc, char **argv)
+{
+    const bool helper = argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0;
+    // The application name becomes the class of our windows' WM_CLASS.
+    QCoreApplication::setApplicationName(QString::fromLatin1(helper ? helperClass : ownClass));
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (helper) {
+        // Something worth blurring.
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("distraction"));
+        window.setStyleSheet(QStringLiteral("background: #1f8a70; color: white;"));
+        auto *layout = new QVBoxLayout(&window);
+        auto *label = new QLabel(QStringLiteral("Endless feed"), &window);
+        label->setStyleSheet(QStringLiteral("font-size: 48px; background: #fd7400;"));
+        layout->addWidget(label, 0, Qt::AlignCenter);
+        window.resize(900, 560);
+        window.show();
+        return app.exec();
+    }
+    tst_FrictionPanelOnX11 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_FrictionPanelOnX11.moc"

@@ -1,0 +1,369 @@
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "FrictionFixture.h"
+#include "friction/BrutalConfessionFlow.h"
+#include "friction/CountdownButton.h"
+#include "friction/FrictionButtonRow.h"
+#include "friction/FrictionLinkButton.h"
+#include "friction/FrictionPrimaryButton.h"
+#include "friction/FrictionRootView.h"
+#include "friction/ResetAnimationView.h"
+#include "model/WhyAnswer.h"
+#include "ui/Color.h"
+#include "ui/DestructiveButton.h"
+#include "ui/DisplayNumeral.h"
+#include "ui/KitLabel.h"
+#include "ui/Motion.h"
+#include "ui/TranslationLoader.h"
+
+using namespace halvex;
+using Content = FrictionRootView::Content;
+
+namespace {
+
+// One panel's view model and root view over a fixture, shown offscreen.
+struct Card : frictiontest::StreakFixture {
+    explicit Card(const QString &modeRaw = "gentle", qint64 days = 0, const QString &source = "app")
+        : StreakFixture(modeRaw, days)
+        , event(addEvent(source))
+    {}
+    FrictionRootView &open()
+    {
+        vm = std::make_unique<FrictionViewModel>(event, streak, services(), [] {});
+        view = std::make_unique<FrictionRootView>(*vm);
+        vm->startLockout();
+        view->show();
+        return *view;
+    }
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        return view->findChild<T *>(name);
+    }
+    // Shown within the card (its window need not be on a screen).
+    bool shows(const QString &name) const
+    {
+        const QWidget *w = find(name);
+        return w && w->isVisibleTo(view.get());
+    }
+    QString text(const QString &name) const
+    {
+        if (auto *button = find<QAbstractButton>(name))
+            return button->text();
+        auto *label = find<QLabel>(name);
+        return label ? label->text() : QStringLiteral("-");
+    }
+    void click(const QString &name)
+    {
+        QWidget *w = find(name);
+        QVERIFY2(w, qPrintable(name));
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    void endLockout() { scheduler.advance(FrictionViewModel::lockoutSeconds); }
+
+    std::shared_ptr<TriggerEvent> event;
+    std::unique_ptr<FrictionViewModel> vm;
+    std::unique_ptr<FrictionRootView> view;
+};
+
+const QStringList normalButtons{"friction.button.stepBack", "friction.button.openAnyway",
+                                "friction.button.moreOptions"};
+const QStringList firmButtons{"friction.button.firmCountdown", "friction.button.firmCancel"};
+
+} // namespace
+
+class tst_FrictionRootView : public QObject {
+    Q_OBJECT
+
+    TranslationLoader m_translations;
+
+private slots:
+    void initTestCase()
+    {
+        Motion::setReduceMotion(true);
+        QVERIFY(m_translations.load("en"));
+    }
+
+    void arrangementOfEachMode_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("tapOpenAnyway");
+        QTest::addColumn<int>("content");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("hidden");
+        QTest::addColumn<QStringList>("recorded");
+        const QString reflection = "friction.panel.reflectionField";
+        const int normal = int(Content::normal), brutal = int(Content::brutal),
+                  reset = int(Content::reset);
+        for (const QString mode : {"gentle", "firm", "brutal"})
+            QTest::addRow("%s at rest", qPrintable(mode))
+                << mode << false << normal << normalButtons << firmButtons + QStringList{reflection}
+                << QStringList{};
+        QTest::newRow("gentle opens at once") << "gentle" << true << reset << QStringList{}
+                                              << QStringList{} << QStringList{"openAnyway"};
+        QTest::newRow("firm counts down")
+            << "firm" << true << normal << firmButtons + QStringList{reflection} << normalButtons
+            << QStringList{};
+        QTest::newRow("brutal asks for a confession")
+            << "brutal" << true << brutal
+            << QStringList{"friction.brutal.confession", "friction.brutal.countdown",
+                           "friction.brutal.submit", "friction.brutal.cancel"}
+            << QStringList{} << QStringList{};
+    }
+    void arrangementOfEachMode()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, tapOpenAnyway);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, hidden);
+        Card card(mode, 3);
+        card.open();
+        card.endLockout();
+        if (tapOpenAnyway)
+            card.click("friction.button.openAnyway");
+        QTEST(int(card.view->content()), "content");
+        for (const QString &name : shown)
+            QVERIFY2(card.shows(name), qPrintable(name));
+        for (const QString &name : hidden)
+            QVERIFY2(!card.shows(name), qPrintable(name));
+        QTEST(card.recorded, "recorded");
+        QCOMPARE(card.view->size(), QSize(520, 420));
+        QCOMPARE(card.view->objectName(), QString("friction.panel.root"));
+    }
+
+    void headerAndOpenAnywayLabel_data()
+    {
+        QTest::addColumn<qint64>("days");
+        QTest::addColumn<bool>("allowance");
+        QTest::addColumn<QString>("openAnyway");
+        QTest::addColumn<QString>("allowanceNotice");
+        QTest::newRow("day 0") << 0LL << false << "Open anyway"
+                               << "-";
+        QTest::newRow("day 1") << 1LL << true << "Open anyway (your 1-day streak resets)"
+                               << "Today's 15-minute allowance is used up.";
+        QTest::newRow("day 12") << 12LL << false << "Open anyway (your 12-day streak resets)"
+                                << "-";
+    }
+    void headerAndOpenAnywayLabel()
+    {
+        QFETCH(qint64, days);
+        QFETCH(bool, allowance);
+        Card card("firm", days);
+        card.streak->setAllowanceEnabled(allowance);
+        card.streak->setAllowanceMinutes(15);
+        card.open();
+        QTEST(card.text("friction.button.openAnyway"), "openAnyway");
+        QTEST(card.text("friction.panel.allowanceSpent"), "allowanceNotice");
+        auto *numeral = card.view->findChild<DisplayNumeral *>();
+        QVERIFY(numeral);
+        QCOMPARE(numeral->value(), int(days));
+        const auto labels = card.view->findChildren<KitLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+                            [](KitLabel *l) { return l->text() == "days without Reddit"; }));
+    }
+
+    void moreOptions_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("allowFreePass");
+        QTest::addColumn<bool>("usedToday");
+        QTest::addColumn<bool>("allowLink");
+        QTest::addColumn<QStringList>("offered");
+        const QString pause = "friction.button.pause", pass = "friction.button.freePass",
+                      link = "friction.button.externalBypass";
+        QTest::newRow("pause only") << "app" << false << false << false << QStringList{pause};
+        QTest::newRow("free pass") << "app" << true << false << true << QStringList{pause, pass};
+        QTest::newRow("free pass used today")
+            << "app" << true << true << false << QStringList{pause};
+        QTest::newRow("app trigger, link allowed")
+            << "app" << false << false << true << QStringList{pause};
+        QTest::newRow("external link")
+            << "externalLink" << true << false << true << QStringList{pause, pass, link};
+        QTest::newRow("external link not allowed")
+            << "externalLink" << false << false << false << QStringList{pause};
+    }
+    void moreOptions()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, allowFreePass);
+        QFETCH(bool, usedToday);
+        QFETCH(bool, allowLink);
+        QFETCH(QStringList, offered);
+        Card card("brutal", 2, source);
+        card.streak->setAllowDailyFreePass(allowFreePass);
+        card.streak->setAllowExternalLinkBypass(allowLink);
+        if (usedToday)
+            QVERIFY(card.bypass.useFreePass(card.streak->id()));
+        card.open();
+        card.endLockout();
+        const QStringList all{"friction.button.pause", "friction.button.freePass",
+                              "friction.button.externalBypass"};
+        for (const QString &name : all)
+            QVERIFY(!card.shows(name));
+        auto *more = card.find<FrictionLinkButton>("friction.button.moreOptions");
+        QCOMPARE(more->trailingChevronExpanded(), std::optional(false));
+        card.click("friction.button.moreOptions");
+        QCOMPARE(more->trailingChevronExpanded(), std::optional(true));
+        for (const QString &name : all)
+            QCOMPARE(card.shows(name), offered.contains(name));
+        card.click("friction.button.moreOptions");
+        for (const QString &name : all)
+            QVERIFY(!card.shows(name));
+
+        // The last one offered is the one taken.
+        card.click("friction.button.moreOptions");
+        card.click(offered.last());
+        const QMap<QString, QString> outcomes{
+            {"friction.button.pause", "pause"},
+            {"friction.button.freePass", "bypassFreePass"},
+            {"friction.button.externalBypass", "bypassExternalLink"}};
+        QCOMPARE(card.recorded, QStringList{outcomes[offered.last()]});
+    }
+
+    void firmCountdownRowAndCancel()
+    {
+        Card card("firm", 4);
+        card.open();
+        card.endLockout();
+        card.click("friction.button.moreOptions");
+        card.click("friction.button.openAnyway");
+        auto *countdown = card.find<CountdownButton>("friction.button.firmCountdown");
+        QCOMPARE(countdown->label(), QString("Open anyway in 30 s"));
+        QVERIFY(!countdown->isEnabled());
+        QCOMPARE(card.text("friction.button.firmCancel"), QString("Cancel"));
+
+        card.find<QLineEdit>("friction.panel.reflectionField")->setText("bored");
+        card.scheduler.advance(10);
+        QCOMPARE(countdown->label(), QString("Open anyway in 20 s"));
+        QCOMPARE(countdown->shownProgress(), 1.0 / 3.0);
+        QVERIFY(!countdown->isEnabled());
+        QTest::mouseClick(countdown, Qt::LeftButton);
+        QCOMPARE(card.recorded, QStringList{});
+
+        card.click("friction.button.firmCancel");
+        for (const QString &name : normalButtons)
+            QVERIFY(card.shows(name));
+        QVERIFY(!card.shows("friction.panel.reflectionField"));
+        QVERIFY2(card.shows("friction.button.pause"), "more options stay as they were");
+        QCOMPARE(card.vm->reflectionText(), QString("bored"));
+        QCOMPARE(card.vm->countdownRemaining(), 30);
+
+        // Again, to the end: the panel opens by itself and the reset plays.
+        card.click("friction.button.openAnyway");
+        card.scheduler.advance(30);
+        QCOMPARE(card.recorded, QStringList{"openAnyway"});
+        QCOMPARE(card.view->content(), Content::reset);
+        QCOMPARE(card.event->whyAnswer() ? card.event->whyAnswer()->text() : QString(),
+                 QString("bored"));
+    }
+
+    void brutalGate_data()
+    {
+        QTest::addColumn<QString>("confession");
+        QTest::addColumn<double>("waited");
+        QTest::addColumn<QString>("counter");
+        QTest::addColumn<bool>("waitLine");
+        QTest::addColumn<bool>("submitEnabled");
+        const QString forty(40, u'x'), thirtyNine(39, u'x');
+        QTest::newRow("39 and blanks") << " \n" + thirtyNine + "  \n\n"
+                                       << 30.0 << "Characters still needed: 1" << false << false;
+        QTest::newRow("exactly 40") << forty << 30.0 << "That's enough." << false << true;
+        QTest::newRow("40 while waiting") << forty << 10.0 << "That's enough." << true << false;
+        QTest::newRow("emoji is one character")
+            << thirtyNine + QString::fromUtf8("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7")
+            << 30.0 << "That's enough." << false << true;
+        QTest::newRow("nothing yet") << "" << 0.0 << "Characters still needed: 40" << true << false;
+    }
+    void brutalGate()
+    {
+        QFETCH(QString, confession);
+        QFETCH(double, waited);
+        QFETCH(bool, submitEnabled);
+        Card card("brutal", 5);
+        card.open();
+        card.endLockout();
+        card.click("friction.button.openAnyway");
+        QCOMPARE(card.view->content(), Content::brutal);
+        card.find<QPlainTextEdit>("friction.brutal.confession")->setPlainText(confession);
+        card.scheduler.advance(waited);
+        auto *flow = card.view->findChild<BrutalConfessionFlow *>();
+        QTEST(flow->counterLine(), "counter");
+        QTEST(card.shows("friction.brutal.countdown"), "waitLine");
+        auto *submit = card.find<DestructiveButton>("friction.brutal.submit");
+        QCOMPARE(submit->isEnabled(), submitEnabled);
+
+        card.click("friction.brutal.submit");
+        if (!submitEnabled) {
+            QCOMPARE(card.recorded, QStringList{});
+            card.click("friction.brutal.cancel");
+            QCOMPARE(card.view->content(), Content::normal);
+            QCOMPARE(card.vm->brutalConfession(), QString());
+            return;
+        }
+        // The reset plays over the flow; the streak is broken into a tombstone.
+        QCOMPARE(card.recorded, QStringList{"openAnyway"});
+        QCOMPARE(card.view->content(), Content::reset);
+        QCOMPARE(card.streak->tombstones().size(), size_t(1));
+        QVERIFY(card.event->whyAnswer());
+    }
+
+    void failureLine()
+    {
+        Card card("gentle");
+        card.workspace.running.clear(); // nothing to hide: the step back fails
+        card.open();
+        QVERIFY(!card.shows("friction.panel.feedback"));
+        card.endLockout();
+        card.click("friction.button.stepBack");
+        QCOMPARE(card.recorded, QStringList{"stepBack"});
+        QVERIFY(card.shows("friction.panel.feedback"));
+        auto *line = card.find<KitLabel>("friction.panel.feedback");
+        QCOMPARE(line->text(), QString("Couldn't step back. Please close it yourself."));
+        QCOMPARE(line->color(), Color::warning());
+        QVERIFY(line->y() >
+                card.find("friction.button.moreOptions")->mapTo(card.view.get(), QPoint()).y());
+        card.scheduler.advance(FrictionViewModel::failureLineSeconds);
+        QVERIFY(!card.shows("friction.panel.feedback"));
+    }
+
+    void wholeRowDisabledDuringLockout_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("step back") << "friction.button.stepBack";
+        QTest::newRow("open anyway") << "friction.button.openAnyway";
+        QTest::newRow("more options") << "friction.button.moreOptions";
+    }
+    void wholeRowDisabledDuringLockout()
+    {
+        QFETCH(QString, button);
+        Card card("gentle", 2);
+        card.open();
+        const auto buttons = card.view->buttonRow()->findChildren<QAbstractButton *>();
+        for (auto *b : buttons)
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        auto *stepBack = card.find<FrictionPrimaryButton>("friction.button.stepBack");
+        QCOMPARE(stepBack->enabledLook(), 0.0);
+        QCOMPARE(stepBack->currentShadowOpacity(), 0.0);
+        card.click(button);
+        card.scheduler.advance(0.99);
+        card.click(button);
+        QCOMPARE(card.recorded, QStringList{});
+        QCOMPARE(card.view->content(), Content::normal);
+        QVERIFY(!card.shows("friction.button.pause"));
+
+        card.scheduler.advance(0.01);
+        for (auto *b : buttons) {
+            // The countdown button is disabled by itself while it counts.
+            if (b->objectName() != "friction.button.firmCountdown")
+                QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        }
+        QCOMPARE(stepBack->enabledLook(), 1.0);
+        QCOMPARE(stepBack->currentShadowOpacity(), FrictionPrimaryButton::shadowOpacity);
+        card.click(button);
+        QVERIFY(!card.recorded.isEmpty() || card.shows("friction.button.pause"));
+    }
+};
+
+QTEST_MAIN(tst_FrictionRootView)
+#include "tst_FrictionRootView.moc"
