@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "OffscreenScreens.h"
+
 #include "FakeActivationPolicy.h"
 #include "FakeSystemAppearance.h"
 #include "FrictionFixture.h"
@@ -356,19 +358,12 @@ private slots:
 int main(int argc, char **argv)
 {
     // Two screens side by side; the first, on the right, is the primary.
-    QTemporaryDir dir;
-    const QString config = dir.filePath("screens.json");
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return 1;
-    file.write(R"({"screens": [
+    return testing::execOnScreens(argc, argv, R"({"screens": [
         {"name": "right", "x": 800, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96},
-        {"name": "left", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toUtf8());
-    QApplication app(argc, argv);
-    tst_FrictionPanelController test;
-    return QTest::qExec(&test, argc, argv);
+        {"name": "left", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})", [&] {
+        tst_FrictionPanelController test;
+        return QTest::qExec(&test, argc, argv);
+    });
 }
 
 #include "tst_FrictionPanelController.moc"

@@ -3,6 +3,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "OffscreenScreens.h"
 #include <QWidget>
 
 #include "kit/WindowPlacement.h"
@@ -183,19 +185,12 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir dir;
-    const QString config = dir.filePath("screens.json");
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return 1;
-    file.write(R"({"screens": [
+    return testing::execOnScreens(argc, argv, R"({"screens": [
         {"name": "primary", "x": 0, "y": 0, "width": 1000, "height": 700, "logicalDpi": 96},
-        {"name": "second", "x": 1000, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toUtf8());
-    QApplication app(argc, argv);
-    tst_WindowPlacement test;
-    return QTest::qExec(&test, argc, argv);
+        {"name": "second", "x": 1000, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})", [&] {
+        tst_WindowPlacement test;
+        return QTest::qExec(&test, argc, argv);
+    });
 }
 
 #include "tst_WindowPlacement.moc"
