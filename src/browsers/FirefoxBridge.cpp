@@ -7,7 +7,7 @@
 
 #include "browsers/AXBackButton.h"
 #include "browsers/AXURLReader.h"
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 
 namespace halvex {
 

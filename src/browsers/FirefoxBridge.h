@@ -9,13 +9,13 @@
 #include "browsers/BrowserURLProbe.h"
 #include "kit/AccessibilityProbe.h"
 #include "platform/AccessibilityHost.h"
+#include "platform/TimerScheduler.h"
 #include "platform/KeystrokeSending.h"
 #include "platform/Workspace.h"
 
 namespace halvex {
 
 class AXURLReader;
-class TimerScheduler;
 
 // What the Firefox bridge calls on; all of it outlives the bridge.
 struct FirefoxBridgeServices {
@@ -27,7 +27,7 @@ struct FirefoxBridgeServices {
     const fennimar::AccessibilityProbe *trust = nullptr;
     const AXURLReader *reader = nullptr;
     // Measures the pause between activating the browser and the keystroke.
-    TimerScheduler *scheduler = nullptr;
+    platform::TimerScheduler *scheduler = nullptr;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTimeUtc(); };
 };
 

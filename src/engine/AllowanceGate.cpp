@@ -48,7 +48,7 @@ double usedSecondsToday(const QUuid &streakId, ModelContext &context,
 
 AllowanceGate::AllowanceGate(PersistenceController &persistence,
                              UsageSessionRecorder &usageRecorder, QTimeZone calendar,
-                             std::function<void()> onExpire, TimerScheduler &scheduler)
+                             std::function<void()> onExpire, platform::TimerScheduler &scheduler)
     : m_persistence(persistence)
     , m_usageRecorder(usageRecorder)
     , m_calendar(std::move(calendar))

@@ -10,7 +10,7 @@
 #include <QTimeZone>
 #include <QUuid>
 
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 #include "engine/UsageSessionRecorder.h"
 #include "model/TriggerEvent.h"
 
@@ -46,7 +46,7 @@ public:
 
     AllowanceGate(PersistenceController &persistence, UsageSessionRecorder &usageRecorder,
                   QTimeZone calendar, std::function<void()> onExpire,
-                  TimerScheduler &scheduler = TimerScheduler::live());
+                  platform::TimerScheduler &scheduler = platform::TimerScheduler::live());
     ~AllowanceGate();
     AllowanceGate(const AllowanceGate &) = delete;
     AllowanceGate &operator=(const AllowanceGate &) = delete;
@@ -62,7 +62,7 @@ public:
     void handleExpiry();
 
     // The armed expiry timer, if any.
-    const std::shared_ptr<ScheduledTimer> &timer() const { return m_timer; }
+    const std::shared_ptr<platform::ScheduledTimer> &timer() const { return m_timer; }
     // Disarms the expiry timer (the watcher stops, or the rules changed).
     void invalidateTimer();
 
@@ -74,8 +74,8 @@ private:
     UsageSessionRecorder &m_usageRecorder;
     QTimeZone m_calendar;
     std::function<void()> m_onExpire;
-    TimerScheduler &m_scheduler;
-    std::shared_ptr<ScheduledTimer> m_timer;
+    platform::TimerScheduler &m_scheduler;
+    std::shared_ptr<platform::ScheduledTimer> m_timer;
     // Lets a timer that outlives the gate find it gone.
     std::shared_ptr<AllowanceGate *> m_self;
 };

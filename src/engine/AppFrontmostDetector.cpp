@@ -16,7 +16,7 @@ std::optional<QString> bundleIdOf(const std::optional<platform::RunningApplicati
 } // namespace
 
 AppFrontmostDetector::AppFrontmostDetector(platform::Workspace &workspace,
-                                           TimerScheduler &scheduler, double pollInterval,
+                                           platform::TimerScheduler &scheduler, double pollInterval,
                                            QObject *parent)
     : FrontmostDetecting(parent)
     , m_workspace(workspace)

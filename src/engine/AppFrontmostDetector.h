@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "engine/FrontmostDetecting.h"
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 #include "platform/Workspace.h"
 
 namespace halvex {
@@ -17,10 +17,10 @@ class AppFrontmostDetector final : public FrontmostDetecting {
 public:
     static constexpr double defaultPollInterval = 5.0;
 
-    explicit AppFrontmostDetector(platform::Workspace &workspace,
-                                  TimerScheduler &scheduler = TimerScheduler::live(),
-                                  double pollInterval = defaultPollInterval,
-                                  QObject *parent = nullptr);
+    explicit AppFrontmostDetector(
+        platform::Workspace &workspace,
+        platform::TimerScheduler &scheduler = platform::TimerScheduler::live(),
+        double pollInterval = defaultPollInterval, QObject *parent = nullptr);
     ~AppFrontmostDetector() override;
     Q_DISABLE_COPY_MOVE(AppFrontmostDetector)
 
@@ -40,10 +40,10 @@ private:
     void emitIfChanged(const std::optional<platform::RunningApplication> &application);
 
     platform::Workspace &m_workspace;
-    TimerScheduler &m_scheduler;
+    platform::TimerScheduler &m_scheduler;
     const double m_pollInterval;
     QMetaObject::Connection m_activationObserver;
-    std::shared_ptr<ScheduledTimer> m_pollTimer;
+    std::shared_ptr<platform::ScheduledTimer> m_pollTimer;
     bool m_watching = false;
     std::optional<platform::RunningApplication> m_current;
     // Kept across stop() and start(): a restart with the same application in

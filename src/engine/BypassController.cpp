@@ -37,7 +37,7 @@ Predicate within(const QString &field, const Day &day)
 } // namespace
 
 BypassController::BypassController(PersistenceController &persistence, const DayClock &dayClock,
-                                   QTimeZone calendar, TimerScheduler &scheduler)
+                                   QTimeZone calendar, platform::TimerScheduler &scheduler)
     : m_persistence(persistence)
     , m_dayClock(dayClock)
     , m_calendar(std::move(calendar))

@@ -7,7 +7,7 @@
 #include <QTimeZone>
 #include <QUuid>
 
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 
 namespace halvex {
 
@@ -27,7 +27,8 @@ public:
 
     // `calendar` sets the bounds of "today"; `scheduler` runs the auto-resume.
     BypassController(PersistenceController &persistence, const DayClock &dayClock,
-                     QTimeZone calendar, TimerScheduler &scheduler = TimerScheduler::live());
+                     QTimeZone calendar,
+                     platform::TimerScheduler &scheduler = platform::TimerScheduler::live());
     ~BypassController();
     BypassController(const BypassController &) = delete;
     BypassController &operator=(const BypassController &) = delete;
@@ -54,7 +55,7 @@ private:
     PersistenceController &m_persistence;
     const DayClock &m_dayClock;
     QTimeZone m_calendar;
-    TimerScheduler &m_scheduler;
+    platform::TimerScheduler &m_scheduler;
     // Lets an auto-resume that outlives the controller find it gone.
     std::shared_ptr<BypassController *> m_self;
 };

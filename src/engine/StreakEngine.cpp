@@ -38,7 +38,7 @@ FetchDescriptor<Streak> allBySortOrder()
 } // namespace
 
 StreakEngine::StreakEngine(PersistenceController &persistence, const DayClock &dayClock,
-                           BypassController *bypassController, TimerScheduler &scheduler,
+                           BypassController *bypassController, platform::TimerScheduler &scheduler,
                            QObject *parent)
     : QObject(parent)
     , m_persistence(persistence)

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QUuid>
 
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 #include "engine/UsageSessionRecorder.h"
 #include "model/Streak.h"
 #include "model/TriggerEvent.h"
@@ -44,7 +44,8 @@ public:
     // streaks and starts the minute tick on `scheduler`.
     StreakEngine(PersistenceController &persistence, const DayClock &dayClock,
                  BypassController *bypassController = nullptr,
-                 TimerScheduler &scheduler = TimerScheduler::live(), QObject *parent = nullptr);
+                 platform::TimerScheduler &scheduler = platform::TimerScheduler::live(),
+                 QObject *parent = nullptr);
     ~StreakEngine() override;
     Q_DISABLE_COPY_MOVE(StreakEngine)
 
@@ -146,8 +147,8 @@ private:
     const DayClock &m_dayClock;
     std::unique_ptr<BypassController> m_ownedBypassController;
     BypassController *m_bypassController;
-    TimerScheduler &m_scheduler;
-    std::shared_ptr<ScheduledTimer> m_tickTimer;
+    platform::TimerScheduler &m_scheduler;
+    std::shared_ptr<platform::ScheduledTimer> m_tickTimer;
     OpenAllowanceProvider m_openAllowanceProvider;
     MilestonePlanning *m_milestonePlanning = nullptr;
 

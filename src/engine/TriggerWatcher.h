@@ -14,7 +14,7 @@
 #include <QUrl>
 
 #include "browsers/BrowserURLProbe.h"
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 #include "kit/AutomationStatus.h"
 #include "model/TriggerEvent.h"
 #include "platform/RunningApplications.h"
@@ -82,7 +82,7 @@ public:
         // probe cache and the external-link window.
         Clock clock;
         QTimeZone calendar;
-        TimerScheduler &scheduler;
+        platform::TimerScheduler &scheduler;
         // This application's own identifier: switches to and from it (the
         // friction panel, the popover) neither evaluate nor re-arm.
         std::optional<QString> ownBundleIdentifier;
@@ -150,7 +150,8 @@ private:
     // The streaks that target what is in front and apply at `at`: not
     // paused and inside their active window.
     std::vector<std::shared_ptr<Streak>>
-    applicableStreaks(const QDateTime &at, const std::function<bool(const Streak &)> &targets) const;
+    applicableStreaks(const QDateTime &at,
+                      const std::function<bool(const Streak &)> &targets) const;
     void emitTrigger(const std::shared_ptr<Streak> &streak, TriggerSource source,
                      const std::optional<QString> &matchedDomain,
                      const std::optional<QString> &matchedBundleId);
@@ -194,10 +195,10 @@ private:
 
     bool m_browserPollingActive = false;
     std::optional<platform::RunningApplication> m_polledBrowserApp;
-    std::shared_ptr<ScheduledTimer> m_browserPollTimer;
+    std::shared_ptr<platform::ScheduledTimer> m_browserPollTimer;
 
     std::optional<BrowserActivation> m_pendingActivation;
-    std::shared_ptr<ScheduledTimer> m_activationTimer;
+    std::shared_ptr<platform::ScheduledTimer> m_activationTimer;
 };
 
 } // namespace halvex

@@ -36,7 +36,7 @@ int wholeDaysBetween(const QDateTime &start, const QDateTime &now)
 // Some applications show themselves again right after being hidden; they are
 // hidden again for a little while. This outlives the panel on purpose: it
 // belongs to the step back the user chose, not to the panel.
-void keepHiddenRound(QPointer<platform::Workspace> workspace, TimerScheduler &scheduler,
+void keepHiddenRound(QPointer<platform::Workspace> workspace, platform::TimerScheduler &scheduler,
                      const platform::RunningApplication &application, int roundsLeft)
 {
     if (roundsLeft <= 0)
@@ -461,7 +461,8 @@ void FrictionViewModel::closeTab(const std::shared_ptr<BrowserURLProbe> &probe,
                     [done](std::optional<bool> closed) { done(closed.value_or(false)); });
 }
 
-std::shared_ptr<ScheduledTimer> FrictionViewModel::after(double seconds, std::function<void()> work)
+std::shared_ptr<platform::ScheduledTimer> FrictionViewModel::after(double seconds,
+                                                                   std::function<void()> work)
 {
     QPointer<FrictionViewModel> self(this);
     auto timer = m_services.scheduler.scheduleOnce(seconds, [self, work = std::move(work)] {

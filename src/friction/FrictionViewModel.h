@@ -12,7 +12,7 @@
 #include <QString>
 
 #include "browsers/BrowserURLProbe.h"
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 #include "friction/FrictionFeedbackState.h"
 #include "model/Streak.h"
 #include "model/TriggerEvent.h"
@@ -64,7 +64,7 @@ public:
         BrowserProbeTable browserProbes;
         platform::Workspace &workspace;
         const DayClock &dayClock;
-        TimerScheduler &scheduler;
+        platform::TimerScheduler &scheduler;
     };
 
     static constexpr double lockoutSeconds = 1.0;
@@ -189,7 +189,7 @@ private:
     void keepHidden(const platform::RunningApplication &application);
 
     // Runs work after the delay unless this view model is gone or cancelled.
-    std::shared_ptr<ScheduledTimer> after(double seconds, std::function<void()> work);
+    std::shared_ptr<platform::ScheduledTimer> after(double seconds, std::function<void()> work);
     // Hands the future's value (none when it was cancelled without one) to
     // work on this thread, unless this view model is gone or cancelled.
     template <typename T>
@@ -231,9 +231,9 @@ private:
     bool m_cancelled = false;
     // A step back was chosen and its outcome is not recorded yet.
     bool m_stepBackUnderWay = false;
-    std::shared_ptr<ScheduledTimer> m_lockoutTimer;
-    std::shared_ptr<ScheduledTimer> m_countdownTimer;
-    std::vector<std::shared_ptr<ScheduledTimer>> m_timers;
+    std::shared_ptr<platform::ScheduledTimer> m_lockoutTimer;
+    std::shared_ptr<platform::ScheduledTimer> m_countdownTimer;
+    std::vector<std::shared_ptr<platform::ScheduledTimer>> m_timers;
 };
 
 } // namespace halvex

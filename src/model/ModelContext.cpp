@@ -51,7 +51,9 @@ QString orderBy(const EntitySchema &entity, const std::vector<SortDescriptor> &s
 
 } // namespace
 
-ModelContext::ModelContext(ModelContainer &container) : m_container(container) {}
+ModelContext::ModelContext(ModelContainer &container)
+    : m_container(container)
+{}
 
 ModelContext::~ModelContext()
 {
@@ -276,7 +278,8 @@ void ModelContext::remove(const std::shared_ptr<Record> &record)
             if (field.type != FieldType::reference || !field.cascade || !field.target ||
                 field.target() != &record->entity())
                 continue;
-            auto children = fetchRecords(*model, {Predicate::equal(field.name, record->id()), {}, -1});
+            auto children =
+                fetchRecords(*model, {Predicate::equal(field.name, record->id()), {}, -1});
             if (!children)
                 continue; // the store's own cascade still applies at save
             for (auto &child : *children) {
@@ -330,7 +333,8 @@ void ModelContext::recordDidChange(Record &record, const char *field)
 
 bool ModelContext::hasChanges() const
 {
-    return std::any_of(m_pending.begin(), m_pending.end(), [](const auto &r) { return r->m_pending; });
+    return std::any_of(m_pending.begin(), m_pending.end(),
+                       [](const auto &r) { return r->m_pending; });
 }
 
 std::optional<StoreError> ModelContext::writeRecord(Record &record)
@@ -362,7 +366,8 @@ std::optional<StoreError> ModelContext::writeRecord(Record &record)
         QStringList assignments;
         for (size_t i = 1; i < fields.size(); ++i)
             assignments << u'"' + fields[i].columnName() + u"\" = ?";
-        sql = u"UPDATE \"" + entity.name + u"\" SET " + assignments.join(u", ") + u" WHERE \"id\" = ?";
+        sql = u"UPDATE \"" + entity.name + u"\" SET " + assignments.join(u", ") +
+              u" WHERE \"id\" = ?";
     }
     QSqlQuery &query = statement(sql);
     int position = 0;
@@ -370,7 +375,8 @@ std::optional<StoreError> ModelContext::writeRecord(Record &record)
     for (size_t i = first; i < fields.size(); ++i) {
         QVariant stored = storage::encode(fields[i].type, fields[i].get(record));
         if (stored.isNull())
-            stored = QVariant(fields[i].type == FieldType::integer || fields[i].type == FieldType::boolean
+            stored = QVariant(fields[i].type == FieldType::integer ||
+                                      fields[i].type == FieldType::boolean
                                   ? QMetaType(QMetaType::LongLong)
                                   : QMetaType(QMetaType::QString));
         query.bindValue(position++, stored);
@@ -381,6 +387,16 @@ std::optional<StoreError> ModelContext::writeRecord(Record &record)
         return sqlError(StoreError::Kind::saveFailed, query.lastError());
     query.finish();
     return std::nullopt;
+}
+
+bool ModelContext::saveOrLog(const platform::Logger &log, const char *operation)
+{
+    const auto saved = save();
+    if (!saved) {
+        const QByteArray format = QByteArray(operation) + " save failed: %s";
+        log.error(format.constData(), {saved.error().localizedDescription()});
+    }
+    return saved.hasValue();
 }
 
 platform::Expected<void, StoreError> ModelContext::save()

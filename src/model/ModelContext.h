@@ -14,6 +14,7 @@
 #include "model/Record.h"
 #include "model/StoreError.h"
 #include "platform/Expected.h"
+#include "platform/Log.h"
 
 namespace halvex {
 
@@ -73,6 +74,9 @@ public:
     // Writes every pending change in one transaction. On failure nothing is
     // written and the pending changes stay, so a later save can retry.
     platform::Expected<void, StoreError> save();
+    // save(), logging a failure on `log` as "<operation> save failed: <why>".
+    // True when everything pending was written.
+    bool saveOrLog(const platform::Logger &log, const char *operation);
     bool hasChanges() const;
 
 signals:

@@ -10,7 +10,7 @@
 #include "FakeKeystrokeSending.h"
 #include "browsers/AXURLReader.h"
 #include "browsers/FirefoxBridge.h"
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 #include "kit/AccessibilityProbe.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/AtspiAccessibilityHost.h"
@@ -124,7 +124,7 @@ void tst_FirefoxBridgeLive::initTestCase()
     services.accessibility = m_host.get();
     services.trust = m_probe.get();
     services.reader = m_reader.get();
-    services.scheduler = &halvex::TimerScheduler::live();
+    services.scheduler = &platform::TimerScheduler::live();
     m_bridge = std::make_unique<FirefoxBridge>(services);
     services.keystrokes = &m_refusingKeystrokes;
     m_bridgeWithoutKeystrokes = std::make_unique<FirefoxBridge>(services);

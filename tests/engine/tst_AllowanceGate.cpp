@@ -5,7 +5,7 @@
 #include "model/UsageSession.h"
 
 using namespace halvex;
-using namespace enginetest;
+using namespace testing;
 
 class tst_AllowanceGate : public QObject {
     Q_OBJECT

@@ -7,7 +7,7 @@
 #include "model/TriggerEvent.h"
 
 using namespace halvex;
-using namespace enginetest;
+using namespace testing;
 
 class tst_BypassController : public QObject {
     Q_OBJECT

@@ -11,7 +11,7 @@
 #include "engine/StreakEngine.h"
 
 using namespace halvex;
-using namespace enginetest;
+using namespace testing;
 
 namespace {
 

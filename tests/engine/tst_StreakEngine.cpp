@@ -12,7 +12,7 @@
 #include "model/WhyAnswer.h"
 
 using namespace halvex;
-using namespace enginetest;
+using namespace testing;
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include "FakeURLProbe.h"
+#include "FakeBrowserProbe.h"
 #include "FakeWorkspace.h"
 #include "LogCapture.h"
 #include "StoreFixture.h"
@@ -13,7 +13,7 @@
 #include "model/AppSettings.h"
 
 using namespace halvex;
-using namespace enginetest;
+using namespace testing;
 using fennimar::AutomationStatus;
 
 namespace {
@@ -29,10 +29,10 @@ struct Rig {
     UsageSessionRecorder recorder{f.persistence, [this] { return f.now; }};
     testing::FakeWorkspace workspace;
     AppFrontmostDetector detector{workspace, f.scheduler};
-    std::shared_ptr<FakeURLProbe> chrome =
-        std::make_shared<FakeURLProbe>("chrome", BrowserAccessKind::appleEvents);
-    std::shared_ptr<FakeURLProbe> firefox =
-        std::make_shared<FakeURLProbe>("firefox", BrowserAccessKind::accessibility);
+    std::shared_ptr<FakeBrowserProbe> chrome =
+        std::make_shared<FakeBrowserProbe>("chrome", BrowserAccessKind::appleEvents);
+    std::shared_ptr<FakeBrowserProbe> firefox =
+        std::make_shared<FakeBrowserProbe>("firefox", BrowserAccessKind::accessibility);
     QHash<QString, AutomationStatus> statuses;
     std::unique_ptr<TriggerWatcher> watcher;
     // New events as "<streak> <source> [domain] [bundle id]", and probe reads.
@@ -125,7 +125,7 @@ struct Rig {
         }
     }
 
-    FakeURLProbe &probe(const QString &id) { return id == u"firefox" ? *firefox : *chrome; }
+    FakeBrowserProbe &probe(const QString &id) { return id == u"firefox" ? *firefox : *chrome; }
 
     static URLReadResult answer(const QString &text)
     {

@@ -144,7 +144,7 @@ void tst_TriggerWatcherOnX11::initTestCase()
         [](const QString &) { return fennimar::AutomationStatus::granted; },
         [] { return QDateTime::currentDateTimeUtc(); },
         QTimeZone::systemTimeZone(),
-        TimerScheduler::live(),
+        platform::TimerScheduler::live(),
         ownId,
     });
 }

@@ -8,7 +8,7 @@
 #include "model/UsageSession.h"
 
 using namespace halvex;
-using namespace enginetest;
+using namespace testing;
 
 class tst_UsageSessionRecorder : public QObject {
     Q_OBJECT

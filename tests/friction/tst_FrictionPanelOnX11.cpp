@@ -222,7 +222,7 @@ void tst_FrictionPanelOnX11::initTestCase()
         [](const QString &) { return fennimar::AutomationStatus::granted; },
         [] { return QDateTime::currentDateTimeUtc(); },
         QTimeZone::systemTimeZone(),
-        TimerScheduler::live(),
+        platform::TimerScheduler::live(),
         ownId,
     });
 

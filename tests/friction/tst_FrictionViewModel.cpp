@@ -36,8 +36,8 @@ struct Panel {
     BypassController bypass{persistence, clock, berlin, scheduler};
     StreakEngine engine{persistence, clock, &bypass, scheduler};
     FakeWorkspace workspace;
-    std::shared_ptr<frictiontest::FakeBrowserProbe> firefox =
-        std::make_shared<frictiontest::FakeBrowserProbe>(firefoxId);
+    std::shared_ptr<testing::FakeBrowserProbe> firefox =
+        std::make_shared<testing::FakeBrowserProbe>(firefoxId);
     std::shared_ptr<Streak> streak;
     std::shared_ptr<TriggerEvent> event;
     std::unique_ptr<FrictionViewModel> vm;
@@ -389,9 +389,9 @@ private slots:
         p.firefox->goBackSucceeds = !failing.contains("goBack");
         p.firefox->closeTabSucceeds = !failing.contains("closeTab");
         if (urlAfter == "-")
-            p.firefox->urlRead = platform::unexpected(ProbeError::notRunning());
+            p.firefox->answer = platform::unexpected(ProbeError::notRunning());
         else if (!urlAfter.isEmpty())
-            p.firefox->urlRead = std::optional(QUrl(urlAfter));
+            p.firefox->answer = std::optional(QUrl(urlAfter));
         FrictionViewModel &vm = p.open();
         p.run(1.0);
         vm.stepBack();

@@ -4,7 +4,7 @@
 
 namespace testing {
 
-struct ManualScheduler::Entry final : halvex::ScheduledTimer {
+struct ManualScheduler::Entry final : platform::ScheduledTimer {
     double due = 0.0;
     std::function<void()> work;
     bool valid = true;
@@ -12,8 +12,8 @@ struct ManualScheduler::Entry final : halvex::ScheduledTimer {
     bool isValid() const override { return valid; }
 };
 
-std::shared_ptr<halvex::ScheduledTimer> ManualScheduler::scheduleOnce(double seconds,
-                                                                      std::function<void()> work)
+std::shared_ptr<platform::ScheduledTimer> ManualScheduler::scheduleOnce(double seconds,
+                                                                        std::function<void()> work)
 {
     auto entry = std::make_shared<Entry>();
     entry->due = m_elapsed + std::max(0.0, seconds);

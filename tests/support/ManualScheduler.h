@@ -4,15 +4,15 @@
 #include <memory>
 #include <vector>
 
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 
 namespace testing {
 
 // A scheduler whose clock moves only when a test advances it.
-class ManualScheduler final : public halvex::TimerScheduler {
+class ManualScheduler final : public platform::TimerScheduler {
 public:
-    std::shared_ptr<halvex::ScheduledTimer> scheduleOnce(double seconds,
-                                                         std::function<void()> work) override;
+    std::shared_ptr<platform::ScheduledTimer> scheduleOnce(double seconds,
+                                                           std::function<void()> work) override;
     // Moves the clock on, firing every timer that comes due on the way in
     // deadline order, including timers armed by those that fire.
     void advance(double seconds);

@@ -1,6 +1,7 @@
 // Every text key the code looks up must be in all six string tables: English
 // complete (and equal to the default written at the call), the other
 // languages translated, with the same placeholders.
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
@@ -109,6 +110,27 @@ QMap<QString, Entry> readTable(const QString &path, QString *error)
     return table;
 }
 
+// One language's table: every area's file of that language, merged. A key
+// in two files is an error, as lrelease would keep only one of them.
+QMap<QString, Entry> readLanguage(const QString &language, QString *error)
+{
+    QMap<QString, Entry> merged;
+    const QDir dir(QStringLiteral(HALVEX_SOURCE_DIR "/resources/translations"));
+    const QStringList files =
+        dir.entryList({QStringLiteral("*_") + language + QStringLiteral(".ts")}, QDir::Files);
+    if (files.isEmpty())
+        *error = QStringLiteral("no table for ") + language;
+    for (const QString &name : files) {
+        const auto table = readTable(dir.filePath(name), error);
+        for (auto it = table.begin(); it != table.end(); ++it) {
+            if (merged.contains(it.key()))
+                *error = QStringLiteral("id in two files: ") + it.key() + u" (" + name + u')';
+            merged.insert(it.key(), it.value());
+        }
+    }
+    return merged;
+}
+
 QStringList placeholders(const QString &text)
 {
     static const QRegularExpression arg(QStringLiteral("%(?:\\d+|n|L\\d+)"));
@@ -133,8 +155,7 @@ private slots:
     {
         m_uses = scanSources(QStringLiteral(HALVEX_SOURCE_DIR "/src"));
         QString error;
-        const auto en = readTable(
-            QStringLiteral(HALVEX_SOURCE_DIR "/resources/translations/halvex_en.ts"), &error);
+        const auto en = readLanguage(QStringLiteral("en"), &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         for (auto it = en.begin(); it != en.end(); ++it)
             m_englishTable.insert(it.key(), it->translation);
@@ -159,9 +180,7 @@ private slots:
     {
         QFETCH(QString, language);
         QString error;
-        const auto table = readTable(
-            QStringLiteral(HALVEX_SOURCE_DIR "/resources/translations/halvex_") + language + u".ts",
-            &error);
+        const auto table = readLanguage(language, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QStringList problems;
         for (const Use &use : std::as_const(m_uses)) {

@@ -1,20 +1,23 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QFuture>
 #include <QPromise>
+#include <QStringList>
 
 #include "browsers/BrowserURLProbe.h"
 
-namespace enginetest {
+namespace testing {
 
-// A browser bridge whose URL read the test sets. With hold, reads stay
-// unanswered until release(), as a slow script would.
-class FakeURLProbe final : public halvex::BrowserURLProbe {
+// A browser bridge whose answers the test sets. Calls are logged in order.
+// With hold, URL reads stay unanswered until release(), as a slow script
+// would; with holdGoBack the step back waits until the test answers it.
+class FakeBrowserProbe final : public halvex::BrowserURLProbe {
 public:
-    FakeURLProbe(QString bundleIdentifier, halvex::BrowserAccessKind access)
+    explicit FakeBrowserProbe(QString bundleIdentifier, halvex::BrowserAccessKind access = {})
         : m_bundleIdentifier(std::move(bundleIdentifier))
         , m_access(access)
     {}
@@ -23,9 +26,15 @@ public:
     QString name() const override { return m_bundleIdentifier; }
     halvex::BrowserAccessKind accessKind() const override { return m_access; }
     fennimar::AutomationStatus automationStatus() override { return ownStatus; }
+    QFuture<fennimar::AutomationStatus> requestAccess() override
+    {
+        calls << QStringLiteral("requestAccess");
+        return QtFuture::makeReadyFuture(ownStatus);
+    }
 
     QFuture<halvex::URLReadResult> fetchURL() override
     {
+        calls << QStringLiteral("fetchURL");
         ++fetches;
         if (onFetch)
             onFetch();
@@ -45,11 +54,19 @@ public:
         hold = false;
     }
 
-    QFuture<bool> goBack() override { return QtFuture::makeReadyFuture(false); }
-    QFuture<bool> closeTab() override { return QtFuture::makeReadyFuture(false); }
-    QFuture<fennimar::AutomationStatus> requestAccess() override
+    QFuture<bool> goBack() override
     {
-        return QtFuture::makeReadyFuture(ownStatus);
+        calls << QStringLiteral("goBack");
+        if (!holdGoBack)
+            return QtFuture::makeReadyFuture(goBackSucceeds);
+        heldGoBack.emplace();
+        heldGoBack->start();
+        return heldGoBack->future();
+    }
+    QFuture<bool> closeTab() override
+    {
+        calls << QStringLiteral("closeTab");
+        return QtFuture::makeReadyFuture(closeTabSucceeds);
     }
 
     halvex::URLReadResult answer = std::optional<QUrl>();
@@ -59,9 +76,15 @@ public:
     int fetches = 0;
     std::function<void()> onFetch;
 
+    bool goBackSucceeds = true;
+    bool closeTabSucceeds = true;
+    bool holdGoBack = false;
+    std::optional<QPromise<bool>> heldGoBack;
+    QStringList calls;
+
 private:
     QString m_bundleIdentifier;
     halvex::BrowserAccessKind m_access;
 };
 
-} // namespace enginetest
+} // namespace testing

@@ -8,7 +8,7 @@
 #include "model/PersistenceController.h"
 #include "model/Streak.h"
 
-namespace enginetest {
+namespace testing {
 
 inline const QTimeZone berlin{"Europe/Berlin"};
 
@@ -47,4 +47,4 @@ struct StoreFixture {
     }
 };
 
-} // namespace enginetest
+} // namespace testing

@@ -1,4 +1,4 @@
-#include "engine/TimerScheduler.h"
+#include "platform/TimerScheduler.h"
 
 #include <algorithm>
 #include <climits>
@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace halvex {
+namespace platform {
 
 namespace {
 
@@ -63,4 +63,4 @@ TimerScheduler &TimerScheduler::live()
     return scheduler;
 }
 
-} // namespace halvex
+} // namespace platform

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-namespace halvex {
+namespace platform {
 
 // A pending one-shot timer. Dropping the handle leaves the timer armed.
 class ScheduledTimer {
@@ -27,4 +27,4 @@ public:
     static TimerScheduler &live();
 };
 
-} // namespace halvex
+} // namespace platform
