@@ -1,0 +1,37 @@
+#include "kit/SparkleFacade.h"
+
+#include "platform/Log.h"
+
+namespace fennimar {
+
+SparkleFacade &SparkleFacade::shared()
+{
+    static SparkleFacade facade;
+    return facade;
+}
+
+void SparkleFacade::start(const QString &bundleIdentifier)
+{
+    if (m_started)
+        return;
+    m_started = true;
+    platform::log::kit("Sparkle").debug(
+        "%s: no update framework; updates come from the package manager", {bundleIdentifier});
+}
+
+void SparkleFacade::probe(Completion completion)
+{
+    // Without an updater there is nothing to ask.
+    if (completion)
+        completion(UpdateProbeOutcome::failed());
+}
+
+namespace UpdateChecks {
+
+void checkNow()
+{
+    SparkleFacade::shared().checkForUpdatesNow();
+}
+
+} // namespace UpdateChecks
+} // namespace fennimar

@@ -1,0 +1,190 @@
+#include <xcb/xcb.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QTest>
+#include <QWidget>
+
+#include "WindowManagerSession.h"
+#include "kit/WindowFronting.h"
+#include "platform/ApplicationIdentity.h"
+#include "platform/DesktopEntryIndex.h"
+#include "platform/X11Connection.h"
+#include "platform/X11Workspace.h"
+
+using platform::X11Connection;
+
+namespace {
+
+const char *holdWindowArgument = "--hold-window";
+
+QList<quint32> atomList(const X11Connection &x, X11Connection::Window window, const char *property,
+                        xcb_atom_t type)
+{
+    xcb_connection_t *c = x.connection();
+    const QByteArray name(property);
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
+    QList<quint32> values;
+    if (!atom)
+        return values;
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, atom->atom, type, 0, 1024), nullptr);
+    free(atom);
+    if (!reply)
+        return values;
+    const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply));
+    for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i)
+        values << data[i];
+    free(reply);
+    return values;
+}
+
+xcb_atom_t atomNamed(const X11Connection &x, const char *name)
+{
+    xcb_connection_t *c = x.connection();
+    xcb_intern_atom_reply_t *reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(qstrlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return atom;
+}
+
+} // namespace
+
+// On a real desktop with a window manager: whether our window comes forward,
+// and who has the focus afterwards.
+class tst_WindowFronting : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void bringToFrontWhileInactiveLeavesTheFocus_data();
+    void bringToFrontWhileInactiveLeavesTheFocus();
+    void activateAndMakeKeyTakesTheFocus();
+    void bringToFrontWhileActiveFocusesTheWindow();
+
+private:
+    bool helperInFront() const;
+    int stackIndex(const QWidget &w) const;
+    bool demandsAttention(const QWidget &w) const;
+
+    testing::WindowManagerSession m_windowManager;
+    platform::DesktopEntryIndex m_index{QStringList()};
+    platform::ApplicationIdentity m_identity{m_index};
+    std::unique_ptr<platform::X11Workspace> m_workspace;
+    std::unique_ptr<X11Connection> m_x;
+    QProcess m_helper;
+    QWidget m_back;
+    QWidget m_front;
+    QWidget m_fresh;
+};
+
+void tst_WindowFronting::initTestCase()
+{
+    if (QGuiApplication::platformName() != u"xcb")
+        QSKIP("needs an X server: run under xvfb-run");
+    const QString noWindowManager = m_windowManager.ensureRunning();
+    QVERIFY2(noWindowManager.isEmpty(), qPrintable(noWindowManager));
+    m_workspace = std::make_unique<platform::X11Workspace>(m_identity);
+    m_x = std::make_unique<X11Connection>();
+    for (QWidget *w : {&m_back, &m_front, &m_fresh})
+        w->resize(240, 120);
+}
+
+void tst_WindowFronting::cleanupTestCase()
+{
+    if (m_helper.state() != QProcess::NotRunning) {
+        m_helper.kill();
+        m_helper.waitForFinished(5000);
+    }
+}
+
+bool tst_WindowFronting::helperInFront() const
+{
+    const auto front = m_workspace->frontmostApplication();
+    return front && front->processIdentifier == qint32(m_helper.processId());
+}
+
+int tst_WindowFronting::stackIndex(const QWidget &w) const
+{
+    return int(atomList(*m_x, m_x->root(), "_NET_CLIENT_LIST_STACKING", XCB_ATOM_WINDOW)
+                   .indexOf(quint32(w.winId())));
+}
+
+bool tst_WindowFronting::demandsAttention(const QWidget &w) const
+{
+    return atomList(*m_x, quint32(w.winId()), "_NET_WM_STATE", XCB_ATOM_ATOM)
+        .contains(atomNamed(*m_x, "_NET_WM_STATE_DEMANDS_ATTENTION"));
+}
+
+void tst_WindowFronting::bringToFrontWhileInactiveLeavesTheFocus_data()
+{
+    QTest::addColumn<bool>("shownBefore");
+    QTest::newRow("window shown for the first time") << false;
+    QTest::newRow("window behind another of ours") << true;
+}
+
+void tst_WindowFronting::bringToFrontWhileInactiveLeavesTheFocus()
+{
+    QFETCH(bool, shownBefore);
+    QWidget &target = shownBefore ? m_back : m_fresh;
+    m_back.show();
+    m_front.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_front));
+    QTRY_VERIFY(stackIndex(m_front) > stackIndex(m_back) && stackIndex(m_back) >= 0);
+
+    if (m_helper.state() == QProcess::NotRunning) {
+        m_helper.start(QCoreApplication::applicationFilePath(),
+                       {QString::fromLatin1(holdWindowArgument)});
+        QVERIFY(m_helper.waitForStarted(5000));
+    } else {
+        const auto helper = m_workspace->runningApplications();
+        for (const auto &application : helper) {
+            if (application.processIdentifier == qint32(m_helper.processId()))
+                QVERIFY(m_workspace->activate(application));
+        }
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(helperInFront(), 10000);
+    QTRY_VERIFY(QGuiApplication::applicationState() != Qt::ApplicationActive);
+
+    fennimar::WindowFronting(*m_workspace).bringToFront(&target);
+    QTRY_VERIFY(stackIndex(target) > stackIndex(m_front));
+    QTRY_VERIFY(demandsAttention(target));
+    QVERIFY(helperInFront());
+    QVERIFY(!target.isActiveWindow());
+}
+
+void tst_WindowFronting::activateAndMakeKeyTakesTheFocus()
+{
+    QTRY_VERIFY(helperInFront());
+    fennimar::WindowFronting(*m_workspace).activateAndMakeKey(&m_back);
+    QTRY_VERIFY(m_back.isActiveWindow());
+    QTRY_VERIFY(!helperInFront());
+}
+
+void tst_WindowFronting::bringToFrontWhileActiveFocusesTheWindow()
+{
+    QTRY_VERIFY(m_back.isActiveWindow());
+    fennimar::WindowFronting(*m_workspace).bringToFront(&m_front);
+    QTRY_VERIFY(m_front.isActiveWindow());
+    QTRY_VERIFY(stackIndex(m_front) > stackIndex(m_back));
+    QVERIFY(!demandsAttention(m_front));
+}
+
+int main(int argc, char **argv)
+{
+    const bool helper = argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0;
+    QApplication app(argc, argv);
+    if (helper) {
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("helper"));
+        window.resize(240, 120);
+        window.show();
+        return app.exec();
+    }
+    tst_WindowFronting test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_WindowFronting.moc"
