@@ -233,9 +233,11 @@ QString demangled(const char *name)
 
 } // namespace
 
-CrashReporter::CrashReporter(CrashIdentity identity, std::unique_ptr<CrashUploader> uploader)
-    : m_identity(std::move(identity))
+CrashReporter::CrashReporter(const AppConfig &config, std::unique_ptr<CrashUploader> uploader,
+                             const QString &installId)
+    : m_config(config)
     , m_uploader(std::move(uploader))
+    , m_installId(installId)
 {}
 
 CrashReporter &CrashReporter::makeCurrent(std::unique_ptr<CrashReporter> reporter)
@@ -261,11 +263,11 @@ void CrashReporter::installSignalHandlers()
 {
     if (const CrashReporter *reporter = current()) {
         prepared.ready = false;
-        const CrashIdentity &identity = reporter->identity();
-        prepared.slug.set(identity.slug);
-        prepared.version.set(identity.version);
-        prepared.build.set(identity.build);
-        prepared.installId.set(identity.installId);
+        const AppConfig &config = reporter->config();
+        prepared.slug.set(config.slug);
+        prepared.version.set(config.version);
+        prepared.build.set(config.build);
+        prepared.installId.set(reporter->installId());
         prepared.osVersion.set(platform::SystemFacts::operatingSystemVersion());
         const CrashFacts::LaunchFacts &facts = CrashFacts::launchFacts();
         prepared.buildUuid.set(facts.executableBuildId);
@@ -287,11 +289,11 @@ CrashPayload CrashReporter::exceptionRecord(const QString &name, const QString &
                                             const QList<quint64> &returnAddresses) const
 {
     CrashPayload payload;
-    payload.slug = m_identity.slug;
-    payload.version = m_identity.version;
-    payload.build = m_identity.build;
+    payload.slug = m_config.slug;
+    payload.version = m_config.version;
+    payload.build = m_config.build;
     payload.osVersion = platform::SystemFacts::operatingSystemVersion();
-    payload.installId = m_identity.installId;
+    payload.installId = m_installId;
     payload.kind = CrashPayload::Kind::exception;
     payload.exception = name + QStringLiteral(": ") + reason;
     payload.frames = CrashPayload::cutFrames(platform::StackTrace::symbols(returnAddresses));

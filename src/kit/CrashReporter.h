@@ -5,30 +5,25 @@
 #include <QList>
 #include <QString>
 
+#include "kit/AppConfig.h"
 #include "kit/CrashPayload.h"
 #include "kit/CrashUploader.h"
 
 namespace fennimar {
-
-// What every crash record says about the application. The install identity
-// is read once, when the reporter is made: a dying process cannot ask the
-// keychain.
-struct CrashIdentity {
-    QString slug;
-    QString version;
-    QString build;
-    QString installId;
-};
 
 // Leaves one crash record on disk when the process dies of an uncaught
 // exception or a fatal signal. One reporter is current per process; the
 // handlers read it.
 class CrashReporter final {
 public:
-    CrashReporter(CrashIdentity identity, std::unique_ptr<CrashUploader> uploader);
+    // The install identity is read by the caller, once: a dying process
+    // cannot ask the keychain.
+    CrashReporter(const AppConfig &config, std::unique_ptr<CrashUploader> uploader,
+                  const QString &installId);
     Q_DISABLE_COPY_MOVE(CrashReporter)
 
-    const CrashIdentity &identity() const { return m_identity; }
+    const AppConfig &config() const { return m_config; }
+    const QString &installId() const { return m_installId; }
     CrashUploader &uploader() const { return *m_uploader; }
 
     // Makes the reporter the process-wide current one, replacing (and
@@ -56,8 +51,9 @@ public:
     static void handleSignal(int signal);
 
 private:
-    CrashIdentity m_identity;
+    AppConfig m_config;
     std::unique_ptr<CrashUploader> m_uploader;
+    QString m_installId;
 };
 
 } // namespace fennimar

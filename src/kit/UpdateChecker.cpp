@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "kit/AppVersion.h"
 #include "platform/TimerScheduler.h"
 
 namespace fennimar {
@@ -13,6 +14,14 @@ UpdateChecker::UpdateChecker(UpdateProbing &updates, const QString &installedVer
     , m_installedVersion(installedVersion)
     , m_scheduler(scheduler)
 {}
+
+UpdateChecker &UpdateChecker::shared()
+{
+    // Lives as long as the process, beyond the application object.
+    static auto *checker = new UpdateChecker(SparkleFacade::shared(), AppVersion::current(),
+                                             platform::TimerScheduler::live());
+    return *checker;
+}
 
 UpdateChecker::~UpdateChecker()
 {

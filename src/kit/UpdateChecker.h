@@ -47,6 +47,10 @@ public:
     ~UpdateChecker() override;
     Q_DISABLE_COPY_MOVE(UpdateChecker)
 
+    // The application's checker, over the shared update facade and the
+    // installed version, made on first use (an application object must exist).
+    static UpdateChecker &shared();
+
     State state() const { return m_state; }
 
     // Starts a probe (checking), or applies the stub at once.

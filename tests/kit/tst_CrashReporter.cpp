@@ -24,8 +24,17 @@ using fennimar::CrashPayload;
 namespace {
 
 const char *crashArgument = "--crash";
-const fennimar::CrashIdentity identity{QStringLiteral("halvex"), QStringLiteral("1.4.0"),
-                                       QStringLiteral("57"), QStringLiteral("A1B2-INSTALL")};
+const QString installId = QStringLiteral("a1b2c3d4-install");
+
+fennimar::AppConfig appConfig()
+{
+    fennimar::AppConfig config;
+    config.slug = QStringLiteral("halvex");
+    config.bundleId = QStringLiteral("com.fennimar.test");
+    config.version = QStringLiteral("1.4.0");
+    config.build = QStringLiteral("57");
+    return config;
+}
 
 volatile bool keepRecursing = true;
 
@@ -74,9 +83,10 @@ int runCrashingChild(int argc, char **argv)
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
     QCoreApplication app(argc, argv);
-    auto uploader = std::make_unique<fennimar::CrashUploader>(QString::fromLocal8Bit(argv[3]));
+    auto uploader = std::make_unique<fennimar::CrashUploader>(
+        appConfig(), QString::fromLocal8Bit(argv[3]), nullptr);
     fennimar::CrashReporter::makeCurrent(
-        std::make_unique<fennimar::CrashReporter>(identity, std::move(uploader)));
+        std::make_unique<fennimar::CrashReporter>(appConfig(), std::move(uploader), installId));
     fennimar::CrashFacts::captureAtLaunch();
     fennimar::CrashReporter::installExceptionHandler();
     fennimar::CrashReporter::installSignalHandlers();
@@ -148,10 +158,10 @@ void tst_CrashReporter::crashLeavesOneRecordAndDiesBySignal()
     QVERIFY2(match.hasMatch(), qPrintable(files.first().fileName()));
     QCOMPARE(match.captured(1).toLongLong(), record->occurredAt);
 
-    QCOMPARE(record->slug, identity.slug);
-    QCOMPARE(record->version, identity.version);
-    QCOMPARE(record->build, identity.build);
-    QCOMPARE(record->installId, identity.installId);
+    QCOMPARE(record->slug, appConfig().slug);
+    QCOMPARE(record->version, appConfig().version);
+    QCOMPARE(record->build, appConfig().build);
+    QCOMPARE(record->installId, installId);
     QVERIFY(!record->osVersion.isEmpty());
     QVERIFY(!record->frames.isEmpty() && record->frames.size() <= CrashPayload::maxFrames);
     QVERIFY(record->returnAddresses && !record->returnAddresses->isEmpty());
