@@ -22,8 +22,6 @@ void tst_CrashJsonWriter::writesStringsAsValidJson_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << QByteArray("libc.so.6(+0x271ca) [0x7f]")
-                           << QStringLiteral("libc.so.6(+0x271ca) [0x7f]");
     QTest::newRow("quotes and backslashes") << QByteArray("a\"b\\c") << QStringLiteral("a\"b\\c");
     QTest::newRow("control characters")
         << QByteArray("a\nb\tc\x01\x1f", 7) << QStringLiteral("a\nb\tc\x01\x1f");
@@ -34,7 +32,6 @@ void tst_CrashJsonWriter::writesStringsAsValidJson_data()
                                               "b")
                                 << QString::fromUtf8("a\uFFFDb");
     QTest::newRow("cut sequence") << QByteArray("a\xe6\x97") << QString::fromUtf8("a\uFFFD\uFFFD");
-    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << QString::fromUtf8("\uFFFD\uFFFD");
     QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80")
                                << QString::fromUtf8("\uFFFD\uFFFD\uFFFD");
     QTest::newRow("NUL inside") << QByteArray("a\0b", 3) << QStringView(u"a\0b", 3).toString();

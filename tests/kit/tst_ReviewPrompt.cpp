@@ -2,6 +2,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -97,7 +98,6 @@ private slots:
     void presentingCountsAndTells();
     void submitSendsTheReview_data();
     void submitSendsTheReview();
-    void localeCodeKeepsKnownLanguages_data();
     void localeCodeKeepsKnownLanguages();
     void regularWindowHoldsThePromptBack();
 };
@@ -199,13 +199,12 @@ void tst_ReviewPrompt::presentingCountsAndTells()
     QCOMPARE(usage.lastPresentedAt, std::optional(f.now));
     QCOMPARE(usage.useDaysAtLastPresentation, 1);
     QTRY_COMPARE(f.telemetryEvents().size(), 2);
-    QList<qint64> counts;
+    QSet<qint64> counts;
     for (const QJsonObject &event : f.telemetryEvents()) {
         QCOMPARE(event.value("event").toString(), QStringLiteral("review_prompt.presented"));
         counts << event.value("props").toObject().value("count").toInteger();
     }
-    std::sort(counts.begin(), counts.end());
-    QCOMPARE(counts, (QList<qint64>{1, 2}));
+    QCOMPARE(counts, (QSet<qint64>{1, 2}));
 }
 
 void tst_ReviewPrompt::submitSendsTheReview_data()
@@ -277,27 +276,12 @@ void tst_ReviewPrompt::submitSendsTheReview()
              (QJsonObject{{"rating", 4}, {"written", expectedExtra.contains("body")}}));
 }
 
-void tst_ReviewPrompt::localeCodeKeepsKnownLanguages_data()
-{
-    QTest::addColumn<QString>("identifier");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("Austrian German") << "de_AT"
-                                     << "de";
-    QTest::newRow("Brazilian Portuguese") << "pt_BR"
-                                          << "en";
-    QTest::newRow("Japanese") << "ja_JP"
-                              << "ja";
-    QTest::newRow("language alone") << "tr"
-                                    << "tr";
-    QTest::newRow("nothing readable") << "zz-unknown"
-                                      << "en";
-}
-
 void tst_ReviewPrompt::localeCodeKeepsKnownLanguages()
 {
-    QFETCH(QString, identifier);
-    QFETCH(QString, code);
-    QCOMPARE(ReviewPrompt::localeCode(identifier), code);
+    QCOMPARE(ReviewPrompt::localeCode(QStringLiteral("de_AT")), QStringLiteral("de"));
+    QCOMPARE(ReviewPrompt::localeCode(QStringLiteral("ja")), QStringLiteral("ja"));
+    QCOMPARE(ReviewPrompt::localeCode(QStringLiteral("pt_BR")), QStringLiteral("en"));
+    QCOMPARE(ReviewPrompt::localeCode(QStringLiteral("zz-unknown")), QStringLiteral("en"));
 }
 
 void tst_ReviewPrompt::regularWindowHoldsThePromptBack()

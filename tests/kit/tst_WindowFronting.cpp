@@ -18,36 +18,28 @@ namespace {
 
 const char *holdWindowArgument = "--hold-window";
 
-QList<quint32> atomList(const X11Connection &x, X11Connection::Window window, const char *property,
-                        xcb_atom_t type)
+xcb_atom_t atomNamed(xcb_connection_t *c, const char *name)
 {
-    xcb_connection_t *c = x.connection();
-    const QByteArray name(property);
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
-    QList<quint32> values;
-    if (!atom)
-        return values;
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, atom->atom, type, 0, 1024), nullptr);
-    free(atom);
-    if (!reply)
-        return values;
-    const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply));
-    for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i)
-        values << data[i];
-    free(reply);
-    return values;
-}
-
-xcb_atom_t atomNamed(const X11Connection &x, const char *name)
-{
-    xcb_connection_t *c = x.connection();
     xcb_intern_atom_reply_t *reply =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, quint16(qstrlen(name)), name), nullptr);
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     free(reply);
     return atom;
+}
+
+// A property holding a list of windows or atoms.
+QList<quint32> idList(const X11Connection &x, quint32 window, const char *property, xcb_atom_t type)
+{
+    xcb_connection_t *c = x.connection();
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, atomNamed(c, property), type, 0, 1024), nullptr);
+    QList<quint32> values;
+    if (reply) {
+        const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply));
+        values = QList<quint32>(data, data + xcb_get_property_value_length(reply) / 4);
+    }
+    free(reply);
+    return values;
 }
 
 } // namespace
@@ -108,14 +100,14 @@ bool tst_WindowFronting::helperInFront() const
 
 int tst_WindowFronting::stackIndex(const QWidget &w) const
 {
-    return int(atomList(*m_x, m_x->root(), "_NET_CLIENT_LIST_STACKING", XCB_ATOM_WINDOW)
+    return int(idList(*m_x, m_x->root(), "_NET_CLIENT_LIST_STACKING", XCB_ATOM_WINDOW)
                    .indexOf(quint32(w.winId())));
 }
 
 bool tst_WindowFronting::demandsAttention(const QWidget &w) const
 {
-    return atomList(*m_x, quint32(w.winId()), "_NET_WM_STATE", XCB_ATOM_ATOM)
-        .contains(atomNamed(*m_x, "_NET_WM_STATE_DEMANDS_ATTENTION"));
+    return idList(*m_x, quint32(w.winId()), "_NET_WM_STATE", XCB_ATOM_ATOM)
+        .contains(atomNamed(m_x->connection(), "_NET_WM_STATE_DEMANDS_ATTENTION"));
 }
 
 void tst_WindowFronting::bringToFrontWhileInactiveLeavesTheFocus_data()
