@@ -57,11 +57,12 @@ Telemetry &Telemetry::shared()
     return instance;
 }
 
-void Telemetry::configure(const AppConfig &config, platform::Keychain &keychain)
+void Telemetry::configure(const AppConfig &config, platform::Keychain &keychain,
+                          QNetworkAccessManager *session)
 {
     m_state = State{
         config,
-        HTTPClient(HTTPClient::sharedSession(), config.userAgent()),
+        HTTPClient(session, config.userAgent()),
         config.backendURL(QStringLiteral("/api/telemetry")),
         InstallID::current(config.bundleId, keychain),
     };

@@ -30,7 +30,8 @@ public:
     static Telemetry &shared();
 
     // Once, at start-up: the backend, the User-Agent and the install identity.
-    void configure(const AppConfig &config, platform::Keychain &keychain);
+    void configure(const AppConfig &config, platform::Keychain &keychain,
+                   QNetworkAccessManager *session = HTTPClient::sharedSession());
     bool isConfigured() const { return m_state.has_value(); }
 
     // Returns at once; may be called from any thread once configure() is done.
