@@ -11,9 +11,10 @@ AppConfig AppConfig::fromBundle(const platform::Bundle &bundle, const QString &s
     config.bundleId = bundle.bundleIdentifier().value_or(QStringLiteral("unknown.bundle"));
     config.appName = bundle.stringValue(QStringLiteral("CFBundleName")).value_or(slug);
     // Kept as written: only AppVersion normalises.
-    config.version =
-        bundle.stringValue(QStringLiteral("CFBundleShortVersionString")).value_or(QStringLiteral("0.0.0"));
-    config.build = bundle.stringValue(QStringLiteral("CFBundleVersion")).value_or(QStringLiteral("0"));
+    config.version = bundle.stringValue(QStringLiteral("CFBundleShortVersionString"))
+                         .value_or(QStringLiteral("0.0.0"));
+    config.build =
+        bundle.stringValue(QStringLiteral("CFBundleVersion")).value_or(QStringLiteral("0"));
     config.supportEmail = supportEmail;
     config.backendBaseURL = QUrl(backendBase);
     if (const auto feed = bundle.stringValue(QStringLiteral("SUFeedURL"))) {

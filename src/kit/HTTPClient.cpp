@@ -54,9 +54,8 @@ struct Pending final {
 // time-out, cancellation, a broken exchange. Others only restate the status.
 bool isTransportError(QNetworkReply::NetworkError error)
 {
-    return (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied)
-           || error == QNetworkReply::ProtocolUnknownError
-           || error == QNetworkReply::ProtocolFailure;
+    return (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied) ||
+           error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::ProtocolFailure;
 }
 
 HTTPClient::Result resultOf(QNetworkReply *reply)
@@ -125,8 +124,7 @@ QString HTTPError::description() const
 HTTPClient::HTTPClient(QNetworkAccessManager *session, QString userAgent)
     : m_session(session)
     , m_userAgent(std::move(userAgent))
-{
-}
+{}
 
 QNetworkAccessManager *HTTPClient::sharedSession()
 {

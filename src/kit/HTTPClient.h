@@ -64,7 +64,10 @@ public:
     bool operator==(const HTTPError &) const = default;
 
 private:
-    HTTPError(Kind kind, int code) : m_kind(kind), m_code(code) {}
+    HTTPError(Kind kind, int code)
+        : m_kind(kind)
+        , m_code(code)
+    {}
     Kind m_kind;
     int m_code;
 };

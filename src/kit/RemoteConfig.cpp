@@ -29,8 +29,8 @@ std::optional<qint64> wholeNumber(const QJsonValue &value)
     if (!value.isDouble())
         return std::nullopt;
     const double d = value.toDouble();
-    if (!std::isfinite(d) || std::trunc(d) != d || d < -9.2233720368547758e18
-        || d >= 9.2233720368547758e18)
+    if (!std::isfinite(d) || std::trunc(d) != d || d < -9.2233720368547758e18 ||
+        d >= 9.2233720368547758e18)
         return std::nullopt;
     return value.toInteger();
 }
@@ -111,7 +111,9 @@ QByteArray RemoteConfig::Payload::encode() const
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-RemoteConfig::RemoteConfig(QObject *parent) : QObject(parent) {}
+RemoteConfig::RemoteConfig(QObject *parent)
+    : QObject(parent)
+{}
 
 RemoteConfig::~RemoteConfig() = default;
 

@@ -49,7 +49,9 @@ std::optional<QJsonValue> sanitized(const QVariant &value)
 
 } // namespace
 
-Telemetry::Telemetry(RemoteSwitches remote) : m_remote(std::move(remote)) {}
+Telemetry::Telemetry(RemoteSwitches remote)
+    : m_remote(std::move(remote))
+{}
 
 Telemetry &Telemetry::shared()
 {
@@ -103,7 +105,8 @@ void Telemetry::track(const QString &event, const QVariantMap &properties) const
 
 void Telemetry::trackAppUpdate(const QString &from, const QString &to) const
 {
-    track(QStringLiteral("app.update"), {{QStringLiteral("from"), from}, {QStringLiteral("to"), to}});
+    track(QStringLiteral("app.update"),
+          {{QStringLiteral("from"), from}, {QStringLiteral("to"), to}});
 }
 
 QJsonObject Telemetry::sanitizeProps(const QVariantMap &properties)

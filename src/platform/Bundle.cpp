@@ -9,8 +9,8 @@ namespace platform {
 
 Bundle Bundle::main()
 {
-    const QString folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                                        : QDir::currentPath();
+    const QString folder =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     return Bundle(readInfoFile(infoResource), folder);
 }
 

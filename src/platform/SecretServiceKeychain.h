@@ -14,7 +14,9 @@ class SecretServiceKeychain final : public Keychain {
 public:
     static constexpr std::chrono::milliseconds defaultWait{3000};
 
-    explicit SecretServiceKeychain(std::chrono::milliseconds wait = defaultWait) : m_wait(wait) {}
+    explicit SecretServiceKeychain(std::chrono::milliseconds wait = defaultWait)
+        : m_wait(wait)
+    {}
 
     Expected<QByteArray, KeychainStatus> read(const QString &service,
                                               const QString &account) override;

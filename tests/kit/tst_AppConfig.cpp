@@ -43,7 +43,7 @@ void tst_AppConfig::init()
 
 void tst_AppConfig::fromBundle_data()
 {
-    QTest::addColumn<QVariant>("info"); // QJsonObject, or nothing: no information list
+    QTest::addColumn<QVariant>("info");        // QJsonObject, or nothing: no information list
     QTest::addColumn<QStringList>("expected"); // bundleId, appName, version, build
     QTest::addColumn<QString>("feed");         // empty: none
     QTest::addColumn<QString>("key");          // empty: none
@@ -59,13 +59,16 @@ void tst_AppConfig::fromBundle_data()
         {"SUPublicEDKey", "pk="},
     };
     QTest::newRow("complete list")
-        << QVariant(full)
-        << QStringList{"com.fennimar.halvex", "Halvex", "1.4", "57"}
-        << "https://fennimar.example/appcast.xml" << "pk="
-        << "Halvex/1.4 (build 57; FennimarKit)" << "1.4.0";
+        << QVariant(full) << QStringList{"com.fennimar.halvex", "Halvex", "1.4", "57"}
+        << "https://fennimar.example/appcast.xml"
+        << "pk="
+        << "Halvex/1.4 (build 57; FennimarKit)"
+        << "1.4.0";
     QTest::newRow("no information list")
-        << QVariant() << QStringList{"unknown.bundle", "halvex", "0.0.0", "0"} << "" << ""
-        << "halvex/0.0.0 (build 0; FennimarKit)" << "1.0.0";
+        << QVariant() << QStringList{"unknown.bundle", "halvex", "0.0.0", "0"} << ""
+        << ""
+        << "halvex/0.0.0 (build 0; FennimarKit)"
+        << "1.0.0";
     QTest::newRow("keys of the wrong type")
         << QVariant(QJsonObject{{"CFBundleIdentifier", 7},
                                 {"CFBundleName", 3},
@@ -73,12 +76,16 @@ void tst_AppConfig::fromBundle_data()
                                 {"CFBundleVersion", QJsonArray{}},
                                 {"SUFeedURL", 1},
                                 {"SUPublicEDKey", QJsonObject{}}})
-        << QStringList{"unknown.bundle", "halvex", "0.0.0", "0"} << "" << ""
-        << "halvex/0.0.0 (build 0; FennimarKit)" << "1.0.0";
+        << QStringList{"unknown.bundle", "halvex", "0.0.0", "0"} << ""
+        << ""
+        << "halvex/0.0.0 (build 0; FennimarKit)"
+        << "1.0.0";
     QTest::newRow("feed that does not parse")
         << QVariant(QJsonObject{{"SUFeedURL", "http://exa mple/%zz"}})
-        << QStringList{"unknown.bundle", "halvex", "0.0.0", "0"} << "" << ""
-        << "halvex/0.0.0 (build 0; FennimarKit)" << "1.0.0";
+        << QStringList{"unknown.bundle", "halvex", "0.0.0", "0"} << ""
+        << ""
+        << "halvex/0.0.0 (build 0; FennimarKit)"
+        << "1.0.0";
 }
 
 void tst_AppConfig::fromBundle()
@@ -116,8 +123,8 @@ void tst_AppConfig::channelFollowsTheReceiptFile_data()
     using C = DistributionChannel;
     QTest::newRow("no receipt") << false << QVariant() << C::direct;
     QTest::newRow("receipt") << true << QVariant() << C::appStore;
-    QTest::newRow("receipt, caller says direct") << true << QVariant::fromValue(C::direct)
-                                                 << C::direct;
+    QTest::newRow("receipt, caller says direct")
+        << true << QVariant::fromValue(C::direct) << C::direct;
     QTest::newRow("no receipt, caller says store")
         << false << QVariant::fromValue(C::appStore) << C::appStore;
 }
@@ -134,8 +141,8 @@ void tst_AppConfig::channelFollowsTheReceiptFile()
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     const Bundle bundle(QJsonObject{}, m_folder->path());
-    const auto channel = given.isValid() ? std::optional(given.value<DistributionChannel>())
-                                         : std::nullopt;
+    const auto channel =
+        given.isValid() ? std::optional(given.value<DistributionChannel>()) : std::nullopt;
     QCOMPARE(AppConfig::fromBundle(bundle, slug, mail, channel).channel, expected);
     QCOMPARE(fennimar::currentDistributionChannel(bundle),
              receipt ? DistributionChannel::appStore : DistributionChannel::direct);

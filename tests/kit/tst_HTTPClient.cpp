@@ -59,8 +59,7 @@ HTTPRequest tst_HTTPClient::request(const QByteArray &path) const
     return r;
 }
 
-HTTPClient::Result tst_HTTPClient::sendAndWait(const HTTPClient &client,
-                                               const HTTPRequest &request)
+HTTPClient::Result tst_HTTPClient::sendAndWait(const HTTPClient &client, const HTTPRequest &request)
 {
     QFuture<HTTPClient::Result> future = client.send(request);
     [&] { QTRY_VERIFY_WITH_TIMEOUT(future.isFinished(), 10000); }();
@@ -147,7 +146,8 @@ void tst_HTTPClient::everyStatusIsAnAnswer()
     QFETCH(int, status);
     QFETCH(QByteArray, body);
 
-    m_backend->script("GET", "/s", {LoopbackBackend::Answer::with(status, body, {{"ETag", "\"e1\""}})});
+    m_backend->script("GET", "/s",
+                      {LoopbackBackend::Answer::with(status, body, {{"ETag", "\"e1\""}})});
     const auto result = sendAndWait(HTTPClient(m_session.get(), agent), request("/s"));
     QVERIFY2(result.hasValue(), qPrintable(result ? QString() : result.error().description()));
     QCOMPARE(result->statusCode, status);
@@ -212,8 +212,7 @@ void tst_HTTPClient::sendsFromAnotherThread()
     m_backend->script("GET", "/t", {LoopbackBackend::Answer::with(200, "ok")});
     const HTTPClient client(m_session.get(), agent);
     QFuture<HTTPClient::Result> future;
-    std::unique_ptr<QThread> worker(
-        QThread::create([&] { future = client.send(request("/t")); }));
+    std::unique_ptr<QThread> worker(QThread::create([&] { future = client.send(request("/t")); }));
     worker->start();
     QVERIFY(worker->wait(5000));
     QTRY_VERIFY(future.isFinished());

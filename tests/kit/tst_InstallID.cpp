@@ -33,7 +33,7 @@ private slots:
 
 void tst_InstallID::storedItem_data()
 {
-    QTest::addColumn<QVariant>("stored"); // QByteArray, or nothing: no item
+    QTest::addColumn<QVariant>("stored");  // QByteArray, or nothing: no item
     QTest::addColumn<QString>("expected"); // empty with `fresh`: a new identity
 
     QTest::newRow("nothing stored") << QVariant() << QString();
@@ -104,8 +104,8 @@ void tst_InstallID::bundlesHaveTheirOwnIdentity()
     const QString theirs = InstallID::current(QStringLiteral("com.fennimar.other"), keychain);
     QVERIFY(ours != theirs);
     QCOMPARE(keychain.items.size(), 2);
-    QCOMPARE(keychain.items.value({QStringLiteral("com.fennimar.other.identity"),
-                                   QStringLiteral("installId")}),
+    QCOMPARE(keychain.items.value(
+                 {QStringLiteral("com.fennimar.other.identity"), QStringLiteral("installId")}),
              theirs.toUtf8());
     QCOMPARE(InstallID::current(bundleId, keychain), ours);
 }

@@ -18,8 +18,6 @@ class tst_KeychainBox : public QObject {
 private slots:
     void writeDeletesThenStores_data();
     void writeDeletesThenStores();
-    void removeCountsAMissingItemAsDone_data();
-    void removeCountsAMissingItemAsDone();
 };
 
 void tst_KeychainBox::writeDeletesThenStores_data()
@@ -36,14 +34,15 @@ void tst_KeychainBox::writeDeletesThenStores_data()
     const QString w = u"write "_qs + service + u' ' + account;
     QTest::newRow("over an existing item")
         << true << S::success << S::success << QVariant() << QStringList{r, w} << QByteArray("new");
+    // Deleting an item that is not there counts as done.
     QTest::newRow("first item") << false << S::success << S::success << QVariant()
                                 << QStringList{r, w} << QByteArray("new");
     QTest::newRow("delete refused: nothing written")
         << true << S::accessDenied << S::success << QVariant::fromValue(S::accessDenied)
         << QStringList{r} << QByteArray("old");
     QTest::newRow("store refused after delete")
-        << true << S::success << S::failed << QVariant::fromValue(S::failed)
-        << QStringList{r, w} << QByteArray();
+        << true << S::success << S::failed << QVariant::fromValue(S::failed) << QStringList{r, w}
+        << QByteArray();
 }
 
 void tst_KeychainBox::writeDeletesThenStores()
@@ -69,31 +68,6 @@ void tst_KeychainBox::writeDeletesThenStores()
     QCOMPARE(keychain.calls, calls);
     QCOMPARE(box.read(account),
              readBack.isEmpty() ? std::nullopt : std::optional<QByteArray>(readBack));
-}
-
-void tst_KeychainBox::removeCountsAMissingItemAsDone_data()
-{
-    QTest::addColumn<bool>("existing");
-    QTest::addColumn<KeychainStatus>("removeStatus");
-    QTest::addColumn<bool>("succeeds");
-
-    QTest::newRow("existing") << true << KeychainStatus::success << true;
-    QTest::newRow("missing") << false << KeychainStatus::success << true;
-    QTest::newRow("keyring unavailable") << true << KeychainStatus::unavailable << false;
-}
-
-void tst_KeychainBox::removeCountsAMissingItemAsDone()
-{
-    QFETCH(bool, existing);
-    QFETCH(KeychainStatus, removeStatus);
-    QFETCH(bool, succeeds);
-
-    FakeKeychain keychain;
-    if (existing)
-        keychain.items.insert({service, account}, "x");
-    keychain.removeStatus = removeStatus;
-    QCOMPARE(KeychainBox(service, keychain).remove(account).hasValue(), succeeds);
-    QCOMPARE(keychain.items.isEmpty(), succeeds);
 }
 
 QTEST_GUILESS_MAIN(tst_KeychainBox)

@@ -28,9 +28,9 @@ void tst_LegalLinks::links_data()
     QTest::newRow("support mail") << LegalLinks::supportMail() << "mailto:support@fennimar.example";
     QTest::newRow("app page") << LegalLinks::appPage(QStringLiteral("halvex"))
                               << "https://fennimar.example/apps/halvex";
-    QTest::newRow("app subpage")
-        << LegalLinks::appSubpage(QStringLiteral("halvex"), QStringLiteral("changelog"))
-        << "https://fennimar.example/apps/halvex/changelog";
+    QTest::newRow("app subpage") << LegalLinks::appSubpage(QStringLiteral("halvex"),
+                                                           QStringLiteral("changelog"))
+                                 << "https://fennimar.example/apps/halvex/changelog";
 }
 
 void tst_LegalLinks::links()

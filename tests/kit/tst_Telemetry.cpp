@@ -48,9 +48,8 @@ void tst_Telemetry::init()
     QVERIFY(m_backend->isListening());
     m_session = std::make_unique<testing::CountingNetworkSession>();
     m_keychain = {};
-    m_keychain.items.insert({QStringLiteral("com.fennimar.halvex.identity"),
-                             QStringLiteral("installId")},
-                            identity);
+    m_keychain.items.insert(
+        {QStringLiteral("com.fennimar.halvex.identity"), QStringLiteral("installId")}, identity);
     m_remote = RemoteConfig::Payload::defaults();
     m_telemetry = std::make_unique<Telemetry>([this] { return m_remote; });
 }

@@ -71,7 +71,8 @@ LoopbackBackend::Answer LoopbackBackend::Answer::dropping()
     return a;
 }
 
-LoopbackBackend::LoopbackBackend(QObject *parent) : QObject(parent)
+LoopbackBackend::LoopbackBackend(QObject *parent)
+    : QObject(parent)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &LoopbackBackend::accept);
     m_server.listen(QHostAddress::LocalHost, 0);
