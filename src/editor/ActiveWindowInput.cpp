@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "editor/KeyboardFocusRing.h"
 #include "editor/SelectionLook.h"
 #include "editor/StreakFollower.h"
 #include "engine/StreakEngine.h"
@@ -98,6 +99,7 @@ public:
         setFocusPolicy(Qt::TabFocus);
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         HoverPointingHandCursor::apply(this);
+        KeyboardFocusRing::track(this);
     }
     int weekday() const { return m_weekday; }
     void setSelected(bool selected)
@@ -138,7 +140,7 @@ protected:
                                     Color::background().resolve(this), t));
         p.drawText(QRectF(rect()), Qt::AlignCenter,
                    QFontMetrics(font).elidedText(text(), Qt::ElideRight, room));
-        if (hasFocus()) {
+        if (KeyboardFocusRing::shows(this)) {
             p.setPen(QPen(Color::accent().resolve(this), 2.0));
             p.setBrush(Qt::NoBrush);
             p.drawRoundedRect(box.adjusted(2, 2, -2, -2), cornerRadius - 2, cornerRadius - 2);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "editor/KeyboardFocusRing.h"
 #include "editor/ModeChip.h"
 #include "editor/SelectionLook.h"
 #include "editor/StreakFollower.h"
@@ -52,6 +53,7 @@ public:
         setObjectName(QStringLiteral("streakEditor.mode.") + raw(mode));
         setFocusPolicy(Qt::TabFocus);
         HoverPointingHandCursor::apply(this);
+        KeyboardFocusRing::track(this);
     }
     StrictnessMode mode() const { return m_mode; }
     virtual void setSelected(bool selected, bool animated)
@@ -72,7 +74,7 @@ protected:
     }
     void paintFocus(QPainter &p)
     {
-        if (!hasFocus())
+        if (!KeyboardFocusRing::shows(this))
             return;
         p.setPen(QPen(Color::accent().resolve(this), 2.0));
         p.setBrush(Qt::NoBrush);

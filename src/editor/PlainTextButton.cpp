@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "editor/KeyboardFocusRing.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/PointingHandCursor.h"
@@ -22,6 +23,7 @@ PlainTextButton::PlainTextButton(Options options, QWidget *parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::TabFocus);
     HoverPointingHandCursor::apply(this);
+    KeyboardFocusRing::track(this);
 }
 
 QSize PlainTextButton::sizeHint() const
@@ -51,7 +53,7 @@ void PlainTextButton::paintEvent(QPaintEvent *)
     p.setFont(font());
     p.setPen(color);
     p.drawText(QRectF(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft, text());
-    if (hasFocus()) {
+    if (KeyboardFocusRing::shows(this)) {
         p.setOpacity(1.0);
         p.setPen(QPen(Color::accent().resolve(this), 1.0));
         p.setBrush(Qt::NoBrush);

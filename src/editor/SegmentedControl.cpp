@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "editor/KeyboardFocusRing.h"
+#include "editor/SelectionLook.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/PointingHandCursor.h"
@@ -19,6 +21,7 @@ SegmentedControl::SegmentedControl(const QStringList &titles, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setFont(Typography::body13());
     HoverPointingHandCursor::apply(this);
+    KeyboardFocusRing::track(this);
 }
 
 void SegmentedControl::setTitles(const QStringList &titles)
@@ -99,7 +102,12 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     if (m_selected >= 0) {
         const QRectF chosen = QRectF(segmentRect(m_selected));
         p.setPen(QPen(divider, 0.5));
-        p.setBrush(Color::surfaceElevated().resolve(this));
+        // Raised: white on the light track; on the dark one a lighter grey,
+        // as the elevated surface alone would hardly stand out.
+        const ThemeColor raised(
+            Color::surfaceElevated().light(),
+            SelectionLook::mix(Color::surfaceElevated().dark(), Color::ink().dark(), 0.22));
+        p.setBrush(raised.resolve(this));
         p.drawRoundedRect(chosen, cornerRadius - inset, cornerRadius - inset);
     }
 
@@ -116,7 +124,7 @@ void SegmentedControl::paintEvent(QPaintEvent *)
                    QFontMetrics(f).elidedText(m_titles[i], Qt::ElideRight, r.width() - 4));
     }
     p.setOpacity(1.0);
-    if (hasFocus()) {
+    if (KeyboardFocusRing::shows(this)) {
         p.setPen(QPen(Color::accent().resolve(this), 2.0));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), cornerRadius, cornerRadius);

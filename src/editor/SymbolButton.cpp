@@ -1,8 +1,8 @@
 #include "editor/SymbolButton.h"
 
-#include <QFocusEvent>
 #include <QPainter>
 
+#include "editor/KeyboardFocusRing.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/PointingHandCursor.h"
@@ -21,6 +21,7 @@ SymbolButton::SymbolButton(const QString &symbol, int symbolSize, int frame,
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::TabFocus);
     HoverPointingHandCursor::apply(this);
+    KeyboardFocusRing::track(this);
 }
 
 void SymbolButton::setHoverColor(const std::optional<ThemeColor> &color)
@@ -42,7 +43,7 @@ void SymbolButton::paintEvent(QPaintEvent *)
                      m_symbolSize);
     p.setOpacity(isDown() ? 0.6 : 1.0);
     Symbol::paint(p, box, m_symbol, currentColor().resolve(this));
-    if (hasFocus() && m_keyboardFocus) {
+    if (KeyboardFocusRing::shows(this)) {
         p.setOpacity(1.0);
         p.setPen(QPen(Color::accent().resolve(this), 2.0));
         p.setBrush(Qt::NoBrush);
@@ -62,13 +63,6 @@ void SymbolButton::leaveEvent(QEvent *event)
     m_hovering = false;
     update();
     QAbstractButton::leaveEvent(event);
-}
-
-void SymbolButton::focusInEvent(QFocusEvent *event)
-{
-    m_keyboardFocus =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    QAbstractButton::focusInEvent(event);
 }
 
 bool SymbolButton::event(QEvent *event)

@@ -30,7 +30,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
     bool event(QEvent *event) override;
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 
@@ -41,7 +40,6 @@ private:
     ThemeColor m_color;
     std::optional<ThemeColor> m_hoverColor;
     bool m_hovering = false;
-    bool m_keyboardFocus = false;
 };
 
 } // namespace halvex
