@@ -203,10 +203,11 @@ void DomainListInput::syncRows()
         auto *field = rows[i]->findChild<TextInputField *>();
         QLineEdit *input = field->input();
         if (input->text() != m_domains[i]) {
-            // Keep the caret where it was, as far as the text allows.
+            // While typing, the caret stays where it was, as far as the text allows.
             const int caret = input->cursorPosition();
             field->setText(m_domains[i]);
-            input->setCursorPosition(qMin(caret, int(m_domains[i].size())));
+            if (input->hasFocus())
+                input->setCursorPosition(qMin(caret, int(m_domains[i].size())));
         }
         input->setPlaceholderText(placeholder);
         rows[i]->findChild<SymbolButton *>()->setAccessibleName(removeLabel);

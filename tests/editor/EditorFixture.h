@@ -27,8 +27,8 @@ struct InstalledAppsFixture {
         QImage icon(32, 32, QImage::Format_ARGB32);
         icon.fill(QColor(0xE6, 0x5C, 0x2E));
         icon.save(iconPath());
-        write("org.gnome.TextEditor", "Name=Text Editor\nExec=gnome-text-editor\nIcon=" +
-                                          iconPath().toUtf8() + '\n');
+        write("org.gnome.TextEditor",
+              "Name=Text Editor\nExec=gnome-text-editor\nIcon=" + iconPath().toUtf8() + '\n');
         write("firefox-esr", "Name=Firefox ESR\nExec=firefox-esr %u\nIcon=firefox-esr\n");
         write("code", "Name=Visual Editor\nExec=/usr/bin/code %F\nIcon=com.example.code\n");
         write("org.example.Mail", "Name=mail\nExec=mail\n");

@@ -40,7 +40,8 @@ QWidget *chips()
     auto *w = new QWidget;
     auto *row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
-    for (StrictnessMode mode : {StrictnessMode::gentle, StrictnessMode::firm, StrictnessMode::brutal})
+    for (StrictnessMode mode :
+         {StrictnessMode::gentle, StrictnessMode::firm, StrictnessMode::brutal})
         row->addWidget(new ModeChip(mode, 10));
     row->addStretch(1);
     return w;
@@ -80,13 +81,15 @@ private slots:
         }) << "en";
         QTest::newRow("mode-compact") << Page([](QVBoxLayout *l, auto &) {
             l->addWidget(chips());
-            l->addWidget(new ModeSelector(StrictnessMode::firm, true, ModeSelector::Style::compact));
+            l->addWidget(
+                new ModeSelector(StrictnessMode::firm, true, ModeSelector::Style::compact));
             l->addWidget(new PopoverFormBox(
                 new ModeSelector(StrictnessMode::brutal, false, ModeSelector::Style::compact)));
             return nullptr;
         }) << "en";
         QTest::newRow("mode-stacked") << Page([](QVBoxLayout *l, auto &) {
-            l->addWidget(new ModeSelector(StrictnessMode::gentle, true, ModeSelector::Style::stacked));
+            l->addWidget(
+                new ModeSelector(StrictnessMode::gentle, true, ModeSelector::Style::stacked));
             return nullptr;
         }) << "en";
         QTest::newRow("active-window") << Page([](QVBoxLayout *l, auto &) {
@@ -108,20 +111,22 @@ private slots:
             l->addWidget(new AllowanceInput(false, 15));
             return nullptr;
         }) << "en";
-        QTest::newRow("app-picker") << Page([](QVBoxLayout *l, editortest::InstalledAppsFixture &apps) {
-            l->addWidget(new AppPicker(apps.index(), {"org.gnome.TextEditor", "org.mozilla.firefox",
-                                                      "com.example.Gone"}));
+        QTest::newRow("app-picker") << Page([](QVBoxLayout *l,
+                                               editortest::InstalledAppsFixture &apps) {
+            l->addWidget(new AppPicker(
+                apps.index(), {"org.gnome.TextEditor", "org.mozilla.firefox", "com.example.Gone"}));
             l->addWidget(new PopoverFormBox(new AppPicker(apps.index())));
             return nullptr;
         }) << "en";
-        QTest::newRow("app-chooser") << Page([](QVBoxLayout *, editortest::InstalledAppsFixture &apps)
-                                                 -> QWidget * {
-            InstalledApplications installed(apps.index());
-            auto *chooser = new ApplicationChooser(installed);
-            chooser->list()->item(0)->setSelected(true);
-            chooser->list()->item(2)->setSelected(true);
-            return chooser;
-        }) << "en";
+        QTest::newRow("app-chooser")
+            << Page([](QVBoxLayout *, editortest::InstalledAppsFixture &apps) -> QWidget * {
+                   InstalledApplications installed(apps.index());
+                   auto *chooser = new ApplicationChooser(installed);
+                   chooser->list()->item(0)->setSelected(true);
+                   chooser->list()->item(2)->setSelected(true);
+                   return chooser;
+               })
+            << "en";
         QTest::newRow("domains") << Page([](QVBoxLayout *l, auto &) {
             l->addWidget(new DomainListInput({"reddit.com/r/all", "news.ycombinator.com", ""}));
             l->addWidget(new SeededDomainsRow(DomainPreset::social, 10));
@@ -131,7 +136,8 @@ private slots:
         QTest::newRow("domains-fr") << Page([](QVBoxLayout *l, auto &) {
             l->addWidget(new DomainListInput({"youtube.com"}));
             l->addWidget(new SeededDomainsRow(DomainPreset::video, 6));
-            l->addWidget(new ModeSelector(StrictnessMode::firm, true, ModeSelector::Style::compact));
+            l->addWidget(
+                new ModeSelector(StrictnessMode::firm, true, ModeSelector::Style::compact));
             return nullptr;
         }) << "fr";
     }
@@ -160,8 +166,9 @@ private slots:
 
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = m_dir + u"/editor-" + QString::fromLatin1(QTest::currentDataTag()) +
-                                 u'-' + name + u".png";
+            const QString path = m_dir + u"/editor-" +
+                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
+                                 u".png";
             QVERIFY2(image.save(path), qPrintable(path));
             std::set<QRgb> colours;
             for (int y = 0; y < image.height(); y += 2)
