@@ -194,10 +194,10 @@ QStringList actionNamesIn(const QVariant &value)
     return names;
 }
 
-// The action a press means: press, else click, else activate.
+// The action a press means: press, else click, else jump (a link), else activate.
 qsizetype pressIndex(const QStringList &names)
 {
-    for (const char *candidate : {"press", "click", "activate"}) {
+    for (const char *candidate : {"press", "click", "jump", "activate"}) {
         for (qsizetype i = 0; i < names.size(); ++i) {
             if (names[i].compare(QLatin1String(candidate), Qt::CaseInsensitive) == 0)
                 return i;
@@ -348,6 +348,23 @@ AtspiAccessibilityHost::Reply AtspiAccessibilityHost::call(const AccessibleEleme
         m_resting.insert(element.service, QDeadlineTimer(restMs));
     }
     return unexpected(error);
+}
+
+AtspiAccessibilityHost::Reply
+AtspiAccessibilityHost::callImplemented(const AccessibleElement &element, const QString &interface,
+                                        const QString &method, const QList<QVariant> &arguments)
+{
+    const Reply reply = call(element, interface, method, arguments);
+    if (reply || (reply.error() != AccessibilityError::invalidElement &&
+                  reply.error() != AccessibilityError::attributeUnsupported))
+        return reply;
+    // Some toolkits answer a missing interface as a missing object.
+    const auto interfaces = interfacesOf(element);
+    if (!interfaces)
+        return unexpected(interfaces.error());
+    if (!interfaces->contains(interface))
+        return unexpected(AccessibilityError::attributeUnsupported);
+    return reply;
 }
 
 AtspiAccessibilityHost::Reply AtspiAccessibilityHost::property(const AccessibleElement &element,
@@ -531,20 +548,18 @@ AtspiAccessibilityHost::findDescendants(const AccessibleElement &element, const 
     if (limit <= 0)
         return QList<AccessibleElement>();
     const QList<uint> roles = atspiRolesFor(wanted);
-    // Asked first: some toolkits answer a missing interface as a missing object.
-    const auto interfaces = interfacesOf(element);
-    if (!interfaces)
-        return unexpected(interfaces.error());
-    if (!roles.isEmpty() && interfaces->contains(collectionInterface)) {
+    if (!roles.isEmpty()) {
         MatchRule rule;
         rule.states[0] = int(1u << stateShowing);
         for (const uint r : roles)
             rule.roles[r / 32] |= int(1u << (r % 32));
-        const Reply reply = call(element, collectionInterface, QStringLiteral("GetMatches"),
-                                 {QVariant::fromValue(rule), sortCanonical, limit, true});
-        if (!reply)
+        const Reply reply =
+            callImplemented(element, collectionInterface, QStringLiteral("GetMatches"),
+                            {QVariant::fromValue(rule), sortCanonical, limit, true});
+        if (reply)
+            return elementsIn(firstArgument(reply.value())).mid(0, limit);
+        if (reply.error() != AccessibilityError::attributeUnsupported)
             return unexpected(reply.error());
-        return elementsIn(firstArgument(reply.value())).mid(0, limit);
     }
     // No search of its own, or none for this role: walk what is on screen.
     QList<AccessibleElement> found;
@@ -682,17 +697,12 @@ AtspiAccessibilityHost::interfacesOf(const AccessibleElement &element)
 Expected<AccessibilityValue, AccessibilityError>
 AtspiAccessibilityHost::documentUrl(const AccessibleElement &element)
 {
-    // Asked first: some toolkits answer a missing interface as a missing object.
-    const auto interfaces = interfacesOf(element);
-    if (!interfaces)
-        return unexpected(interfaces.error());
-    if (!interfaces->contains(documentInterface))
-        return unexpected(AccessibilityError::attributeUnsupported);
     // Gecko names the address "DocURL", Chromium "URI".
     QString text;
     for (const char *name : {"DocURL", "URI"}) {
-        const Reply reply = call(element, documentInterface, QStringLiteral("GetAttributeValue"),
-                                 {QString::fromLatin1(name)});
+        const Reply reply =
+            callImplemented(element, documentInterface, QStringLiteral("GetAttributeValue"),
+                            {QString::fromLatin1(name)});
         if (!reply)
             return unexpected(reply.error());
         text = firstArgument(reply.value()).toString();

@@ -51,7 +51,7 @@ public:
     Expected<void, AccessibilityError> setAttributeValue(const AccessibleElement &element,
                                                          const QString &attribute,
                                                          const AccessibilityValue &value) override;
-    // "AXPress": the element's press, click or activate action.
+    // "AXPress": the element's press, click, jump (a link) or activate action.
     Expected<void, AccessibilityError> performAction(const AccessibleElement &element,
                                                      const QString &action) override;
     // The application's own search (AT-SPI Collection) for web areas,
@@ -68,6 +68,10 @@ private:
     std::optional<QDBusConnection> accessibilityBus();
     Reply call(const AccessibleElement &element, const QString &interface, const QString &method,
                const QList<QVariant> &arguments = {});
+    // A call whose failure tells an interface the element lacks
+    // (attributeUnsupported) from an element that is gone.
+    Reply callImplemented(const AccessibleElement &element, const QString &interface,
+                          const QString &method, const QList<QVariant> &arguments);
     Reply property(const AccessibleElement &element, const QString &interface, const QString &name);
     std::optional<qint32> processOf(const QDBusConnection &bus, const QString &service);
     Expected<void, AccessibilityError> askForFullTree(const AccessibleElement &element);
