@@ -33,7 +33,6 @@ class tst_ChromiumAccessibilityBridge : public QObject {
 private slots:
     void initTestCase() { QVERIFY(m_translations.load(QStringLiteral("en"))); }
     void init();
-    void readsThePageFoundBySearch();
     void stepsBackByTheButtonLabelledBack();
     void browserOffTheBusNeedsARestart_data();
     void browserOffTheBusNeedsARestart();
@@ -73,17 +72,6 @@ void tst_ChromiumAccessibilityBridge::init()
         halvex::AccessibilityBridgeServices{&m_bed->workspace, m_keys.get(), &m_bed->host,
                                             &m_bed->probe, m_reader.get(), m_scheduler.get(),
                                             [this] { return m_now; }});
-}
-
-void tst_ChromiumAccessibilityBridge::readsThePageFoundBySearch()
-{
-    // The page lies deeper than a walk would go, behind a panel's frame.
-    m_bed->showWindow({"AXWindow", "  AXGroup", "    AXGroup", "      AXGroup", "        AXGroup",
-                       "          AXGroup", "            AXWebArea", "            AXGroup",
-                       "              AXWebArea|urlText=https://a.example/x"});
-    QCOMPARE(fetchedAt(0), QStringLiteral("https://a.example/x"));
-    QCOMPARE(m_bed->host.calls.filter(QStringLiteral("search ")).size(), 1);
-    QVERIFY(!m_bridge->needsRestart());
 }
 
 void tst_ChromiumAccessibilityBridge::stepsBackByTheButtonLabelledBack()
