@@ -1,20 +1,13 @@
 #include "platform/X11Connection.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_ewmh.h>
 
-namespace platform {
+#include "platform/XcbReply.h"
 
-namespace {
-template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <class T> Reply<T> reply(T *r)
-{
-    return Reply<T>(r, &std::free);
-}
-} // namespace
+namespace platform {
 
 struct X11Connection::Private {
     xcb_connection_t *connection = nullptr;
@@ -22,14 +15,6 @@ struct X11Connection::Private {
     int screen = 0;
     xcb_ewmh_connection_t ewmh{};
     bool ewmhReady = false;
-
-    xcb_atom_t atom(const char *name) const
-    {
-        auto r = reply(xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 1, uint16_t(std::strlen(name)), name),
-            nullptr));
-        return r ? r->atom : xcb_atom_t(XCB_NONE);
-    }
 };
 
 X11Connection::X11Connection(const QByteArray &displayName)
@@ -116,14 +101,14 @@ QList<X11Connection::Window> X11Connection::clientWindows() const
         xcb_ewmh_get_windows_reply_wipe(&list);
         return windows;
     }
-    auto tree =
-        reply(xcb_query_tree_reply(d->connection, xcb_query_tree(d->connection, d->root), nullptr));
+    auto tree = xcbReply(
+        xcb_query_tree_reply(d->connection, xcb_query_tree(d->connection, d->root), nullptr));
     if (!tree)
         return windows;
     const xcb_window_t *children = xcb_query_tree_children(tree.get());
     const int count = xcb_query_tree_children_length(tree.get());
     for (int i = 0; i < count; ++i) {
-        auto attributes = reply(xcb_get_window_attributes_reply(
+        auto attributes = xcbReply(xcb_get_window_attributes_reply(
             d->connection, xcb_get_window_attributes(d->connection, children[i]), nullptr));
         if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
             !attributes->override_redirect)
@@ -148,7 +133,7 @@ std::pair<QString, QString> X11Connection::windowClass(Window window) const
 {
     if (!isValid())
         return {};
-    auto r = reply(xcb_get_property_reply(
+    auto r = xcbReply(xcb_get_property_reply(
         d->connection,
         xcb_get_property(d->connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
         nullptr));
@@ -164,10 +149,10 @@ QString X11Connection::stringProperty(Window window, const char *atomName) const
 {
     if (!isValid())
         return {};
-    const xcb_atom_t atom = d->atom(atomName);
+    const xcb_atom_t atom = this->atom(atomName);
     if (atom == XCB_NONE)
         return {};
-    auto r = reply(xcb_get_property_reply(
+    auto r = xcbReply(xcb_get_property_reply(
         d->connection,
         xcb_get_property(d->connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
         nullptr));
@@ -176,6 +161,34 @@ QString X11Connection::stringProperty(Window window, const char *atomName) const
     const QByteArray bytes(static_cast<const char *>(xcb_get_property_value(r.get())),
                            xcb_get_property_value_length(r.get()));
     return r->type == d->ewmh.UTF8_STRING ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+QList<quint32> X11Connection::cardinalProperty(Window window, quint32 property, quint32 type) const
+{
+    QList<quint32> values;
+    if (!isValid() || property == XCB_NONE)
+        return values;
+    auto r = xcbReply(xcb_get_property_reply(
+        d->connection, xcb_get_property(d->connection, 0, window, property, type, 0, 1u << 16),
+        nullptr));
+    if (!r || r->format != 32 || (type != XCB_GET_PROPERTY_TYPE_ANY && r->type != type))
+        return values;
+    const auto *data = static_cast<const quint32 *>(xcb_get_property_value(r.get()));
+    const int count = xcb_get_property_value_length(r.get()) / 4;
+    values.reserve(count);
+    for (int i = 0; i < count; ++i)
+        values << data[i];
+    return values;
+}
+
+quint32 X11Connection::atom(const char *name) const
+{
+    if (!d->connection || xcb_connection_has_error(d->connection))
+        return XCB_NONE;
+    auto r = xcbReply(xcb_intern_atom_reply(
+        d->connection, xcb_intern_atom(d->connection, 0, uint16_t(std::strlen(name)), name),
+        nullptr));
+    return r ? r->atom : xcb_atom_t(XCB_NONE);
 }
 
 } // namespace platform

@@ -232,16 +232,11 @@ qint64 DesktopHarness::accessibilityLauncherProcessIdentifier() const
 
 std::optional<DesktopHarness::Window> DesktopHarness::trayOwner() const
 {
-    xcb_connection_t *c = x11().connection();
     if (!x11().isValid())
         return std::nullopt;
-    const char *name = "_NET_SYSTEM_TRAY_S0";
-    const auto atom = platform::xcbReply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr));
-    if (!atom)
-        return std::nullopt;
-    const auto owner = platform::xcbReply(
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr));
+    xcb_connection_t *c = x11().connection();
+    const auto owner = platform::xcbReply(xcb_get_selection_owner_reply(
+        c, xcb_get_selection_owner(c, x11().atom("_NET_SYSTEM_TRAY_S0")), nullptr));
     if (!owner || owner->owner == XCB_NONE)
         return std::nullopt;
     return owner->owner;
