@@ -15,6 +15,20 @@ struct X11Connection::Private {
     int screen = 0;
     xcb_ewmh_connection_t ewmh{};
     bool ewmhReady = false;
+
+    // An 8-bit property's bytes and type; none when absent or of another format.
+    std::optional<std::pair<QByteArray, xcb_atom_t>> bytes(xcb_window_t window, xcb_atom_t property,
+                                                           xcb_atom_t type, uint32_t length) const
+    {
+        auto r = xcbReply(xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, property, type, 0, length),
+            nullptr));
+        if (!r || r->format != 8)
+            return std::nullopt;
+        return std::pair(QByteArray(static_cast<const char *>(xcb_get_property_value(r.get())),
+                                    xcb_get_property_value_length(r.get())),
+                         r->type);
+    }
 };
 
 X11Connection::X11Connection(const QByteArray &displayName)
@@ -133,15 +147,10 @@ std::pair<QString, QString> X11Connection::windowClass(Window window) const
 {
     if (!isValid())
         return {};
-    auto r = xcbReply(xcb_get_property_reply(
-        d->connection,
-        xcb_get_property(d->connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
-        nullptr));
-    if (!r || r->format != 8)
+    const auto found = d->bytes(window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 256);
+    if (!found)
         return {};
-    const QByteArray bytes(static_cast<const char *>(xcb_get_property_value(r.get())),
-                           xcb_get_property_value_length(r.get()));
-    const QList<QByteArray> parts = bytes.split('\0');
+    const QList<QByteArray> parts = found->first.split('\0');
     return {QString::fromLatin1(parts.value(0)), QString::fromLatin1(parts.value(1))};
 }
 
@@ -152,15 +161,11 @@ QString X11Connection::stringProperty(Window window, const char *atomName) const
     const xcb_atom_t atom = this->atom(atomName);
     if (atom == XCB_NONE)
         return {};
-    auto r = xcbReply(xcb_get_property_reply(
-        d->connection,
-        xcb_get_property(d->connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-        nullptr));
-    if (!r || r->format != 8)
+    const auto found = d->bytes(window, atom, XCB_GET_PROPERTY_TYPE_ANY, 1024);
+    if (!found)
         return {};
-    const QByteArray bytes(static_cast<const char *>(xcb_get_property_value(r.get())),
-                           xcb_get_property_value_length(r.get()));
-    return r->type == d->ewmh.UTF8_STRING ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    const auto &[bytes, type] = *found;
+    return type == d->ewmh.UTF8_STRING ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
 }
 
 QList<quint32> X11Connection::cardinalProperty(Window window, quint32 property, quint32 type) const
