@@ -116,7 +116,7 @@ void tst_FirefoxBridgeLive::initTestCase()
         [this] { return m_probe->isTrusted(); }, *m_connection);
     m_refusingKeystrokes.accepts = false;
 
-    halvex::FirefoxBridgeServices services;
+    halvex::AccessibilityBridgeServices services;
     services.workspace = m_workspace.get();
     services.keystrokes = m_keystrokes.get();
     services.accessibility = m_host.get();

@@ -31,6 +31,7 @@ private slots:
     void cleanupTestCase();
     void trustIsTheDesktopSwitch();
     void readsAndPressesInAnotherApplication();
+    void searchesAndAsksForTheFullTree();
     void errorsTellWhatWentWrong();
     void stoppedApplicationTimesOutAndComesBack();
 
@@ -135,6 +136,33 @@ void tst_AtspiAccessibilityHost::readsAndPressesInAnotherApplication()
 
     QVERIFY(m_host->performAction(*button, QString::fromLatin1(ax::press)).hasValue());
     QTRY_COMPARE_WITH_TIMEOUT(text(*field, ax::value), std::optional(pressedAddress), 10000);
+}
+
+void tst_AtspiAccessibilityHost::searchesAndAsksForTheFullTree()
+{
+    QVERIFY(!m_application.isNull());
+    const auto window = std::get<AccessibleElement>(
+        m_host->copyAttributeValue(m_application, QString::fromLatin1(ax::focusedWindow)).value());
+    const auto search = [&](const char *role, int limit) {
+        const auto found = m_host->findDescendants(window, QString::fromLatin1(role), limit);
+        return found ? found.value() : QList<AccessibleElement>{{"failed", "/"}};
+    };
+    // This toolkit cannot search itself: the host walks, to the same end.
+    QCOMPARE(search(ax::buttonRole, 4), QList<AccessibleElement>{*find(window, ax::buttonRole)});
+    QCOMPARE(search(ax::textFieldRole, 4),
+             QList<AccessibleElement>{*find(window, ax::textFieldRole)});
+    QCOMPARE(search(ax::webAreaRole, 4), QList<AccessibleElement>());
+    QCOMPARE(search(ax::buttonRole, 0), QList<AccessibleElement>());
+
+    const auto set = [&](const char *attribute, platform::AccessibilityValue value) {
+        const auto done =
+            m_host->setAttributeValue(m_application, QString::fromLatin1(attribute), value);
+        return done ? std::nullopt : std::optional(done.error());
+    };
+    QCOMPARE(set(ax::manualAccessibility, true), std::nullopt);
+    QCOMPARE(set(ax::manualAccessibility, QStringLiteral("yes")),
+             AccessibilityError::illegalArgument);
+    QCOMPARE(set(ax::enhancedUserInterface, true), AccessibilityError::attributeUnsupported);
 }
 
 void tst_AtspiAccessibilityHost::errorsTellWhatWentWrong()
