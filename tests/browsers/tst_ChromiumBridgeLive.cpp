@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -10,10 +9,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "AccessibilityBusSession.h"
+#include "DesktopHarness.h"
 #include "FakeKeystrokeSending.h"
 #include "LogCapture.h"
-#include "WindowManagerSession.h"
 #include "browsers/AXURLReader.h"
 #include "browsers/ChromiumAccessibilityBridge.h"
 #include "browsers/LinuxProbeTable.h"
@@ -146,8 +144,7 @@ private:
         return {QString::fromLatin1(ownClass), qint32(QCoreApplication::applicationPid())};
     }
 
-    testing::AccessibilityBusSession m_session;
-    testing::WindowManagerSession m_windowManager;
+    testing::DesktopHarness m_desktop;
     QTemporaryDir m_dir;
     PageServer m_server;
     halvex::TranslationLoader m_translations;
@@ -176,11 +173,9 @@ void tst_ChromiumBridgeLive::initTestCase()
 {
     m_chromiumPath = QStandardPaths::findExecutable(QStringLiteral("chromium"));
     QVERIFY2(!m_chromiumPath.isEmpty(), "chromium is missing: scripts/setup --test installs it");
-    QString why;
-    QVERIFY2(m_session.start(&why), qPrintable(why));
-    // Until it manages windows: ours must come up on a working desktop.
-    why = m_windowManager.ensureRunning();
-    QVERIFY2(why.isEmpty(), qPrintable(why));
+    // The window manager until it manages windows: ours must come up on a working desktop.
+    for (const QString &why : {m_desktop.startAccessibilityBus(), m_desktop.startWindowManager()})
+        QVERIFY2(why.isEmpty(), qPrintable(why));
     QVERIFY(m_server.listen());
     QVERIFY(m_translations.load(QStringLiteral("en")));
 
@@ -234,7 +229,7 @@ void tst_ChromiumBridgeLive::initTestCase()
 bool tst_ChromiumBridgeLive::startChromium(QProcess &process, const QString &profile,
                                            const QStringList &extraArguments)
 {
-    process.setProcessEnvironment(m_session.applicationEnvironment());
+    process.setProcessEnvironment(m_desktop.environment());
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardOutputFile(m_dir.filePath(profile + QStringLiteral(".log")));
     // As root under a virtual display, and quiet: no sandbox, no GPU, no
@@ -428,12 +423,8 @@ void tst_ChromiumBridgeLive::closingTheLastTabEndsTheBrowser()
 
 int main(int argc, char **argv)
 {
-    testing::AccessibilityBusSession::enter(argc, argv);
-    // The application name becomes the class of our windows' WM_CLASS.
-    QCoreApplication::setApplicationName(QString::fromLatin1(ownClass));
-    QApplication app(argc, argv);
-    tst_ChromiumBridgeLive test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_ChromiumBridgeLive>(argc, argv,
+                                                                {QString::fromLatin1(ownClass)});
 }
 
 #include "tst_ChromiumBridgeLive.moc"
