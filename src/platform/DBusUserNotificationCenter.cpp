@@ -40,7 +40,7 @@ QFuture<bool> DBusUserNotificationCenter::serverAnswers()
                 const QDBusPendingReply<QString, QString, QString, QString> reply = *finished;
                 if (reply.isError()) {
                     log::kit("Permissions")
-                        .info("no notification server: %s", {reply.error().message()});
+                        .debug("no notification server: %s", {reply.error().message()});
                 }
                 promise->addResult(!reply.isError());
                 promise->finish();

@@ -72,8 +72,6 @@ void tst_AutostartBackend::mapsTheSessionsStatus_data()
                                           << LaunchAtLoginStatus::requiresApproval << true << false;
     QTest::newRow("not registered")
         << LoginItemStatus::notRegistered << LaunchAtLoginStatus::notRegistered << false << false;
-    QTest::newRow("not found") << LoginItemStatus::notFound << LaunchAtLoginStatus::notFound
-                               << false << false;
     QTest::newRow("a value we do not know")
         << LoginItemStatus(42) << LaunchAtLoginStatus::unknown << false << false;
 }

@@ -1,30 +1,20 @@
-#include <QGuiApplication>
 #include <QTest>
 
 #include "FakeCalendarStore.h"
 #include "ManualScheduler.h"
 #include "kit/CalendarAuthorizationCenter.h"
-#include "kit/CalendarDisplayState.h"
 #include "kit/SystemCalendarAuthorizationProbe.h"
 
 using fennimar::CalendarAuthorizationCenter;
-using fennimar::CalendarDisplayState;
 using Status = platform::CalendarAuthorizationStatus;
 
 Q_DECLARE_METATYPE(Status)
-Q_DECLARE_METATYPE(CalendarDisplayState)
 
 namespace {
 
-void drain()
-{
-    for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents();
-}
-
 // A centre over a fake store (kept by the probe, watched through `store`).
 struct Fixture {
-    explicit Fixture(Status held, bool refreshNow = true, bool refreshOnForeground = false)
+    explicit Fixture(Status held)
     {
         auto owned = std::make_unique<testing::FakeCalendarStore>();
         store = owned.get();
@@ -32,8 +22,7 @@ struct Fixture {
         CalendarAuthorizationCenter::Configuration configuration;
         configuration.probe =
             std::make_shared<fennimar::SystemCalendarAuthorizationProbe>(std::move(owned));
-        configuration.refreshNow = refreshNow;
-        configuration.refreshOnForeground = refreshOnForeground;
+        configuration.refreshOnForeground = false;
         configuration.scheduler = &scheduler;
         center = std::make_unique<CalendarAuthorizationCenter>(std::move(configuration));
     }
@@ -56,11 +45,7 @@ private slots:
     void thisDesktopReportsAccessRestricted();
     void determinedStatusIsReadAfterAStoreReset_data();
     void determinedStatusIsReadAfterAStoreReset();
-    void activationRereadsOnceMoreUnlessFullAccess_data();
-    void activationRereadsOnceMoreUnlessFullAccess();
     void requestsJoinAndTimeOutWithAPlainRead();
-    void displayState_data();
-    void displayState();
 };
 
 void tst_CalendarAuthorizationCenter::thisDesktopReportsAccessRestricted()
@@ -96,29 +81,6 @@ void tst_CalendarAuthorizationCenter::determinedStatusIsReadAfterAStoreReset()
     QCOMPARE(calls(f.store->calls), pollCalls);
 }
 
-void tst_CalendarAuthorizationCenter::activationRereadsOnceMoreUnlessFullAccess_data()
-{
-    QTest::addColumn<Status>("held");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("denied") << Status::denied << "reset read reset read";
-    QTest::newRow("write-only is not enough") << Status::writeOnly << "reset read reset read";
-    QTest::newRow("full access") << Status::fullAccess << "reset read";
-}
-
-void tst_CalendarAuthorizationCenter::activationRereadsOnceMoreUnlessFullAccess()
-{
-    QFETCH(Status, held);
-    QFETCH(QString, expected);
-    Fixture f(held, /*refreshNow*/ true, /*refreshOnForeground*/ true);
-    f.store->calls.clear();
-    emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
-    drain();
-    f.scheduler.advance(CalendarAuthorizationCenter::standardRetryDelay - 0.01);
-    QCOMPARE(calls(f.store->calls), QStringLiteral("reset read"));
-    f.scheduler.advance(1.0);
-    QCOMPARE(calls(f.store->calls), expected);
-}
-
 void tst_CalendarAuthorizationCenter::requestsJoinAndTimeOutWithAPlainRead()
 {
     Fixture f(Status::notDetermined);
@@ -142,31 +104,5 @@ void tst_CalendarAuthorizationCenter::requestsJoinAndTimeOutWithAPlainRead()
     QVERIFY(!CalendarAuthorizationCenter::countsAsGranted(f.center->status()));
 }
 
-void tst_CalendarAuthorizationCenter::displayState_data()
-{
-    QTest::addColumn<Status>("status");
-    QTest::addColumn<bool>("isRequesting");
-    QTest::addColumn<bool>("hasRequested");
-    QTest::addColumn<CalendarDisplayState>("expected");
-    using D = CalendarDisplayState;
-    QTest::newRow("not asked yet") << Status::notDetermined << false << false << D::idle;
-    QTest::newRow("asked, undetermined") << Status::notDetermined << false << true << D::denied;
-    QTest::newRow("asking") << Status::notDetermined << true << false << D::requesting;
-    QTest::newRow("restricted") << Status::restricted << true << true << D::restricted;
-    QTest::newRow("write-only") << Status::writeOnly << false << false << D::limited;
-    QTest::newRow("full access") << Status::fullAccess << false << false << D::granted;
-    QTest::newRow("unknown value ignores having asked") << Status(7) << false << true << D::idle;
-    QTest::newRow("unknown value while asking") << Status(7) << true << false << D::requesting;
-}
-
-void tst_CalendarAuthorizationCenter::displayState()
-{
-    QFETCH(Status, status);
-    QFETCH(bool, isRequesting);
-    QFETCH(bool, hasRequested);
-    QFETCH(CalendarDisplayState, expected);
-    QCOMPARE(fennimar::calendarDisplayState(status, isRequesting, hasRequested), expected);
-}
-
-QTEST_MAIN(tst_CalendarAuthorizationCenter)
+QTEST_GUILESS_MAIN(tst_CalendarAuthorizationCenter)
 #include "tst_CalendarAuthorizationCenter.moc"

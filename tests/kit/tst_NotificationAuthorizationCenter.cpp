@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "FakeUserNotificationCenter.h"
-#include "LogCapture.h"
 #include "ManualScheduler.h"
 #include "kit/NotificationAuthorizationCenter.h"
 #include "kit/NotificationDisplayState.h"
@@ -33,15 +32,6 @@ struct Fixture {
         NotificationAuthorizationCenter::Configuration configuration;
         configuration.probe =
             std::make_shared<fennimar::SystemNotificationAuthorizationProbe>(desktop);
-        configuration.settings = platform::DesktopSettings(
-            {QStringLiteral("XFCE")},
-            [this](const QString &name) {
-                return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
-            },
-            [this](const QString &path, const QStringList &) {
-                started << path;
-                return true;
-            });
         configuration.refreshNow = refreshNow;
         configuration.refreshOnForeground = refreshOnForeground;
         configuration.scheduler = &scheduler;
@@ -50,8 +40,6 @@ struct Fixture {
 
     testing::FakeUserNotificationCenter desktop;
     testing::ManualScheduler scheduler;
-    QStringList installed;
-    QStringList started;
     std::unique_ptr<NotificationAuthorizationCenter> center;
 };
 
@@ -67,7 +55,6 @@ private slots:
     void activationRereadsOnceMoreUnlessGranted_data();
     void activationRereadsOnceMoreUnlessGranted();
     void pollingFollowsBalancedStartsAndStops();
-    void opensTheDesktopsNotificationSettings();
     void displayState_data();
     void displayState();
 };
@@ -162,7 +149,6 @@ void tst_NotificationAuthorizationCenter::activationRereadsOnceMoreUnlessGranted
     QTest::addColumn<Status>("held");
     QTest::addColumn<int>("reads");
     QTest::newRow("denied") << Status::denied << 2;
-    QTest::newRow("not determined") << Status::notDetermined << 2;
     QTest::newRow("ephemeral does not count") << Status::ephemeral << 2;
     QTest::newRow("authorized") << Status::authorized << 1;
     QTest::newRow("provisional") << Status::provisional << 1;
@@ -203,18 +189,6 @@ void tst_NotificationAuthorizationCenter::pollingFollowsBalancedStartsAndStops()
     QVERIFY(!f.center->isPolling());
     f.scheduler.advance(10.0);
     QCOMPARE(f.desktop.statusReads, 3);
-}
-
-void tst_NotificationAuthorizationCenter::opensTheDesktopsNotificationSettings()
-{
-    Fixture f;
-    testing::LogCapture log;
-    QVERIFY(!f.center->openSystemSettings());
-    QVERIFY(!log.messages(QStringLiteral("fennimarkit.Permissions")).isEmpty());
-
-    f.installed = QStringList{QStringLiteral("xfce4-notifyd-config")};
-    QVERIFY(f.center->openSystemSettings());
-    QCOMPARE(f.started, QStringList{QStringLiteral("/usr/bin/xfce4-notifyd-config")});
 }
 
 void tst_NotificationAuthorizationCenter::displayState_data()

@@ -3,10 +3,8 @@
 #include <QTest>
 
 #include "ManualScheduler.h"
-#include "kit/PopoverRevealPolicy.h"
 #include "kit/StatusItemReveal.h"
 
-using fennimar::PopoverRevealPolicy;
 using fennimar::StatusItemReveal;
 
 // Where the button's window is at a moment (seconds after the call).
@@ -66,8 +64,6 @@ class tst_StatusItemReveal : public QObject {
 private slots:
     void showsOnceTheButtonStopsMoving_data();
     void showsOnceTheButtonStopsMoving();
-    void revealsOnlyAfterAnOrdinaryCompletedLaunch_data();
-    void revealsOnlyAfterAnOrdinaryCompletedLaunch();
 };
 
 void tst_StatusItemReveal::showsOnceTheButtonStopsMoving_data()
@@ -146,33 +142,6 @@ void tst_StatusItemReveal::showsOnceTheButtonStopsMoving()
              qPrintable(QString::number(seenCompleted)));
     QCOMPARE(completions, 1);
     QCOMPARE(scheduler.pendingCount(), 0);
-}
-
-void tst_StatusItemReveal::revealsOnlyAfterAnOrdinaryCompletedLaunch_data()
-{
-    QTest::addColumn<bool>("firstLaunchCompleted");
-    QTest::addColumn<bool>("loginLaunch");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("reveal");
-    const QStringList plain{QStringLiteral("halvex")};
-    QTest::newRow("ordinary launch") << true << false << plain << true;
-    QTest::newRow("first launch not completed") << false << false << plain << false;
-    QTest::newRow("launch at login") << true << true << plain << false;
-    QTest::newRow("UI-test run") << true << false
-                                 << QStringList{QStringLiteral("halvex"),
-                                                QStringLiteral("--ui-test")}
-                                 << false;
-}
-
-void tst_StatusItemReveal::revealsOnlyAfterAnOrdinaryCompletedLaunch()
-{
-    QFETCH(bool, firstLaunchCompleted);
-    QFETCH(bool, loginLaunch);
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, reveal);
-    QCOMPARE(PopoverRevealPolicy::shouldReveal(firstLaunchCompleted, loginLaunch,
-                                               PopoverRevealPolicy::isUITestRun(arguments)),
-             reveal);
 }
 
 QTEST_GUILESS_MAIN(tst_StatusItemReveal)

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QScreen>
-#include <QSystemTrayIcon>
 #include <QTest>
 
 #include "OffscreenScreens.h"
@@ -12,7 +11,6 @@ class tst_TrayIconButton : public QObject {
     Q_OBJECT
 private slots:
     void fallbackSitsInTheTopRightCornerOfEachScreen();
-    void noFrameWithoutATrayOrIcon();
 };
 
 void tst_TrayIconButton::fallbackSitsInTheTopRightCornerOfEachScreen()
@@ -21,18 +19,6 @@ void tst_TrayIconButton::fallbackSitsInTheTopRightCornerOfEachScreen()
     QCOMPARE(screens.size(), 2);
     QCOMPARE(TrayIconButton::fallbackFrame(*screens.at(0)), QRect(976, 0, 24, 24));
     QCOMPARE(TrayIconButton::fallbackFrame(*screens.at(1)), QRect(1776, 0, 24, 24));
-}
-
-void tst_TrayIconButton::noFrameWithoutATrayOrIcon()
-{
-    auto *icon = new QSystemTrayIcon;
-    const TrayIconButton button(icon);
-    icon->show();
-    // No tray here: the icon is nowhere on screen.
-    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
-    QCOMPARE(button.windowFrame(), std::optional<QRect>());
-    delete icon;
-    QCOMPARE(button.windowFrame(), std::optional<QRect>());
 }
 
 int main(int argc, char **argv)

@@ -124,7 +124,6 @@ void tst_XdgAutostartEntry::statusOfWhatIsOnDisk_data()
     QTest::newRow("program gone")
         << QByteArray("Type=Application\nExec=/nonexistent/halvex --launched-at-login\n")
         << LoginItemStatus::notFound;
-    QTest::newRow("no program") << QByteArray("Type=Application\n") << LoginItemStatus::notFound;
 }
 
 void tst_XdgAutostartEntry::statusOfWhatIsOnDisk()
