@@ -68,15 +68,8 @@ QFuture<CalendarAuthorizationCenter::Status> CalendarAuthorizationCenter::reques
 
 QFuture<CalendarAuthorizationCenter::Status> CalendarAuthorizationCenter::request(double timeout)
 {
-    if (!m_inFlightRequest) {
-        auto answer = std::make_shared<QPromise<Status>>();
-        answer->start();
-        m_inFlightRequest = answer->future();
-        whenFinished(requestAndRefresh(), this, [this, answer](const QFuture<Status> &done) {
-            m_inFlightRequest.reset();
-            settleFrom(*answer, done);
-        });
-    }
+    if (!isRequestInFlight())
+        m_inFlightRequest = requestAndRefresh();
     return firstOrTimeout<Status>(*m_inFlightRequest, timeout, m_scheduler, this, [this] {
         readStatus();
         return QtFuture::makeReadyFuture(m_status);

@@ -53,7 +53,7 @@ public:
     // Asks once for all callers; after `timeout` seconds without an answer a
     // caller gets the status read then, while the request goes on.
     QFuture<Status> request(double timeout);
-    bool isRequestInFlight() const { return m_inFlightRequest.has_value(); }
+    bool isRequestInFlight() const { return m_inFlightRequest && !m_inFlightRequest->isFinished(); }
 
     void startPolling();
     void stopPolling();
@@ -74,6 +74,8 @@ private:
     double m_retryDelay;
     platform::TimerScheduler &m_scheduler;
     std::unique_ptr<AppActiveRefreshObserver> m_foregroundRefresher;
+    // The last request; finished once the system answered and the status
+    // was read again after it.
     std::optional<QFuture<Status>> m_inFlightRequest;
     std::unique_ptr<PermissionRefreshDriver> m_pollDriver;
 };

@@ -84,18 +84,8 @@ QFuture<bool> NotificationAuthorizationCenter::requestGranted(Options options)
 QFuture<NotificationAuthorizationCenter::Status>
 NotificationAuthorizationCenter::request(Options options, double timeout)
 {
-    if (!m_inFlightRequest) {
-        auto answer = std::make_shared<QPromise<Status>>();
-        answer->start();
-        m_inFlightRequest = answer->future();
-        whenFinished(m_probe->request(options), this, [this, answer](const QFuture<bool> &) {
-            whenFinished(refresh(), this, [this, answer](const QFuture<void> &) {
-                m_inFlightRequest.reset();
-                answer->addResult(m_status);
-                answer->finish();
-            });
-        });
-    }
+    if (!isRequestInFlight())
+        m_inFlightRequest = requestAndRefresh(options);
     return firstOrTimeout<Status>(*m_inFlightRequest, timeout, m_scheduler, this,
                                   [this] { return refresh().then([this] { return m_status; }); });
 }

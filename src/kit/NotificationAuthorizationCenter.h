@@ -69,7 +69,7 @@ public:
     // without an answer gets a fresh read instead, while the request goes on
     // and updates the status when the answer comes.
     QFuture<Status> request(Options options, double timeout);
-    bool isRequestInFlight() const { return m_inFlightRequest.has_value(); }
+    bool isRequestInFlight() const { return m_inFlightRequest && !m_inFlightRequest->isFinished(); }
 
     // Reads every 2 s and on each activation while at least one start is not
     // balanced by a stop; the first start also reads at once.
@@ -94,6 +94,8 @@ private:
     double m_retryDelay;
     platform::TimerScheduler &m_scheduler;
     std::unique_ptr<AppActiveRefreshObserver> m_foregroundRefresher;
+    // The last request; finished once the system answered and the status
+    // was read again after it.
     std::optional<QFuture<Status>> m_inFlightRequest;
     std::unique_ptr<PermissionRefreshDriver> m_pollDriver;
 };
