@@ -50,10 +50,13 @@ void tst_DesktopEntry::readsTheMainGroupOnly()
                             "Name[de]=Texteditor\n"
                             "Exec=gnome-text-editor\\s--new-window %U\n"
                             "StartupWMClass=gnome-text-editor\n"
+                            "Icon=org.gnome.TextEditor\n"
+                            "NoDisplay=true\n"
                             "\n"
                             "[Desktop Action new-window]\n"
                             "Name=New Window\n"
                             "Exec=gnome-text-editor --other\n"
+                            "Icon=/opt/other.png\n"
                             "Hidden=true\n";
     const auto entry = DesktopEntry::parse(text, QStringLiteral("org.gnome.TextEditor"),
                                            QStringLiteral("/x.desktop"));
@@ -62,7 +65,9 @@ void tst_DesktopEntry::readsTheMainGroupOnly()
     QCOMPARE(entry->type(), QStringLiteral("Application"));
     QCOMPARE(entry->name(), QStringLiteral("Text Editor"));
     QCOMPARE(entry->startupWMClass(), QStringLiteral("gnome-text-editor"));
+    QCOMPARE(entry->icon(), QStringLiteral("org.gnome.TextEditor"));
     QCOMPARE(entry->hidden(), false);
+    QCOMPARE(entry->noDisplay(), true);
     QCOMPARE(entry->commandLine(), (QStringList{"gnome-text-editor", "--new-window"}));
 }
 

@@ -2,11 +2,11 @@
 
 #include <QString>
 
-namespace halvex::DomainListInput {
+namespace halvex {
 
 // The first normal form of a domain the user typed: blanks and tabs trimmed,
 // lower-cased, one leading "https://" or else "http://" dropped, and cut
 // before the first "?" or "#".
-QString normalizedEntry(const QString &text);
+QString normalizedDomainEntry(const QString &text);
 
-} // namespace halvex::DomainListInput
+} // namespace halvex

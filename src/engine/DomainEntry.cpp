@@ -1,6 +1,6 @@
-#include "engine/DomainListInput.h"
+#include "engine/DomainEntry.h"
 
-namespace halvex::DomainListInput {
+namespace halvex {
 
 namespace {
 
@@ -11,7 +11,7 @@ bool isBlank(QChar c)
 
 } // namespace
 
-QString normalizedEntry(const QString &text)
+QString normalizedDomainEntry(const QString &text)
 {
     // Only spaces and tabs: a pasted newline is not trimmed here.
     qsizetype begin = 0;
@@ -39,4 +39,4 @@ QString normalizedEntry(const QString &text)
     return entry;
 }
 
-} // namespace halvex::DomainListInput
+} // namespace halvex
