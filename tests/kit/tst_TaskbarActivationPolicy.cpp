@@ -1,8 +1,7 @@
-#include <QApplication>
 #include <QTest>
 #include <QWidget>
 
-#include "WindowManagerSession.h"
+#include "DesktopHarness.h"
 #include "kit/TaskbarActivationPolicy.h"
 
 using fennimar::ActivationPolicy;
@@ -13,14 +12,12 @@ using fennimar::TaskbarActivationPolicy;
 class tst_TaskbarActivationPolicy : public QObject {
     Q_OBJECT
 
-    testing::WindowManagerSession m_windowManager;
+    testing::DesktopHarness m_desktop;
 
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != u"xcb")
-            QSKIP("needs an X server: run under xvfb-run");
-        const QString noWindowManager = m_windowManager.ensureRunning();
+        const QString noWindowManager = m_desktop.startWindowManager();
         QVERIFY2(noWindowManager.isEmpty(), qPrintable(noWindowManager));
     }
 
@@ -55,5 +52,9 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_TaskbarActivationPolicy)
+int main(int argc, char **argv)
+{
+    return testing::DesktopHarness::run<tst_TaskbarActivationPolicy>(argc, argv);
+}
+
 #include "tst_TaskbarActivationPolicy.moc"
