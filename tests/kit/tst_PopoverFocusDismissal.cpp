@@ -1,13 +1,10 @@
-#include <QApplication>
 #include <QDialog>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
+#include "DesktopHarness.h"
 #include "FakeWorkspace.h"
-#include "WindowManagerSession.h"
 #include "kit/PopoverFocusDismissal.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/DesktopEntryIndex.h"
@@ -20,8 +17,6 @@ using platform::RunningApplication;
 Q_DECLARE_METATYPE(PopoverBehavior)
 
 namespace {
-
-const char *holdWindowArgument = "--hold-window";
 
 // A popover that is a window of ours: shown is visible, closing hides it.
 class WindowPopover final : public fennimar::Popover {
@@ -62,23 +57,13 @@ bool showAndFocus(QWidget &w)
 class tst_PopoverFocusDismissal : public QObject {
     Q_OBJECT
 private slots:
-    void cleanupTestCase();
     void closesWhenTheUserTurnsElsewhere_data();
     void closesWhenTheUserTurnsElsewhere();
     void anotherWindowTakingTheFocusClosesIt();
 
 private:
-    QProcess m_helper;
-    testing::WindowManagerSession m_windowManager;
+    testing::DesktopHarness m_desktop;
 };
-
-void tst_PopoverFocusDismissal::cleanupTestCase()
-{
-    if (m_helper.state() != QProcess::NotRunning) {
-        m_helper.kill();
-        m_helper.waitForFinished(5000);
-    }
-}
 
 void tst_PopoverFocusDismissal::closesWhenTheUserTurnsElsewhere_data()
 {
@@ -134,12 +119,9 @@ void tst_PopoverFocusDismissal::closesWhenTheUserTurnsElsewhere()
 // takes it, and the popover goes; not while a modal dialog of ours is up.
 void tst_PopoverFocusDismissal::anotherWindowTakingTheFocusClosesIt()
 {
-    if (QGuiApplication::platformName() != u"xcb")
-        QSKIP("needs an X server: run under xvfb-run");
-    const QString noWindowManager = m_windowManager.ensureRunning();
+    const QString noWindowManager = m_desktop.startWindowManager();
     QVERIFY2(noWindowManager.isEmpty(), qPrintable(noWindowManager));
-    QTemporaryDir applications;
-    const platform::DesktopEntryIndex index({applications.path()});
+    const platform::DesktopEntryIndex index({m_desktop.applicationsPath()});
     const platform::ApplicationIdentity identity(index);
     platform::X11Workspace workspace(identity);
     QVERIFY(workspace.isConnected());
@@ -149,11 +131,17 @@ void tst_PopoverFocusDismissal::anotherWindowTakingTheFocusClosesIt()
                activations.last().at(0).value<RunningApplication>().processIdentifier == pid;
     };
 
-    m_helper.start(QCoreApplication::applicationFilePath(),
-                   {QString::fromLatin1(holdWindowArgument)});
-    QVERIFY(m_helper.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(inFront(m_helper.processId()), 10000);
-    RunningApplication helper = activations.last().at(0).value<RunningApplication>();
+    const QProcess *other = m_desktop.startHelperWindow({.title = QStringLiteral("other")});
+    QVERIFY(m_desktop.waitForWindow({.processIdentifier = other->processId()}));
+    const auto listed = [&] {
+        for (const RunningApplication &running : workspace.runningApplications()) {
+            if (running.processIdentifier == other->processId())
+                return running;
+        }
+        return RunningApplication{};
+    };
+    QTRY_VERIFY(listed().processIdentifier != 0);
+    const RunningApplication helper = listed();
 
     auto popover = std::make_shared<WindowPopover>();
     PopoverFocusDismissal dismissal(popover, workspace);
@@ -168,7 +156,7 @@ void tst_PopoverFocusDismissal::anotherWindowTakingTheFocusClosesIt()
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(workspace.activate(helper));
-        QTRY_VERIFY(inFront(m_helper.processId()));
+        QTRY_VERIFY(inFront(other->processId()));
         QTRY_COMPARE(QGuiApplication::applicationState(), Qt::ApplicationInactive);
         QVERIFY(popover->isShown());
         QCOMPARE(popover->closes, 0);
@@ -181,23 +169,9 @@ void tst_PopoverFocusDismissal::anotherWindowTakingTheFocusClosesIt()
     QVERIFY(popover->closes >= 1);
 }
 
-// Run with --hold-window, the executable is the helper: another process that
-// shows a window and keeps it until killed.
 int main(int argc, char **argv)
 {
-    const bool helper = argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (helper) {
-        QWidget window;
-        window.setWindowTitle(QStringLiteral("helper"));
-        window.resize(240, 120);
-        window.show();
-        return app.exec();
-    }
-    tst_PopoverFocusDismissal test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_PopoverFocusDismissal>(argc, argv);
 }
 
 #include "tst_PopoverFocusDismissal.moc"

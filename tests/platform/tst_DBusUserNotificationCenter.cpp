@@ -1,12 +1,7 @@
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include "DesktopHarness.h"
 #include "kit/NotificationAuthorizationCenter.h"
-#include "kit/SystemNotificationAuthorizationProbe.h"
 #include "platform/DBusUserNotificationCenter.h"
 
 using fennimar::NotificationAuthorizationCenter;
@@ -14,88 +9,6 @@ using platform::DBusUserNotificationCenter;
 using Status = platform::NotificationAuthorizationStatus;
 
 namespace {
-
-// A session bus of the test's own, without service directories: nothing on
-// it is started on demand, so a server is there only when the test starts
-// one.
-class PrivateSessionBus final {
-public:
-    ~PrivateSessionBus()
-    {
-        for (QProcess *process : {&m_server, &m_daemon}) {
-            if (process->state() != QProcess::NotRunning) {
-                process->terminate();
-                if (!process->waitForFinished(5000))
-                    process->kill();
-                process->waitForFinished(5000);
-            }
-        }
-        if (m_connection)
-            QDBusConnection::disconnectFromBus(m_connection->name());
-    }
-
-    // Empty when the bus runs; otherwise why not.
-    QString start()
-    {
-        const QString config = m_dir.filePath(QStringLiteral("session.conf"));
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly))
-            return file.errorString();
-        // No <servicedir>: the bus starts nothing on demand.
-        file.write("<busconfig>\n"
-                   "  <type>session</type>\n"
-                   "  <listen>unix:dir=" +
-                   m_dir.path().toUtf8() +
-                   "</listen>\n"
-                   "  <auth>EXTERNAL</auth>\n"
-                   "  <policy context=\"default\">\n"
-                   "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
-                   "    <allow eavesdrop=\"true\"/>\n"
-                   "    <allow own=\"*\"/>\n"
-                   "  </policy>\n"
-                   "</busconfig>\n");
-        file.close();
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                        QStringLiteral("--print-address=1")});
-        if (!m_daemon.waitForStarted(5000))
-            return QStringLiteral("dbus-daemon: ") + m_daemon.errorString();
-        while (!m_daemon.canReadLine()) {
-            if (!m_daemon.waitForReadyRead(10000))
-                return QStringLiteral("dbus-daemon printed no address");
-        }
-        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
-        m_connection = QDBusConnection::connectToBus(m_address, QStringLiteral("private-session"));
-        return m_connection->isConnected() ? QString() : m_connection->lastError().message();
-    }
-
-    // Starts the desktop's notification server (dunst) on this bus.
-    void startNotificationServer()
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-        // The server's stock settings, not whatever the user has.
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           m_dir.filePath(QStringLiteral("config")));
-        m_server.setProcessEnvironment(environment);
-        m_server.start(QStringLiteral("dunst"), {});
-    }
-
-    bool serverRegistered() const
-    {
-        return m_connection->interface()->isServiceRegistered(
-            QString::fromLatin1(DBusUserNotificationCenter::service));
-    }
-
-    const QDBusConnection &connection() const { return *m_connection; }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_daemon;
-    QProcess m_server;
-    QString m_address;
-    std::optional<QDBusConnection> m_connection;
-};
 
 template <class T> T answerOf(const QFuture<T> &future)
 {
@@ -105,25 +18,25 @@ template <class T> T answerOf(const QFuture<T> &future)
 
 } // namespace
 
+// The process's session bus is the harness's own, without service folders:
+// no notification server is there until the test starts one.
 class tst_DBusUserNotificationCenter : public QObject {
     Q_OBJECT
 private slots:
     void authorizedExactlyWhenAServerAnswers();
     void unreachableBusIsDenied();
     void pendingRequestsAnswerLater();
+
+private:
+    testing::DesktopHarness m_desktop;
 };
 
 void tst_DBusUserNotificationCenter::authorizedExactlyWhenAServerAnswers()
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("the notification server needs a display: run under xvfb-run");
-    PrivateSessionBus bus;
-    const QString why = bus.start();
-    QVERIFY2(why.isEmpty(), qPrintable(why));
-    DBusUserNotificationCenter center(bus.connection());
-    // The support library's centre over it, as the application builds it.
+    DBusUserNotificationCenter center;
+    // The support library's centre as the application builds it, over the
+    // session's own notification centre.
     NotificationAuthorizationCenter::Configuration configuration;
-    configuration.probe = std::make_shared<fennimar::SystemNotificationAuthorizationProbe>(center);
     configuration.refreshOnForeground = false;
     NotificationAuthorizationCenter authorization(std::move(configuration));
 
@@ -131,8 +44,8 @@ void tst_DBusUserNotificationCenter::authorizedExactlyWhenAServerAnswers()
     QCOMPARE(answerOf(center.requestAuthorization({})), false);
     QTRY_COMPARE(authorization.status(), Status::denied);
 
-    bus.startNotificationServer();
-    QTRY_VERIFY_WITH_TIMEOUT(bus.serverRegistered(), 10000);
+    const QString why = m_desktop.startNotificationServer();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
     QCOMPARE(answerOf(center.authorizationStatus()), Status::authorized);
     QCOMPARE(
         answerOf(center.requestAuthorization(platform::NotificationAuthorizationOption::alert)),
@@ -152,7 +65,7 @@ void tst_DBusUserNotificationCenter::unreachableBusIsDenied()
 
 void tst_DBusUserNotificationCenter::pendingRequestsAnswerLater()
 {
-    DBusUserNotificationCenter center(QDBusConnection(QStringLiteral("never-connected")));
+    DBusUserNotificationCenter center;
     int answers = 0;
     center.removeAllPendingNotificationRequests();
     center.getPendingNotificationRequests([&](const QList<platform::NotificationRequest> &pending) {
@@ -163,5 +76,9 @@ void tst_DBusUserNotificationCenter::pendingRequestsAnswerLater()
     QTRY_COMPARE(answers, 1);
 }
 
-QTEST_GUILESS_MAIN(tst_DBusUserNotificationCenter)
+int main(int argc, char **argv)
+{
+    return testing::DesktopHarness::run<tst_DBusUserNotificationCenter>(argc, argv);
+}
+
 #include "tst_DBusUserNotificationCenter.moc"
