@@ -142,6 +142,9 @@ void tst_PopoverFocusDismissal::anotherWindowTakingTheFocusClosesIt()
     };
     QTRY_VERIFY(listed().processIdentifier != 0);
     const RunningApplication helper = listed();
+    // The other application in front first, so that ours coming back is news.
+    QVERIFY(workspace.activate(helper));
+    QTRY_VERIFY(inFront(other->processId()));
 
     auto popover = std::make_shared<WindowPopover>();
     PopoverFocusDismissal dismissal(popover, workspace);
