@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -135,10 +134,11 @@ private slots:
     void closingTheLastTabEndsTheBrowser();
 
 private:
-    QProcess *startChromium(const QString &profile, const QStringList &extraArguments);
+    bool startChromium(QProcess &process, const QString &profile,
+                       const QStringList &extraArguments);
     QString fetched(ChromiumAccessibilityBridge &bridge);
     bool followLink();
-    qint32 chromiumPid() const { return qint32(m_chromium->processId()); }
+    qint32 chromiumPid() const { return qint32(m_chromium.processId()); }
     platform::RunningApplication ownApp() const
     {
         return {QString::fromLatin1(ownClass), qint32(QCoreApplication::applicationPid())};
@@ -149,8 +149,8 @@ private:
     PageServer m_server;
     halvex::TranslationLoader m_translations;
     QString m_chromiumPath;
-    QProcess *m_chromium = nullptr;
-    QProcess *m_earlyChromium = nullptr;
+    QProcess m_chromium;
+    QProcess m_earlyChromium;
     QWidget m_own;
     // Moved on by every read, so that no read is answered from the cache.
     QDateTime m_clock = QDateTime::currentDateTimeUtc();
@@ -173,6 +173,7 @@ void tst_ChromiumBridgeLive::initTestCase()
 {
     m_chromiumPath = QStandardPaths::findExecutable(QStringLiteral("chromium"));
     QVERIFY2(!m_chromiumPath.isEmpty(), "chromium is missing: scripts/setup --test installs it");
+    // The window manager until it manages windows: ours must come up on a working desktop.
     for (const QString &why : {m_desktop.startAccessibilityBus(), m_desktop.startWindowManager()})
         QVERIFY2(why.isEmpty(), qPrintable(why));
     QVERIFY(m_server.listen());
@@ -214,25 +215,26 @@ void tst_ChromiumBridgeLive::initTestCase()
     // Chromium joins the bus only if the desktop's switch is on when it
     // starts: one started before stays off it, under a window class of its own.
     QCOMPARE(m_bridge->automationStatus(), fennimar::AutomationStatus::notDetermined);
-    m_earlyChromium = startChromium(QStringLiteral("early-profile"),
-                                    {QStringLiteral("--class=") + QString::fromLatin1(earlyClass)});
-    QVERIFY(m_earlyChromium);
+    QVERIFY(startChromium(m_earlyChromium, QStringLiteral("early-profile"),
+                          {QStringLiteral("--class=") + QString::fromLatin1(earlyClass)}));
     QTRY_VERIFY_WITH_TIMEOUT(
         m_workspace->runningApplications(QString::fromLatin1(earlyClass)).size() == 1,
         chromiumTimeoutMs);
     QCOMPARE(waitForResult(m_bridge->requestAccess()),
              std::optional(fennimar::AutomationStatus::granted));
 
-    m_chromium = startChromium(QStringLiteral("profile"), {});
-    QVERIFY(m_chromium);
+    QVERIFY(startChromium(m_chromium, QStringLiteral("profile"), {}));
 }
 
-QProcess *tst_ChromiumBridgeLive::startChromium(const QString &profile,
-                                                const QStringList &extraArguments)
+bool tst_ChromiumBridgeLive::startChromium(QProcess &process, const QString &profile,
+                                           const QStringList &extraArguments)
 {
+    process.setProcessEnvironment(m_desktop.environment());
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardOutputFile(m_dir.filePath(profile + QStringLiteral(".log")));
     // As root under a virtual display, and quiet: no sandbox, no GPU, no
     // first-run pages, no keyring and nothing that reaches for the network.
-    return m_desktop.launch(
+    process.start(
         m_chromiumPath,
         QStringList{QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
                     QStringLiteral("--ozone-platform=x11"), QStringLiteral("--no-first-run"),
@@ -242,12 +244,22 @@ QProcess *tst_ChromiumBridgeLive::startChromium(const QString &profile,
                     QStringLiteral("--password-store=basic"),
                     QStringLiteral("--user-data-dir=") + m_dir.filePath(profile)} +
             extraArguments + QStringList{m_server.url("/first")});
+    return process.waitForStarted(10000);
 }
 
 void tst_ChromiumBridgeLive::cleanupTestCase()
 {
     m_bridge.reset();
     m_bridgeWithoutKeystrokes.reset();
+    for (QProcess *process : {&m_chromium, &m_earlyChromium}) {
+        if (process->state() == QProcess::NotRunning)
+            continue;
+        process->terminate();
+        if (!process->waitForFinished(10000)) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
 }
 
 QString tst_ChromiumBridgeLive::fetched(ChromiumAccessibilityBridge &bridge)
@@ -402,7 +414,7 @@ void tst_ChromiumBridgeLive::closingTheLastTabEndsTheBrowser()
 {
     // Ctrl+W.
     QCOMPARE(waitForResult(m_bridge->closeTab()), std::optional(true));
-    QVERIFY(m_chromium->waitForFinished(30000));
+    QVERIFY(m_chromium.waitForFinished(30000));
     QTRY_VERIFY_WITH_TIMEOUT(m_workspace->runningApplications(chrome).isEmpty(), 10000);
     const std::optional<URLReadResult> result = waitForResult(m_bridge->fetchURL());
     QVERIFY(result && *result);
@@ -411,9 +423,8 @@ void tst_ChromiumBridgeLive::closingTheLastTabEndsTheBrowser()
 
 int main(int argc, char **argv)
 {
-    // The application name becomes the class of our windows' WM_CLASS.
-    return testing::DesktopHarness::run<tst_ChromiumBridgeLive>(
-        argc, argv, {.applicationName = QString::fromLatin1(ownClass)});
+    return testing::DesktopHarness::run<tst_ChromiumBridgeLive>(argc, argv,
+                                                                {QString::fromLatin1(ownClass)});
 }
 
 #include "tst_ChromiumBridgeLive.moc"

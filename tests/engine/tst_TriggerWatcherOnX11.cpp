@@ -4,11 +4,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include "ForegroundScene.h"
-#include "engine/AppFrontmostDetector.h"
+#include "LiveTriggerRoad.h"
 #include "engine/StreakEngine.h"
-#include "engine/TriggerWatcher.h"
-#include "engine/UsageSessionRecorder.h"
 #include "model/DayClock.h"
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
@@ -16,6 +13,7 @@
 
 using namespace halvex;
 using platform::RunningApplication;
+using testing::ms;
 
 namespace {
 
@@ -23,14 +21,7 @@ namespace {
 const testing::ForegroundScene::Application own{QStringLiteral("org.example.Watcher"),
                                                 QStringLiteral("Watcher"),
                                                 QStringLiteral("HalvexWatcherProbe")};
-const testing::ForegroundScene::Application helper{QStringLiteral("org.example.Distraction"),
-                                                   QStringLiteral("Distraction"),
-                                                   QStringLiteral("HalvexDistraction")};
-
-double ms(qint64 nanoseconds)
-{
-    return double(nanoseconds) / 1e6;
-}
+const testing::ForegroundScene::Application helper = testing::ForegroundScene::distraction();
 
 } // namespace
 
@@ -67,15 +58,15 @@ private:
     }
 
     testing::DesktopHarness m_desktop;
-    testing::ForegroundScene m_scene{m_desktop, own, helper};
+    testing::ForegroundScene m_scene{m_desktop, own};
 
     PersistenceController m_persistence{true};
     DayClock m_dayClock{[] { return QDateTime::currentDateTimeUtc(); },
                         QTimeZone::systemTimeZone()};
     std::unique_ptr<StreakEngine> m_engine;
-    std::unique_ptr<UsageSessionRecorder> m_recorder;
-    std::unique_ptr<AppFrontmostDetector> m_detector;
-    std::unique_ptr<TriggerWatcher> m_watcher;
+    std::unique_ptr<testing::LiveTriggerRoad> m_road;
+    AppFrontmostDetector *m_detector = nullptr;
+    TriggerWatcher *m_watcher = nullptr;
 };
 
 void tst_TriggerWatcherOnX11::initTestCase()
@@ -84,28 +75,14 @@ void tst_TriggerWatcherOnX11::initTestCase()
     QVERIFY2(why.isEmpty(), qPrintable(why));
 
     m_engine = std::make_unique<StreakEngine>(m_persistence, m_dayClock);
-    m_recorder = std::make_unique<UsageSessionRecorder>(
-        m_persistence, [] { return QDateTime::currentDateTimeUtc(); });
-    m_detector = std::make_unique<AppFrontmostDetector>(m_scene.workspace());
-    m_watcher = std::make_unique<TriggerWatcher>(TriggerWatcher::Services{
-        *m_detector,
-        m_scene.workspace(),
-        {},
-        *m_engine,
-        m_persistence,
-        *m_recorder,
-        [](const QString &) { return fennimar::AutomationStatus::granted; },
-        [] { return QDateTime::currentDateTimeUtc(); },
-        QTimeZone::systemTimeZone(),
-        platform::TimerScheduler::live(),
-        own.id,
-    });
+    m_road = std::make_unique<testing::LiveTriggerRoad>(m_scene, *m_engine, m_persistence);
+    m_detector = &m_road->detector;
+    m_watcher = &m_road->watcher;
 }
 
 void tst_TriggerWatcherOnX11::cleanupTestCase()
 {
-    m_watcher.reset();
-    m_detector.reset();
+    m_road.reset();
 }
 
 void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger()
@@ -122,7 +99,7 @@ void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger
     qint64 reportedAt = -1;
     qint64 sentAt = -1;
     std::vector<std::shared_ptr<TriggerEvent>> events;
-    connect(m_detector.get(), &FrontmostDetecting::frontmostChanged, this,
+    connect(m_detector, &FrontmostDetecting::frontmostChanged, this,
             [&](const std::optional<RunningApplication> &app) {
                 if (app && app->bundleIdentifier == helper.id)
                     reportedAt = clock.nsecsElapsed();

@@ -14,13 +14,10 @@
 #include <QWindow>
 
 #include "FakeSystemAppearance.h"
-#include "ForegroundScene.h"
+#include "LiveTriggerRoad.h"
 #include "ManualScheduler.h"
-#include "engine/AppFrontmostDetector.h"
 #include "engine/BypassController.h"
 #include "engine/StreakEngine.h"
-#include "engine/TriggerWatcher.h"
-#include "engine/UsageSessionRecorder.h"
 #include "friction/BlurOverlayWindow.h"
 #include "friction/FrictionPanel.h"
 #include "friction/FrictionPanelController.h"
@@ -37,6 +34,7 @@
 
 using namespace halvex;
 using platform::RunningApplication;
+using testing::ms;
 
 namespace {
 
@@ -44,14 +42,7 @@ namespace {
 const testing::ForegroundScene::Application own{QStringLiteral("org.example.PanelProbe"),
                                                 QStringLiteral("Panel probe"),
                                                 QStringLiteral("HalvexPanelProbe")};
-const testing::ForegroundScene::Application helper{QStringLiteral("org.example.Distraction"),
-                                                   QStringLiteral("Distraction"),
-                                                   QStringLiteral("HalvexDistraction")};
-
-double ms(qint64 nanoseconds)
-{
-    return double(nanoseconds) / 1e6;
-}
+const testing::ForegroundScene::Application helper = testing::ForegroundScene::distraction();
 
 // Tells when the window it watches is first exposed on screen.
 class ExposeSpy final : public QObject {
@@ -123,7 +114,7 @@ private:
     }
 
     testing::DesktopHarness m_desktop;
-    testing::ForegroundScene m_scene{m_desktop, own, helper};
+    testing::ForegroundScene m_scene{m_desktop, own};
 
     PersistenceController m_persistence{true};
     DayClock m_dayClock{[] { return QDateTime::currentDateTimeUtc(); },
@@ -132,9 +123,7 @@ private:
     testing::ManualScheduler m_scheduler;
     std::unique_ptr<BypassController> m_bypass;
     std::unique_ptr<StreakEngine> m_engine;
-    std::unique_ptr<UsageSessionRecorder> m_recorder;
-    std::unique_ptr<AppFrontmostDetector> m_detector;
-    std::unique_ptr<TriggerWatcher> m_watcher;
+    std::unique_ptr<testing::LiveTriggerRoad> m_road;
     testing::FakeSystemAppearance m_appearance;
     std::unique_ptr<ThemeController> m_theme;
     TranslationLoader m_translations;
@@ -173,22 +162,7 @@ void tst_FrictionPanelOnX11::initTestCase()
                 if (event->outcomeRaw().isEmpty())
                     m_events.push_back(event);
             });
-    m_recorder = std::make_unique<UsageSessionRecorder>(
-        m_persistence, [] { return QDateTime::currentDateTimeUtc(); });
-    m_detector = std::make_unique<AppFrontmostDetector>(workspace());
-    m_watcher = std::make_unique<TriggerWatcher>(TriggerWatcher::Services{
-        *m_detector,
-        workspace(),
-        {},
-        *m_engine,
-        m_persistence,
-        *m_recorder,
-        [](const QString &) { return fennimar::AutomationStatus::granted; },
-        [] { return QDateTime::currentDateTimeUtc(); },
-        QTimeZone::systemTimeZone(),
-        platform::TimerScheduler::live(),
-        own.id,
-    });
+    m_road = std::make_unique<testing::LiveTriggerRoad>(m_scene, *m_engine, m_persistence);
 
     m_theme = std::make_unique<ThemeController>(m_appearance);
     // The live task-bar policy; the application runs as an accessory.
@@ -206,7 +180,7 @@ void tst_FrictionPanelOnX11::initTestCase()
     // The new window of the distraction took the focus: start from our own.
     QVERIFY(workspace().activate(ownApp()));
     QTRY_COMPARE_WITH_TIMEOUT(workspace().frontmostApplication(), std::optional(ownApp()), 10000);
-    m_watcher->start();
+    m_road->watcher.start();
     m_controller->start();
     QCoreApplication::processEvents(); // what the controller loads ahead, at start-up
 }
@@ -217,8 +191,8 @@ void tst_FrictionPanelOnX11::cleanupTestCase()
         m_controller->stop();
         m_controller->dismiss(false);
     }
-    if (m_watcher)
-        m_watcher->stop();
+    if (m_road)
+        m_road->watcher.stop();
     if (!m_latencies.empty()) {
         std::sort(m_latencies.begin(), m_latencies.end());
         qInfo("activation request to panel on screen over %d triggers: min %.2f ms, median "
@@ -243,7 +217,7 @@ bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)
         loop.quit();
     });
     const QList<QMetaObject::Connection> connections{
-        connect(m_detector.get(), &FrontmostDetecting::frontmostChanged, this,
+        connect(&m_road->detector, &FrontmostDetecting::frontmostChanged, this,
                 [&](const std::optional<RunningApplication> &app) {
                     if (app && app->bundleIdentifier == helper.id)
                         reportedAt = clock.nsecsElapsed();

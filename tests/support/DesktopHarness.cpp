@@ -197,24 +197,40 @@ QString DesktopHarness::startService(const QString &what, const QString &program
     return {};
 }
 
+QString DesktopHarness::startBusService(QProcess *&slot, const QString &name,
+                                        const QString &program, const QStringList &arguments,
+                                        const QByteArray &input)
+{
+    if (slot)
+        return {};
+    if (!bus())
+        return QStringLiteral("no private session bus: run the test with DesktopHarness::run");
+    if (bus()->hasOwner(name))
+        return name + QStringLiteral(" is already taken");
+    if (const QString why =
+            startService(program, program, arguments, input, [&] { return bus()->hasOwner(name); });
+        !why.isEmpty())
+        return why;
+    slot = m_processes.back().get();
+    if (bus()->ownerProcessIdentifier(name) != slot->processId())
+        return QStringLiteral("another process took ") + name;
+    return {};
+}
+
 QString DesktopHarness::startAccessibilityBus()
 {
     if (m_accessibilityLauncher)
         return {};
-    if (!bus())
-        return QStringLiteral("no private session bus: run the test with DesktopHarness::run");
     // In-process clients (Qt's own bridge among them) reach the accessibility
     // bus through this process's session connection: it must be ours.
-    if (bus()->id(QDBusConnection::sessionBus()) != bus()->id(bus()->connection()))
+    if (bus() && bus()->id(QDBusConnection::sessionBus()) != bus()->id(bus()->connection()))
         return QStringLiteral("this process's session bus is not the private one");
-    const QString launcher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
     const QString name = QStringLiteral("org.a11y.Bus");
-    if (const QString why = startService(QStringLiteral("at-spi-bus-launcher"), launcher,
-                                         {QStringLiteral("--launch-immediately")}, {},
-                                         [&] { return bus()->hasOwner(name); });
+    if (const QString why = startBusService(m_accessibilityLauncher, name,
+                                            QStringLiteral("/usr/libexec/at-spi-bus-launcher"),
+                                            {QStringLiteral("--launch-immediately")});
         !why.isEmpty())
         return why;
-    m_accessibilityLauncher = m_processes.back().get();
     const QDBusMessage reply = bus()->connection().call(
         QDBusMessage::createMethodCall(name, QStringLiteral("/org/a11y/bus"), name,
                                        QStringLiteral("GetAddress")),
@@ -232,16 +248,11 @@ qint64 DesktopHarness::accessibilityLauncherProcessIdentifier() const
 
 std::optional<DesktopHarness::Window> DesktopHarness::trayOwner() const
 {
-    xcb_connection_t *c = x11().connection();
     if (!x11().isValid())
         return std::nullopt;
-    const char *name = "_NET_SYSTEM_TRAY_S0";
-    const auto atom = platform::xcbReply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr));
-    if (!atom)
-        return std::nullopt;
-    const auto owner = platform::xcbReply(
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr));
+    xcb_connection_t *c = x11().connection();
+    const auto owner = platform::xcbReply(xcb_get_selection_owner_reply(
+        c, xcb_get_selection_owner(c, x11().atom("_NET_SYSTEM_TRAY_S0")), nullptr));
     if (!owner || owner->owner == XCB_NONE)
         return std::nullopt;
     return owner->owner;
@@ -274,13 +285,6 @@ QString DesktopHarness::startTrayHost()
 
 QString DesktopHarness::startNotificationServer()
 {
-    if (m_notificationServer)
-        return {};
-    if (!bus())
-        return QStringLiteral("no private session bus: run the test with DesktopHarness::run");
-    const QString name = QStringLiteral("org.freedesktop.Notifications");
-    if (bus()->hasOwner(name))
-        return QStringLiteral("the notification service is already taken");
     // Notifications stay until closed, so a test reads them when it likes.
     const QString config = m_home.filePath(QStringLiteral("dunstrc"));
     QFile file(config);
@@ -291,39 +295,21 @@ QString DesktopHarness::startNotificationServer()
                    "[urgency_critical]\n    timeout = 0\n") < 0)
         return QStringLiteral("cannot write the notification server's configuration");
     file.close();
-    const QString why = startService(QStringLiteral("dunst"), QStringLiteral("dunst"),
-                                     {QStringLiteral("-config"), config}, {},
-                                     [&] { return bus()->hasOwner(name); });
-    if (!why.isEmpty())
-        return why;
-    m_notificationServer = m_processes.back().get();
-    if (bus()->ownerProcessIdentifier(name) != m_notificationServer->processId())
-        return QStringLiteral("another process took the notification service");
-    return {};
+    return startBusService(m_notificationServer, QStringLiteral("org.freedesktop.Notifications"),
+                           QStringLiteral("dunst"), {QStringLiteral("-config"), config});
 }
 
 QString DesktopHarness::startSecretService()
 {
-    if (m_secretService)
-        return {};
-    if (!bus())
-        return QStringLiteral("no private session bus: run the test with DesktopHarness::run");
-    const QString name = QStringLiteral("org.freedesktop.secrets");
-    if (bus()->hasOwner(name))
-        return QStringLiteral("the Secret Service is already taken");
     // Keychain clients in this process pick their backend by the desktop.
     qputenv("XDG_CURRENT_DESKTOP", pinnedDesktop);
     // The login keyring is created, or unlocked, with the empty password read
     // from stdin: one empty line (nothing at all would leave it locked).
-    const QString why =
-        startService(QStringLiteral("gnome-keyring-daemon"), QStringLiteral("gnome-keyring-daemon"),
-                     {QStringLiteral("--foreground"), QStringLiteral("--unlock"),
-                      QStringLiteral("--components=secrets")},
-                     QByteArray("\n"), [&] { return bus()->hasOwner(name); });
-    if (!why.isEmpty())
-        return why;
-    m_secretService = m_processes.back().get();
-    return {};
+    return startBusService(m_secretService, QStringLiteral("org.freedesktop.secrets"),
+                           QStringLiteral("gnome-keyring-daemon"),
+                           {QStringLiteral("--foreground"), QStringLiteral("--unlock"),
+                            QStringLiteral("--components=secrets")},
+                           QByteArray("\n"));
 }
 
 QString DesktopHarness::newLogPath(const QString &program) const

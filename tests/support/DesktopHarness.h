@@ -163,6 +163,10 @@ private:
                        const std::function<int()> &runTest);
     QString startService(const QString &what, const QString &program, const QStringList &arguments,
                          const QByteArray &input, const std::function<bool()> &ready);
+    // Starts the program once, into `slot`, and waits until it owns `name`
+    // on the private bus.
+    QString startBusService(QProcess *&slot, const QString &name, const QString &program,
+                            const QStringList &arguments, const QByteArray &input = {});
     platform::X11Connection &x11() const;
     QString newLogPath(const QString &program) const;
 

@@ -5,6 +5,12 @@
 
 namespace testing {
 
+ForegroundScene::Application ForegroundScene::distraction()
+{
+    return {QStringLiteral("org.example.Distraction"), QStringLiteral("Distraction"),
+            QStringLiteral("HalvexDistraction")};
+}
+
 ForegroundScene::ForegroundScene(DesktopHarness &desktop, Application own, Application helper)
     : m_desktop(desktop)
     , m_ownApplication(std::move(own))

@@ -27,7 +27,10 @@ public:
         QString windowClass;
     };
 
-    ForegroundScene(DesktopHarness &desktop, Application own, Application helper);
+    // The blocked application of the end-to-end tests.
+    static Application distraction();
+
+    ForegroundScene(DesktopHarness &desktop, Application own, Application helper = distraction());
     ~ForegroundScene();
     ForegroundScene(const ForegroundScene &) = delete;
     ForegroundScene &operator=(const ForegroundScene &) = delete;

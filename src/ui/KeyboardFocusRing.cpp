@@ -1,4 +1,4 @@
-#include "editor/KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 
 #include <QFocusEvent>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "editor/SymbolButton.h"
+#include "ui/SymbolButton.h"
 
 #include <QPainter>
 
-#include "editor/KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/PointingHandCursor.h"

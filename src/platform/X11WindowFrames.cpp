@@ -1,23 +1,12 @@
-#include "kit/X11WindowFrames.h"
-
-#include <cstdlib>
-#include <memory>
+#include "platform/X11WindowFrames.h"
 
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
 
-namespace fennimar {
+#include "platform/XcbReply.h"
 
-namespace {
-
-template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <class T> Reply<T> reply(T *r)
-{
-    return Reply<T>(r, &std::free);
-}
-
-} // namespace
+namespace platform {
 
 X11WindowFrames::X11WindowFrames(const QByteArray &displayName)
     : m_connection(displayName)
@@ -36,12 +25,12 @@ QList<QRect> X11WindowFrames::framesOf(qint32 processIdentifier) const
     for (const auto window : m_connection.clientWindows()) {
         if (m_connection.processIdentifier(window) != processIdentifier)
             continue;
-        auto attributes = reply(
+        auto attributes = xcbReply(
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
         if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
             continue;
-        auto geometry = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
-        auto origin = reply(xcb_translate_coordinates_reply(
+        auto geometry = xcbReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+        auto origin = xcbReply(xcb_translate_coordinates_reply(
             c, xcb_translate_coordinates(c, window, m_connection.root(), 0, 0), nullptr));
         if (!geometry || !origin)
             continue;
@@ -51,4 +40,4 @@ QList<QRect> X11WindowFrames::framesOf(qint32 processIdentifier) const
     return frames;
 }
 
-} // namespace fennimar
+} // namespace platform
