@@ -65,6 +65,9 @@ QSqlQuery &ModelContext::statement(const QString &sql)
     auto it = m_statements.find(sql);
     if (it == m_statements.end()) {
         QSqlQuery query(m_container.database());
+        // Rows are read once, in order; a scrollable query would copy every
+        // value of a large result into a cache first.
+        query.setForwardOnly(true);
         query.prepare(sql);
         it = m_statements.insert(sql, std::move(query));
     }

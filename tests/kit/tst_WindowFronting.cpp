@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "WindowManagerSession.h"
+#include "DesktopHarness.h"
 #include "kit/WindowFronting.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/DesktopEntryIndex.h"
@@ -15,8 +15,6 @@
 using platform::X11Connection;
 
 namespace {
-
-const char *holdWindowArgument = "--hold-window";
 
 xcb_atom_t atomNamed(xcb_connection_t *c, const char *name)
 {
@@ -50,23 +48,23 @@ class tst_WindowFronting : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void bringToFrontWhileInactiveLeavesTheFocus_data();
     void bringToFrontWhileInactiveLeavesTheFocus();
     void activateAndMakeKeyTakesTheFocus();
     void bringToFrontWhileActiveFocusesTheWindow();
 
 private:
+    void putHelperInFront();
     bool helperInFront() const;
     int stackIndex(const QWidget &w) const;
     bool demandsAttention(const QWidget &w) const;
 
-    testing::WindowManagerSession m_windowManager;
+    testing::DesktopHarness m_desktop;
     platform::DesktopEntryIndex m_index{QStringList()};
     platform::ApplicationIdentity m_identity{m_index};
     std::unique_ptr<platform::X11Workspace> m_workspace;
     std::unique_ptr<X11Connection> m_x;
-    QProcess m_helper;
+    QProcess *m_helper = nullptr;
     QWidget m_back;
     QWidget m_front;
     QWidget m_fresh;
@@ -74,28 +72,39 @@ private:
 
 void tst_WindowFronting::initTestCase()
 {
-    if (QGuiApplication::platformName() != u"xcb")
-        QSKIP("needs an X server: run under xvfb-run");
-    const QString noWindowManager = m_windowManager.ensureRunning();
+    const QString noWindowManager = m_desktop.startWindowManager();
     QVERIFY2(noWindowManager.isEmpty(), qPrintable(noWindowManager));
     m_workspace = std::make_unique<platform::X11Workspace>(m_identity);
     m_x = std::make_unique<X11Connection>();
-    for (QWidget *w : {&m_back, &m_front, &m_fresh})
-        w->resize(240, 120);
+    m_back.setWindowTitle(QStringLiteral("back"));
+    m_front.setWindowTitle(QStringLiteral("front"));
+    m_fresh.setWindowTitle(QStringLiteral("fresh"));
+    // Overlapping, so that a screenshot shows which is in front.
+    int offset = 0;
+    for (QWidget *w : {&m_back, &m_front, &m_fresh}) {
+        w->setGeometry(400 + offset, 200 + offset, 240, 120);
+        offset += 60;
+    }
 }
 
-void tst_WindowFronting::cleanupTestCase()
+void tst_WindowFronting::putHelperInFront()
 {
-    if (m_helper.state() != QProcess::NotRunning) {
-        m_helper.kill();
-        m_helper.waitForFinished(5000);
+    if (!m_helper) {
+        m_helper = m_desktop.startHelperWindow({.title = QStringLiteral("other")});
+        QVERIFY(m_desktop.waitForWindow({.processIdentifier = m_helper->processId()}));
     }
+    for (const auto &application : m_workspace->runningApplications()) {
+        if (application.processIdentifier == qint32(m_helper->processId()))
+            QVERIFY(m_workspace->activate(application));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(helperInFront(), 10000);
+    QTRY_VERIFY(QGuiApplication::applicationState() != Qt::ApplicationActive);
 }
 
 bool tst_WindowFronting::helperInFront() const
 {
     const auto front = m_workspace->frontmostApplication();
-    return front && front->processIdentifier == qint32(m_helper.processId());
+    return m_helper && front && front->processIdentifier == qint32(m_helper->processId());
 }
 
 int tst_WindowFronting::stackIndex(const QWidget &w) const
@@ -126,25 +135,17 @@ void tst_WindowFronting::bringToFrontWhileInactiveLeavesTheFocus()
     QVERIFY(QTest::qWaitForWindowExposed(&m_front));
     QTRY_VERIFY(stackIndex(m_front) > stackIndex(m_back) && stackIndex(m_back) >= 0);
 
-    if (m_helper.state() == QProcess::NotRunning) {
-        m_helper.start(QCoreApplication::applicationFilePath(),
-                       {QString::fromLatin1(holdWindowArgument)});
-        QVERIFY(m_helper.waitForStarted(5000));
-    } else {
-        const auto helper = m_workspace->runningApplications();
-        for (const auto &application : helper) {
-            if (application.processIdentifier == qint32(m_helper.processId()))
-                QVERIFY(m_workspace->activate(application));
-        }
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(helperInFront(), 10000);
-    QTRY_VERIFY(QGuiApplication::applicationState() != Qt::ApplicationActive);
+    putHelperInFront();
+    if (QTest::currentTestFailed())
+        return;
 
     fennimar::WindowFronting(*m_workspace).bringToFront(&target);
     QTRY_VERIFY(stackIndex(target) > stackIndex(m_front));
     QTRY_VERIFY(demandsAttention(target));
     QVERIFY(helperInFront());
     QVERIFY(!target.isActiveWindow());
+    m_desktop.screenshot(shownBefore ? QStringLiteral("window-fronting-inactive-behind")
+                                     : QStringLiteral("window-fronting-inactive-new"));
 }
 
 void tst_WindowFronting::activateAndMakeKeyTakesTheFocus()
@@ -166,17 +167,7 @@ void tst_WindowFronting::bringToFrontWhileActiveFocusesTheWindow()
 
 int main(int argc, char **argv)
 {
-    const bool helper = argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0;
-    QApplication app(argc, argv);
-    if (helper) {
-        QWidget window;
-        window.setWindowTitle(QStringLiteral("helper"));
-        window.resize(240, 120);
-        window.show();
-        return app.exec();
-    }
-    tst_WindowFronting test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_WindowFronting>(argc, argv);
 }
 
 #include "tst_WindowFronting.moc"

@@ -19,8 +19,10 @@ struct Use {
 };
 
 struct Entry {
+    // A plural entry's last form: the one its English default names.
     QString translation;
-    QString type; // "", "unfinished", "obsolete", "vanished"
+    QStringList numerusForms; // empty for a plain entry
+    QString type;             // "", "unfinished", "obsolete", "vanished"
 };
 
 QString unescape(const QString &literal)
@@ -98,7 +100,17 @@ QMap<QString, Entry> readTable(const QString &path, QString *error)
         } else if (xml.name() == u"translation" && !id.isEmpty()) {
             Entry e;
             e.type = xml.attributes().value(QLatin1String("type")).toString();
-            e.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            // Plain text, or one <numerusform> per plural form.
+            while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == u"translation")) {
+                xml.readNext();
+                if (xml.isCharacters())
+                    e.translation += xml.text();
+                else if (xml.isStartElement() && xml.name() == u"numerusform")
+                    e.numerusForms << xml.readElementText();
+            }
+            if (!e.numerusForms.isEmpty())
+                e.translation =
+                    e.numerusForms.contains(QString()) ? QString() : e.numerusForms.last();
             if (table.contains(id))
                 *error = QStringLiteral("duplicate id ") + id;
             table.insert(id, e);
@@ -198,8 +210,13 @@ private slots:
                 problems << use.key + u": table says \"" + entry->translation +
                                 u"\", code says \"" + use.englishDefault + u'"';
             const QString english = m_englishTable.value(use.key);
-            if (!english.isEmpty() && placeholders(entry->translation) != placeholders(english))
-                problems << use.key + u": placeholders differ from English";
+            const QStringList forms = entry->numerusForms.isEmpty()
+                                          ? QStringList{entry->translation}
+                                          : entry->numerusForms;
+            for (const QString &form : forms) {
+                if (!english.isEmpty() && placeholders(form) != placeholders(english))
+                    problems << use.key + u": placeholders differ from English";
+            }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(language + u":\n  " + problems.join(u"\n  ")));
     }
