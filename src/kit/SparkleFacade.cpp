@@ -4,6 +4,10 @@
 
 namespace fennimar {
 
+SparkleFacade::SparkleFacade() = default;
+
+SparkleFacade::~SparkleFacade() = default;
+
 SparkleFacade &SparkleFacade::shared()
 {
     static SparkleFacade facade;
@@ -15,8 +19,8 @@ void SparkleFacade::start(const QString &bundleIdentifier)
     if (m_started)
         return;
     m_started = true;
-    platform::log::kit("Sparkle").debug(
-        "%s: no update framework; updates come from the package manager", {bundleIdentifier});
+    m_logger = std::make_unique<platform::Logger>(bundleIdentifier.toUtf8().constData(), "Sparkle");
+    m_logger->debug("no update framework: updates come from the package manager");
 }
 
 void SparkleFacade::probe(Completion completion)

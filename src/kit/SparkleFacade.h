@@ -1,8 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QString>
+
+namespace platform {
+class Logger;
+}
 
 namespace fennimar {
 
@@ -41,7 +46,8 @@ public:
 // and automatic checks read false. Main thread only.
 class SparkleFacade final : public UpdateProbing {
 public:
-    SparkleFacade() = default;
+    SparkleFacade();
+    ~SparkleFacade() override;
     Q_DISABLE_COPY_MOVE(SparkleFacade)
 
     static SparkleFacade &shared();
@@ -60,6 +66,8 @@ public:
 
 private:
     bool m_started = false;
+    // Under the bundle identifier once started.
+    std::unique_ptr<platform::Logger> m_logger;
 };
 
 namespace UpdateChecks {
