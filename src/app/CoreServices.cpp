@@ -1,0 +1,77 @@
+#include "app/CoreServices.h"
+
+#include "app/AppPlatform.h"
+#include "app/LifecycleManager.h"
+#include "app/LoginItemManager.h"
+#include "engine/AppFrontmostDetector.h"
+#include "engine/BypassController.h"
+#include "engine/SleepWakeObserver.h"
+#include "engine/StreakEngine.h"
+#include "engine/TriggerWatcher.h"
+#include "engine/UsageSessionRecorder.h"
+#include "model/BackupManager.h"
+#include "model/DayClock.h"
+#include "model/PersistenceController.h"
+
+namespace halvex {
+
+CoreServices::CoreServices() = default;
+
+CoreServices::~CoreServices()
+{
+    // The engine outlives the recorder its allowance provider reads.
+    if (streakEngine)
+        streakEngine->setOpenAllowanceProvider({});
+}
+
+std::unique_ptr<CoreServices> CoreServices::make(PersistenceController &persistence,
+                                                 const AppPlatform &platform)
+{
+    auto services = std::make_unique<CoreServices>();
+    CoreServices &s = *services;
+    s.dayClock = std::make_unique<DayClock>(platform.clock, platform.calendar);
+    s.bypassController = std::make_unique<BypassController>(persistence, *s.dayClock,
+                                                            platform.calendar, platform.scheduler);
+    s.streakEngine = std::make_unique<StreakEngine>(persistence, *s.dayClock,
+                                                    s.bypassController.get(), platform.scheduler);
+    s.backupManager =
+        std::make_unique<BackupManager>(persistence, platform.storeEnvironment, *s.dayClock);
+    s.sleepWakeObserver = std::make_unique<SleepWakeObserver>(platform.systemSleep, platform.clock);
+    s.loginItemManager = std::make_unique<LoginItemManager>(platform.loginItem);
+    s.browserProbes =
+        platform.makeBrowserProbes ? platform.makeBrowserProbes() : BrowserProbeTable();
+    s.usageRecorder = std::make_unique<UsageSessionRecorder>(persistence, platform.clock);
+
+    UsageSessionRecorder *recorder = s.usageRecorder.get();
+    s.streakEngine->setOpenAllowanceProvider([recorder] { return recorder->openAllowance(); });
+
+    s.lifecycleManager = std::make_unique<LifecycleManager>(LifecycleManager::Services{
+        *s.streakEngine,
+        *s.backupManager,
+        *s.sleepWakeObserver,
+        *s.loginItemManager,
+        persistence,
+        *s.usageRecorder,
+        {},
+        platform.scheduler,
+    });
+
+    s.frontmostDetector =
+        std::make_unique<AppFrontmostDetector>(platform.workspace, platform.scheduler);
+    s.triggerWatcher = std::make_unique<TriggerWatcher>(TriggerWatcher::Services{
+        *s.frontmostDetector,
+        platform.workspace,
+        s.browserProbes,
+        *s.streakEngine,
+        persistence,
+        *s.usageRecorder,
+        platform.automationStatus,
+        platform.clock,
+        platform.calendar,
+        platform.scheduler,
+        platform.ownBundleIdentifier,
+    });
+    return services;
+}
+
+} // namespace halvex
