@@ -7,6 +7,7 @@
 
 #include "browsers/AXBackButton.h"
 #include "browsers/AXURLReader.h"
+#include "browsers/BrowserURL.h"
 #include "platform/TimerScheduler.h"
 
 namespace halvex {
@@ -44,11 +45,8 @@ QFuture<URLReadResult> FirefoxBridge::fetchURL()
             return QtFuture::makeReadyFuture(URLReadResult(m_cached->url));
     }
     std::optional<QUrl> url;
-    if (const std::optional<QString> text = m_services.reader->readURL(bundleIdentifier())) {
-        const QUrl parsed(*text, QUrl::StrictMode);
-        if (!text->isEmpty() && parsed.isValid())
-            url = parsed;
-    }
+    if (const std::optional<QString> text = m_services.reader->readURL(bundleIdentifier()))
+        url = browserURL(*text);
     m_cached = Cached{url, now};
     return QtFuture::makeReadyFuture(URLReadResult(url));
 }

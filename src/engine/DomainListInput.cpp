@@ -36,6 +36,30 @@ QString normalizedEntry(const QString &text)
     }
     if (cut >= 0)
         entry.truncate(cut);
+
+    // "*.reddit.com" and ".reddit.com" are how people write "every part of
+    // reddit.com", which a plain host already means.
+    for (;;) {
+        if (entry.startsWith(u"*."))
+            entry.remove(0, 2);
+        else if (entry.startsWith(u'.'))
+            entry.remove(0, 1);
+        else
+            break;
+    }
+
+    // A port never shows in the host the rule is matched against.
+    const qsizetype slash = entry.indexOf(u'/');
+    const qsizetype hostEnd = slash < 0 ? entry.size() : slash;
+    const qsizetype colon = entry.lastIndexOf(u':', hostEnd - 1);
+    const qsizetype bracket = entry.lastIndexOf(u']', hostEnd - 1); // an IPv6 address
+    if (colon >= 0 && colon > bracket) {
+        bool digitsOnly = true;
+        for (qsizetype i = colon + 1; i < hostEnd; ++i)
+            digitsOnly = digitsOnly && entry.at(i).isDigit();
+        if (digitsOnly)
+            entry.remove(colon, hostEnd - colon);
+    }
     return entry;
 }
 
