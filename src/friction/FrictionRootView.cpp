@@ -181,7 +181,7 @@ void FrictionRootView::refreshContent()
 void FrictionRootView::retranslate()
 {
     //% "days without %2"
-    const QString title = qtTrId("friction.title.daysWithout");
+    const QString title = qtTrId("friction.title.daysWithout", m_viewModel.days());
     m_title->setText(fillPlaceholders(
         title, {QString::number(m_viewModel.days()), m_viewModel.streak()->name()}));
     if (m_allowance) {
