@@ -3,5 +3,37 @@
 <TS version="2.1" language="de_DE">
 <context>
     <name></name>
+    <message id="streakEditor.mode.gentle"><source>Gentle</source><translation>Sanft</translation></message>
+    <message id="streakEditor.mode.firm"><source>Firm</source><translation>Bestimmt</translation></message>
+    <message id="streakEditor.mode.brutal"><source>Brutal</source><translation>Brutal</translation></message>
+    <message id="streakEditor.mode.title"><source>Strictness</source><translation>Strenge</translation></message>
+    <message id="streakEditor.activeWindow.title"><source>Active hours</source><translation>Aktive Zeiten</translation></message>
+    <message id="streakEditor.activeWindow.subtitle"><source>Block only at these times and on these days.</source><translation>Nur zu diesen Zeiten und an diesen Tagen sperren.</translation></message>
+    <message id="streakEditor.activeWindow.from"><source>From</source><translation>Von</translation></message>
+    <message id="streakEditor.activeWindow.to"><source>To</source><translation>Bis</translation></message>
+    <message id="streakEditor.activeWindow.overnight"><source>Runs past midnight into the next day.</source><translation>Läuft über Mitternacht bis in den nächsten Tag.</translation></message>
+    <message id="streakEditor.activeWindow.days"><source>Days</source><translation>Tage</translation></message>
+    <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>Tägliches Kontingent</translation></message>
+    <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>Minuten pro Tag, die du dort ohne das Fenster verbringen darfst.</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 Min.</translation></message>
+    <message id="streakEditor.apps.title"><source>Applications</source><translation>Programme</translation></message>
+    <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>Apps auswählen</translation></message>
+    <message id="streakEditor.apps.remove"><source>Remove</source><translation>Entfernen</translation></message>
+    <message id="streakEditor.apps.chooser.title"><source>Choose applications</source><translation>Programme auswählen</translation></message>
+    <message id="streakEditor.apps.chooser.search"><source>Search</source><translation>Suchen</translation></message>
+    <message id="streakEditor.apps.chooser.empty"><source>No applications found</source><translation>Keine Programme gefunden</translation></message>
+    <message id="streakEditor.apps.chooser.cancel"><source>Cancel</source><translation>Abbrechen</translation></message>
+    <message id="streakEditor.domains.title"><source>Websites</source><translation>Websites</translation></message>
+    <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>Füge einen Pfad hinzu, um nur einen Teil einer Website zu sperren, z. B. reddit.com/r/all.</translation></message>
+    <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.add"><source>Add site</source><translation>Website hinzufügen</translation></message>
+    <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>Sammlung hinzufügen</translation></message>
+    <message id="streakEditor.domains.remove"><source>Remove</source><translation>Entfernen</translation></message>
+    <message id="streakEditor.domains.set.social"><source>Social media</source><translation>Soziale Medien</translation></message>
+    <message id="streakEditor.domains.set.video"><source>Video</source><translation>Video</translation></message>
+    <message id="streakEditor.domains.set.news"><source>News</source><translation>Nachrichten</translation></message>
+    <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Shopping</translation></message>
+    <message id="streakEditor.domains.set.games"><source>Games</source><translation>Spiele</translation></message>
+    <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Websites bearbeiten</translation></message>
 </context>
 </TS>

@@ -3,5 +3,37 @@
 <TS version="2.1" language="en_US">
 <context>
     <name></name>
+    <message id="streakEditor.mode.gentle"><source>Gentle</source><translation>Gentle</translation></message>
+    <message id="streakEditor.mode.firm"><source>Firm</source><translation>Firm</translation></message>
+    <message id="streakEditor.mode.brutal"><source>Brutal</source><translation>Brutal</translation></message>
+    <message id="streakEditor.mode.title"><source>Strictness</source><translation>Strictness</translation></message>
+    <message id="streakEditor.activeWindow.title"><source>Active hours</source><translation>Active hours</translation></message>
+    <message id="streakEditor.activeWindow.subtitle"><source>Block only at these times and on these days.</source><translation>Block only at these times and on these days.</translation></message>
+    <message id="streakEditor.activeWindow.from"><source>From</source><translation>From</translation></message>
+    <message id="streakEditor.activeWindow.to"><source>To</source><translation>To</translation></message>
+    <message id="streakEditor.activeWindow.overnight"><source>Runs past midnight into the next day.</source><translation>Runs past midnight into the next day.</translation></message>
+    <message id="streakEditor.activeWindow.days"><source>Days</source><translation>Days</translation></message>
+    <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>Daily allowance</translation></message>
+    <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>Minutes a day you may spend there without the panel.</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 min</translation></message>
+    <message id="streakEditor.apps.title"><source>Applications</source><translation>Applications</translation></message>
+    <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>Choose apps</translation></message>
+    <message id="streakEditor.apps.remove"><source>Remove</source><translation>Remove</translation></message>
+    <message id="streakEditor.apps.chooser.title"><source>Choose applications</source><translation>Choose applications</translation></message>
+    <message id="streakEditor.apps.chooser.search"><source>Search</source><translation>Search</translation></message>
+    <message id="streakEditor.apps.chooser.empty"><source>No applications found</source><translation>No applications found</translation></message>
+    <message id="streakEditor.apps.chooser.cancel"><source>Cancel</source><translation>Cancel</translation></message>
+    <message id="streakEditor.domains.title"><source>Websites</source><translation>Websites</translation></message>
+    <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>Add a path to block only part of a site, like reddit.com/r/all.</translation></message>
+    <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.add"><source>Add site</source><translation>Add site</translation></message>
+    <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>Add a set</translation></message>
+    <message id="streakEditor.domains.remove"><source>Remove</source><translation>Remove</translation></message>
+    <message id="streakEditor.domains.set.social"><source>Social media</source><translation>Social media</translation></message>
+    <message id="streakEditor.domains.set.video"><source>Video</source><translation>Video</translation></message>
+    <message id="streakEditor.domains.set.news"><source>News</source><translation>News</translation></message>
+    <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Shopping</translation></message>
+    <message id="streakEditor.domains.set.games"><source>Games</source><translation>Games</translation></message>
+    <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Edit sites</translation></message>
 </context>
 </TS>

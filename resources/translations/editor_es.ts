@@ -3,5 +3,37 @@
 <TS version="2.1" language="es_ES">
 <context>
     <name></name>
+    <message id="streakEditor.mode.gentle"><source>Gentle</source><translation>Suave</translation></message>
+    <message id="streakEditor.mode.firm"><source>Firm</source><translation>Firme</translation></message>
+    <message id="streakEditor.mode.brutal"><source>Brutal</source><translation>Implacable</translation></message>
+    <message id="streakEditor.mode.title"><source>Strictness</source><translation>Rigor</translation></message>
+    <message id="streakEditor.activeWindow.title"><source>Active hours</source><translation>Horario activo</translation></message>
+    <message id="streakEditor.activeWindow.subtitle"><source>Block only at these times and on these days.</source><translation>Bloquear solo en estas horas y estos días.</translation></message>
+    <message id="streakEditor.activeWindow.from"><source>From</source><translation>Desde</translation></message>
+    <message id="streakEditor.activeWindow.to"><source>To</source><translation>Hasta</translation></message>
+    <message id="streakEditor.activeWindow.overnight"><source>Runs past midnight into the next day.</source><translation>Pasa de la medianoche al día siguiente.</translation></message>
+    <message id="streakEditor.activeWindow.days"><source>Days</source><translation>Días</translation></message>
+    <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>Margen diario</translation></message>
+    <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>Minutos al día que puedes pasar allí sin el panel.</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 min</translation></message>
+    <message id="streakEditor.apps.title"><source>Applications</source><translation>Aplicaciones</translation></message>
+    <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>Elegir apps</translation></message>
+    <message id="streakEditor.apps.remove"><source>Remove</source><translation>Quitar</translation></message>
+    <message id="streakEditor.apps.chooser.title"><source>Choose applications</source><translation>Elegir aplicaciones</translation></message>
+    <message id="streakEditor.apps.chooser.search"><source>Search</source><translation>Buscar</translation></message>
+    <message id="streakEditor.apps.chooser.empty"><source>No applications found</source><translation>No se encontraron aplicaciones</translation></message>
+    <message id="streakEditor.apps.chooser.cancel"><source>Cancel</source><translation>Cancelar</translation></message>
+    <message id="streakEditor.domains.title"><source>Websites</source><translation>Sitios web</translation></message>
+    <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>Añade una ruta para bloquear solo una parte de un sitio, como reddit.com/r/all.</translation></message>
+    <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.add"><source>Add site</source><translation>Añadir sitio</translation></message>
+    <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>Añadir un grupo</translation></message>
+    <message id="streakEditor.domains.remove"><source>Remove</source><translation>Quitar</translation></message>
+    <message id="streakEditor.domains.set.social"><source>Social media</source><translation>Redes sociales</translation></message>
+    <message id="streakEditor.domains.set.video"><source>Video</source><translation>Vídeo</translation></message>
+    <message id="streakEditor.domains.set.news"><source>News</source><translation>Noticias</translation></message>
+    <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Compras</translation></message>
+    <message id="streakEditor.domains.set.games"><source>Games</source><translation>Juegos</translation></message>
+    <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Editar sitios</translation></message>
 </context>
 </TS>

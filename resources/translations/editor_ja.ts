@@ -3,5 +3,37 @@
 <TS version="2.1" language="ja_JP">
 <context>
     <name></name>
+    <message id="streakEditor.mode.gentle"><source>Gentle</source><translation>ゆるめ</translation></message>
+    <message id="streakEditor.mode.firm"><source>Firm</source><translation>しっかり</translation></message>
+    <message id="streakEditor.mode.brutal"><source>Brutal</source><translation>きびしく</translation></message>
+    <message id="streakEditor.mode.title"><source>Strictness</source><translation>厳しさ</translation></message>
+    <message id="streakEditor.activeWindow.title"><source>Active hours</source><translation>有効な時間帯</translation></message>
+    <message id="streakEditor.activeWindow.subtitle"><source>Block only at these times and on these days.</source><translation>この時間帯と曜日だけブロックします。</translation></message>
+    <message id="streakEditor.activeWindow.from"><source>From</source><translation>開始</translation></message>
+    <message id="streakEditor.activeWindow.to"><source>To</source><translation>終了</translation></message>
+    <message id="streakEditor.activeWindow.overnight"><source>Runs past midnight into the next day.</source><translation>深夜0時をまたいで翌日まで続きます。</translation></message>
+    <message id="streakEditor.activeWindow.days"><source>Days</source><translation>曜日</translation></message>
+    <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>1日の許容時間</translation></message>
+    <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>パネルなしで使える1日あたりの分数です。</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 分</translation></message>
+    <message id="streakEditor.apps.title"><source>Applications</source><translation>アプリケーション</translation></message>
+    <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>アプリを選択</translation></message>
+    <message id="streakEditor.apps.remove"><source>Remove</source><translation>削除</translation></message>
+    <message id="streakEditor.apps.chooser.title"><source>Choose applications</source><translation>アプリケーションを選択</translation></message>
+    <message id="streakEditor.apps.chooser.search"><source>Search</source><translation>検索</translation></message>
+    <message id="streakEditor.apps.chooser.empty"><source>No applications found</source><translation>アプリケーションが見つかりません</translation></message>
+    <message id="streakEditor.apps.chooser.cancel"><source>Cancel</source><translation>キャンセル</translation></message>
+    <message id="streakEditor.domains.title"><source>Websites</source><translation>ウェブサイト</translation></message>
+    <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>サイトの一部だけをブロックするにはパスを追加します（例: reddit.com/r/all）。</translation></message>
+    <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.add"><source>Add site</source><translation>サイトを追加</translation></message>
+    <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>セットを追加</translation></message>
+    <message id="streakEditor.domains.remove"><source>Remove</source><translation>削除</translation></message>
+    <message id="streakEditor.domains.set.social"><source>Social media</source><translation>SNS</translation></message>
+    <message id="streakEditor.domains.set.video"><source>Video</source><translation>動画</translation></message>
+    <message id="streakEditor.domains.set.news"><source>News</source><translation>ニュース</translation></message>
+    <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>ショッピング</translation></message>
+    <message id="streakEditor.domains.set.games"><source>Games</source><translation>ゲーム</translation></message>
+    <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>サイトを編集</translation></message>
 </context>
 </TS>

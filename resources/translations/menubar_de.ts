@@ -3,5 +3,12 @@
 <TS version="2.1" language="de_DE">
 <context>
     <name></name>
+    <message id="popover.icon.stats.label"><source>Statistics</source><translation>Statistik</translation></message>
+    <message id="popover.icon.settings.label"><source>Settings</source><translation>Einstellungen</translation></message>
+    <message id="menu.status.quit"><source>Quit Halvex</source><translation>Halvex beenden</translation></message>
+    <message id="popover.cta.newStreak"><source>+ New streak</source><translation>+ Neue Serie</translation></message>
+    <message id="popover.empty.sets.count" numerus="yes"><source>%n sites</source><translation><numerusform>%n Website</numerusform><numerusform>%n Websites</numerusform></translation></message>
+    <message id="streakManager.row.weekdays"><source>weekdays</source><translation>werktags</translation></message>
+    <message id="streakManager.row.weekends"><source>weekends</source><translation>am Wochenende</translation></message>
 </context>
 </TS>

@@ -3,5 +3,12 @@
 <TS version="2.1" language="es_ES">
 <context>
     <name></name>
+    <message id="popover.icon.stats.label"><source>Statistics</source><translation>Estadísticas</translation></message>
+    <message id="popover.icon.settings.label"><source>Settings</source><translation>Ajustes</translation></message>
+    <message id="menu.status.quit"><source>Quit Halvex</source><translation>Salir de Halvex</translation></message>
+    <message id="popover.cta.newStreak"><source>+ New streak</source><translation>+ Nueva racha</translation></message>
+    <message id="popover.empty.sets.count" numerus="yes"><source>%n sites</source><translation><numerusform>%n sitio</numerusform><numerusform>%n sitios</numerusform></translation></message>
+    <message id="streakManager.row.weekdays"><source>weekdays</source><translation>entre semana</translation></message>
+    <message id="streakManager.row.weekends"><source>weekends</source><translation>fines de semana</translation></message>
 </context>
 </TS>

@@ -3,5 +3,8 @@
 <TS version="2.1" language="en_US">
 <context>
     <name></name>
+    <message id="onboarding.mode.gentle.description"><source>A calm pause. You can open it right away.</source><translation>A calm pause. You can open it right away.</translation></message>
+    <message id="onboarding.mode.firm.description"><source>A short countdown before you can open it.</source><translation>A short countdown before you can open it.</translation></message>
+    <message id="onboarding.mode.brutal.description"><source>A countdown, then a written reason before you can open it.</source><translation>A countdown, then a written reason before you can open it.</translation></message>
 </context>
 </TS>

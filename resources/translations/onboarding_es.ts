@@ -3,5 +3,8 @@
 <TS version="2.1" language="es_ES">
 <context>
     <name></name>
+    <message id="onboarding.mode.gentle.description"><source>A calm pause. You can open it right away.</source><translation>Una pausa tranquila. Puedes abrirlo enseguida.</translation></message>
+    <message id="onboarding.mode.firm.description"><source>A short countdown before you can open it.</source><translation>Una breve cuenta atrás antes de poder abrirlo.</translation></message>
+    <message id="onboarding.mode.brutal.description"><source>A countdown, then a written reason before you can open it.</source><translation>Una cuenta atrás y luego un motivo por escrito antes de poder abrirlo.</translation></message>
 </context>
 </TS>

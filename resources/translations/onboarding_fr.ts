@@ -3,5 +3,8 @@
 <TS version="2.1" language="fr_FR">
 <context>
     <name></name>
+    <message id="onboarding.mode.gentle.description"><source>A calm pause. You can open it right away.</source><translation>Une pause au calme. Vous pouvez l’ouvrir tout de suite.</translation></message>
+    <message id="onboarding.mode.firm.description"><source>A short countdown before you can open it.</source><translation>Un court compte à rebours avant de pouvoir l’ouvrir.</translation></message>
+    <message id="onboarding.mode.brutal.description"><source>A countdown, then a written reason before you can open it.</source><translation>Un compte à rebours, puis une raison écrite avant de pouvoir l’ouvrir.</translation></message>
 </context>
 </TS>

@@ -3,5 +3,8 @@
 <TS version="2.1" language="ja_JP">
 <context>
     <name></name>
+    <message id="onboarding.mode.gentle.description"><source>A calm pause. You can open it right away.</source><translation>ひと呼吸おくだけ。すぐに開けます。</translation></message>
+    <message id="onboarding.mode.firm.description"><source>A short countdown before you can open it.</source><translation>開く前に短いカウントダウンがあります。</translation></message>
+    <message id="onboarding.mode.brutal.description"><source>A countdown, then a written reason before you can open it.</source><translation>開く前にカウントダウンと、理由の書き込みが必要です。</translation></message>
 </context>
 </TS>

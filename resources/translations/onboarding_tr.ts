@@ -3,5 +3,8 @@
 <TS version="2.1" language="tr_TR">
 <context>
     <name></name>
+    <message id="onboarding.mode.gentle.description"><source>A calm pause. You can open it right away.</source><translation>Sakin bir duraklama. Hemen açabilirsin.</translation></message>
+    <message id="onboarding.mode.firm.description"><source>A short countdown before you can open it.</source><translation>Açabilmeden önce kısa bir geri sayım.</translation></message>
+    <message id="onboarding.mode.brutal.description"><source>A countdown, then a written reason before you can open it.</source><translation>Açabilmeden önce bir geri sayım, ardından yazılı bir gerekçe.</translation></message>
 </context>
 </TS>

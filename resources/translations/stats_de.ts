@@ -3,5 +3,21 @@
 <TS version="2.1" language="de_DE">
 <context>
     <name></name>
+    <message id="usage.section.title"><source>Time spent anyway</source><translation>Trotzdem verbrachte Zeit</translation></message>
+    <message id="usage.range.today"><source>Today</source><translation>Heute</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Letzte 7 Tage</translation></message>
+    <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>Für diesen Zeitraum wurde noch keine Nutzung erfasst.</translation></message>
+    <message id="usage.legend.panel"><source>Past the panel</source><translation>Am Panel vorbei</translation></message>
+    <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>Im Tageskontingent</translation></message>
+    <message id="usage.row.visit"><source>1 visit</source><translation>1 Besuch</translation></message>
+    <message id="usage.row.visits"><source>%1 visits</source><translation>%1 Besuche</translation></message>
+    <message id="usage.duration.hoursMinutes"><source>%1h %2m</source><translation>%1h %2min</translation></message>
+    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 min</translation></message>
+    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 s</translation></message>
+    <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>%1 bei %2 heute</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 bei %2 in den letzten 7 Tagen</translation></message>
+    <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Möchtest du diese Serie verschärfen?</translation></message>
+    <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Serie verschärfen</translation></message>
+    <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Jetzt nicht</translation></message>
 </context>
 </TS>

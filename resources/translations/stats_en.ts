@@ -3,5 +3,21 @@
 <TS version="2.1" language="en_US">
 <context>
     <name></name>
+    <message id="usage.section.title"><source>Time spent anyway</source><translation>Time spent anyway</translation></message>
+    <message id="usage.range.today"><source>Today</source><translation>Today</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Last 7 days</translation></message>
+    <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>No usage tracked yet for this range.</translation></message>
+    <message id="usage.legend.panel"><source>Past the panel</source><translation>Past the panel</translation></message>
+    <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>Within the daily allowance</translation></message>
+    <message id="usage.row.visit"><source>1 visit</source><translation>1 visit</translation></message>
+    <message id="usage.row.visits"><source>%1 visits</source><translation>%1 visits</translation></message>
+    <message id="usage.duration.hoursMinutes"><source>%1h %2m</source><translation>%1h %2m</translation></message>
+    <message id="usage.duration.minutes"><source>%1m</source><translation>%1m</translation></message>
+    <message id="usage.duration.seconds"><source>%1s</source><translation>%1s</translation></message>
+    <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>%1 on %2 today</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 on %2 in the last 7 days</translation></message>
+    <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Want to tighten this streak?</translation></message>
+    <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Tighten streak</translation></message>
+    <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Not now</translation></message>
 </context>
 </TS>

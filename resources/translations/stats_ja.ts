@@ -3,5 +3,21 @@
 <TS version="2.1" language="ja_JP">
 <context>
     <name></name>
+    <message id="usage.section.title"><source>Time spent anyway</source><translation>それでも費やした時間</translation></message>
+    <message id="usage.range.today"><source>Today</source><translation>今日</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>過去7日間</translation></message>
+    <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>この期間の利用記録はまだありません。</translation></message>
+    <message id="usage.legend.panel"><source>Past the panel</source><translation>パネルを越えて</translation></message>
+    <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>1日の許容時間内</translation></message>
+    <message id="usage.row.visit"><source>1 visit</source><translation>1回の訪問</translation></message>
+    <message id="usage.row.visits"><source>%1 visits</source><translation>%1回の訪問</translation></message>
+    <message id="usage.duration.hoursMinutes"><source>%1h %2m</source><translation>%1時間%2分</translation></message>
+    <message id="usage.duration.minutes"><source>%1m</source><translation>%1分</translation></message>
+    <message id="usage.duration.seconds"><source>%1s</source><translation>%1秒</translation></message>
+    <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>今日 %2 で %1</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>過去7日間に %2 で %1</translation></message>
+    <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>この記録のルールを厳しくしますか？</translation></message>
+    <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>ルールを厳しくする</translation></message>
+    <message id="usage.suggestion.dismiss"><source>Not now</source><translation>今はしない</translation></message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "engine/DomainListInput.h"
+#include "engine/DomainEntry.h"
 
 namespace halvex {
 
@@ -12,7 +12,7 @@ namespace {
 // "x.com" count as one site.
 QString mergeKey(const QString &entry)
 {
-    QString key = DomainListInput::normalizedEntry(entry);
+    QString key = normalizedDomainEntry(entry);
     if (key.startsWith(u"www."))
         key.remove(0, 4);
     while (key.endsWith(u'/'))

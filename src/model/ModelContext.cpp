@@ -66,6 +66,9 @@ platform::Expected<QSqlQuery *, StoreError> ModelContext::statement(const QStrin
     auto it = m_statements.find(sql);
     if (it == m_statements.end()) {
         QSqlQuery query(m_container.database());
+        // Rows are read once, in order; a scrollable query would copy every
+        // value of a large result into a cache first.
+        query.setForwardOnly(true);
         // A statement that does not prepare (a damaged schema) says why here,
         // and is not kept: it would fail every later use the same way.
         if (!query.prepare(sql))

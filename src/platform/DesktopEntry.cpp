@@ -84,8 +84,12 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray &contents, cons
             entry.m_exec = value;
         else if (key == u"StartupWMClass")
             entry.m_startupWMClass = value;
+        else if (key == u"Icon")
+            entry.m_icon = value;
         else if (key == u"Hidden")
             entry.m_hidden = isTrue(value);
+        else if (key == u"NoDisplay")
+            entry.m_noDisplay = isTrue(value);
     }
     if (!sawMainGroup)
         return std::nullopt;
@@ -121,6 +125,9 @@ QStringList DesktopEntry::splitExec(const QString &exec)
             if (c == u'"') {
                 quoted = false;
             } else if (c == u'\\' && i + 1 < exec.size()) {
+                current += exec.at(++i);
+            } else if (c == u'%' && i + 1 < exec.size() && exec.at(i + 1) == u'%') {
+                // "%%" is a literal percent sign inside quotes as well.
                 current += exec.at(++i);
             } else {
                 current += c;

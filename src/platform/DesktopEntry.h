@@ -22,7 +22,11 @@ public:
     const QString &name() const { return m_name; }
     const QString &exec() const { return m_exec; }
     const QString &startupWMClass() const { return m_startupWMClass; }
+    // A theme icon name or an absolute file path, as the file gives it.
+    const QString &icon() const { return m_icon; }
     bool hidden() const { return m_hidden; }
+    // Installed, but not meant to be listed in menus and choosers.
+    bool noDisplay() const { return m_noDisplay; }
 
     // The Exec line split into program and arguments, with its field codes
     // ("%u", "%F", ...) removed and "%%" read as "%". Empty when there is no
@@ -40,7 +44,9 @@ private:
     QString m_name;
     QString m_exec;
     QString m_startupWMClass;
+    QString m_icon;
     bool m_hidden = false;
+    bool m_noDisplay = false;
 };
 
 } // namespace platform

@@ -25,6 +25,8 @@ void tst_DesktopEntry::execLine_data()
     QTest::newRow("escapes inside quotes")
         << R"(sh -c "echo \"hi\" \$HOME")" << QStringList{"sh", "-c", R"(echo "hi" $HOME)"};
     QTest::newRow("literal percent") << "app --zoom=100%%" << QStringList{"app", "--zoom=100%"};
+    QTest::newRow("literal percent quoted")
+        << R"("/opt/100%% sure/run")" << QStringList{"/opt/100% sure/run"};
     QTest::newRow("code inside an argument") << "app --file=%f" << QStringList{"app", "--file="};
     QTest::newRow("quoted empty argument") << R"(app "" x)" << QStringList{"app", "", "x"};
     QTest::newRow("runs of blanks") << "  app \t -a   -b  " << QStringList{"app", "-a", "-b"};
@@ -48,10 +50,13 @@ void tst_DesktopEntry::readsTheMainGroupOnly()
                             "Name[de]=Texteditor\n"
                             "Exec=gnome-text-editor\\s--new-window %U\n"
                             "StartupWMClass=gnome-text-editor\n"
+                            "Icon=org.gnome.TextEditor\n"
+                            "NoDisplay=true\n"
                             "\n"
                             "[Desktop Action new-window]\n"
                             "Name=New Window\n"
                             "Exec=gnome-text-editor --other\n"
+                            "Icon=/opt/other.png\n"
                             "Hidden=true\n";
     const auto entry = DesktopEntry::parse(text, QStringLiteral("org.gnome.TextEditor"),
                                            QStringLiteral("/x.desktop"));
@@ -60,7 +65,9 @@ void tst_DesktopEntry::readsTheMainGroupOnly()
     QCOMPARE(entry->type(), QStringLiteral("Application"));
     QCOMPARE(entry->name(), QStringLiteral("Text Editor"));
     QCOMPARE(entry->startupWMClass(), QStringLiteral("gnome-text-editor"));
+    QCOMPARE(entry->icon(), QStringLiteral("org.gnome.TextEditor"));
     QCOMPARE(entry->hidden(), false);
+    QCOMPARE(entry->noDisplay(), true);
     QCOMPARE(entry->commandLine(), (QStringList{"gnome-text-editor", "--new-window"}));
 }
 

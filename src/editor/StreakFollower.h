@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QStringList>
+
+class QWidget;
+
+namespace halvex {
+
+class Streak;
+
+// Keeps a form section showing one stored streak: runs `refresh` at once,
+// and again whenever one of `fields` of that streak changes in its store
+// context (an edit made elsewhere, in another window), for as long as
+// `section` lives. The streak is held strongly, as the section edits it.
+void followStreak(QWidget *section, const std::shared_ptr<Streak> &streak,
+                  const QStringList &fields, const std::function<void()> &refresh);
+
+} // namespace halvex

@@ -1,0 +1,129 @@
+#include "menubar/PopoverListHeader.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "ui/SymbolButton.h"
+#include "ui/Color.h"
+#include "ui/Environment.h"
+#include "ui/KitLabel.h"
+#include "ui/Symbol.h"
+#include "ui/Typography.h"
+
+namespace halvex {
+
+namespace {
+
+// The brand mark at a fixed height, its width following its aspect ratio.
+class BrandLogo final : public QWidget {
+public:
+    explicit BrandLogo(int height, QWidget *parent)
+        : QWidget(parent)
+        , m_svg(QStringLiteral(":/halvex/brand/BrandLogo.svg"))
+    {
+        const QSizeF natural = m_svg.defaultSize();
+        const int width =
+            natural.height() > 0 ? qRound(height * natural.width() / natural.height()) : height;
+        setFixedSize(width, height);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleName(QString()); // decoration: nothing for assistive tools to read
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_svg.render(&p, QRectF(rect()));
+    }
+
+private:
+    QSvgRenderer m_svg;
+};
+
+// A thin upright line between the actions and the quit button.
+class VerticalDivider final : public QWidget {
+public:
+    explicit VerticalDivider(QWidget *parent)
+        : QWidget(parent)
+    {
+        setFixedSize(1, 16);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter(this).fillRect(rect(), Color::divider().resolve(this));
+    }
+    bool event(QEvent *event) override
+    {
+        if (Environment::isChange(event))
+            update();
+        return QWidget::event(event);
+    }
+};
+
+SymbolButton *iconButton(const QString &symbol, const QString &name, QWidget *parent)
+{
+    auto *button = new SymbolButton(symbol, Symbol::sizeForFont(14), PopoverListHeader::buttonFrame,
+                                    Color::inkMuted(), parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+PopoverListHeader::PopoverListHeader(QWidget *parent)
+    : QWidget(parent)
+    , m_stats(iconButton(QStringLiteral("chart.bar"), QStringLiteral("popover.footer.stats"), this))
+    , m_settings(
+          iconButton(QStringLiteral("gearshape"), QStringLiteral("popover.footer.settings"), this))
+    , m_quit(iconButton(QStringLiteral("power"), QStringLiteral("popover.header.quit"), this))
+{
+    m_quit->setHoverColor(Color::destructive());
+    // The product's name is the same in every language.
+    auto *name =
+        new KitLabel(QStringLiteral("Halvex"), Typography::title22Semibold(), Color::ink(), this);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(spacing);
+    row->addWidget(new BrandLogo(logoHeight, this), 0, Qt::AlignVCenter);
+    row->addWidget(name, 0, Qt::AlignVCenter);
+    row->addStretch(1);
+    row->addSpacing(12 - spacing);
+    row->addWidget(m_stats, 0, Qt::AlignVCenter);
+    row->addWidget(m_settings, 0, Qt::AlignVCenter);
+    row->addWidget(new VerticalDivider(this), 0, Qt::AlignVCenter);
+    row->addWidget(m_quit, 0, Qt::AlignVCenter);
+
+    connect(m_stats, &QAbstractButton::clicked, this, &PopoverListHeader::openStatsRequested);
+    connect(m_settings, &QAbstractButton::clicked, this, &PopoverListHeader::openSettingsRequested);
+    connect(m_quit, &QAbstractButton::clicked, this, [] { QCoreApplication::quit(); });
+    retranslate();
+}
+
+void PopoverListHeader::retranslate()
+{
+    //% "Statistics"
+    m_stats->setAccessibleName(qtTrId("popover.icon.stats.label"));
+    //% "Settings"
+    m_settings->setAccessibleName(qtTrId("popover.icon.settings.label"));
+    //% "Quit Halvex"
+    const QString quit = qtTrId("menu.status.quit");
+    m_quit->setAccessibleName(quit);
+    m_quit->setToolTip(quit);
+}
+
+void PopoverListHeader::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+} // namespace halvex
