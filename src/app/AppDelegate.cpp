@@ -1,6 +1,6 @@
 #include "app/AppDelegate.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 
 #include "app/AppMenuCommands.h"
@@ -10,6 +10,7 @@
 #include "app/QuitFunnel.h"
 #include "app/SiteStreakBrowsers.h"
 #include "engine/NotificationHub.h"
+#include "engine/StreakEngine.h"
 #include "engine/TriggerWatcher.h"
 #include "engine/UsageSessionRecorder.h"
 #include "friction/FrictionPanel.h"
@@ -18,7 +19,9 @@
 #include "kit/PendingNotifications.h"
 #include "model/AppSettings.h"
 #include "model/ModelContext.h"
+#include "onboarding/PermissionManager.h"
 #include "platform/UserNotificationCenter.h"
+#include "platform/Workspace.h"
 #include "ui/ThemeController.h"
 #include "ui/TranslationLoader.h"
 
@@ -79,6 +82,8 @@ void AppDelegate::applicationDidFinishLaunching()
     m_coreServices = CoreServices::make(*m_persistence, m_platform);
     if (m_surfaces.configureSettings)
         m_surfaces.configureSettings();
+    subscribeLimitedModeReconcile();
+    subscribePermissionRefreshOnActivation();
 
     m_coreServices->lifecycleManager->start();
 
@@ -99,10 +104,57 @@ void AppDelegate::applicationDidFinishLaunching()
     installUIAllowedWiring();
 }
 
+void AppDelegate::subscribeLimitedModeReconcile()
+{
+    PermissionManager &permissions = *m_coreServices->permissionManager;
+    StreakEngine &engine = *m_coreServices->streakEngine;
+    // The latest of both, from the event loop: once now, then at each change of either.
+    const auto reconcile = [this] {
+        if (m_persistence && m_coreServices) {
+            reconcileLimitedMode(*m_persistence, m_coreServices->permissionManager->snapshot(),
+                                 m_coreServices->streakEngine->streaks());
+        }
+    };
+    connect(&permissions, &PermissionManager::snapshotChanged, this, reconcile,
+            Qt::QueuedConnection);
+    connect(&engine, &StreakEngine::streaksChanged, this, reconcile, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, reconcile, Qt::QueuedConnection);
+}
+
+void AppDelegate::subscribePermissionRefreshOnActivation()
+{
+    // Only once the watcher runs: during onboarding its screens refresh themselves.
+    const auto refresh = [this] {
+        if (m_coreServices && m_coreServices->triggerWatcher->isStarted())
+            m_coreServices->permissionManager->refresh();
+    };
+    if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        connect(
+            application, &QGuiApplication::applicationStateChanged, this,
+            [refresh](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    refresh();
+            },
+            Qt::QueuedConnection);
+    }
+    connect(
+        &m_platform.workspace, &platform::Workspace::applicationActivated, this,
+        [this, refresh](const platform::RunningApplication &application) {
+            const std::optional<QString> id =
+                application.bundleIdentifier.isEmpty()
+                    ? std::nullopt
+                    : std::optional<QString>(application.bundleIdentifier);
+            if (id == m_platform.ownBundleIdentifier)
+                refresh();
+        },
+        Qt::QueuedConnection);
+}
+
 void AppDelegate::startRuntime()
 {
     if (!m_coreServices)
         return;
+    m_coreServices->permissionManager->refresh();
     m_coreServices->triggerWatcher->start();
     if (m_frictionPanelController)
         m_frictionPanelController->start();
@@ -267,6 +319,7 @@ void AppDelegate::tearDown()
 {
     if (m_coreServices) {
         m_coreServices->lifecycleManager->stop();
+        m_coreServices->permissionManager->stopMonitoring();
         m_coreServices->triggerWatcher->stop();
         // The open session ends now, before the store is saved.
         m_coreServices->usageRecorder->closeOpen();

@@ -92,6 +92,8 @@ signals:
 private:
     void setUIAllowed(bool allowed);
     void installUIAllowedWiring();
+    void subscribeLimitedModeReconcile();
+    void subscribePermissionRefreshOnActivation();
     void openOnboardingWindow();
     void reopenOnboardingAfterReset();
     bool firstLaunchCompleted() const;

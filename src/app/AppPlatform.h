@@ -13,9 +13,11 @@
 #include "engine/TriggerWatcher.h"
 #include "model/DayClock.h"
 #include "model/PersistenceController.h"
+#include "onboarding/PermissionManager.h"
 
 namespace fennimar {
 class ActivationPolicyCoordinator;
+class AutomationProbe;
 class LaunchAtLoginBackend;
 } // namespace fennimar
 
@@ -64,6 +66,10 @@ struct AppPlatform {
     std::function<BrowserProbeTable()> makeBrowserProbes;
     // A browser's automation permission, read without asking.
     TriggerWatcher::AutomationStatusFunction automationStatus;
+    // What the permission manager asks: our accessibility trust, and the
+    // automation permission of the browsers driven by automation events.
+    PermissionManager::AccessibilityTrust accessibilityTrust;
+    const fennimar::AutomationProbe &automationProbe;
     // Where the friction panel finds the front application's windows.
     std::function<QList<QRect>()> frontmostWindowFrames;
     // How the workspace names this application, so that our own windows

@@ -12,6 +12,7 @@
 #include "model/BackupManager.h"
 #include "model/DayClock.h"
 #include "model/PersistenceController.h"
+#include "onboarding/PermissionManager.h"
 
 namespace halvex {
 
@@ -30,6 +31,12 @@ std::unique_ptr<CoreServices> CoreServices::make(PersistenceController &persiste
     auto services = std::make_unique<CoreServices>();
     CoreServices &s = *services;
     s.dayClock = std::make_unique<DayClock>(platform.clock, platform.calendar);
+    s.browserProbes =
+        platform.makeBrowserProbes ? platform.makeBrowserProbes() : BrowserProbeTable();
+    s.permissionManager = std::make_unique<PermissionManager>(
+        platform.accessibilityTrust, platform.automationProbe,
+        PermissionManager::automationBrowserBundleIds(s.browserProbes), platform.defaults,
+        platform::DesktopSettings(), platform.scheduler);
     s.bypassController = std::make_unique<BypassController>(persistence, *s.dayClock,
                                                             platform.calendar, platform.scheduler);
     s.streakEngine = std::make_unique<StreakEngine>(persistence, *s.dayClock,
@@ -38,8 +45,6 @@ std::unique_ptr<CoreServices> CoreServices::make(PersistenceController &persiste
         std::make_unique<BackupManager>(persistence, platform.storeEnvironment, *s.dayClock);
     s.sleepWakeObserver = std::make_unique<SleepWakeObserver>(platform.systemSleep, platform.clock);
     s.loginItemManager = std::make_unique<LoginItemManager>(platform.loginItem);
-    s.browserProbes =
-        platform.makeBrowserProbes ? platform.makeBrowserProbes() : BrowserProbeTable();
     s.usageRecorder = std::make_unique<UsageSessionRecorder>(persistence, platform.clock);
 
     UsageSessionRecorder *recorder = s.usageRecorder.get();

@@ -12,6 +12,7 @@ class BypassController;
 class DayClock;
 class LifecycleManager;
 class LoginItemManager;
+class PermissionManager;
 class PersistenceController;
 class SleepWakeObserver;
 class StreakEngine;
@@ -21,15 +22,18 @@ struct AppPlatform;
 
 // Every long-lived service, built once at start-up and shared by reference
 // with the parts that use it. The members are declared in the order they are
-// built, so that each is destroyed before what it was given.
+// built, so that each is destroyed before what it was given. The browser
+// table comes before the permission manager, which probes the browsers it
+// holds that are driven by automation events.
 struct CoreServices {
     std::unique_ptr<DayClock> dayClock;
+    BrowserProbeTable browserProbes;
+    std::unique_ptr<PermissionManager> permissionManager;
     std::unique_ptr<BypassController> bypassController;
     std::unique_ptr<StreakEngine> streakEngine;
     std::unique_ptr<BackupManager> backupManager;
     std::unique_ptr<SleepWakeObserver> sleepWakeObserver;
     std::unique_ptr<LoginItemManager> loginItemManager;
-    BrowserProbeTable browserProbes;
     std::unique_ptr<UsageSessionRecorder> usageRecorder;
     std::unique_ptr<LifecycleManager> lifecycleManager;
     std::unique_ptr<AppFrontmostDetector> frontmostDetector;

@@ -103,6 +103,8 @@ AppPlatform LiveAppPlatform::platform() const
         .defaults = platform::UserDefaults::standard(),
         .makeBrowserProbes = [bridges] { return makeLinuxProbeTable(bridges); },
         .automationStatus = TriggerWatcher::liveAutomationStatus(*m_automation, *m_grants),
+        .accessibilityTrust = PermissionManager::AccessibilityTrust::of(*m_trust),
+        .automationProbe = *m_automation,
         .frontmostWindowFrames = FrictionPanelController::liveFrontmostWindowFrames(*m_workspace),
         .ownBundleIdentifier = m_ownBundleIdentifier,
     };

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FakeAutomationChecking.h"
 #include "FakeSystemAppearance.h"
 #include "FakeSystemSleep.h"
 #include "FakeUserNotificationCenter.h"
@@ -11,11 +12,13 @@
 #include "app/CoreServices.h"
 #include "app/LifecycleManager.h"
 #include "engine/NotificationHub.h"
+#include "engine/StreakEngine.h"
 #include "engine/TriggerWatcher.h"
 #include "engine/UsageSessionRecorder.h"
 #include "friction/FrictionPanel.h"
 #include "friction/FrictionPanelController.h"
 #include "kit/ActivationPolicyCoordinator.h"
+#include "kit/AutomationProbe.h"
 #include "kit/LaunchAtLoginBackend.h"
 #include "model/AppSettings.h"
 #include "platform/UserDefaults.h"
@@ -60,6 +63,10 @@ struct Launch {
     testing::StoreFixture f;
     QTemporaryDir folder;
     testing::FakeWorkspace workspace;
+    testing::FakeAutomationChecking automationChecking;
+    fennimar::AutomationProbe automation{workspace, automationChecking};
+    // Each permission refresh reads our accessibility trust once.
+    int trustReads = 0;
     testing::FakeSystemSleep sleep;
     testing::FakeUserNotificationCenter notifications;
     FakeLoginItem loginItem;
@@ -122,6 +129,8 @@ struct Launch {
                 defaults,
                 {},
                 [](const QString &) { return fennimar::AutomationStatus::granted; },
+                {[this] { return ++trustReads, false; }, [] { return false; }},
+                automation,
                 {},
                 QStringLiteral("halvex"),
             },
@@ -156,7 +165,9 @@ private slots:
     void startUpOrder_data();
     void startUpOrder();
     void finishingOnboardingInstallsTheUIOnce();
-    void siteStreaksLoseTheirBrowserLists();
+    void siteStreaksLoseTheirBrowserListsAndLimitedModeFollows();
+    void permissionsRefreshWhenWeComeToTheFront_data();
+    void permissionsRefreshWhenWeComeToTheFront();
     void aBlockedApplicationInFrontAtLaunchGetsItsPanel();
     void everyWayOutQuitsOnce_data();
     void everyWayOutQuitsOnce();
@@ -241,19 +252,59 @@ void tst_AppDelegate::finishingOnboardingInstallsTheUIOnce()
     QCOMPARE(launch->journal.last(), "onboarding: housekeeping");
 }
 
-void tst_AppDelegate::siteStreaksLoseTheirBrowserLists()
+void tst_AppDelegate::siteStreaksLoseTheirBrowserListsAndLimitedModeFollows()
 {
     auto site = launch->f.addStreak();
     site->setTypeRaw("site");
     site->setBrowsers({"safari", "firefox"});
     auto app = launch->f.addStreak();
     app->setBrowsers({"chrome"});
+    auto settings = AppSettings::fetchOrCreate(launch->f.context());
+    settings->setLimitedMode(true);
     QVERIFY(launch->f.save());
 
     launch->launch();
     QCOMPARE(site->browsers(), QStringList{});
     QCOMPARE(app->browsers(), QStringList{"chrome"});
+    // No site streak names a browser any more: nothing is limited.
+    QTRY_VERIFY(!settings->limitedMode());
     QVERIFY(!launch->f.context().hasChanges());
+
+    // Only a change is written.
+    int saves = 0;
+    connect(&launch->f.context(), &ModelContext::didSave, this, [&] { ++saves; });
+    launch->delegate->coreServices()->streakEngine->reload();
+    QCoreApplication::processEvents();
+    QCOMPARE(saves, 0);
+    site->setBrowsers({"safari"});
+    launch->delegate->coreServices()->streakEngine->reload();
+    QTRY_VERIFY(settings->limitedMode());
+    QCOMPARE(saves, 1);
+}
+
+void tst_AppDelegate::permissionsRefreshWhenWeComeToTheFront_data()
+{
+    QTest::addColumn<bool>("firstLaunchCompleted");
+    QTest::addColumn<QString>("activated");
+    QTest::addColumn<int>("refreshes");
+    QTest::newRow("this application") << true << "halvex" << 1;
+    QTest::newRow("another application") << true << "mail" << 0;
+    QTest::newRow("this application during onboarding") << false << "halvex" << 0;
+}
+
+void tst_AppDelegate::permissionsRefreshWhenWeComeToTheFront()
+{
+    QFETCH(bool, firstLaunchCompleted);
+    QFETCH(QString, activated);
+    if (firstLaunchCompleted)
+        launch->completeFirstLaunch();
+    launch->launch();
+    QCoreApplication::processEvents();
+    const int before = launch->trustReads;
+
+    launch->workspace.announceActivation(testing::FakeWorkspace::app(activated, 9));
+    QCoreApplication::processEvents();
+    QTEST(launch->trustReads - before, "refreshes");
 }
 
 void tst_AppDelegate::aBlockedApplicationInFrontAtLaunchGetsItsPanel()
