@@ -118,8 +118,7 @@ QPainterPath roundedShape(const QRectF &r, qreal radius, Qt::Edges edges)
         path.arcTo(QRectF(r.right() - 2 * top, r.top(), 2 * top, 2 * top), 90, -90);
     path.lineTo(r.right(), r.bottom() - bottom);
     if (bottom > 0)
-        path.arcTo(QRectF(r.right() - 2 * bottom, r.bottom() - 2 * bottom, 2 * bottom,
-                          2 * bottom),
+        path.arcTo(QRectF(r.right() - 2 * bottom, r.bottom() - 2 * bottom, 2 * bottom, 2 * bottom),
                    0, -90);
     path.lineTo(r.left() + bottom, r.bottom());
     if (bottom > 0)
@@ -166,8 +165,8 @@ QString linkTitle(const QString &id)
 
 } // namespace
 
-AboutLinkRow::AboutLinkRow(const QString &symbol, QUrl destination,
-                           platform::Workspace &workspace, QWidget *parent)
+AboutLinkRow::AboutLinkRow(const QString &symbol, QUrl destination, platform::Workspace &workspace,
+                           QWidget *parent)
     : QAbstractButton(parent)
     , m_symbol(symbol)
     , m_destination(std::move(destination))
@@ -250,8 +249,7 @@ AboutTab::AboutTab(fennimar::UpdateChecker &updates, platform::Workspace &worksp
     m_copyright->setContentsMargins(12, 0, 0, 0);
     column()->addWidget(m_copyright);
 
-    connect(&m_updates, &fennimar::UpdateChecker::stateChanged, this,
-            &AboutTab::showUpdateState);
+    connect(&m_updates, &fennimar::UpdateChecker::stateChanged, this, &AboutTab::showUpdateState);
     retranslate();
 }
 
@@ -266,8 +264,8 @@ QWidget *AboutTab::buildIdentity()
     texts->setContentsMargins(0, 0, 0, 0);
     texts->setSpacing(2);
     // The name is the product's, the same in every language.
-    auto *name = new KitLabel(QStringLiteral("Halvex"), Typography::title22Semibold(),
-                              Color::ink(), row);
+    auto *name =
+        new KitLabel(QStringLiteral("Halvex"), Typography::title22Semibold(), Color::ink(), row);
     name->setObjectName(QStringLiteral("settings.about.name"));
     texts->addWidget(name);
     m_version = new KitLabel(QString(), Typography::body13(), Color::inkMuted(), row);
@@ -311,8 +309,8 @@ QWidget *AboutTab::buildUpdates()
     row->addSpacing(12 - row->spacing());
     m_progress = new ActivityIndicator(Color::inkMuted(), chrome);
     row->addWidget(m_progress, 0, Qt::AlignVCenter);
-    m_check = new SecondaryButton({.action = [this] { m_updates.check(); }, .compact = true},
-                                  chrome);
+    m_check =
+        new SecondaryButton({.action = [this] { m_updates.check(); }, .compact = true}, chrome);
     row->addWidget(m_check, 0, Qt::AlignVCenter);
     m_install = new PrimaryButton(
         {.action = [this] { m_updates.presentUpdater(); }, .compact = true}, chrome);
@@ -390,7 +388,7 @@ void AboutTab::showUpdateState()
         m_status->setText(qtTrId("about.check_updates.available").arg(state.version));
         break;
     case Kind::failed:
-        //% "Couldn't check for updates."
+        //% "Couldn't check for updates. Your package manager brings new versions."
         m_status->setText(qtTrId("about.check_updates.failed"));
         break;
     }

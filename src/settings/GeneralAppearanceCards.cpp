@@ -28,10 +28,9 @@ const QStringList &themeValues()
 
 const QStringList &languageValues()
 {
-    static const QStringList values{QStringLiteral("system"), QStringLiteral("en"),
-                                    QStringLiteral("tr"),     QStringLiteral("de"),
-                                    QStringLiteral("es"),     QStringLiteral("fr"),
-                                    QStringLiteral("ja")};
+    static const QStringList values{
+        QStringLiteral("system"), QStringLiteral("en"), QStringLiteral("tr"), QStringLiteral("de"),
+        QStringLiteral("es"),     QStringLiteral("fr"), QStringLiteral("ja")};
     return values;
 }
 

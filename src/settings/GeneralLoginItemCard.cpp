@@ -22,7 +22,8 @@ namespace {
 QString errorText(bool needsApproval)
 {
     if (needsApproval) {
-        //% "Allow Halvex in your desktop's Startup Applications settings to finish turning this on."
+        //% "Allow Halvex in your desktop's Startup Applications settings to finish turning this
+        //on."
         return qtTrId("settings.general.loginItem.requiresApproval");
     }
     //% "Couldn't change whether Halvex opens at login."
@@ -93,7 +94,8 @@ void GeneralLoginItemCard::setLoginItemOn(bool on)
     } else {
         // Show what the session really does, not what was asked.
         m_settings->setLoginItemEnabled(m_loginItem.isRequested());
-        m_needsApproval = changed.error().kind() == fennimar::LaunchAtLoginError::Kind::requiresApproval;
+        m_needsApproval =
+            changed.error().kind() == fennimar::LaunchAtLoginError::Kind::requiresApproval;
         m_error = errorText(m_needsApproval);
     }
     static_cast<void>(m_context.save());

@@ -77,11 +77,12 @@ void GeneralTab::rebuild()
     layout->addWidget(new GeneralLoginItemCard(m_settings, context, m_dependencies.loginItem,
                                                QStringLiteral("settings.general"), std::nullopt,
                                                m_cards));
-    m_sound = new ToggleRow({.subtitle = QString(),
-                             .accessibilityID = QStringLiteral("settings.general.notificationSound")});
+    m_sound =
+        new ToggleRow({.subtitle = QString(),
+                       .accessibilityID = QStringLiteral("settings.general.notificationSound")});
     layout->addWidget(new SettingsCard(6, m_sound, m_cards));
-    m_digest = new ToggleRow(
-        {.subtitle = QString(), .accessibilityID = QStringLiteral("settings.general.weeklyDigest")});
+    m_digest = new ToggleRow({.subtitle = QString(),
+                              .accessibilityID = QStringLiteral("settings.general.weeklyDigest")});
     layout->addWidget(new SettingsCard(6, m_digest, m_cards));
     connect(m_sound, &ToggleRow::toggled, this, &GeneralTab::setNotificationSoundEnabled);
     connect(m_digest, &ToggleRow::toggled, this, &GeneralTab::setWeeklyDigestEnabled);
@@ -116,9 +117,8 @@ void GeneralTab::setNotificationSoundEnabled(bool on)
         steps.push_back([prune = replan.pruneMilestones, streaks] { return prune(streaks); });
     if (replan.scheduleMilestones) {
         for (const auto &streak : streaks)
-            steps.push_back([schedule = replan.scheduleMilestones, streak] {
-                return schedule(streak);
-            });
+            steps.push_back(
+                [schedule = replan.scheduleMilestones, streak] { return schedule(streak); });
     }
     steps.push_back(replan.rescheduleWeeklyDigest);
     runInOrder(std::move(steps));

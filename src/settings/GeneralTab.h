@@ -47,7 +47,7 @@ private:
     void showStoredValues();
     void retranslate();
 
-    const SettingsDependencies &m_dependencies;
+    const SettingsDependencies m_dependencies;
     std::shared_ptr<AppSettings> m_settings;
     QWidget *m_cards = nullptr;
     ToggleRow *m_sound = nullptr;

@@ -104,8 +104,8 @@ void SidebarRow::paintEvent(QPaintEvent *)
 
     const QColor foreground = foregroundColor();
     const QRect content = rect().adjusted(horizontalPadding, 0, -horizontalPadding, 0);
-    const QRect symbol(content.left() + (symbolFrame - symbolSize) / 2,
-                       (height() - symbolSize) / 2, symbolSize, symbolSize);
+    const QRect symbol(content.left() + (symbolFrame - symbolSize) / 2, (height() - symbolSize) / 2,
+                       symbolSize, symbolSize);
     Symbol::paint(p, symbol, m_symbol, foreground);
     const QRect textRect = content.adjusted(symbolFrame + spacing, 0, 0, 0);
     const QFont fitted = fittedFont(textRect.width());

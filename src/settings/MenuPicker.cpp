@@ -122,8 +122,8 @@ void MenuPicker::paintEvent(QPaintEvent *)
     }
 
     const QRect content = rect().adjusted(sidePadding, 0, -sidePadding, 0);
-    const QRect chevron(content.right() - chevronSize + 1, (height - chevronSize) / 2,
-                        chevronSize, chevronSize);
+    const QRect chevron(content.right() - chevronSize + 1, (height - chevronSize) / 2, chevronSize,
+                        chevronSize);
     p.setFont(font());
     p.setPen(Color::ink().resolve(this));
     const QRect text = content.adjusted(0, 0, -(chevronSize + chevronSpacing), 0);

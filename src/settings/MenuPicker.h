@@ -2,9 +2,8 @@
 
 #include <QAbstractButton>
 #include <QList>
+#include <QMenu>
 #include <QPointer>
-
-class QMenu;
 
 namespace halvex {
 

@@ -54,8 +54,8 @@ protected:
 
 } // namespace
 
-SettingsRootView::SettingsRootView(const SettingsDependencies &dependencies,
-                                   SettingsRouter &router, QWidget *parent)
+SettingsRootView::SettingsRootView(const SettingsDependencies &dependencies, SettingsRouter &router,
+                                   QWidget *parent)
     : QWidget(parent)
     , m_dependencies(dependencies)
 {

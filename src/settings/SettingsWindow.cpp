@@ -7,6 +7,7 @@
 #include "friction/HalvexLocalizedRoot.h"
 #include "kit/ActivationPolicyCoordinator.h"
 #include "kit/Popover.h"
+#include "kit/WindowFronting.h"
 #include "kit/WindowPlacement.h"
 #include "model/PersistenceController.h"
 #include "platform/Log.h"
@@ -18,7 +19,7 @@ namespace halvex {
 
 namespace {
 
-QString windowTitle()
+QString settingsWindowTitle()
 {
     //% "Settings"
     return qtTrId("settings.window.title");
@@ -32,7 +33,7 @@ public:
         : m_didClose(std::move(didClose))
     {
         setObjectName(QStringLiteral("settings.window"));
-        setWindowTitle(windowTitle());
+        setWindowTitle(settingsWindowTitle());
     }
 
 protected:
@@ -45,7 +46,7 @@ protected:
     void changeEvent(QEvent *event) override
     {
         if (event->type() == QEvent::LanguageChange)
-            setWindowTitle(windowTitle());
+            setWindowTitle(settingsWindowTitle());
         EscClosableWindow::changeEvent(event);
     }
 
@@ -55,14 +56,13 @@ private:
 
 } // namespace
 
-std::optional<SettingsDependencies> SettingsWindow::s_dependencies;
+std::unique_ptr<SettingsDependencies> SettingsWindow::s_dependencies;
 QPointer<SettingsWindow> SettingsWindow::s_shared;
 SettingsWindow::PopoverLookup SettingsWindow::s_popover;
 
 void SettingsWindow::setDependencies(const SettingsDependencies &dependencies)
 {
-    s_dependencies.reset();
-    s_dependencies.emplace(dependencies);
+    s_dependencies = std::make_unique<SettingsDependencies>(dependencies);
 }
 
 void SettingsWindow::clearDependencies()
@@ -72,7 +72,7 @@ void SettingsWindow::clearDependencies()
 
 const SettingsDependencies *SettingsWindow::dependencies()
 {
-    return s_dependencies ? &*s_dependencies : nullptr;
+    return s_dependencies.get();
 }
 
 void SettingsWindow::setPopover(PopoverLookup popover)
@@ -112,9 +112,9 @@ SettingsWindow::SettingsWindow(const SettingsDependencies &dependencies, Setting
     m_window->setMinimumSize(minimumContentSize);
     auto *layout = new QVBoxLayout(m_window);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *root = new HalvexLocalizedRoot(m_dependencies.persistence.mainContext(),
-                                         m_dependencies.theme, m_dependencies.translations,
-                                         m_window);
+    auto *root =
+        new HalvexLocalizedRoot(m_dependencies.persistence.mainContext(), m_dependencies.theme,
+                                m_dependencies.translations, m_window);
     // The content follows the window's size, not the other way round.
     root->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     m_rootView = new SettingsRootView(m_dependencies, m_router);
@@ -151,9 +151,7 @@ void SettingsWindow::present()
         m_holdsDockPolicy = true;
     }
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    fennimar::WindowFronting(m_dependencies.workspace).activateAndMakeKey(m_window);
 }
 
 void SettingsWindow::windowWillClose()

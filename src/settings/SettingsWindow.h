@@ -1,7 +1,7 @@
 #pragma once
 
 #include <functional>
-#include <optional>
+#include <memory>
 
 #include <QObject>
 #include <QPointer>
@@ -83,7 +83,7 @@ private:
     EscClosableWindow *m_window;
     SettingsRootView *m_rootView;
 
-    static std::optional<SettingsDependencies> s_dependencies;
+    static std::unique_ptr<SettingsDependencies> s_dependencies;
     static QPointer<SettingsWindow> s_shared;
     static PopoverLookup s_popover;
 };
