@@ -22,8 +22,8 @@ namespace {
 QString errorText(bool needsApproval)
 {
     if (needsApproval) {
-        //% "Allow Halvex in your desktop's Startup Applications settings to finish turning this
-        //on."
+        //% "Allow Halvex in your desktop's Startup Applications settings "
+        //% "to finish turning this on."
         return qtTrId("settings.general.loginItem.requiresApproval");
     }
     //% "Couldn't change whether Halvex opens at login."

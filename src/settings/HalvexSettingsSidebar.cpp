@@ -9,6 +9,7 @@
 #include "settings/SettingsRouter.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
+#include "ui/Motion.h"
 #include "ui/PointingHandCursor.h"
 #include "ui/Symbol.h"
 #include "ui/Typography.h"
@@ -20,6 +21,13 @@ namespace {
 constexpr int symbolFrame = 18;
 constexpr int symbolSize = 14;
 constexpr int spacing = 8;
+
+QColor mix(const QColor &from, const QColor &to, qreal t)
+{
+    const auto lerp = [t](float a, float b) { return a + (b - a) * float(t); };
+    return QColor::fromRgbF(lerp(from.redF(), to.redF()), lerp(from.greenF(), to.greenF()),
+                            lerp(from.blueF(), to.blueF()), lerp(from.alphaF(), to.alphaF()));
+}
 
 } // namespace
 
@@ -38,6 +46,17 @@ void SidebarRow::setSelected(bool selected)
     if (selected == m_selected)
         return;
     m_selected = selected;
+    const qreal target = selected ? 1.0 : 0.0;
+    if (isVisible())
+        Motion::animate(this, "selectionLook", m_selectionLook, target,
+                        {QEasingCurve::OutQuad, selectionChangeMs});
+    else
+        setSelectionLook(target);
+}
+
+void SidebarRow::setSelectionLook(qreal look)
+{
+    m_selectionLook = look;
     update();
 }
 
@@ -49,16 +68,15 @@ void SidebarRow::setMinimumTextScale(qreal scale)
 
 QColor SidebarRow::fillColor() const
 {
-    if (m_selected)
-        return Color::accent().withOpacity(selectedFillOpacity).resolve(this);
-    if (m_hovering)
-        return Color::ink().withOpacity(hoverFillOpacity).resolve(this);
-    return Qt::transparent;
+    const QColor plain = m_hovering ? Color::ink().withOpacity(hoverFillOpacity).resolve(this)
+                                    : QColor(Qt::transparent);
+    return mix(plain, Color::accent().withOpacity(selectedFillOpacity).resolve(this),
+               m_selectionLook);
 }
 
 QColor SidebarRow::foregroundColor() const
 {
-    return (m_selected ? Color::accent() : Color::ink()).resolve(this);
+    return mix(Color::ink().resolve(this), Color::accent().resolve(this), m_selectionLook);
 }
 
 QSize SidebarRow::sizeHint() const
@@ -95,11 +113,13 @@ void SidebarRow::paintEvent(QPaintEvent *)
     p.setPen(Qt::NoPen);
     p.setBrush(fillColor());
     p.drawRoundedRect(shape, cornerRadius, cornerRadius);
-    if (m_selected) {
+    if (m_selectionLook > 0) {
         const QRectF bar(0, (height() - selectionBar.height()) / 2.0, selectionBar.width(),
                          selectionBar.height());
+        p.setOpacity(m_selectionLook);
         p.setBrush(Color::accent().resolve(this));
         p.drawRoundedRect(bar, bar.width() / 2, bar.width() / 2);
+        p.setOpacity(1.0);
     }
 
     const QColor foreground = foregroundColor();

@@ -20,6 +20,7 @@ class SidebarRow final : public QAbstractButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SidebarRow)
     Q_PROPERTY(bool selected READ isSelected)
+    Q_PROPERTY(qreal selectionLook READ selectionLook WRITE setSelectionLook)
 public:
     static constexpr int horizontalPadding = 8;
     static constexpr int verticalPadding = 6;
@@ -27,11 +28,16 @@ public:
     static constexpr qreal selectedFillOpacity = 0.14;
     static constexpr qreal hoverFillOpacity = 0.06;
     static constexpr QSize selectionBar{3, 16};
+    static constexpr int selectionChangeMs = 140;
 
     SidebarRow(const QString &symbol, QWidget *parent = nullptr);
 
     bool isSelected() const { return m_selected; }
+    // Eases into the new look while the row is on screen.
     void setSelected(bool selected);
+    // From 0 (plain) to 1 (selected).
+    qreal selectionLook() const { return m_selectionLook; }
+    void setSelectionLook(qreal look);
     bool isHovering() const { return m_hovering; }
     // Shrinks the title's font down to this share before eliding it.
     void setMinimumTextScale(qreal scale);
@@ -54,6 +60,7 @@ private:
 
     QString m_symbol;
     bool m_selected = false;
+    qreal m_selectionLook = 0.0;
     bool m_hovering = false;
     qreal m_minimumTextScale = 1.0;
 };

@@ -104,7 +104,9 @@ QSize MenuPicker::sizeHint() const
     int widest = 0;
     for (const Choice &choice : m_choices)
         widest = qMax(widest, fm.horizontalAdvance(choice.text));
-    return {sidePadding + widest + chevronSpacing + chevronSize + sidePadding, height};
+    // A pixel either side of the widest text: painting measures in fractions
+    // and would otherwise elide it.
+    return {sidePadding + widest + 2 + chevronSpacing + chevronSize + sidePadding, height};
 }
 
 void MenuPicker::paintEvent(QPaintEvent *)

@@ -131,12 +131,7 @@ SettingsWindow::SettingsWindow(const SettingsDependencies &dependencies, Setting
     setParent(m_window);
 }
 
-SettingsWindow::~SettingsWindow()
-{
-    // Gone without a close (the application quitting): give the hold back.
-    if (m_holdsDockPolicy)
-        m_dependencies.activationPolicy.release();
-}
+SettingsWindow::~SettingsWindow() = default;
 
 QWidget *SettingsWindow::window() const
 {
@@ -162,7 +157,6 @@ void SettingsWindow::windowWillClose()
     }
     if (s_shared == this)
         s_shared = nullptr;
-    emit closed();
     m_window->deleteLater();
 }
 

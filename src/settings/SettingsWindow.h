@@ -70,10 +70,6 @@ public:
     SettingsRootView *rootView() const { return m_rootView; }
     bool holdsDockPolicy() const { return m_holdsDockPolicy; }
 
-signals:
-    // The window has closed; the controller goes with it shortly after.
-    void closed();
-
 private:
     void windowWillClose();
 

@@ -70,7 +70,7 @@ private slots:
         QFETCH(Setup, setup);
         settingstest::SettingsFixture f;
         f.settings()->setLanguageRaw(language);
-        f.settings()->setThemeRaw("light");
+        f.settings()->setThemeRaw("auto"); // the desktop is light
         SettingsWindow::setDependencies(f.dependencies());
         SettingsWindow::show(tab);
         QWidget *window = SettingsWindow::shared()->window();
@@ -101,6 +101,27 @@ private slots:
         QTRY_VERIFY(!closing);
         SettingsWindow::clearDependencies();
         qunsetenv(fennimar::UpdateChecker::stubVariable);
+    }
+
+    void pickerMenu()
+    {
+        settingstest::SettingsFixture f;
+        SettingsWindow::setDependencies(f.dependencies());
+        SettingsWindow::show(SettingsTab::general);
+        QWidget *window = SettingsWindow::shared()->window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *picker = window->findChild<MenuPicker *>("settings.appearance.language");
+        for (const char *theme : {"light", "dark"}) {
+            f.settings()->setThemeRaw(theme);
+            picker->openMenu();
+            QVERIFY(QTest::qWaitForWindowExposed(picker->menu()));
+            const QString path = m_dir + u"/settings-language-menu-" + theme + u".png";
+            QVERIFY2(picker->menu()->grab().save(path), qPrintable(path));
+            picker->menu()->close();
+            QTRY_VERIFY(!picker->menu());
+        }
+        window->close();
+        SettingsWindow::clearDependencies();
     }
 };
 

@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(changes.size(), 1);
         QVERIFY(sidebar->tipRow()->isSelected()); // its look, whatever is chosen
 
-        QCOMPARE(sidebar->row(SettingsTab::general)->fillColor(), QColor(Qt::transparent));
+        QCOMPARE(sidebar->row(SettingsTab::general)->fillColor().alpha(), 0);
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(sidebar->row(SettingsTab::general), &enter);
         QCOMPARE(sidebar->row(SettingsTab::general)->fillColor(),
