@@ -7,8 +7,12 @@
 #include "app/CoreServices.h"
 #include "app/LanguageSwitch.h"
 #include "app/LifecycleManager.h"
+#include "app/MilestoneScheduler.h"
+#include "app/NotificationManager.h"
+#include "app/NotificationService.h"
 #include "app/QuitFunnel.h"
 #include "app/SiteStreakBrowsers.h"
+#include "app/WeeklyDigestScheduler.h"
 #include "engine/NotificationHub.h"
 #include "engine/StreakEngine.h"
 #include "engine/TriggerWatcher.h"
@@ -86,6 +90,8 @@ void AppDelegate::applicationDidFinishLaunching()
     subscribePermissionRefreshOnActivation();
 
     m_coreServices->lifecycleManager->start();
+    m_coreServices->milestoneScheduler->bind(*m_coreServices->streakEngine);
+    m_coreServices->weeklyDigestScheduler->bind(*m_coreServices->streakEngine);
 
     if (!firstLaunchCompleted()) {
         openOnboardingWindow();
@@ -162,7 +168,11 @@ void AppDelegate::startRuntime()
 
 void AppDelegate::planNotifications()
 {
-    // The milestone and digest planners arrive with the notification services.
+    if (!m_coreServices)
+        return;
+    // Both run on; nothing waits for them.
+    m_coreServices->milestoneScheduler->rescheduleAll(m_coreServices->streakEngine->streaks());
+    m_coreServices->weeklyDigestScheduler->reschedule();
 }
 
 bool AppDelegate::firstLaunchCompleted() const
@@ -250,6 +260,8 @@ void AppDelegate::installAppUI()
         });
     if (m_surfaces.installMenuBar)
         m_surfaces.installMenuBar();
+    // Notifications that come due while we are in front show too.
+    s.notificationService->installAsDelegate();
 
     planNotifications();
     startRuntime();
@@ -261,7 +273,12 @@ void AppDelegate::tearDownAppUI()
         return;
     m_appUIInstalled = false;
 
-    m_platform.notificationCenter.removeAllPendingNotificationRequests();
+    if (m_coreServices) {
+        NotificationService *service = m_coreServices->notificationService.get();
+        if (m_platform.notificationCenter.delegate() == service)
+            m_platform.notificationCenter.setDelegate(nullptr);
+        m_coreServices->notificationManager->removeAllPending();
+    }
     if (m_surfaces.removeMenuBar)
         m_surfaces.removeMenuBar();
     if (m_surfaces.closeWindows)

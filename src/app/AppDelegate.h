@@ -34,6 +34,9 @@ public:
     ~AppDelegate() override;
     Q_DISABLE_COPY_MOVE(AppDelegate)
 
+    // The surfaces, when they are made over the delegate; before start-up.
+    void setSurfaces(AppSurfaces surfaces) { m_surfaces = std::move(surfaces); }
+
     // Before launch finishes: decides whether this is a launch at login.
     void applicationWillFinishLaunching();
     // The start-up sequence.

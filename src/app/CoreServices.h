@@ -12,12 +12,16 @@ class BypassController;
 class DayClock;
 class LifecycleManager;
 class LoginItemManager;
+class MilestoneScheduler;
+class NotificationManager;
+class NotificationService;
 class PermissionManager;
 class PersistenceController;
 class SleepWakeObserver;
 class StreakEngine;
 class TriggerWatcher;
 class UsageSessionRecorder;
+class WeeklyDigestScheduler;
 struct AppPlatform;
 
 // Every long-lived service, built once at start-up and shared by reference
@@ -31,6 +35,10 @@ struct CoreServices {
     std::unique_ptr<PermissionManager> permissionManager;
     std::unique_ptr<BypassController> bypassController;
     std::unique_ptr<StreakEngine> streakEngine;
+    std::unique_ptr<NotificationManager> notificationManager;
+    std::unique_ptr<MilestoneScheduler> milestoneScheduler;
+    std::unique_ptr<WeeklyDigestScheduler> weeklyDigestScheduler;
+    std::unique_ptr<NotificationService> notificationService;
     std::unique_ptr<BackupManager> backupManager;
     std::unique_ptr<SleepWakeObserver> sleepWakeObserver;
     std::unique_ptr<LoginItemManager> loginItemManager;

@@ -8,6 +8,7 @@
 #include "app/AppDelegate.h"
 #include "app/DisplaySession.h"
 #include "app/LiveAppPlatform.h"
+#include "app/LiveSurfaces.h"
 #include "app/SingleInstance.h"
 #include "kit/AppConfig.h"
 #include "kit/Fennimar.h"
@@ -56,6 +57,8 @@ int HalvexApp::main(int argc, char **argv)
         fennimar::Fennimar::BootstrapOptions::standard(), services);
 
     AppDelegate delegate(live.platform(), AppSurfaces{});
+    LiveSurfaces surfaces(delegate);
+    delegate.setSurfaces(surfaces.surfaces());
     delegate.interceptApplicationQuit();
     QObject::connect(&instance, &SingleInstance::revealRequested, &delegate,
                      &AppDelegate::revealOnRequest);

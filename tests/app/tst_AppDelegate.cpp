@@ -11,6 +11,9 @@
 #include "app/AppDelegate.h"
 #include "app/CoreServices.h"
 #include "app/LifecycleManager.h"
+#include "app/LiveSurfaces.h"
+#include "app/MilestoneScheduler.h"
+#include "app/NotificationService.h"
 #include "engine/NotificationHub.h"
 #include "engine/StreakEngine.h"
 #include "engine/TriggerWatcher.h"
@@ -22,6 +25,7 @@
 #include "kit/LaunchAtLoginBackend.h"
 #include "model/AppSettings.h"
 #include "platform/UserDefaults.h"
+#include "settings/SettingsWindow.h"
 #include "ui/Motion.h"
 #include "ui/TranslationLoader.h"
 
@@ -107,6 +111,12 @@ struct Launch {
 
     void launch()
     {
+        make();
+        start();
+    }
+
+    void make()
+    {
         delegate = std::make_unique<AppDelegate>(
             AppPlatform{
                 arguments,
@@ -135,6 +145,10 @@ struct Launch {
                 QStringLiteral("halvex"),
             },
             surfaces());
+    }
+
+    void start()
+    {
         delegate->applicationWillFinishLaunching();
         delegate->applicationDidFinishLaunching();
     }
@@ -169,6 +183,8 @@ private slots:
     void permissionsRefreshWhenWeComeToTheFront_data();
     void permissionsRefreshWhenWeComeToTheFront();
     void aBlockedApplicationInFrontAtLaunchGetsItsPanel();
+    void notificationsArePlannedAtStartAndTakenBackAtQuit();
+    void theSettingsWindowAnswersTheCommandsAndGoesWithTheUI();
     void everyWayOutQuitsOnce_data();
     void everyWayOutQuitsOnce();
     void anUnansweredRetractionWaitsTwoSeconds();
@@ -320,6 +336,60 @@ void tst_AppDelegate::aBlockedApplicationInFrontAtLaunchGetsItsPanel()
     FrictionPanelController *panels = launch->delegate->frictionPanelController();
     QTRY_VERIFY(panels->isPanelActive());
     QCOMPARE(launch->rows("TriggerEvent"), 1);
+}
+
+void tst_AppDelegate::notificationsArePlannedAtStartAndTakenBackAtQuit()
+{
+    launch->completeFirstLaunch();
+    const QUuid streak = launch->f.addStreak()->id();
+    QVERIFY(launch->f.save());
+    launch->notifications.status = platform::NotificationAuthorizationStatus::authorized;
+    const auto pending = [&] {
+        QStringList ids;
+        for (const auto &request : launch->notifications.pending)
+            ids << request.identifier;
+        ids.sort();
+        return ids;
+    };
+    QStringList milestones;
+    for (int day : {14, 180, 30, 365, 60, 7, 90})
+        milestones << MilestoneScheduler::milestoneIdentifier(streak, day);
+    milestones.sort();
+
+    launch->launch();
+    QTRY_COMPARE(pending(), milestones);
+    QCOMPARE(launch->notifications.delegate(),
+             launch->delegate->coreServices()->notificationService.get());
+    launch->delegate->requestQuit();
+    QTRY_COMPARE(launch->exits, QList<int>{0});
+    QCOMPARE(pending(), QStringList{});
+
+    // The next start plans them again.
+    launch->delegate.reset();
+    launch->launch();
+    QTRY_COMPARE(pending(), milestones);
+}
+
+void tst_AppDelegate::theSettingsWindowAnswersTheCommandsAndGoesWithTheUI()
+{
+    launch->completeFirstLaunch();
+    launch->make();
+    LiveSurfaces live(*launch->delegate);
+    launch->delegate->setSurfaces(live.surfaces());
+    launch->start();
+
+    launch->delegate->openSettings();
+    SettingsWindow *settings = SettingsWindow::shared();
+    QVERIFY(settings && settings->router().selectedTab() == SettingsTab::general);
+    QVERIFY(QTest::qWaitForWindowActive(settings->window()));
+    // Help, on the window's own F1.
+    QTest::keyClick(settings->window(), Qt::Key_F1);
+    QCOMPARE(settings->router().selectedTab(), SettingsTab::about);
+
+    // Onboarding reset: the menu-bar UI goes, and the window with it.
+    AppSettings::fetchOrCreate(launch->f.context())->setFirstLaunchCompleted(false);
+    emit NotificationHub::shared().onboardingReset();
+    QTRY_VERIFY(!SettingsWindow::shared());
 }
 
 void tst_AppDelegate::everyWayOutQuitsOnce_data()

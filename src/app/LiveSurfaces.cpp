@@ -1,0 +1,76 @@
+#include "app/LiveSurfaces.h"
+
+#include <QWidget>
+
+#include "app/AppDelegate.h"
+#include "app/CoreServices.h"
+#include "app/MilestoneScheduler.h"
+#include "app/WeeklyDigestScheduler.h"
+#include "kit/Telemetry.h"
+#include "kit/TipJar.h"
+#include "kit/UpdateChecker.h"
+#include "settings/SettingsWindow.h"
+
+namespace halvex {
+
+LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
+    : m_delegate(delegate)
+{}
+
+LiveSurfaces::~LiveSurfaces()
+{
+    // The window and the dependencies refer to services that go with us.
+    if (SettingsWindow *settings = SettingsWindow::shared())
+        settings->window()->close();
+    SettingsWindow::clearDependencies();
+}
+
+AppSurfaces LiveSurfaces::surfaces()
+{
+    AppSurfaces surfaces;
+    surfaces.configureSettings = [this] { configureSettings(); };
+    surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
+    surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
+    surfaces.closeWindows = [] {
+        if (SettingsWindow *settings = SettingsWindow::shared())
+            settings->window()->close();
+    };
+    return surfaces;
+}
+
+void LiveSurfaces::configureSettings()
+{
+    CoreServices *services = m_delegate.coreServices();
+    if (!services || !m_delegate.persistence())
+        return;
+    const AppPlatform &platform = m_delegate.platform();
+    m_tipJar =
+        std::make_unique<fennimar::TipJar>(fennimar::Telemetry::shared(), platform.workspace);
+    MilestoneScheduler *milestones = services->milestoneScheduler.get();
+    WeeklyDigestScheduler *digest = services->weeklyDigestScheduler.get();
+    SettingsWindow::setDependencies(SettingsDependencies{
+        *m_delegate.persistence(),
+        *services->streakEngine,
+        platform.loginItem,
+        *m_delegate.themeController(),
+        *m_delegate.translations(),
+        platform.activationPolicy,
+        fennimar::UpdateChecker::shared(),
+        platform.workspace,
+        *m_tipJar,
+        NotificationReplanning{
+            [milestones](const NotificationReplanning::Streaks &keeping) {
+                return milestones->pruneOrphans(keeping);
+            },
+            [milestones](const std::shared_ptr<Streak> &streak) {
+                return milestones->schedule(streak);
+            },
+            [digest] { return digest->reschedule(); },
+        },
+        // The Permissions page comes with the permission views.
+        {},
+        &platform.defaults,
+    });
+}
+
+} // namespace halvex
