@@ -4,6 +4,7 @@
 
 #include "FakeAutomationChecking.h"
 #include "FakeSystemAppearance.h"
+#include "FakeLaunchAtLoginBackend.h"
 #include "FakeSystemSleep.h"
 #include "FakeUserNotificationCenter.h"
 #include "FakeWorkspace.h"
@@ -22,12 +23,10 @@
 #include "friction/FrictionPanelController.h"
 #include "kit/ActivationPolicyCoordinator.h"
 #include "kit/AutomationProbe.h"
-#include "kit/LaunchAtLoginBackend.h"
 #include "model/AppSettings.h"
 #include "platform/UserDefaults.h"
 #include "settings/SettingsWindow.h"
 #include "ui/Motion.h"
-#include "ui/TranslationLoader.h"
 
 using namespace halvex;
 using fennimar::ActivationPolicy;
@@ -52,14 +51,6 @@ private:
     ActivationPolicy m_policy = ActivationPolicy::regular;
 };
 
-class FakeLoginItem final : public fennimar::LaunchAtLoginBackend {
-public:
-    fennimar::LaunchAtLoginStatus status() const override { return current; }
-    platform::Expected<void, platform::LoginItemError> registerItem() override { return {}; }
-    platform::Expected<void, platform::LoginItemError> unregisterItem() override { return {}; }
-    fennimar::LaunchAtLoginStatus current = fennimar::LaunchAtLoginStatus::notRegistered;
-};
-
 // One launch of the shell over fakes of the desktop and an in-memory store.
 // The surfaces that come with windows write what the shell had done by the
 // time it called them into the journal.
@@ -73,7 +64,7 @@ struct Launch {
     int trustReads = 0;
     testing::FakeSystemSleep sleep;
     testing::FakeUserNotificationCenter notifications;
-    FakeLoginItem loginItem;
+    testing::FakeLaunchAtLoginBackend loginItem;
     QStringList journal;
     fennimar::ActivationPolicyCoordinator policy{std::make_shared<JournalPolicy>(journal)};
     testing::FakeSystemAppearance appearance;

@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QTest>
-#include <QWidget>
 
 #include "app/AppMenuCommands.h"
 #include "ui/TranslationLoader.h"
@@ -10,26 +9,6 @@ using halvex::AppMenuCommands;
 class tst_AppMenuCommands : public QObject {
     Q_OBJECT
 private slots:
-    void everyWindowOpensAboutFromItsCommands()
-    {
-        int abouts = 0;
-        AppMenuCommands commands([&] { ++abouts; });
-        QWidget before;
-        before.show();
-        commands.install();
-        QWidget after;
-        after.show();
-        QVERIFY(QTest::qWaitForWindowActive(&after));
-
-        for (QWidget *window : {&before, &after})
-            QVERIFY(window->actions().contains(commands.helpAction()) &&
-                    window->actions().contains(commands.aboutAction()));
-        QTest::keyClick(&after, Qt::Key_F1);
-        QCOMPARE(abouts, 1);
-        commands.aboutAction()->trigger();
-        QCOMPARE(abouts, 2);
-    }
-
     void theCommandsFollowTheLanguage()
     {
         halvex::TranslationLoader translations;

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FakeLaunchAtLoginBackend.h"
 #include "FakeSystemSleep.h"
 #include "StoreFixture.h"
 #include "app/LifecycleManager.h"
@@ -17,14 +18,6 @@ using fennimar::LaunchAtLoginStatus;
 
 namespace {
 
-class FakeLoginItem final : public fennimar::LaunchAtLoginBackend {
-public:
-    LaunchAtLoginStatus status() const override { return current; }
-    platform::Expected<void, platform::LoginItemError> registerItem() override { return {}; }
-    platform::Expected<void, platform::LoginItemError> unregisterItem() override { return {}; }
-    LaunchAtLoginStatus current = LaunchAtLoginStatus::notRegistered;
-};
-
 // The manager over the real engine, backups and recorder on an in-memory
 // store, with the desktop's sleep and the hours both in the test's hands.
 struct Rig {
@@ -32,7 +25,7 @@ struct Rig {
     QTemporaryDir backups;
     testing::ManualScheduler hours;
     testing::FakeSystemSleep sleep;
-    FakeLoginItem loginItem;
+    testing::FakeLaunchAtLoginBackend loginItem;
     LoginItemManager loginItems{loginItem};
     StreakEngine engine{f.persistence, f.dayClock, nullptr, f.scheduler};
     BackupManager backupManager{f.persistence, StoreEnvironment{backups.path(), backups.path(), {}},
