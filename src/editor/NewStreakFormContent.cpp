@@ -120,8 +120,7 @@ QString NewStreakFormContent::domainDisplayName(const QString &entry)
     return piece.left(1).toUpper() + piece.mid(1);
 }
 
-NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence,
-                                           StreakEngine &engine,
+NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence, StreakEngine &engine,
                                            MilestonePlanning &milestonePlanning,
                                            const platform::DesktopEntryIndex &applications,
                                            Options options, QWidget *parent)
@@ -135,9 +134,10 @@ NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence,
     , m_typePicker(new SegmentedControl(typeTitles()))
     , m_domainList(new DomainListInput(m_domains))
     , m_appPicker(new AppPicker(applications))
-    , m_nameField(new TextInputField({.title = QString(),
-                                      .autoFocus = m_options.autoFocusName,
-                                      .accessibilityID = QStringLiteral("streakEditor.field.name")}))
+    , m_nameField(
+          new TextInputField({.title = QString(),
+                              .autoFocus = m_options.autoFocusName,
+                              .accessibilityID = QStringLiteral("streakEditor.field.name")}))
     , m_modeSelector(new ModeSelector(m_mode, true,
                                       m_options.compact ? ModeSelector::Style::compact
                                                         : ModeSelector::Style::stacked))
@@ -406,10 +406,10 @@ void NewStreakFormContent::save()
     }
 
     const QDateTime now = m_engine.dayClock().now();
-    auto streak = std::make_shared<Streak>(
-        QUuid::createUuid(), trimmedSpacesAndTabs(m_name), m_streakType, m_mode,
-        site ? cleaned : QStringList(), site ? m_browsers : QStringList(),
-        site ? QStringList() : m_bundleIdentifiers, now);
+    auto streak = std::make_shared<Streak>(QUuid::createUuid(), trimmedSpacesAndTabs(m_name),
+                                           m_streakType, m_mode, site ? cleaned : QStringList(),
+                                           site ? m_browsers : QStringList(),
+                                           site ? QStringList() : m_bundleIdentifiers, now);
     streak->setCreatedAt(now);
     streak->setUpdatedAt(now);
     streak->setAllowDailyFreePass(m_allowDailyFreePass);

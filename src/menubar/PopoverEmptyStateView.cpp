@@ -113,9 +113,9 @@ PopoverEmptyStateView::PopoverEmptyStateView(QWidget *parent)
     m_subtitle->setWordWrap(true);
 
     // The day count every streak starts from; decoration only.
-    auto *zero = new KitLabel(QStringLiteral("0"),
-                              systemFont(64, FontWeight::bold, FontDesign::rounded), Color::brand(),
-                              this);
+    auto *zero =
+        new KitLabel(QStringLiteral("0"), systemFont(64, FontWeight::bold, FontDesign::rounded),
+                     Color::brand(), this);
     zero->setAccessibleName(QString());
 
     auto *hero = new QVBoxLayout;
@@ -150,7 +150,8 @@ void PopoverEmptyStateView::retranslate()
 {
     //% "Day zero starts with a name."
     m_title->setText(qtTrId("popover.empty.title"));
-    //% "Pick the site or app you keep opening without meaning to. Halvex counts the days you stay away."
+    //% "Pick the site or app you keep opening without meaning to. Halvex counts the days you stay
+    // away."
     m_subtitle->setText(qtTrId("popover.empty.subtitle"));
     //% "Start from a set"
     m_setsTitle->setText(locale().toUpper(qtTrId("popover.empty.sets.title")));

@@ -51,8 +51,8 @@ QString PopoverListView::kindLabel(const Streak &streak, const InstalledApplicat
     } else {
         targets = streak.domains();
     }
-    const auto first =
-        std::find_if(targets.cbegin(), targets.cend(), [](const QString &t) { return !t.isEmpty(); });
+    const auto first = std::find_if(targets.cbegin(), targets.cend(),
+                                    [](const QString &t) { return !t.isEmpty(); });
     if (first == targets.cend())
         return {};
     if (targets.size() == 1)

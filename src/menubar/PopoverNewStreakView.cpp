@@ -8,19 +8,15 @@
 
 namespace halvex {
 
-PopoverNewStreakView::PopoverNewStreakView(PersistenceController &persistence,
-                                           StreakEngine &engine,
+PopoverNewStreakView::PopoverNewStreakView(PersistenceController &persistence, StreakEngine &engine,
                                            MilestonePlanning &milestonePlanning,
                                            const platform::DesktopEntryIndex &applications,
                                            std::optional<DomainPreset> seed, QWidget *parent)
     : QWidget(parent)
     , m_header(new PopoverBackHeader({}, QStringLiteral("popover.new.back"), this))
-    , m_form(new NewStreakFormContent(persistence, engine, milestonePlanning, applications,
-                                      {.horizontalPadding = 20,
-                                       .autoFocusName = false,
-                                       .seed = seed,
-                                       .compact = true},
-                                      this))
+    , m_form(new NewStreakFormContent(
+          persistence, engine, milestonePlanning, applications,
+          {.horizontalPadding = 20, .autoFocusName = false, .seed = seed, .compact = true}, this))
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

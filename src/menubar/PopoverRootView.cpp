@@ -176,8 +176,7 @@ void PopoverRootView::setRoute(const PopoverRoute &route, bool animated)
             return; // no edit screen to go to: the list stays
         const QUuid id = route.streakId();
         screen = m_editScreenBuilder(
-            id, [this] { setRoute(PopoverRoute::list()); },
-            [this, id] { setPendingDeleteId(id); });
+            id, [this] { setRoute(PopoverRoute::list()); }, [this, id] { setPendingDeleteId(id); });
         break;
     }
     }

@@ -75,7 +75,10 @@ public:
     const std::optional<QUuid> &pendingDeleteId() const { return m_pendingDeleteId; }
     void setPendingDeleteId(const std::optional<QUuid> &id);
 
-    void setEditScreenBuilder(EditScreenBuilder builder) { m_editScreenBuilder = std::move(builder); }
+    void setEditScreenBuilder(EditScreenBuilder builder)
+    {
+        m_editScreenBuilder = std::move(builder);
+    }
     // Takes the banner into the slot above the header; null empties the slot.
     void setPermissionBanner(QWidget *banner);
 

@@ -122,10 +122,9 @@ public:
     RowSubtitle(const QString &kind, StrictnessMode mode, const std::optional<QString> &hours,
                 QWidget *parent)
         : QWidget(parent)
-        , m_kind(kind.isEmpty()
-                     ? nullptr
-                     : new ClampedLabel(kind, Typography::caption11(), Color::inkMuted(), 1,
-                                        Qt::ElideMiddle, this))
+        , m_kind(kind.isEmpty() ? nullptr
+                                : new ClampedLabel(kind, Typography::caption11(), Color::inkMuted(),
+                                                   1, Qt::ElideMiddle, this))
         , m_chip(new ModeChip(mode, 8, this))
         , m_hours(hours ? new KitLabel(*hours, Typography::caption11(), Color::inkMuted(), this)
                         : nullptr)
@@ -150,8 +149,8 @@ public:
     QSize sizeHint() const override { return {wideWidth(), lineHeight()}; }
     QSize minimumSizeHint() const override
     {
-        const int first = (m_kind ? m_kind->minimumSizeHint().width() + spacing : 0) +
-                          m_chip->sizeHint().width();
+        const int first =
+            (m_kind ? m_kind->minimumSizeHint().width() + spacing : 0) + m_chip->sizeHint().width();
         const int second = m_hours ? m_hours->sizeHint().width() : 0;
         return {qMax(first, second), heightForWidth(0)};
     }
@@ -201,9 +200,9 @@ private:
         int x = 0;
         if (m_kind) {
             // Wide: the whole kind. Narrow: what the chip leaves.
-            const int room = wide ? m_kind->sizeHint().width()
-                                  : qMax(0, qMin(m_kind->sizeHint().width(),
-                                                 width() - spacing - chip.width()));
+            const int room =
+                wide ? m_kind->sizeHint().width()
+                     : qMax(0, qMin(m_kind->sizeHint().width(), width() - spacing - chip.width()));
             centred(m_kind, x, room);
             x += room + spacing;
         }
@@ -234,8 +233,8 @@ StreakManagerRow::StreakManagerRow(Values values, Actions actions, Clock clock,
     , m_scheduler(scheduler)
     , m_numeral(new DaysNumeral(m_values.days, this))
     , m_unit(new KitLabel({}, Typography::caption11(), Color::inkMuted(), this))
-    , m_nameLabel(new ClampedLabel(m_values.name, systemFont(14, FontWeight::semibold),
-                                   Color::ink(), 2))
+    , m_nameLabel(
+          new ClampedLabel(m_values.name, systemFont(14, FontWeight::semibold), Color::ink(), 2))
     , m_more(new SymbolButton(QStringLiteral("ellipsis"), Symbol::sizeForFont(13), iconFrame,
                               Color::inkMuted(), this))
 {
@@ -343,8 +342,8 @@ void StreakManagerRow::tick()
     }
     if (m_paused) {
         //% "Paused, back on in %1 min"
-        m_pausedLabel->setText(qtTrId("streakManager.row.paused")
-                                   .arg(pauseMinutesLeft(*m_values.pausedUntil, now)));
+        m_pausedLabel->setText(
+            qtTrId("streakManager.row.paused").arg(pauseMinutesLeft(*m_values.pausedUntil, now)));
         // Only a running pause changes with time.
         m_timer = m_scheduler.scheduleOnce(tickSeconds, [this] { tick(); });
     }
@@ -361,8 +360,8 @@ void StreakManagerRow::rebuildLowerLines()
         m_pause->setVisible(!m_paused);
 
     if (!m_paused) {
-        m_subtitle = new RowSubtitle(m_values.kindLabel, m_values.mode, m_values.activeHoursLabel,
-                                     this);
+        m_subtitle =
+            new RowSubtitle(m_values.kindLabel, m_values.mode, m_values.activeHoursLabel, this);
         m_textBlock->addWidget(m_subtitle);
         m_progress = StreakRowProgressLine::forRow(m_values.allowanceRemainingSeconds,
                                                    m_values.allowanceMinutes, m_values.days, this);
@@ -375,7 +374,8 @@ void StreakManagerRow::rebuildLowerLines()
     auto *line = new QHBoxLayout(m_subtitle);
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(8);
-    m_pausedLabel = new KitLabel({}, systemFont(11, FontWeight::medium), Color::brand(), m_subtitle);
+    m_pausedLabel =
+        new KitLabel({}, systemFont(11, FontWeight::medium), Color::brand(), m_subtitle);
     m_pausedLabel->setObjectName(QStringLiteral("popover.list.row.subtitle"));
     m_pausedLabel->setWordWrap(true);
     line->addWidget(m_pausedLabel, 1, Qt::AlignVCenter);
@@ -424,8 +424,8 @@ QMenu *StreakManagerRow::makeMenu()
     }
     menu->addSeparator();
     //% "Delete"
-    QAction *remove = menu->addAction(qtTrId("popover.contextMenu.delete"), this,
-                                      run(m_actions.onDelete));
+    QAction *remove =
+        menu->addAction(qtTrId("popover.contextMenu.delete"), this, run(m_actions.onDelete));
     remove->setObjectName(QStringLiteral("popover.list.row.delete"));
     return menu;
 }

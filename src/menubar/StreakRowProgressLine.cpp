@@ -69,9 +69,9 @@ StreakRowProgressLine::StreakRowProgressLine(Kind kind, QWidget *parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
-StreakRowProgressLine *StreakRowProgressLine::forRow(std::optional<double> allowanceRemainingSeconds,
-                                                     int allowanceMinutes, qint64 days,
-                                                     QWidget *parent)
+StreakRowProgressLine *
+StreakRowProgressLine::forRow(std::optional<double> allowanceRemainingSeconds, int allowanceMinutes,
+                              qint64 days, QWidget *parent)
 {
     if (allowanceRemainingSeconds) {
         const double seconds = *allowanceRemainingSeconds;
@@ -81,10 +81,9 @@ StreakRowProgressLine *StreakRowProgressLine::forRow(std::optional<double> allow
         line->m_track = new ProgressTrack(
             {allowanceFraction(seconds, allowanceMinutes), Color::success(), Color::divider(), 4.0},
             line);
-        line->m_caption =
-            new KitLabel(allowanceCaption(seconds, allowanceMinutes),
-                         systemFont(11, FontWeight::semibold),
-                         spent ? Color::inkMuted() : Color::ink(), line);
+        line->m_caption = new KitLabel(allowanceCaption(seconds, allowanceMinutes),
+                                       systemFont(11, FontWeight::semibold),
+                                       spent ? Color::inkMuted() : Color::ink(), line);
         auto *row = new QHBoxLayout(line);
         row->setContentsMargins(8, 6, 8, 6);
         row->setSpacing(8);

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "FakeSystemAppearance.h"
-#include "PopoverFixture.h"
+#include "EditorFixture.h"
 #include "UiTestSupport.h"
 #include "editor/NewStreakFormContent.h"
 #include "menubar/PopoverNewStreakView.h"
@@ -20,7 +20,7 @@
 
 using namespace halvex;
 
-using Scene = std::function<void(popovertest::PopoverFixture &, PopoverRootView &)>;
+using Scene = std::function<void(editortest::ScreensFixture &, PopoverRootView &)>;
 Q_DECLARE_METATYPE(Scene)
 
 class tst_PopoverGallery : public QObject {
@@ -46,33 +46,33 @@ private slots:
         QTest::addColumn<Scene>("scene");
         QTest::addColumn<QString>("language");
         QTest::newRow("empty") << Scene([](auto &, auto &) {}) << "en";
-        QTest::newRow("list") << Scene([](popovertest::PopoverFixture &f, PopoverRootView &) {
-            auto reading = f.addSite("Reading the news", {"news.ycombinator.com", "reddit.com",
-                                                          "lobste.rs", "theverge.com"},
-                                     24 * 12 + 3, 0);
-            auto editor = f.addApp("Code editor at night", {"code"}, 24 * 3, 1);
+        QTest::newRow("list") << Scene([](editortest::ScreensFixture &f, PopoverRootView &) {
+            auto reading =
+                f.add("Reading the news",
+                      {"news.ycombinator.com", "reddit.com", "lobste.rs", "theverge.com"},
+                      24 * 12 + 3, 0);
+            auto editor = f.add("Code editor at night", {"code"}, 24 * 3, 1, StreakType::app);
             editor->setActiveWindowEnabled(true);
             editor->setActiveWindowStartMinutes(22 * 60);
             editor->setActiveWindowEndMinutes(6 * 60 + 30);
             editor->setActiveWeekdaysMask(62);
             editor->setModeRaw("brutal");
-            auto video = f.addSite("Video", {"youtube.com"}, 2, 2);
+            auto video = f.add("Video", {"youtube.com"}, 2, 2);
             video->setAllowanceEnabled(true);
             video->setAllowanceMinutes(30);
             video->setModeRaw("gentle");
-            auto paused = f.addSite("A very long streak name that wraps onto a second line and "
-                                    "then some more",
-                                    {"example.com"}, 24 * 400, 3);
+            auto paused = f.add("A very long streak name that wraps onto a second line and "
+                                "then some more",
+                                {"example.com"}, 24 * 400, 3);
             paused->setIsPaused(true);
             paused->setPausedUntil(f.now.addSecs(40 * 60));
             f.save();
             f.engine.reload();
         }) << "en";
         QTest::newRow("list-scrolled-de")
-            << Scene([](popovertest::PopoverFixture &f, PopoverRootView &) {
+            << Scene([](editortest::ScreensFixture &f, PopoverRootView &) {
                    for (int i = 0; i < 6; ++i)
-                       f.addSite(QStringLiteral("Serie %1").arg(i + 1), {"spiegel.de"}, 24 * i * 5,
-                                 i);
+                       f.add(QStringLiteral("Serie %1").arg(i + 1), {"spiegel.de"}, 24 * i * 5, i);
                })
             << "de";
         QTest::newRow("new") << Scene([](auto &, PopoverRootView &root) {
@@ -94,7 +94,7 @@ private slots:
         testing::FakeSystemAppearance system;
         ThemeController theme(system);
         theme.setTheme(AppTheme::light);
-        popovertest::PopoverFixture f;
+        editortest::ScreensFixture f;
         PopoverRootView root(f.persistence, f.engine, f.planning, f.apps.index(), f.scheduler);
         root.setLocale(QLocale(language));
         scene(f, root);
