@@ -4,6 +4,8 @@
 #include <functional>
 #include <set>
 
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +13,7 @@
 #include "EditorFixture.h"
 #include "UiTestSupport.h"
 #include "editor/NewStreakFormContent.h"
+#include "menubar/PopoverListView.h"
 #include "menubar/PopoverNewStreakView.h"
 #include "menubar/PopoverRootView.h"
 #include "ui/Color.h"
@@ -22,6 +25,18 @@ using namespace halvex;
 
 using Scene = std::function<void(editortest::ScreensFixture &, PopoverRootView &)>;
 Q_DECLARE_METATYPE(Scene)
+
+namespace {
+
+void scrollToEnd(QWidget &window, QScrollArea *scroll)
+{
+    window.show(); // the range is known once laid out, and the content fitted
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+}
+
+} // namespace
 
 class tst_PopoverGallery : public QObject {
     Q_OBJECT
@@ -70,9 +85,10 @@ private slots:
             f.engine.reload();
         }) << "en";
         QTest::newRow("list-scrolled-de")
-            << Scene([](editortest::ScreensFixture &f, PopoverRootView &) {
+            << Scene([](editortest::ScreensFixture &f, PopoverRootView &root) {
                    for (int i = 0; i < 6; ++i)
                        f.add(QStringLiteral("Serie %1").arg(i + 1), {"spiegel.de"}, 24 * i * 5, i);
+                   scrollToEnd(root, root.findChild<PopoverListView *>());
                })
             << "de";
         QTest::newRow("new") << Scene([](auto &, PopoverRootView &root) {
@@ -80,6 +96,10 @@ private slots:
         }) << "en";
         QTest::newRow("new-seeded") << Scene([](auto &, PopoverRootView &root) {
             root.setRoute(PopoverRoute::newStreak(DomainPreset::social), false);
+        }) << "en";
+        QTest::newRow("new-scrolled") << Scene([](auto &, PopoverRootView &root) {
+            root.setRoute(PopoverRoute::newStreak(), false);
+            scrollToEnd(root, root.findChild<NewStreakFormContent *>()->findChild<QScrollArea *>());
         }) << "en";
         QTest::newRow("new-error-ja") << Scene([](auto &, PopoverRootView &root) {
             root.setRoute(PopoverRoute::newStreak(), false);
