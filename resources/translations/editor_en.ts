@@ -35,5 +35,6 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Shopping</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Games</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Edit sites</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>days</translation></message>
 </context>
 </TS>

@@ -35,5 +35,6 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Compras</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Juegos</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Editar sitios</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>días</translation></message>
 </context>
 </TS>

@@ -35,5 +35,6 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Shopping</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Jeux</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Modifier les sites</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>jours</translation></message>
 </context>
 </TS>

@@ -35,5 +35,6 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>ショッピング</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>ゲーム</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>サイトを編集</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>日</translation></message>
 </context>
 </TS>

@@ -35,5 +35,6 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Alışveriş</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Oyunlar</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Siteleri düzenle</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>gün</translation></message>
 </context>
 </TS>
