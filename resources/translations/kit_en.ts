@@ -3,5 +3,13 @@
 <TS version="2.1" language="en_US">
 <context>
     <name></name>
+    <message id="kit.launchAtLogin.requiresApproval">
+        <source>Open your desktop's Startup Applications settings to enable launch at login.</source>
+        <translation>Open your desktop's Startup Applications settings to enable launch at login.</translation>
+    </message>
+    <message id="kit.launchAtLogin.notFound">
+        <source>The app's program file could not be found. Reinstall the app to launch it at login.</source>
+        <translation>The app's program file could not be found. Reinstall the app to launch it at login.</translation>
+    </message>
 </context>
 </TS>

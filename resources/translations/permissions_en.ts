@@ -3,5 +3,6 @@
 <TS version="2.1" language="en_US">
 <context>
     <name></name>
+    <message id="permissions.browser.restartToRead"><source>%1 was opened before accessibility was switched on, so Halvex cannot read its pages. Quit %1 and open it again.</source><translation>%1 was opened before accessibility was switched on, so Halvex cannot read its pages. Quit %1 and open it again.</translation></message>
 </context>
 </TS>

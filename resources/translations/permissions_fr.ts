@@ -3,5 +3,6 @@
 <TS version="2.1" language="fr_FR">
 <context>
     <name></name>
+    <message id="permissions.browser.restartToRead"><source>%1 was opened before accessibility was switched on, so Halvex cannot read its pages. Quit %1 and open it again.</source><translation>%1 a été ouvert avant l'activation de l'accessibilité, Halvex ne peut donc pas lire ses pages. Quitte %1 et rouvre-le.</translation></message>
 </context>
 </TS>

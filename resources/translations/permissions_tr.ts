@@ -3,5 +3,6 @@
 <TS version="2.1" language="tr_TR">
 <context>
     <name></name>
+    <message id="permissions.browser.restartToRead"><source>%1 was opened before accessibility was switched on, so Halvex cannot read its pages. Quit %1 and open it again.</source><translation>%1, erişilebilirlik açılmadan önce başlatıldığı için Halvex sayfalarını okuyamıyor. %1 uygulamasından çık ve yeniden aç.</translation></message>
 </context>
 </TS>

@@ -12,15 +12,15 @@ namespace ax = platform::ax;
 
 std::optional<platform::AccessibleElement>
 findBackButton(platform::AccessibilityHost &host, const platform::AccessibleElement &element,
-               int depth)
+               const BackButtonLook &look, int depth)
 {
     if (depth > AXURLReader::maximumDepth)
         return std::nullopt;
     if (copyStringAttribute(host, element, ax::role) == QLatin1String(ax::buttonRole) &&
-        copyStringAttribute(host, element, ax::identifier) == QLatin1String("back-button"))
+        copyStringAttribute(host, element, look.attribute) == look.text)
         return element;
     for (const platform::AccessibleElement &child : childElements(host, element)) {
-        if (auto found = findBackButton(host, child, depth + 1))
+        if (auto found = findBackButton(host, child, look, depth + 1))
             return found;
     }
     return std::nullopt;
@@ -29,7 +29,7 @@ findBackButton(platform::AccessibilityHost &host, const platform::AccessibleElem
 } // namespace
 
 bool pressBackButton(platform::AccessibilityHost &host, const fennimar::AccessibilityProbe &trust,
-                     qint32 processIdentifier)
+                     qint32 processIdentifier, const BackButtonLook &look)
 {
     if (!trust.isTrusted())
         return false;
@@ -38,7 +38,8 @@ bool pressBackButton(platform::AccessibilityHost &host, const fennimar::Accessib
         copyElementAttribute(host, application, ax::focusedWindow);
     if (!window)
         return false;
-    const std::optional<platform::AccessibleElement> button = findBackButton(host, *window, 0);
+    const std::optional<platform::AccessibleElement> button =
+        findBackButton(host, *window, look, 0);
     if (!button) {
         platform::log::triggers().info("AX back button not found - step back falls through");
         return false;

@@ -17,6 +17,9 @@ class AXURLReader final {
 public:
     // Deeper elements than this, counted from the window, are never looked at.
     static constexpr int maximumDepth = 6;
+    // The on-screen pages of one window a document read looks through: the
+    // tab's page, and the odd side panel or bubble besides.
+    static constexpr int maximumDocuments = 4;
 
     AXURLReader(platform::AccessibilityHost &host, const fennimar::AccessibilityProbe &trust,
                 const platform::RunningApplications &running)
@@ -29,9 +32,22 @@ public:
     // with this identifier; nothing without trust, without such an
     // application, or when no address is found.
     std::optional<QString> readURL(const QString &bundleIdentifier) const;
+    // The same for a browser whose tree is too wide to walk on every poll
+    // (the Chromium family): the first on-screen page under the focused
+    // window that has an address, found by the application's own search.
+    // Its address field drops the scheme, so it is not read.
+    std::optional<QString> readDocumentURL(const QString &bundleIdentifier) const;
 
 private:
-    std::optional<QString> readFocusedWindow(const platform::AccessibleElement &application) const;
+    using WindowSearch =
+        std::optional<QString> (AXURLReader::*)(const platform::AccessibleElement &) const;
+
+    std::optional<QString> read(const QString &bundleIdentifier, WindowSearch search) const;
+    std::optional<QString> readFocusedWindow(const platform::AccessibleElement &application,
+                                             WindowSearch search) const;
+    std::optional<QString> walkWindow(const platform::AccessibleElement &window) const;
+    std::optional<QString> searchDocuments(const platform::AccessibleElement &window) const;
+    std::optional<QString> webAreaURL(const platform::AccessibleElement &webArea) const;
     std::optional<QString> findWebAreaURL(const platform::AccessibleElement &element,
                                           int depth) const;
     std::optional<QString> findAddressFieldURL(const platform::AccessibleElement &element,

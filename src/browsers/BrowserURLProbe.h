@@ -39,6 +39,11 @@ public:
     // Asks the user for the permission; may launch the browser and bring
     // this application forward. The state that follows.
     virtual QFuture<fennimar::AutomationStatus> requestAccess() = 0;
+
+    // Why the browser's pages cannot be read although the permission
+    // stands, in words the user can act on; nothing when no such reason is
+    // known.
+    virtual std::optional<QString> unreadableReason() const { return std::nullopt; }
 };
 
 // The browser bridges by the bundle identifier of their browser, built once

@@ -1,75 +1,24 @@
 #pragma once
 
-#include <functional>
-#include <optional>
-
-#include <QDateTime>
-#include <QObject>
-
-#include "browsers/BrowserURLProbe.h"
-#include "kit/AccessibilityProbe.h"
-#include "platform/AccessibilityHost.h"
-#include "platform/TimerScheduler.h"
-#include "platform/KeystrokeSending.h"
-#include "platform/Workspace.h"
+#include "browsers/AccessibilityBrowserBridge.h"
 
 namespace halvex {
 
-class AXURLReader;
-
-// What the Firefox bridge calls on; all of it outlives the bridge.
-struct FirefoxBridgeServices {
-    // The running applications, and activation before a keystroke.
-    platform::Workspace *workspace = nullptr;
-    platform::KeystrokeSending *keystrokes = nullptr;
-    // The tree the back button is looked for in.
-    platform::AccessibilityHost *accessibility = nullptr;
-    const fennimar::AccessibilityProbe *trust = nullptr;
-    const AXURLReader *reader = nullptr;
-    // Measures the pause between activating the browser and the keystroke.
-    platform::TimerScheduler *scheduler = nullptr;
-    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTimeUtc(); };
-};
-
-// Firefox, read through the accessibility tree and steered by keystrokes,
-// with a press of its toolbar's back button when a keystroke cannot go.
-// Its permission is our accessibility trust. The tree is walked at most
-// once a second: a read is cached, whether or not it found a URL, until a
-// step back or a tab close. Lives on the main thread.
-class FirefoxBridge final : public QObject, public BrowserURLProbe {
+// Firefox, whose tree shows the page's address within a few levels of the
+// window and names its back button "back-button".
+class FirefoxBridge final : public AccessibilityBrowserBridge {
     Q_OBJECT
 public:
-    static constexpr double cacheLifetime = 1.0;
-    // Gives the browser time to take the focus before a keystroke.
-    static constexpr double activationPause = 0.15;
-
-    explicit FirefoxBridge(FirefoxBridgeServices services, QObject *parent = nullptr);
+    explicit FirefoxBridge(AccessibilityBridgeServices services, QObject *parent = nullptr);
     ~FirefoxBridge() override;
     Q_DISABLE_COPY_MOVE(FirefoxBridge)
 
     QString bundleIdentifier() const override { return QStringLiteral("org.mozilla.firefox"); }
     QString name() const override { return QStringLiteral("Firefox"); }
-    BrowserAccessKind accessKind() const override { return BrowserAccessKind::accessibility; }
 
-    // Granted while trusted, otherwise not determined; never denied.
-    fennimar::AutomationStatus automationStatus() override;
-    QFuture<URLReadResult> fetchURL() override;
-    QFuture<bool> goBack() override;
-    QFuture<bool> closeTab() override;
-    QFuture<fennimar::AutomationStatus> requestAccess() override;
-
-private:
-    struct Cached {
-        std::optional<QUrl> url;
-        QDateTime readAt;
-    };
-
-    // Activates the browser and, after the pause, sends the key.
-    QFuture<bool> sendAfterActivation(quint16 keyCode, bool pressBackButtonOnRefusal);
-    bool isRunning() const;
-
-    FirefoxBridgeServices m_services;
-    std::optional<Cached> m_cached;
+protected:
+    std::optional<QString> readAddress() override;
+    BackButtonLook backButton() const override { return BackButtonLook::firefox(); }
 };
 
 } // namespace halvex

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "editor/KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 #include "editor/SelectionLook.h"
 #include "editor/StreakFollower.h"
 #include "engine/StreakEngine.h"

@@ -8,7 +8,7 @@
 
 #include "editor/ApplicationChooser.h"
 #include "editor/StreakFollower.h"
-#include "editor/SymbolButton.h"
+#include "ui/SymbolButton.h"
 #include "engine/StreakEngine.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"

@@ -8,7 +8,7 @@
 
 #include "editor/PlainTextButton.h"
 #include "editor/StreakFollower.h"
-#include "editor/SymbolButton.h"
+#include "ui/SymbolButton.h"
 #include "engine/DomainEntry.h"
 #include "engine/StreakEngine.h"
 #include "ui/Color.h"

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "editor/KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 #include "editor/ModeChip.h"
 #include "editor/SelectionLook.h"
 #include "editor/StreakFollower.h"

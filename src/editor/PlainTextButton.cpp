@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "editor/KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/PointingHandCursor.h"

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "editor/KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 #include "editor/SelectionLook.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"

@@ -73,11 +73,8 @@ bool BypassController::pauseOneHour(const QUuid &streakId)
     ModelContext &context = m_persistence.mainContext();
     context.insert(usage);
 
-    if (auto saved = context.save(); !saved) {
-        platform::log::persistence().error("pauseOneHour save failed: %s",
-                                           {saved.error().localizedDescription()});
+    if (!context.saveOrLog(platform::log::persistence(), "pauseOneHour"))
         return false;
-    }
 
     // Never cancelled: a resumed or re-paused streak is simply found not
     // (yet) expired when this runs.
@@ -95,10 +92,7 @@ void BypassController::autoResume(const QUuid &streakId)
     if (!streak)
         return;
     endPauseIfExpired(*streak);
-    if (auto saved = m_persistence.mainContext().save(); !saved) {
-        platform::log::persistence().error("pause auto-resume save failed: %s",
-                                           {saved.error().localizedDescription()});
-    }
+    m_persistence.mainContext().saveOrLog(platform::log::persistence(), "pause auto-resume");
 }
 
 void BypassController::endPauseIfExpired(Streak &streak)
@@ -121,26 +115,21 @@ bool BypassController::resume(const QUuid &streakId)
     streak->setIsPaused(false);
     streak->setPausedUntil(std::nullopt);
     streak->setUpdatedAt(m_dayClock.now());
-    if (auto saved = m_persistence.mainContext().save(); !saved) {
-        platform::log::persistence().error("resume save failed: %s",
-                                           {saved.error().localizedDescription()});
-        return false;
-    }
-    return true;
+    return m_persistence.mainContext().saveOrLog(platform::log::persistence(), "resume");
 }
 
 bool BypassController::useFreePass(const QUuid &streakId)
 {
-    return recordBypass(streakId, dailyFreePassKind, "useFreePass save failed: %s");
+    return recordBypass(streakId, dailyFreePassKind, "useFreePass");
 }
 
 bool BypassController::useExternalLink(const QUuid &streakId)
 {
-    return recordBypass(streakId, externalLinkKind, "useExternalLink save failed: %s");
+    return recordBypass(streakId, externalLinkKind, "useExternalLink");
 }
 
 bool BypassController::recordBypass(const QUuid &streakId, const QString &kind,
-                                    const char *failureMessage)
+                                    const char *operation)
 {
     auto streak = lookUp(streakId);
     if (!streak)
@@ -150,11 +139,7 @@ bool BypassController::recordBypass(const QUuid &streakId, const QString &kind,
     usage->setStreak(streak);
     ModelContext &context = m_persistence.mainContext();
     context.insert(usage);
-    if (auto saved = context.save(); !saved) {
-        platform::log::persistence().error(failureMessage, {saved.error().localizedDescription()});
-        return false;
-    }
-    return true;
+    return context.saveOrLog(platform::log::persistence(), operation);
 }
 
 bool BypassController::canUseFreePass(const QUuid &streakId)

@@ -49,7 +49,7 @@ public:
 
 private:
     std::shared_ptr<Streak> lookUp(const QUuid &streakId);
-    bool recordBypass(const QUuid &streakId, const QString &kind, const char *failureMessage);
+    bool recordBypass(const QUuid &streakId, const QString &kind, const char *operation);
     void autoResume(const QUuid &streakId);
 
     PersistenceController &m_persistence;

@@ -6,6 +6,7 @@
 
 #include "engine/AllowanceGate.h"
 #include "engine/BypassController.h"
+#include "engine/MilestonePlanning.h"
 #include "model/AppSettings.h"
 #include "model/DayClock.h"
 #include "model/ModelContext.h"
@@ -128,9 +129,7 @@ void StreakEngine::recordOutcome(const std::shared_ptr<TriggerEvent> &event, Tri
     if (!event)
         return;
     event->setOutcome(outcome);
-    if (auto saved = context().save(); !saved)
-        platform::log::persistence().error("record outcome save failed: %s",
-                                           {saved.error().localizedDescription()});
+    context().saveOrLog(platform::log::persistence(), "record outcome");
     emit triggerSubject(event);
 
     const auto streak = event->streak();
@@ -175,9 +174,7 @@ void StreakEngine::resetStreak(const QUuid &id)
     streak->setStartedAt(now);
     streak->setUpdatedAt(now);
 
-    if (auto saved = context().save(); !saved)
-        platform::log::persistence().error("resetStreak save failed: %s",
-                                           {saved.error().localizedDescription()});
+    context().saveOrLog(platform::log::persistence(), "resetStreak");
     emit resetSubject(streak);
     reload();
 }
@@ -191,13 +188,11 @@ bool StreakEngine::deleteStreak(const QUuid &id)
 
     ModelContext &ctx = context();
     ctx.remove(streak);
-    if (auto saved = ctx.save(); !saved) {
+    if (!ctx.saveOrLog(platform::log::persistence(), "deleteStreak")) {
         // Left pending, the deletion would ride silently on the next save of
         // the context (the minute tick saves), unannounced and with no new
         // primary, while the list still shows the streak. Take it back.
         ctx.restore(streak);
-        platform::log::persistence().error("deleteStreak save failed: %s",
-                                           {saved.error().localizedDescription()});
         return false;
     }
 
@@ -222,9 +217,7 @@ void StreakEngine::primaryFallback(const QUuid &excludedId)
         settings->setPrimaryStreakId(std::nullopt);
     }
 
-    if (auto saved = context().save(); !saved)
-        platform::log::persistence().error("primary fallback save failed: %s",
-                                           {saved.error().localizedDescription()});
+    context().saveOrLog(platform::log::persistence(), "primary fallback");
 }
 
 void StreakEngine::tick()
@@ -232,9 +225,7 @@ void StreakEngine::tick()
     // The list as last loaded: a streak created since is picked up at the next reload.
     for (const auto &streak : m_streaks)
         m_bypassController->endPauseIfExpired(*streak);
-    if (auto saved = context().save(); !saved)
-        platform::log::persistence().error("StreakEngine.tick save failed: %s",
-                                           {saved.error().localizedDescription()});
+    context().saveOrLog(platform::log::persistence(), "StreakEngine.tick");
     emit objectWillChange();
 }
 
@@ -272,6 +263,17 @@ std::optional<QString> StreakEngine::latestWhyAnswer(const Streak &streak)
     if (!newest)
         return std::nullopt;
     return newest->text();
+}
+
+void StreakEngine::planMilestonesAfterEdit(const std::shared_ptr<Streak> &streak)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, streak] {
+            if (m_milestonePlanning)
+                m_milestonePlanning->schedule(streak);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace halvex

@@ -10,10 +10,11 @@
 #include <QStringList>
 #include <QUuid>
 
-#include "platform/TimerScheduler.h"
+#include "engine/StreakEditBindings.h"
 #include "engine/UsageSessionRecorder.h"
 #include "model/Streak.h"
 #include "model/TriggerEvent.h"
+#include "platform/TimerScheduler.h"
 
 namespace halvex {
 
@@ -25,8 +26,9 @@ class PersistenceController;
 
 // The one owner of the shared streak state: the list of streaks in sort
 // order and the primary streak, day counts, the user's decisions on
-// triggers, resets, deletions and the minute tick. Main thread only.
-class StreakEngine final : public QObject {
+// triggers, resets, deletions and the minute tick; its edit bindings are
+// the edit screens' way in. Main thread only.
+class StreakEngine final : public QObject, public StreakEditBindings {
     Q_OBJECT
     Q_PROPERTY(
         std::vector<std::shared_ptr<halvex::Streak>> streaks READ streaks NOTIFY streaksChanged)
@@ -84,38 +86,6 @@ public:
     void sendTrigger(const std::shared_ptr<TriggerEvent> &event) { emit triggerSubject(event); }
     void sendRulesChanged(bool forgetLastFired) { emit rulesChangedSubject(forgetLastFired); }
 
-    // Edit bindings: a getter and a setter per editable field. Getters read
-    // the placeholder's value for a streak deleted meanwhile; setters leave
-    // such a streak alone. Setters stamp updatedAt and save, dropping a
-    // failed save, then run the field's extra effects.
-    static std::shared_ptr<Streak> placeholderStreak();
-
-    static StrictnessMode modeBindingGet(const std::shared_ptr<Streak> &streak);
-    void setMode(const std::shared_ptr<Streak> &streak, StrictnessMode value);
-    static bool notificationsEnabledBindingGet(const std::shared_ptr<Streak> &streak);
-    void setNotificationsEnabled(const std::shared_ptr<Streak> &streak, bool value);
-    static QStringList domainsBindingGet(const std::shared_ptr<Streak> &streak);
-    void domainsBindingSet(const std::shared_ptr<Streak> &streak, const QStringList &value);
-    static QStringList bundleIdentifiersBindingGet(const std::shared_ptr<Streak> &streak);
-    void bundleIdentifiersBindingSet(const std::shared_ptr<Streak> &streak,
-                                     const QStringList &value);
-    static bool activeWindowEnabledBindingGet(const std::shared_ptr<Streak> &streak);
-    void activeWindowEnabledBindingSet(const std::shared_ptr<Streak> &streak, bool value);
-    static int activeWindowStartMinutesBindingGet(const std::shared_ptr<Streak> &streak);
-    void activeWindowStartMinutesBindingSet(const std::shared_ptr<Streak> &streak, int value);
-    static int activeWindowEndMinutesBindingGet(const std::shared_ptr<Streak> &streak);
-    void activeWindowEndMinutesBindingSet(const std::shared_ptr<Streak> &streak, int value);
-    static int activeWeekdaysMaskBindingGet(const std::shared_ptr<Streak> &streak);
-    void activeWeekdaysMaskBindingSet(const std::shared_ptr<Streak> &streak, int value);
-    static bool allowDailyFreePassBindingGet(const std::shared_ptr<Streak> &streak);
-    void allowDailyFreePassBindingSet(const std::shared_ptr<Streak> &streak, bool value);
-    static bool allowExternalLinkBypassBindingGet(const std::shared_ptr<Streak> &streak);
-    void allowExternalLinkBypassBindingSet(const std::shared_ptr<Streak> &streak, bool value);
-    static bool allowanceEnabledBindingGet(const std::shared_ptr<Streak> &streak);
-    void setAllowanceEnabled(const std::shared_ptr<Streak> &streak, bool value);
-    static int allowanceMinutesBindingGet(const std::shared_ptr<Streak> &streak);
-    void setAllowanceMinutes(const std::shared_ptr<Streak> &streak, int value);
-
 signals:
     void streaksChanged();
     void primaryStreakIdChanged();
@@ -140,10 +110,14 @@ private:
     void primaryFallback(const QUuid &excludedId);
     static std::optional<QString> latestWhyAnswer(const Streak &streak);
 
-    // Writes an edit unless the streak was deleted meanwhile, stamps
-    // updatedAt and saves; returns whether it wrote.
-    bool applyEdit(const std::shared_ptr<Streak> &streak,
-                   const std::function<void(Streak &)> &write);
+    // The edit bindings' hooks.
+    ModelContext &editContext() const override { return context(); }
+    void reloadAfterEdit() override { reload(); }
+    void planMilestonesAfterEdit(const std::shared_ptr<Streak> &streak) override;
+    void announceRulesChanged(bool forgetLastFired) override
+    {
+        emit rulesChangedSubject(forgetLastFired);
+    }
 
     PersistenceController &m_persistence;
     const DayClock &m_dayClock;

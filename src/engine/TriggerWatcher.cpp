@@ -1,6 +1,5 @@
 #include "engine/TriggerWatcher.h"
 
-#include <QFutureWatcher>
 #include <QPointer>
 
 #include "engine/ActiveWindow.h"
@@ -11,7 +10,6 @@
 #include "engine/StreakEngine.h"
 #include "engine/UsageSessionRecorder.h"
 #include "kit/AutomationProbe.h"
-#include "model/AppSettings.h"
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
 #include "model/Streak.h"
@@ -48,27 +46,21 @@ std::optional<QString> hostAsGiven(const QUrl &url)
     return host;
 }
 
-double secondsBetween(const QDateTime &from, const QDateTime &to)
-{
-    return from.msecsTo(to) / 1000.0;
-}
-
 } // namespace
 
 TriggerWatcher::TriggerWatcher(Services services, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
+    , m_permissions(m_services.persistence, m_services.automationStatus)
+    , m_browserPoller({m_services.probes, m_permissions, m_services.clock, m_services.scheduler,
+                       [this](const QUrl &url, const BrowserActivation &activation) {
+                           handleBrowserURL(url, activation);
+                       }})
 {}
 
-TriggerWatcher::~TriggerWatcher()
-{
-    // The detector is not ours to stop here: it may already be gone. The
-    // subscriptions end with this object, their context.
-    if (m_activationTimer)
-        m_activationTimer->invalidate();
-    if (m_browserPollTimer)
-        m_browserPollTimer->invalidate();
-}
+// The detector is not ours to stop here: it may already be gone. The
+// subscriptions end with this object, their context.
+TriggerWatcher::~TriggerWatcher() = default;
 
 TriggerWatcher::AutomationStatusFunction
 TriggerWatcher::liveAutomationStatus(const fennimar::AutomationProbe &probe,
@@ -115,7 +107,7 @@ void TriggerWatcher::start()
     m_started = true;
     ++m_subscriptionGeneration;
 
-    loadDeniedBrowsers();
+    m_permissions.load();
 
     StreakEngine &engine = m_services.streakEngine;
     m_subscriptions.push_back(m_services.frontmostDetector.subscribe(
@@ -152,11 +144,8 @@ void TriggerWatcher::stop()
     m_subscriptions.clear();
     ++m_subscriptionGeneration;
     // The debounced activation belonged to the ended subscription.
-    if (m_activationTimer)
-        m_activationTimer->invalidate();
-    m_activationTimer.reset();
-    m_pendingActivation.reset();
-    stopBrowserPolling();
+    m_browserPoller.cancelPendingActivation();
+    m_browserPoller.stopPolling();
     m_services.frontmostDetector.stop();
     m_started = false;
 }
@@ -171,25 +160,25 @@ void TriggerWatcher::onFrontmostChange(const std::optional<RunningApplication> &
         recorder.closeOpen();
 
     if (!newId) {
-        stopBrowserPolling();
+        m_browserPoller.stopPolling();
         m_previousFrontmostBundleId.reset();
         return;
     }
     if (isOwn(newId)) {
-        stopBrowserPolling();
+        m_browserPoller.stopPolling();
         m_previousFrontmostBundleId = newId;
         return;
     }
 
     resetDedupeOnSwitch(newId, m_previousFrontmostBundleId);
 
-    if (m_services.probes.contains(*newId)) {
+    if (m_browserPoller.isProbed(*newId)) {
         // An application streak that lists a browser never fires: the
         // browser's pages are what site streaks are for.
-        startBrowserPolling(*application);
-        sendBrowserActivation({*application, now(), m_previousFrontmostBundleId, *newId});
+        m_browserPoller.startPolling(*application);
+        m_browserPoller.activate({*application, now(), m_previousFrontmostBundleId, *newId});
     } else {
-        stopBrowserPolling();
+        m_browserPoller.stopPolling();
         handleAppActivation(*newId);
     }
     m_previousFrontmostBundleId = newId;
@@ -210,7 +199,8 @@ void TriggerWatcher::handleAppActivation(const QString &bundleId)
 {
     const QDateTime at = now();
     const auto candidates = applicableStreaks(at, [&](const Streak &streak) {
-        return streak.typeRaw() == raw(StreakType::app) && streak.bundleIdentifiers().contains(bundleId);
+        return streak.typeRaw() == raw(StreakType::app) &&
+               streak.bundleIdentifiers().contains(bundleId);
     });
 
     const std::shared_ptr<Streak> winner = CollisionResolver::resolve(candidates);
@@ -261,9 +251,7 @@ void TriggerWatcher::emitTrigger(const std::shared_ptr<Streak> &streak, TriggerS
 
     ModelContext &context = m_services.persistence.mainContext();
     context.insert(event);
-    if (auto saved = context.save(); !saved)
-        platform::log::triggers().error("emitTrigger save failed: %s",
-                                        {saved.error().localizedDescription()});
+    context.saveOrLog(platform::log::triggers(), "emitTrigger");
 
     m_services.streakEngine.sendTrigger(event);
     m_services.usageRecorder.begin(streak->id(), matchedDomain, matchedBundleId, source, false,
@@ -299,7 +287,7 @@ void TriggerWatcher::reevaluateCurrent()
 {
     if (!m_started)
         return;
-    if (m_browserPollingActive) {
+    if (m_browserPoller.isPolling()) {
         QPointer<TriggerWatcher> self(this);
         QMetaObject::invokeMethod(
             this,
@@ -318,140 +306,16 @@ void TriggerWatcher::reevaluateCurrent()
 
 // The browser road.
 
-void TriggerWatcher::startBrowserPolling(const RunningApplication &application)
-{
-    if (m_browserPollTimer)
-        m_browserPollTimer->invalidate();
-    m_polledBrowserApp = application;
-    m_browserPollingActive = true;
-    schedulePollTick();
-}
-
-void TriggerWatcher::stopBrowserPolling()
-{
-    if (m_browserPollTimer)
-        m_browserPollTimer->invalidate();
-    m_browserPollTimer.reset();
-    m_polledBrowserApp.reset();
-    m_browserPollingActive = false;
-}
-
-void TriggerWatcher::schedulePollTick()
-{
-    QPointer<TriggerWatcher> self(this);
-    m_browserPollTimer = m_services.scheduler.scheduleOnce(pollIntervalSeconds, [self] {
-        if (!self)
-            return;
-        // Re-armed first, so that a tick which stops the poll cancels the next.
-        self->schedulePollTick();
-        self->pollFrontBrowser();
-    });
-}
-
 void TriggerWatcher::pollFrontBrowser()
 {
-    const std::optional<QString> bundleId = bundleIdOf(m_polledBrowserApp);
-    if (!bundleId)
-        return;
-    probeBrowser({*m_polledBrowserApp, now(), bundleId, *bundleId});
-}
-
-void TriggerWatcher::sendBrowserActivation(const BrowserActivation &activation)
-{
-    // Debounced: each activation replaces the one waiting.
-    m_pendingActivation = activation;
-    if (m_activationTimer)
-        m_activationTimer->invalidate();
-    QPointer<TriggerWatcher> self(this);
-    m_activationTimer = m_services.scheduler.scheduleOnce(activationDebounceSeconds, [self] {
-        if (!self || !self->m_pendingActivation)
-            return;
-        const BrowserActivation activation = *self->m_pendingActivation;
-        self->m_pendingActivation.reset();
-        self->m_activationTimer.reset();
-        self->probeBrowser(activation);
-    });
-}
-
-void TriggerWatcher::probeBrowser(const BrowserActivation &activation)
-{
-    const QString &bundleId = activation.bundleId;
-    if (bundleId.isEmpty())
-        return;
-    const std::shared_ptr<BrowserURLProbe> probe = m_services.probes.value(bundleId);
-    if (!probe)
-        return;
-
-    if (m_deniedBrowsers.count(bundleId)) {
-        const AutomationStatus status =
-            probe->accessKind() == BrowserAccessKind::accessibility
-                ? probe->automationStatus()
-                : m_services.automationStatus(probe->bundleIdentifier());
-        if (status != AutomationStatus::granted)
-            return;
-        m_deniedBrowsers.erase(bundleId);
-        m_undecidedBrowsers.erase(bundleId);
-        persistDeniedBrowsers();
-    }
-
-    if (probe->accessKind() == BrowserAccessKind::appleEvents) {
-        if (m_services.automationStatus(bundleId) == AutomationStatus::notDetermined) {
-            // Never probed while undetermined; limited mode is asked for once
-            // per stay in the undecided set.
-            if (m_undecidedBrowsers.insert(bundleId).second)
-                flipToLimitedMode();
-            return;
-        }
-        m_undecidedBrowsers.erase(bundleId);
-    }
-
-    if (const auto cached = m_recentProbes.constFind(bundleId);
-        cached != m_recentProbes.constEnd() &&
-        secondsBetween(cached->timestamp, now()) < probeReuseSeconds) {
-        if (cached->url)
-            handleBrowserURL(*cached->url, activation);
-        return;
-    }
-
-    auto *watcher = new QFutureWatcher<URLReadResult>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, bundleId, activation] {
-        watcher->deleteLater();
-        // A cancelled read (its bridge went away) tells nothing.
-        if (watcher->future().resultCount() == 0)
-            return;
-        handleProbeResult(watcher->result(), bundleId, activation);
-    });
-    watcher->setFuture(probe->fetchURL());
-}
-
-void TriggerWatcher::handleProbeResult(const URLReadResult &result, const QString &bundleId,
-                                       const BrowserActivation &activation)
-{
-    if (!result) {
-        switch (result.error().kind()) {
-        case ProbeError::Kind::automationDenied:
-        case ProbeError::Kind::accessibilityDenied:
-            m_deniedBrowsers.insert(bundleId);
-            persistDeniedBrowsers();
-            flipToLimitedMode();
-            break;
-        case ProbeError::Kind::scriptFailure:
-        case ProbeError::Kind::notRunning:
-            break;
-        }
-        return;
-    }
-    const std::optional<QUrl> &url = result.value();
-    m_recentProbes.insert(bundleId, {now(), url});
-    if (url)
-        handleBrowserURL(*url, activation);
+    m_browserPoller.pollNow();
 }
 
 void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &activation)
 {
     // A read that comes back after the watcher stopped, or after its browser
     // left the front, must not put a panel over whatever is there now.
-    if (!m_started || bundleIdOf(m_polledBrowserApp) != activation.bundleId)
+    if (!m_started || bundleIdOf(m_browserPoller.polledApp()) != activation.bundleId)
         return;
 
     const std::optional<QString> host = lowerHost(url);
@@ -479,57 +343,13 @@ void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &
     if (host && m_lastFiredHost == host)
         return;
 
-    const TriggerSource source = classifySource(activation);
+    const TriggerSource source = m_browserPoller.sourceOf(activation);
     const AllowanceGate::Target target{source, hostAsGiven(url), activation.bundleId};
     const std::shared_ptr<Streak> chosen = allowanceGate().evaluate(candidates, winner, target, at);
     if (!chosen)
         return;
     m_lastFiredHost = host;
     emitTrigger(chosen, source, hostAsGiven(url), activation.bundleId);
-}
-
-TriggerSource TriggerWatcher::classifySource(const BrowserActivation &activation) const
-{
-    if (secondsBetween(activation.switchedAt, now()) > externalLinkSeconds)
-        return TriggerSource::url;
-    if (!activation.previousBundleId)
-        return TriggerSource::url;
-    if (m_services.probes.isEmpty())
-        return TriggerSource::externalLink;
-    return m_services.probes.contains(*activation.previousBundleId) ? TriggerSource::url
-                                                                    : TriggerSource::externalLink;
-}
-
-// Permission bookkeeping.
-
-void TriggerWatcher::loadDeniedBrowsers()
-{
-    const auto settings = AppSettings::fetchOrCreate(m_services.persistence.mainContext());
-    // Nothing stored keeps what the watcher has.
-    if (auto stored = AppSettings::decodeDeniedBrowsers(settings->deniedAutomationBundleIdsRaw()))
-        m_deniedBrowsers = std::move(*stored);
-}
-
-void TriggerWatcher::persistDeniedBrowsers()
-{
-    ModelContext &context = m_services.persistence.mainContext();
-    const auto settings = AppSettings::fetchOrCreate(context);
-    settings->setDeniedAutomationBundleIdsRaw(AppSettings::encodeDeniedBrowsers(m_deniedBrowsers));
-    if (auto saved = context.save(); !saved)
-        platform::log::triggers().error("persistDeniedBrowsers save failed: %s",
-                                        {saved.error().localizedDescription()});
-}
-
-void TriggerWatcher::flipToLimitedMode()
-{
-    ModelContext &context = m_services.persistence.mainContext();
-    const auto settings = AppSettings::fetchOrCreate(context);
-    if (settings->limitedMode())
-        return;
-    settings->setLimitedMode(true);
-    if (auto saved = context.save(); !saved)
-        platform::log::triggers().error("flipToLimitedMode save failed: %s",
-                                        {saved.error().localizedDescription()});
 }
 
 } // namespace halvex

@@ -7,17 +7,18 @@
 #include <vector>
 
 #include <QDateTime>
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QTimeZone>
 #include <QUrl>
 
 #include "browsers/BrowserURLProbe.h"
-#include "platform/TimerScheduler.h"
+#include "engine/BrowserPermissions.h"
+#include "engine/FrontBrowserPoller.h"
 #include "kit/AutomationStatus.h"
 #include "model/TriggerEvent.h"
 #include "platform/RunningApplications.h"
+#include "platform/TimerScheduler.h"
 
 namespace fennimar {
 class AutomationGrantMemory;
@@ -37,36 +38,29 @@ class Streak;
 class StreakEngine;
 class UsageSessionRecorder;
 
-// A probed browser coming to the front.
-struct BrowserActivation {
-    platform::RunningApplication app;
-    QDateTime switchedAt;
-    // What was in front before; for a poll tick, the browser itself.
-    std::optional<QString> previousBundleId;
-    QString bundleId;
-};
-
 // Turns "a blocked application or page came to the front" into a saved
 // trigger event sent on the engine's trigger subject. The application road
 // matches the front application against application streaks; for a probed
 // browser the browser road reads the front tab's URL right after the switch
 // and every two seconds while the browser stays in front, and matches it
 // against site streaks. Each road fires once per target until it is re-armed.
-// Main thread only.
+// The browser road's timing is a FrontBrowserPoller's, its refusals are kept
+// by BrowserPermissions. Main thread only.
 class TriggerWatcher final : public QObject {
     Q_OBJECT
 public:
     using Clock = std::function<QDateTime()>;
     using AutomationStatusFunction = std::function<fennimar::AutomationStatus(const QString &)>;
 
-    static constexpr double pollIntervalSeconds = 2.0;
+    static constexpr double pollIntervalSeconds = FrontBrowserPoller::pollIntervalSeconds;
     // Of a quick run of switches only the browser that stays is probed.
-    static constexpr double activationDebounceSeconds = 0.75;
+    static constexpr double activationDebounceSeconds =
+        FrontBrowserPoller::activationDebounceSeconds;
     // A debounced activation and the poll tick behind it cost one probe.
-    static constexpr double probeReuseSeconds = 1.5;
+    static constexpr double probeReuseSeconds = FrontBrowserPoller::probeReuseSeconds;
     // A browser that comes up this soon after another application looks
     // like a link opened from that application.
-    static constexpr double externalLinkSeconds = 1.5;
+    static constexpr double externalLinkSeconds = FrontBrowserPoller::externalLinkSeconds;
 
     struct Services {
         FrontmostDetecting &frontmostDetector;
@@ -114,23 +108,18 @@ public:
     void pollFrontBrowser();
 
     // What the watcher remembers, for the shell and for diagnosis.
-    const std::set<QString> &deniedBrowsers() const { return m_deniedBrowsers; }
-    const std::set<QString> &undecidedBrowsers() const { return m_undecidedBrowsers; }
+    const std::set<QString> &deniedBrowsers() const { return m_permissions.denied(); }
+    const std::set<QString> &undecidedBrowsers() const { return m_permissions.undecided(); }
     const std::optional<QString> &lastFiredBundleId() const { return m_lastFiredBundleId; }
     const std::optional<QString> &lastFiredHost() const { return m_lastFiredHost; }
     const std::optional<QString> &openedAnywayHost() const { return m_openedAnywayHost; }
-    bool isBrowserPollingActive() const { return m_browserPollingActive; }
+    bool isBrowserPollingActive() const { return m_browserPoller.isPolling(); }
     const std::optional<platform::RunningApplication> &polledBrowserApp() const
     {
-        return m_polledBrowserApp;
+        return m_browserPoller.polledApp();
     }
 
 private:
-    struct RecentProbe {
-        QDateTime timestamp;
-        std::optional<QUrl> url;
-    };
-
     QDateTime now() const { return m_services.clock(); }
     bool isOwn(const std::optional<QString> &bundleId) const
     {
@@ -159,24 +148,13 @@ private:
     void rememberOpenedAnywayHost(const TriggerEvent &event);
     void clearLastFired();
 
-    // The browser road.
-    void startBrowserPolling(const platform::RunningApplication &application);
-    void stopBrowserPolling();
-    void schedulePollTick();
-    void sendBrowserActivation(const BrowserActivation &activation);
-    void probeBrowser(const BrowserActivation &activation);
-    void handleProbeResult(const URLReadResult &result, const QString &bundleId,
-                           const BrowserActivation &activation);
+    // The browser road: a URL read from the front browser.
     void handleBrowserURL(const QUrl &url, const BrowserActivation &activation);
-    TriggerSource classifySource(const BrowserActivation &activation) const;
-
-    // Permission bookkeeping, kept in the settings record.
-    void loadDeniedBrowsers();
-    void persistDeniedBrowsers();
-    void flipToLimitedMode();
 
     Services m_services;
     std::unique_ptr<AllowanceGate> m_allowanceGate;
+    BrowserPermissions m_permissions;
+    FrontBrowserPoller m_browserPoller;
 
     bool m_started = false;
     // Renewed at each start() and stop(): deliveries queued by an ended
@@ -188,17 +166,6 @@ private:
     std::optional<QString> m_lastFiredBundleId;
     std::optional<QString> m_lastFiredHost;
     std::optional<QString> m_openedAnywayHost;
-
-    std::set<QString> m_deniedBrowsers;
-    std::set<QString> m_undecidedBrowsers;
-    QHash<QString, RecentProbe> m_recentProbes;
-
-    bool m_browserPollingActive = false;
-    std::optional<platform::RunningApplication> m_polledBrowserApp;
-    std::shared_ptr<platform::ScheduledTimer> m_browserPollTimer;
-
-    std::optional<BrowserActivation> m_pendingActivation;
-    std::shared_ptr<platform::ScheduledTimer> m_activationTimer;
 };
 
 } // namespace halvex

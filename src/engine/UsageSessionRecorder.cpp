@@ -116,11 +116,8 @@ void UsageSessionRecorder::commit(const OpenSession &session, const QDateTime &e
         platform::log::usage().error("usage session commit: streak not found");
         return;
     }
-    if (auto saved = context.save(); !saved) {
-        platform::log::usage().error("usage session save failed: %s",
-                                     {saved.error().localizedDescription()});
+    if (!context.saveOrLog(platform::log::usage(), "usage session"))
         return;
-    }
     emit NotificationHub::shared().didCommitSession();
 }
 

@@ -15,9 +15,9 @@
 #include "friction/HalvexLocalizedRoot.h"
 #include "kit/ActivationPolicyCoordinator.h"
 #include "kit/WindowPlacement.h"
-#include "kit/X11WindowFrames.h"
 #include "model/PersistenceController.h"
 #include "platform/Workspace.h"
+#include "platform/X11WindowFrames.h"
 #include "ui/Motion.h"
 #include "ui/Symbol.h"
 #include "ui/Typography.h"
@@ -49,7 +49,7 @@ FrictionPanelController::~FrictionPanelController()
 FrictionPanelController::WindowFrames
 FrictionPanelController::liveFrontmostWindowFrames(const platform::Workspace &workspace)
 {
-    auto frames = std::make_shared<fennimar::X11WindowFrames>();
+    auto frames = std::make_shared<platform::X11WindowFrames>();
     return [frames, &workspace] {
         const auto front = workspace.frontmostApplication();
         return front ? frames->framesOf(front->processIdentifier) : QList<QRect>{};

@@ -3,19 +3,10 @@
 #include <algorithm>
 
 #include <QCoreApplication>
-#include <QFutureWatcher>
-#include <QPointer>
 #include <QTextBoundaryFinder>
 
-#include "browsers/BrowserURLProbe.h"
 #include "engine/BypassController.h"
-#include "engine/DomainMatching.h"
-#include "engine/StreakEngine.h"
 #include "model/DayClock.h"
-#include "model/ModelContext.h"
-#include "model/PersistenceController.h"
-#include "model/WhyAnswer.h"
-#include "platform/Log.h"
 #include "platform/Workspace.h"
 
 namespace halvex {
@@ -33,40 +24,7 @@ int wholeDaysBetween(const QDateTime &start, const QDateTime &now)
     return int(days);
 }
 
-// Some applications show themselves again right after being hidden; they are
-// hidden again for a little while. This outlives the panel on purpose: it
-// belongs to the step back the user chose, not to the panel.
-void keepHiddenRound(QPointer<platform::Workspace> workspace, platform::TimerScheduler &scheduler,
-                     const platform::RunningApplication &application, int roundsLeft)
-{
-    if (roundsLeft <= 0)
-        return;
-    scheduler.scheduleOnce(FrictionViewModel::keepHiddenIntervalSeconds,
-                           [workspace, &scheduler, application, roundsLeft] {
-                               if (!workspace || !workspace->isRunning(application))
-                                   return;
-                               if (!workspace->isHidden(application))
-                                   workspace->hide(application);
-                               keepHiddenRound(workspace, scheduler, application, roundsLeft - 1);
-                           });
-}
-
 } // namespace
-
-template <typename T>
-void FrictionViewModel::whenReady(QFuture<T> future, std::function<void(std::optional<T>)> work)
-{
-    // The watcher dies with this view model, so a late answer finds nothing to call.
-    auto *watcher = new QFutureWatcher<T>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, work = std::move(work)] {
-        watcher->deleteLater();
-        if (m_cancelled)
-            return;
-        const QFuture<T> finished = watcher->future();
-        work(finished.resultCount() > 0 ? std::optional<T>(finished.result()) : std::nullopt);
-    });
-    watcher->setFuture(future);
-}
 
 FrictionViewModel::FrictionViewModel(std::shared_ptr<TriggerEvent> event,
                                      std::shared_ptr<Streak> streak, Services services,
@@ -75,13 +33,15 @@ FrictionViewModel::FrictionViewModel(std::shared_ptr<TriggerEvent> event,
     , m_event(std::move(event))
     , m_streak(std::move(streak))
     , m_services(std::move(services))
-    , m_onDismiss(std::move(onDismiss))
+    , m_timers(m_services.scheduler)
 {
     Q_ASSERT(m_event && m_streak);
     // Captured now: by the time the user steps back, this application is in front.
     m_presentedOver = m_services.workspace.frontmostApplication();
     if (m_presentedOver && m_presentedOver->processIdentifier == QCoreApplication::applicationPid())
         m_presentedOver.reset();
+    m_outcome = std::make_unique<FrictionOutcome>(m_event, m_streak, m_services, m_presentedOver,
+                                                  std::move(onDismiss));
 
     m_mode = m_streak->mode();
     m_days = wholeDaysBetween(m_streak->startedAt(), m_services.dayClock.now());
@@ -95,11 +55,7 @@ FrictionViewModel::FrictionViewModel(std::shared_ptr<TriggerEvent> event,
                            m_streak->allowExternalLinkBypass();
 }
 
-FrictionViewModel::~FrictionViewModel()
-{
-    for (const auto &timer : m_timers)
-        timer->invalidate();
-}
+FrictionViewModel::~FrictionViewModel() = default;
 
 int FrictionViewModel::countdownDurationFor(int openAnywayCountToday)
 {
@@ -168,7 +124,7 @@ void FrictionViewModel::startLockout()
     setIsButtonsDisabled(true);
     if (m_lockoutTimer)
         m_lockoutTimer->invalidate();
-    m_lockoutTimer = after(lockoutSeconds, [this] { setIsButtonsDisabled(false); });
+    m_lockoutTimer = m_timers.after(lockoutSeconds, [this] { setIsButtonsDisabled(false); });
 }
 
 bool FrictionViewModel::mayAct() const
@@ -189,26 +145,20 @@ void FrictionViewModel::stepBack()
         return;
     commitOutcome();
     persistWhyAnswer(m_reflectionText);
-    m_stepBackUnderWay = true;
-    performStepBack([this](bool success) { finishStepBack(success); });
+    m_outcome->stepBack([this](bool success) { finishStepBack(success); });
 }
 
 void FrictionViewModel::finishStepBack(bool success)
 {
-    if (!m_stepBackUnderWay)
-        return;
-    m_stepBackUnderWay = false;
-    // Recorded whether or not it worked: the user chose to step back.
-    m_services.streakEngine.recordOutcome(m_event, TriggerOutcome::stepBack);
     if (success) {
-        scheduleDismiss();
+        m_outcome->dismissLater();
         return;
     }
     //% "Couldn't step back. Please close it yourself."
     setFeedback(FrictionFeedbackState::failure(qtTrId("friction.feedback.stepBackFailed")));
-    after(failureLineSeconds, [this] {
+    m_timers.after(failureLineSeconds, [this] {
         setFeedback(FrictionFeedbackState::idle());
-        scheduleDismiss();
+        m_outcome->dismissLater();
     });
 }
 
@@ -235,8 +185,8 @@ void FrictionViewModel::openAnyway()
         return;
     commitOutcome();
     setIsResetPlaying(true);
-    m_services.streakEngine.recordOutcome(m_event, TriggerOutcome::openAnyway);
-    after(resetAnimationSeconds, [this] { scheduleDismiss(); });
+    m_outcome->record(TriggerOutcome::openAnyway);
+    m_timers.after(resetAnimationSeconds, [this] { m_outcome->dismissLater(); });
 }
 
 void FrictionViewModel::startFirmCountdown()
@@ -318,23 +268,13 @@ void FrictionViewModel::commitBypass(TriggerOutcome outcome)
 {
     commitOutcome();
     persistWhyAnswer(m_reflectionText);
-    m_services.streakEngine.recordOutcome(m_event, outcome);
-    scheduleDismiss();
+    m_outcome->record(outcome);
+    m_outcome->dismissLater();
 }
 
 void FrictionViewModel::persistWhyAnswer(const QString &text)
 {
-    if (m_cancelled)
-        return;
-    const auto answer = WhyAnswer::fromTypedText(text, m_services.dayClock.now());
-    if (!answer)
-        return;
-    answer->setTriggerEvent(m_event);
-    ModelContext &context = m_services.persistence.mainContext();
-    context.insert(answer);
-    if (auto saved = context.save(); !saved)
-        platform::log::persistence().error("persistWhyAnswer save failed: %s",
-                                           {saved.error().localizedDescription()});
+    m_outcome->persistWhyAnswer(text);
 }
 
 void FrictionViewModel::cancel()
@@ -342,17 +282,11 @@ void FrictionViewModel::cancel()
     if (m_cancelled)
         return;
     m_cancelled = true;
-    for (const auto &timer : m_timers)
-        timer->invalidate();
-    m_timers.clear();
+    m_timers.cancel();
     m_lockoutTimer.reset();
     m_countdownTimer.reset();
     setIsButtonsDisabled(true);
-    // The user did choose to step back; only the panel's follow-up is dropped.
-    if (m_stepBackUnderWay) {
-        m_stepBackUnderWay = false;
-        m_services.streakEngine.recordOutcome(m_event, TriggerOutcome::stepBack);
-    }
+    m_outcome->cancel();
 }
 
 void FrictionViewModel::startCountdown(std::function<void()> completion)
@@ -368,10 +302,11 @@ void FrictionViewModel::tickCountdown(std::function<void()> completion)
         completion();
         return;
     }
-    m_countdownTimer = after(countdownTickSeconds, [this, completion = std::move(completion)] {
-        setCountdownRemaining(m_countdownRemaining - 1);
-        tickCountdown(completion);
-    });
+    m_countdownTimer =
+        m_timers.after(countdownTickSeconds, [this, completion = std::move(completion)] {
+            setCountdownRemaining(m_countdownRemaining - 1);
+            tickCountdown(completion);
+        });
 }
 
 void FrictionViewModel::stopCountdown()
@@ -379,99 +314,6 @@ void FrictionViewModel::stopCountdown()
     if (m_countdownTimer)
         m_countdownTimer->invalidate();
     m_countdownTimer.reset();
-}
-
-void FrictionViewModel::scheduleDismiss()
-{
-    after(dismissDelaySeconds, [this] {
-        if (m_onDismiss)
-            m_onDismiss();
-    });
-}
-
-void FrictionViewModel::performStepBack(Completion done)
-{
-    const TriggerSource source = m_event->source().value_or(TriggerSource::app);
-    std::optional<QString> bundleIdentifier = m_event->matchedBundleId();
-    if (bundleIdentifier && bundleIdentifier->isEmpty())
-        bundleIdentifier.reset();
-    if (source == TriggerSource::app)
-        stepBackApplication(bundleIdentifier, std::move(done));
-    else
-        stepBackInBrowser(bundleIdentifier, std::move(done));
-}
-
-void FrictionViewModel::stepBackApplication(const std::optional<QString> &bundleIdentifier,
-                                            Completion done)
-{
-    if (!bundleIdentifier)
-        return done(false);
-    platform::Workspace &workspace = m_services.workspace;
-    const auto running = workspace.runningApplications(*bundleIdentifier);
-    if (running.isEmpty())
-        return done(false);
-    const platform::RunningApplication application = running.first();
-    // A hide that reached no window did not step back.
-    if (!workspace.hide(application))
-        return done(false);
-    keepHidden(application);
-    done(true);
-}
-
-void FrictionViewModel::keepHidden(const platform::RunningApplication &application)
-{
-    keepHiddenRound(QPointer<platform::Workspace>(&m_services.workspace), m_services.scheduler,
-                    application, keepHiddenRounds);
-}
-
-void FrictionViewModel::stepBackInBrowser(const std::optional<QString> &bundleIdentifier,
-                                          Completion done)
-{
-    QString browser = bundleIdentifier.value_or(QString());
-    if (browser.isEmpty() && m_presentedOver)
-        browser = m_presentedOver->bundleIdentifier;
-    const std::shared_ptr<BrowserURLProbe> probe = m_services.browserProbes.value(browser);
-    if (browser.isEmpty() || !probe)
-        return done(false);
-
-    whenReady<bool>(probe->goBack(), [this, probe, done](std::optional<bool> wentBack) {
-        if (!wentBack.value_or(false)) {
-            closeTab(probe, done);
-            return;
-        }
-        // Give the page a moment to change before checking where it landed.
-        after(browserSettleSeconds, [this, probe, done] {
-            whenReady<URLReadResult>(
-                probe->fetchURL(), [this, probe, done](std::optional<URLReadResult> read) {
-                    const bool stillBlocked = read && read->hasValue() && read->value() &&
-                                              matchesDomains(*read->value(), m_streak->domains());
-                    if (stillBlocked)
-                        closeTab(probe, done);
-                    else
-                        done(true);
-                });
-        });
-    });
-}
-
-void FrictionViewModel::closeTab(const std::shared_ptr<BrowserURLProbe> &probe,
-                                 const Completion &done)
-{
-    whenReady<bool>(probe->closeTab(),
-                    [done](std::optional<bool> closed) { done(closed.value_or(false)); });
-}
-
-std::shared_ptr<platform::ScheduledTimer> FrictionViewModel::after(double seconds,
-                                                                   std::function<void()> work)
-{
-    QPointer<FrictionViewModel> self(this);
-    auto timer = m_services.scheduler.scheduleOnce(seconds, [self, work = std::move(work)] {
-        if (self && !self->m_cancelled)
-            work();
-    });
-    std::erase_if(m_timers, [](const auto &t) { return !t->isValid(); });
-    m_timers.push_back(timer);
-    return timer;
 }
 
 void FrictionViewModel::setIsButtonsDisabled(bool value)

@@ -4,37 +4,26 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
-#include <QFuture>
-#include <QHash>
 #include <QObject>
 #include <QString>
 
-#include "browsers/BrowserURLProbe.h"
-#include "platform/TimerScheduler.h"
 #include "friction/FrictionFeedbackState.h"
+#include "friction/FrictionOutcome.h"
+#include "friction/TimerGroup.h"
 #include "model/Streak.h"
 #include "model/TriggerEvent.h"
 #include "platform/RunningApplications.h"
-
-namespace platform {
-class Workspace;
-}
+#include "platform/TimerScheduler.h"
 
 namespace halvex {
 
-class BrowserURLProbe;
-class BypassController;
-class DayClock;
-class PersistenceController;
-class StreakEngine;
-
 // The state machine behind one friction panel: it fixes mode, day count and
 // countdown length when the panel opens, locks the buttons for the first
-// second, runs the firm and brutal countdowns, carries out the user's choice
-// and hands exactly one outcome to the engine before asking for the panel to
-// be dismissed. Main thread only; every wait runs on the injected scheduler.
+// second, runs the firm and brutal countdowns and the confession, and lets
+// exactly one choice through to its FrictionOutcome, which carries it out,
+// hands it to the engine and asks for the panel to be dismissed. Main thread
+// only; every wait runs on the injected scheduler.
 class FrictionViewModel final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString reflectionText READ reflectionText WRITE setReflectionText NOTIFY
@@ -57,24 +46,16 @@ class FrictionViewModel final : public QObject {
 
 public:
     // The long-lived services every panel works with, from the composition root.
-    struct Services {
-        StreakEngine &streakEngine;
-        BypassController &bypassController;
-        PersistenceController &persistence;
-        BrowserProbeTable browserProbes;
-        platform::Workspace &workspace;
-        const DayClock &dayClock;
-        platform::TimerScheduler &scheduler;
-    };
+    using Services = FrictionServices;
 
     static constexpr double lockoutSeconds = 1.0;
     static constexpr double countdownTickSeconds = 1.0;
     static constexpr double resetAnimationSeconds = 2.0;
-    static constexpr double dismissDelaySeconds = 0.3;
+    static constexpr double dismissDelaySeconds = FrictionOutcome::dismissDelaySeconds;
     static constexpr double failureLineSeconds = 1.5;
-    static constexpr double browserSettleSeconds = 0.4;
-    static constexpr double keepHiddenIntervalSeconds = 0.12;
-    static constexpr int keepHiddenRounds = 12;
+    static constexpr double browserSettleSeconds = FrictionOutcome::browserSettleSeconds;
+    static constexpr double keepHiddenIntervalSeconds = FrictionOutcome::keepHiddenIntervalSeconds;
+    static constexpr int keepHiddenRounds = FrictionOutcome::keepHiddenRounds;
     static constexpr int confessionMinimumLength = 40;
     static constexpr std::array<int, 3> countdownSeconds{30, 60, 120};
 
@@ -171,8 +152,6 @@ signals:
     void isConfessionReadyChanged();
 
 private:
-    using Completion = std::function<void(bool)>;
-
     bool mayAct() const;
     void commitOutcome();
     void commitBypass(TriggerOutcome outcome);
@@ -180,20 +159,7 @@ private:
     void startCountdown(std::function<void()> completion);
     void tickCountdown(std::function<void()> completion);
     void stopCountdown();
-    void scheduleDismiss();
     void finishStepBack(bool success);
-    void performStepBack(Completion done);
-    void stepBackApplication(const std::optional<QString> &bundleIdentifier, Completion done);
-    void stepBackInBrowser(const std::optional<QString> &bundleIdentifier, Completion done);
-    void closeTab(const std::shared_ptr<BrowserURLProbe> &probe, const Completion &done);
-    void keepHidden(const platform::RunningApplication &application);
-
-    // Runs work after the delay unless this view model is gone or cancelled.
-    std::shared_ptr<platform::ScheduledTimer> after(double seconds, std::function<void()> work);
-    // Hands the future's value (none when it was cancelled without one) to
-    // work on this thread, unless this view model is gone or cancelled.
-    template <typename T>
-    void whenReady(QFuture<T> future, std::function<void(std::optional<T>)> work);
 
     void setIsButtonsDisabled(bool value);
     void setIsBrutalActive(bool value);
@@ -208,7 +174,6 @@ private:
     const std::shared_ptr<TriggerEvent> m_event;
     const std::shared_ptr<Streak> m_streak;
     Services m_services;
-    std::function<void()> m_onDismiss;
     std::optional<platform::RunningApplication> m_presentedOver;
     StrictnessMode m_mode = StrictnessMode::firm;
     int m_days = 0;
@@ -229,11 +194,13 @@ private:
     bool m_isConfessionReady = false;
 
     bool m_cancelled = false;
-    // A step back was chosen and its outcome is not recorded yet.
-    bool m_stepBackUnderWay = false;
+    // Waits of the panel's own (lockout, countdown, failure line, reset);
+    // the outcome has its own.
+    TimerGroup m_timers;
     std::shared_ptr<platform::ScheduledTimer> m_lockoutTimer;
     std::shared_ptr<platform::ScheduledTimer> m_countdownTimer;
-    std::vector<std::shared_ptr<platform::ScheduledTimer>> m_timers;
+    // Set up once the application in front is known.
+    std::unique_ptr<FrictionOutcome> m_outcome;
 };
 
 } // namespace halvex

@@ -6,20 +6,25 @@
 #include <QSet>
 
 #include "kit/ActivationPolicy.h"
+#include "platform/TaskbarPresence.h"
 
 class QWindow;
 
 namespace fennimar {
 
-// The activation policy of an X11 desktop: what it changes is whether our
-// windows show in the task bar (and pager). Regular clears the skip hints of
-// every top-level window and dialog; accessory and prohibited set them, also
-// on windows shown later. The application starts regular, as any X11 client does.
-// Without an X server it only remembers the policy. Main thread only.
+// The activation policy of a desktop with a task bar: what it changes is
+// whether our windows show in the task bar (and pager). Regular clears the
+// skip hints of every top-level window and dialog; accessory and prohibited
+// set them, also on windows shown later. The application starts regular, as
+// any X11 client does. Without a desktop it only remembers the policy. Main
+// thread only.
 class TaskbarActivationPolicy final : public QObject, public ActivationPolicyBackend {
     Q_OBJECT
 public:
+    // On the desktop's live task bar.
     explicit TaskbarActivationPolicy(QObject *parent = nullptr);
+    explicit TaskbarActivationPolicy(std::shared_ptr<platform::TaskbarPresence> presence,
+                                     QObject *parent = nullptr);
     ~TaskbarActivationPolicy() override;
     Q_DISABLE_COPY_MOVE(TaskbarActivationPolicy)
 
@@ -36,8 +41,7 @@ private:
     bool skips() const { return m_policy != ActivationPolicy::regular; }
     void apply(QWindow *window) const;
 
-    struct X11;
-    std::unique_ptr<X11> m_x11;
+    std::shared_ptr<platform::TaskbarPresence> m_presence;
     // Shown and not yet on screen.
     QSet<const QWindow *> m_awaitingMap;
     ActivationPolicy m_policy = ActivationPolicy::regular;

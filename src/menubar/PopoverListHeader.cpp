@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "editor/SymbolButton.h"
+#include "ui/SymbolButton.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"

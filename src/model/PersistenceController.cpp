@@ -151,10 +151,7 @@ PersistenceController::PersistenceController(bool inMemory, StoreEnvironment env
     auto settings = AppSettings::fetchOrCreate(mainContext());
     if (settings->persistenceDegraded() != m_degraded) {
         settings->setPersistenceDegraded(m_degraded);
-        if (auto saved = mainContext().save(); !saved) {
-            platform::log::persistence().error("persistenceDegraded flag save failed: %s",
-                                               {saved.error().localizedDescription()});
-        }
+        mainContext().saveOrLog(platform::log::persistence(), "persistenceDegraded flag");
     }
 }
 

@@ -49,6 +49,7 @@ inline constexpr const char *url = "AXURL";
 inline constexpr const char *value = "AXValue";
 inline constexpr const char *identifier = "AXIdentifier";
 inline constexpr const char *title = "AXTitle";
+// Set to true on an application, these ask it to build its full tree.
 inline constexpr const char *enhancedUserInterface = "AXEnhancedUserInterface";
 inline constexpr const char *manualAccessibility = "AXManualAccessibility";
 
@@ -93,6 +94,13 @@ public:
                       const AccessibilityValue &value) = 0;
     virtual Expected<void, AccessibilityError> performAction(const AccessibleElement &element,
                                                              const QString &action) = 0;
+
+    // Up to limit on-screen descendants of element whose "AXRole" is role,
+    // in tree order (a parent before its children, children in their order).
+    // Where the application can search its own tree this is one call, not a
+    // walk element by element.
+    virtual Expected<QList<AccessibleElement>, AccessibilityError>
+    findDescendants(const AccessibleElement &element, const QString &role, int limit) = 0;
 };
 
 } // namespace platform

@@ -7,8 +7,36 @@ namespace platform {
 
 namespace {
 
-const QString firefoxIdentifier = QStringLiteral("org.mozilla.firefox");
-const QStringList firefoxDesktopIds = {QStringLiteral("firefox"), QStringLiteral("firefox-esr")};
+// The browsers of the catalogue under the desktop ids their Linux builds
+// install, their channels included. Chromium is Chrome's open build.
+struct Browser {
+    QString identifier;
+    QStringList desktopIds;
+};
+const QList<Browser> &browsers()
+{
+    static const QList<Browser> table = {
+        {QStringLiteral("org.mozilla.firefox"),
+         {QStringLiteral("firefox"), QStringLiteral("firefox-esr")}},
+        {QStringLiteral("com.google.Chrome"),
+         {QStringLiteral("google-chrome"), QStringLiteral("google-chrome-stable"),
+          QStringLiteral("google-chrome-beta"), QStringLiteral("google-chrome-unstable"),
+          QStringLiteral("chromium"), QStringLiteral("chromium-browser")}},
+        {QStringLiteral("com.operasoftware.Opera"),
+         {QStringLiteral("opera"), QStringLiteral("opera-beta"),
+          QStringLiteral("opera-developer")}},
+        {QStringLiteral("com.brave.Browser"),
+         {QStringLiteral("brave-browser"), QStringLiteral("brave-browser-beta"),
+          QStringLiteral("brave-browser-nightly")}},
+        {QStringLiteral("com.microsoft.edgemac"),
+         {QStringLiteral("microsoft-edge"), QStringLiteral("microsoft-edge-stable"),
+          QStringLiteral("microsoft-edge-beta"), QStringLiteral("microsoft-edge-dev")}},
+        {QStringLiteral("com.vivaldi.Vivaldi"),
+         {QStringLiteral("vivaldi-stable"), QStringLiteral("vivaldi"),
+          QStringLiteral("vivaldi-snapshot")}},
+    };
+    return table;
+}
 
 QString withoutDesktopSuffix(QString id)
 {
@@ -85,14 +113,22 @@ QString ApplicationIdentity::matchExecutable(const QString &executable) const
 
 QString ApplicationIdentity::presented(const QString &desktopId)
 {
-    return firefoxDesktopIds.contains(desktopId) ? firefoxIdentifier : desktopId;
+    // Ignoring case: without a desktop file the window's class ("Chromium")
+    // stands for the id.
+    for (const Browser &browser : browsers()) {
+        if (browser.desktopIds.contains(desktopId, Qt::CaseInsensitive))
+            return browser.identifier;
+    }
+    return desktopId;
 }
 
 QStringList ApplicationIdentity::desktopIds(const QString &bundleIdentifier)
 {
     QStringList ids{bundleIdentifier};
-    if (bundleIdentifier == firefoxIdentifier)
-        ids << firefoxDesktopIds;
+    for (const Browser &browser : browsers()) {
+        if (browser.identifier == bundleIdentifier)
+            ids << browser.desktopIds;
+    }
     return ids;
 }
 

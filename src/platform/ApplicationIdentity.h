@@ -31,7 +31,9 @@ public:
     QString resolve(const WindowIdentityHints &hints) const;
 
     // The identifier under which the rest of the program knows an
-    // application: Firefox's own ids become "org.mozilla.firefox".
+    // application: the ids of the catalogue's browsers become the
+    // catalogue's identifiers ("firefox-esr" is "org.mozilla.firefox",
+    // "chromium" and "google-chrome" are "com.google.Chrome").
     static QString presented(const QString &desktopId);
     // The desktop-file ids that present as bundleIdentifier, itself first.
     static QStringList desktopIds(const QString &bundleIdentifier);

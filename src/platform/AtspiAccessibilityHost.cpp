@@ -4,6 +4,7 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QMutexLocker>
 
@@ -22,6 +23,7 @@ const QString nullPath = QStringLiteral("/org/a11y/atspi/null");
 
 const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
 const QString actionInterface = QStringLiteral("org.a11y.atspi.Action");
+const QString collectionInterface = QStringLiteral("org.a11y.atspi.Collection");
 const QString documentInterface = QStringLiteral("org.a11y.atspi.Document");
 const QString textInterface = QStringLiteral("org.a11y.atspi.Text");
 const QString valueInterface = QStringLiteral("org.a11y.atspi.Value");
@@ -29,6 +31,8 @@ const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Propert
 
 // How long an application that let a call time out is left alone.
 constexpr int restMs = 2000;
+// How deep a search walks where the application cannot search itself.
+constexpr int searchWalkDepth = 16;
 
 // The AT-SPI roles and states the host's vocabulary names.
 enum Role : uint {
@@ -52,6 +56,46 @@ enum State : uint {
 bool has(quint64 states, State state)
 {
     return (states >> state) & 1u;
+}
+
+// The AT-SPI roles that are exactly one role of the host's vocabulary; the
+// others depend on states as well and have no entry.
+QList<uint> atspiRolesFor(const QString &role)
+{
+    if (role == QLatin1String(ax::webAreaRole))
+        return {roleDocumentWeb};
+    if (role == QLatin1String(ax::buttonRole))
+        return {rolePushButton};
+    if (role == QLatin1String(ax::applicationRole))
+        return {roleApplication};
+    if (role == QLatin1String(ax::windowRole))
+        return {roleFrame, roleWindow, roleDialog};
+    return {};
+}
+
+// A Collection match rule: what GetMatches looks for.
+struct MatchRule {
+    enum MatchType { matchAll = 1, matchAny = 2 };
+    // Bit sets, 32 states or roles per word.
+    QList<int> states{0, 0};
+    QList<int> roles{0, 0, 0, 0};
+};
+constexpr uint sortCanonical = 1;
+
+QDBusArgument &operator<<(QDBusArgument &argument, const MatchRule &rule)
+{
+    argument.beginStructure();
+    argument << rule.states << int(MatchRule::matchAll) << QMap<QString, QString>()
+             << int(MatchRule::matchAll) << rule.roles << int(MatchRule::matchAny) << QStringList()
+             << int(MatchRule::matchAll) << false;
+    argument.endStructure();
+    return argument;
+}
+
+// Never received; QtDBus asks for both directions.
+const QDBusArgument &operator>>(const QDBusArgument &argument, MatchRule &)
+{
+    return argument;
 }
 
 AccessibilityError errorOf(const QDBusMessage &reply)
@@ -150,10 +194,10 @@ QStringList actionNamesIn(const QVariant &value)
     return names;
 }
 
-// The action a press means: press, else click, else activate.
+// The action a press means: press, else click, else jump (a link), else activate.
 qsizetype pressIndex(const QStringList &names)
 {
-    for (const char *candidate : {"press", "click", "activate"}) {
+    for (const char *candidate : {"press", "click", "jump", "activate"}) {
         for (qsizetype i = 0; i < names.size(); ++i) {
             if (names[i].compare(QLatin1String(candidate), Qt::CaseInsensitive) == 0)
                 return i;
@@ -185,12 +229,20 @@ quint64 statesIn(const QVariant &value)
 
 } // namespace
 
+} // namespace platform
+
+Q_DECLARE_METATYPE(platform::MatchRule)
+
+namespace platform {
+
 AtspiAccessibilityHost::AtspiAccessibilityHost(const QDBusConnection &sessionBus,
                                                std::chrono::milliseconds callTimeout)
     : m_sessionBus(sessionBus)
     , m_timeoutMs(int(callTimeout.count()))
     , m_connectionName(QStringLiteral("halvex-accessibility-%1").arg(quintptr(this), 0, 16))
-{}
+{
+    qDBusRegisterMetaType<MatchRule>();
+}
 
 AtspiAccessibilityHost::~AtspiAccessibilityHost()
 {
@@ -298,6 +350,23 @@ AtspiAccessibilityHost::Reply AtspiAccessibilityHost::call(const AccessibleEleme
     return unexpected(error);
 }
 
+AtspiAccessibilityHost::Reply
+AtspiAccessibilityHost::callImplemented(const AccessibleElement &element, const QString &interface,
+                                        const QString &method, const QList<QVariant> &arguments)
+{
+    const Reply reply = call(element, interface, method, arguments);
+    if (reply || (reply.error() != AccessibilityError::invalidElement &&
+                  reply.error() != AccessibilityError::attributeUnsupported))
+        return reply;
+    // Some toolkits answer a missing interface as a missing object.
+    const auto interfaces = interfacesOf(element);
+    if (!interfaces)
+        return unexpected(interfaces.error());
+    if (!interfaces->contains(interface))
+        return unexpected(AccessibilityError::attributeUnsupported);
+    return reply;
+}
+
 AtspiAccessibilityHost::Reply AtspiAccessibilityHost::property(const AccessibleElement &element,
                                                                const QString &interface,
                                                                const QString &name)
@@ -388,14 +457,51 @@ AtspiAccessibilityHost::copyAttributeValue(const AccessibleElement &element,
 }
 
 Expected<void, AccessibilityError>
-AtspiAccessibilityHost::setAttributeValue(const AccessibleElement &element, const QString &,
-                                          const AccessibilityValue &)
+AtspiAccessibilityHost::setAttributeValue(const AccessibleElement &element,
+                                          const QString &attribute, const AccessibilityValue &value)
 {
     if (!enabledAsLastSeen())
         return unexpected(AccessibilityError::apiDisabled);
     if (element.isNull())
         return unexpected(AccessibilityError::invalidElement);
-    return unexpected(AccessibilityError::attributeUnsupported);
+    if (attribute != QLatin1String(ax::manualAccessibility))
+        return unexpected(AccessibilityError::attributeUnsupported);
+    const bool *on = std::get_if<bool>(&value);
+    if (!on)
+        return unexpected(AccessibilityError::illegalArgument);
+    if (!*on)
+        return {};
+    return askForFullTree(element);
+}
+
+Expected<void, AccessibilityError>
+AtspiAccessibilityHost::askForFullTree(const AccessibleElement &element)
+{
+    // Chromium-family browsers show one empty child per window until some
+    // client reads a window's attributes; the full tree follows within a
+    // moment and stays.
+    const auto kind = role(element);
+    if (!kind)
+        return unexpected(kind.error());
+    QList<AccessibleElement> windows{element};
+    if (std::get<QString>(kind.value()) == QLatin1String(ax::applicationRole)) {
+        auto all = children(element);
+        if (!all)
+            return unexpected(all.error());
+        windows = all.value();
+    }
+    std::optional<AccessibilityError> failure;
+    bool reached = windows.isEmpty();
+    for (const AccessibleElement &window : windows) {
+        const Reply reply = call(window, accessibleInterface, QStringLiteral("GetAttributes"));
+        if (reply)
+            reached = true;
+        else
+            failure = reply.error();
+    }
+    if (reached)
+        return {};
+    return unexpected(*failure);
 }
 
 Expected<void, AccessibilityError>
@@ -431,6 +537,57 @@ AtspiAccessibilityHost::performAction(const AccessibleElement &element, const QS
     if (!firstArgument(done.value()).toBool())
         return unexpected(AccessibilityError::cannotComplete);
     return {};
+}
+
+Expected<QList<AccessibleElement>, AccessibilityError>
+AtspiAccessibilityHost::findDescendants(const AccessibleElement &element, const QString &wanted,
+                                        int limit)
+{
+    if (!enabledAsLastSeen())
+        return unexpected(AccessibilityError::apiDisabled);
+    if (limit <= 0)
+        return QList<AccessibleElement>();
+    const QList<uint> roles = atspiRolesFor(wanted);
+    if (!roles.isEmpty()) {
+        MatchRule rule;
+        rule.states[0] = int(1u << stateShowing);
+        for (const uint r : roles)
+            rule.roles[r / 32] |= int(1u << (r % 32));
+        const Reply reply =
+            callImplemented(element, collectionInterface, QStringLiteral("GetMatches"),
+                            {QVariant::fromValue(rule), sortCanonical, limit, true});
+        if (reply)
+            return elementsIn(firstArgument(reply.value())).mid(0, limit);
+        if (reply.error() != AccessibilityError::attributeUnsupported)
+            return unexpected(reply.error());
+    }
+    // No search of its own, or none for this role: walk what is on screen.
+    QList<AccessibleElement> found;
+    const auto walk = [&](const auto &self, const AccessibleElement &parent,
+                          int depth) -> std::optional<AccessibilityError> {
+        auto under = showingChildren(parent);
+        if (!under)
+            return under.error();
+        for (const AccessibleElement &child : std::get<QList<AccessibleElement>>(under.value())) {
+            const auto childRole = role(child);
+            if (childRole && std::get<QString>(childRole.value()) == wanted) {
+                found << child;
+                if (found.size() >= limit)
+                    return std::nullopt;
+            }
+            if (depth < searchWalkDepth) {
+                if (auto error = self(self, child, depth + 1);
+                    error && *error == AccessibilityError::cannotComplete)
+                    return error;
+                if (found.size() >= limit)
+                    return std::nullopt;
+            }
+        }
+        return std::nullopt;
+    };
+    if (const auto error = walk(walk, element, 1); error && found.isEmpty())
+        return unexpected(*error);
+    return found;
 }
 
 Expected<AccessibilityValue, AccessibilityError>
@@ -540,17 +697,18 @@ AtspiAccessibilityHost::interfacesOf(const AccessibleElement &element)
 Expected<AccessibilityValue, AccessibilityError>
 AtspiAccessibilityHost::documentUrl(const AccessibleElement &element)
 {
-    // Asked first: some toolkits answer a missing interface as a missing object.
-    const auto interfaces = interfacesOf(element);
-    if (!interfaces)
-        return unexpected(interfaces.error());
-    if (!interfaces->contains(documentInterface))
-        return unexpected(AccessibilityError::attributeUnsupported);
-    const Reply reply = call(element, documentInterface, QStringLiteral("GetAttributeValue"),
-                             {QStringLiteral("DocURL")});
-    if (!reply)
-        return unexpected(reply.error());
-    const QString text = firstArgument(reply.value()).toString();
+    // Gecko names the address "DocURL", Chromium "URI".
+    QString text;
+    for (const char *name : {"DocURL", "URI"}) {
+        const Reply reply =
+            callImplemented(element, documentInterface, QStringLiteral("GetAttributeValue"),
+                            {QString::fromLatin1(name)});
+        if (!reply)
+            return unexpected(reply.error());
+        text = firstArgument(reply.value()).toString();
+        if (!text.isEmpty())
+            break;
+    }
     if (text.isEmpty())
         return unexpected(AccessibilityError::noValue);
     const QUrl url(text, QUrl::StrictMode);

@@ -40,17 +40,25 @@ public:
 
     // "AXRole", "AXChildren" (those on screen), "AXFocusedWindow" (the
     // active top-level window, else the first one showing), "AXURL" (a
-    // document's "DocURL"), "AXValue" (text, else a number), "AXIdentifier"
+    // document's "DocURL", else its "URI"), "AXValue" (text, else a number), "AXIdentifier"
     // (the accessible id, else the "id" object attribute) and "AXTitle".
     Expected<AccessibilityValue, AccessibilityError>
     copyAttributeValue(const AccessibleElement &element, const QString &attribute) override;
-    // No application here has a switch of its own: the bus-wide one is trust.
+    // "AXManualAccessibility" set to true asks the element, or each window
+    // of an application, for its attributes: a browser of the Chromium
+    // family builds its tree only then. Nothing else can be set here; the
+    // bus-wide switch is trust.
     Expected<void, AccessibilityError> setAttributeValue(const AccessibleElement &element,
                                                          const QString &attribute,
                                                          const AccessibilityValue &value) override;
-    // "AXPress": the element's press, click or activate action.
+    // "AXPress": the element's press, click, jump (a link) or activate action.
     Expected<void, AccessibilityError> performAction(const AccessibleElement &element,
                                                      const QString &action) override;
+    // The application's own search (AT-SPI Collection) for web areas,
+    // buttons, windows and applications; a walk over the elements on screen
+    // where it has none, or for the other roles.
+    Expected<QList<AccessibleElement>, AccessibilityError>
+    findDescendants(const AccessibleElement &element, const QString &role, int limit) override;
 
 private:
     using Reply = Expected<QDBusMessage, AccessibilityError>;
@@ -60,8 +68,13 @@ private:
     std::optional<QDBusConnection> accessibilityBus();
     Reply call(const AccessibleElement &element, const QString &interface, const QString &method,
                const QList<QVariant> &arguments = {});
+    // A call whose failure tells an interface the element lacks
+    // (attributeUnsupported) from an element that is gone.
+    Reply callImplemented(const AccessibleElement &element, const QString &interface,
+                          const QString &method, const QList<QVariant> &arguments);
     Reply property(const AccessibleElement &element, const QString &interface, const QString &name);
     std::optional<qint32> processOf(const QDBusConnection &bus, const QString &service);
+    Expected<void, AccessibilityError> askForFullTree(const AccessibleElement &element);
 
     Expected<AccessibilityValue, AccessibilityError> role(const AccessibleElement &element);
     Expected<QList<AccessibleElement>, AccessibilityError>

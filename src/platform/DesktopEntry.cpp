@@ -126,6 +126,9 @@ QStringList DesktopEntry::splitExec(const QString &exec)
                 quoted = false;
             } else if (c == u'\\' && i + 1 < exec.size()) {
                 current += exec.at(++i);
+            } else if (c == u'%' && i + 1 < exec.size() && exec.at(i + 1) == u'%') {
+                // "%%" is a literal percent sign inside quotes as well.
+                current += exec.at(++i);
             } else {
                 current += c;
             }

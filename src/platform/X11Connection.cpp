@@ -1,20 +1,13 @@
 #include "platform/X11Connection.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_ewmh.h>
 
-namespace platform {
+#include "platform/XcbReply.h"
 
-namespace {
-template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <class T> Reply<T> reply(T *r)
-{
-    return Reply<T>(r, &std::free);
-}
-} // namespace
+namespace platform {
 
 struct X11Connection::Private {
     xcb_connection_t *connection = nullptr;
@@ -23,12 +16,18 @@ struct X11Connection::Private {
     xcb_ewmh_connection_t ewmh{};
     bool ewmhReady = false;
 
-    xcb_atom_t atom(const char *name) const
+    // An 8-bit property's bytes and type; none when absent or of another format.
+    std::optional<std::pair<QByteArray, xcb_atom_t>> bytes(xcb_window_t window, xcb_atom_t property,
+                                                           xcb_atom_t type, uint32_t length) const
     {
-        auto r = reply(xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 1, uint16_t(std::strlen(name)), name),
+        auto r = xcbReply(xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, window, property, type, 0, length),
             nullptr));
-        return r ? r->atom : xcb_atom_t(XCB_NONE);
+        if (!r || r->format != 8)
+            return std::nullopt;
+        return std::pair(QByteArray(static_cast<const char *>(xcb_get_property_value(r.get())),
+                                    xcb_get_property_value_length(r.get())),
+                         r->type);
     }
 };
 
@@ -116,14 +115,14 @@ QList<X11Connection::Window> X11Connection::clientWindows() const
         xcb_ewmh_get_windows_reply_wipe(&list);
         return windows;
     }
-    auto tree =
-        reply(xcb_query_tree_reply(d->connection, xcb_query_tree(d->connection, d->root), nullptr));
+    auto tree = xcbReply(
+        xcb_query_tree_reply(d->connection, xcb_query_tree(d->connection, d->root), nullptr));
     if (!tree)
         return windows;
     const xcb_window_t *children = xcb_query_tree_children(tree.get());
     const int count = xcb_query_tree_children_length(tree.get());
     for (int i = 0; i < count; ++i) {
-        auto attributes = reply(xcb_get_window_attributes_reply(
+        auto attributes = xcbReply(xcb_get_window_attributes_reply(
             d->connection, xcb_get_window_attributes(d->connection, children[i]), nullptr));
         if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
             !attributes->override_redirect)
@@ -148,15 +147,10 @@ std::pair<QString, QString> X11Connection::windowClass(Window window) const
 {
     if (!isValid())
         return {};
-    auto r = reply(xcb_get_property_reply(
-        d->connection,
-        xcb_get_property(d->connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
-        nullptr));
-    if (!r || r->format != 8)
+    const auto found = d->bytes(window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 256);
+    if (!found)
         return {};
-    const QByteArray bytes(static_cast<const char *>(xcb_get_property_value(r.get())),
-                           xcb_get_property_value_length(r.get()));
-    const QList<QByteArray> parts = bytes.split('\0');
+    const QList<QByteArray> parts = found->first.split('\0');
     return {QString::fromLatin1(parts.value(0)), QString::fromLatin1(parts.value(1))};
 }
 
@@ -164,18 +158,42 @@ QString X11Connection::stringProperty(Window window, const char *atomName) const
 {
     if (!isValid())
         return {};
-    const xcb_atom_t atom = d->atom(atomName);
+    const xcb_atom_t atom = this->atom(atomName);
     if (atom == XCB_NONE)
         return {};
-    auto r = reply(xcb_get_property_reply(
-        d->connection,
-        xcb_get_property(d->connection, 0, window, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-        nullptr));
-    if (!r || r->format != 8)
+    const auto found = d->bytes(window, atom, XCB_GET_PROPERTY_TYPE_ANY, 1024);
+    if (!found)
         return {};
-    const QByteArray bytes(static_cast<const char *>(xcb_get_property_value(r.get())),
-                           xcb_get_property_value_length(r.get()));
-    return r->type == d->ewmh.UTF8_STRING ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    const auto &[bytes, type] = *found;
+    return type == d->ewmh.UTF8_STRING ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+QList<quint32> X11Connection::cardinalProperty(Window window, quint32 property, quint32 type) const
+{
+    QList<quint32> values;
+    if (!isValid() || property == XCB_NONE)
+        return values;
+    auto r = xcbReply(xcb_get_property_reply(
+        d->connection, xcb_get_property(d->connection, 0, window, property, type, 0, 1u << 16),
+        nullptr));
+    if (!r || r->format != 32 || (type != XCB_GET_PROPERTY_TYPE_ANY && r->type != type))
+        return values;
+    const auto *data = static_cast<const quint32 *>(xcb_get_property_value(r.get()));
+    const int count = xcb_get_property_value_length(r.get()) / 4;
+    values.reserve(count);
+    for (int i = 0; i < count; ++i)
+        values << data[i];
+    return values;
+}
+
+quint32 X11Connection::atom(const char *name) const
+{
+    if (!d->connection || xcb_connection_has_error(d->connection))
+        return XCB_NONE;
+    auto r = xcbReply(xcb_intern_atom_reply(
+        d->connection, xcb_intern_atom(d->connection, 0, uint16_t(std::strlen(name)), name),
+        nullptr));
+    return r ? r->atom : xcb_atom_t(XCB_NONE);
 }
 
 } // namespace platform

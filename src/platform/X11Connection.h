@@ -39,6 +39,11 @@ public:
     std::pair<QString, QString> windowClass(Window window) const;
     // A UTF-8 or Latin-1 string property, empty when absent.
     QString stringProperty(Window window, const char *atomName) const;
+    // A property of 32-bit items (atoms, windows, cardinals) of the given
+    // type; empty when absent.
+    QList<quint32> cardinalProperty(Window window, quint32 property, quint32 type) const;
+    // The atom of the name, interned when new; none (0) without a server.
+    quint32 atom(const char *name) const;
 
 private:
     struct Private;

@@ -1,13 +1,12 @@
 #include "platform/X11KeystrokeSender.h"
 
-#include <cstdlib>
-#include <memory>
 #include <optional>
 
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
 #include "platform/Log.h"
+#include "platform/XcbReply.h"
 
 namespace platform {
 
@@ -41,10 +40,8 @@ std::optional<xcb_keycode_t> keycodeFor(xcb_connection_t *c, xcb_keysym_t keysym
     const xcb_setup_t *setup = xcb_get_setup(c);
     const int first = setup->min_keycode;
     const int count = setup->max_keycode - setup->min_keycode + 1;
-    std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> mapping(
-        xcb_get_keyboard_mapping_reply(
-            c, xcb_get_keyboard_mapping(c, xcb_keycode_t(first), uint8_t(count)), nullptr),
-        &std::free);
+    const auto mapping = xcbReply(xcb_get_keyboard_mapping_reply(
+        c, xcb_get_keyboard_mapping(c, xcb_keycode_t(first), uint8_t(count)), nullptr));
     if (!mapping)
         return std::nullopt;
     const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(mapping.get());
@@ -60,11 +57,8 @@ std::optional<xcb_keycode_t> keycodeFor(xcb_connection_t *c, xcb_keysym_t keysym
 
 bool post(xcb_connection_t *c, uint8_t type, xcb_keycode_t key)
 {
-    std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
-        xcb_request_check(
-            c, xcb_test_fake_input_checked(c, type, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0)),
-        &std::free);
-    return !error;
+    return !xcbReply(xcb_request_check(
+        c, xcb_test_fake_input_checked(c, type, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0)));
 }
 
 } // namespace

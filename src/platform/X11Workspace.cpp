@@ -1,7 +1,6 @@
 #include "platform/X11Workspace.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -11,47 +10,17 @@
 
 #include <xcb/xcb.h>
 
+#include "platform/XcbReply.h"
+
 namespace platform {
 
 namespace {
-
-template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <class T> Reply<T> owned(T *reply)
-{
-    return Reply<T>(reply, &std::free);
-}
 
 // ICCCM window states (WM_STATE, WM_CHANGE_STATE).
 constexpr quint32 iconicState = 3;
 // EWMH source indication of a pager: a request on the user's behalf, which
 // window managers honour without focus-stealing prevention.
 constexpr quint32 sourcePager = 2;
-
-xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
-{
-    auto reply = owned(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_NONE);
-}
-
-// A property of 32-bit items (atoms, windows, cardinals); empty when absent.
-QList<quint32> cardinals(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property,
-                         xcb_atom_t type)
-{
-    QList<quint32> values;
-    if (property == XCB_NONE)
-        return values;
-    auto reply = owned(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, property, type, 0, 1u << 16), nullptr));
-    if (!reply || reply->format != 32)
-        return values;
-    const auto *data = static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
-    values.reserve(count);
-    for (int i = 0; i < count; ++i)
-        values << data[i];
-    return values;
-}
 
 } // namespace
 
@@ -75,13 +44,13 @@ X11Workspace::X11Workspace(const ApplicationIdentity &identity, const QByteArray
     if (!m_connection.isValid())
         return;
     xcb_connection_t *c = m_connection.connection();
-    m_atoms->activeWindow = internAtom(c, "_NET_ACTIVE_WINDOW");
-    m_atoms->clientList = internAtom(c, "_NET_CLIENT_LIST");
-    m_atoms->clientListStacking = internAtom(c, "_NET_CLIENT_LIST_STACKING");
-    m_atoms->wmState = internAtom(c, "_NET_WM_STATE");
-    m_atoms->wmStateHidden = internAtom(c, "_NET_WM_STATE_HIDDEN");
-    m_atoms->icccmState = internAtom(c, "WM_STATE");
-    m_atoms->changeState = internAtom(c, "WM_CHANGE_STATE");
+    m_atoms->activeWindow = m_connection.atom("_NET_ACTIVE_WINDOW");
+    m_atoms->clientList = m_connection.atom("_NET_CLIENT_LIST");
+    m_atoms->clientListStacking = m_connection.atom("_NET_CLIENT_LIST_STACKING");
+    m_atoms->wmState = m_connection.atom("_NET_WM_STATE");
+    m_atoms->wmStateHidden = m_connection.atom("_NET_WM_STATE_HIDDEN");
+    m_atoms->icccmState = m_connection.atom("WM_STATE");
+    m_atoms->changeState = m_connection.atom("WM_CHANGE_STATE");
 
     // The mask is this connection's own; Qt's mask on its connection stays.
     const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
@@ -221,17 +190,18 @@ QList<X11Workspace::Window> X11Workspace::windowsOf(const RunningApplication &ap
 
 bool X11Workspace::isWindowHidden(Window window) const
 {
-    xcb_connection_t *c = m_connection.connection();
-    if (cardinals(c, window, m_atoms->wmState, XCB_ATOM_ATOM).contains(m_atoms->wmStateHidden))
+    if (m_connection.cardinalProperty(window, m_atoms->wmState, XCB_ATOM_ATOM)
+            .contains(m_atoms->wmStateHidden))
         return true;
-    const QList<quint32> state = cardinals(c, window, m_atoms->icccmState, m_atoms->icccmState);
+    const QList<quint32> state =
+        m_connection.cardinalProperty(window, m_atoms->icccmState, m_atoms->icccmState);
     return !state.isEmpty() && state.first() == iconicState;
 }
 
 QList<X11Workspace::Window> X11Workspace::stackingOrder() const
 {
-    return cardinals(m_connection.connection(), m_connection.root(), m_atoms->clientListStacking,
-                     XCB_ATOM_WINDOW);
+    return m_connection.cardinalProperty(m_connection.root(), m_atoms->clientListStacking,
+                                         XCB_ATOM_WINDOW);
 }
 
 void X11Workspace::sendToRoot(Window window, quint32 messageType,

@@ -36,13 +36,17 @@ private slots:
     void nothingIsTouchedWithoutTrustOrBrowser();
     void pressesTheFirstBackButton_data();
     void pressesTheFirstBackButton();
+    void documentReadSearchesInsteadOfWalking_data();
+    void documentReadSearchesInsteadOfWalking();
+    void chromiumBackButtonIsTheOneLabelledBack_data();
+    void chromiumBackButtonIsTheOneLabelledBack();
 
 private:
-    std::optional<QString> read() const
+    halvex::AXURLReader reader() const
     {
-        return halvex::AXURLReader(m_bed->host, m_bed->probe, m_bed->workspace)
-            .readURL(Testbed::firefox);
+        return halvex::AXURLReader(m_bed->host, m_bed->probe, m_bed->workspace);
     }
+    std::optional<QString> read() const { return reader().readURL(Testbed::firefox); }
     std::unique_ptr<Testbed> m_bed;
 };
 
@@ -219,6 +223,65 @@ void tst_AXURLReader::pressesTheFirstBackButton()
     const QStringList expectedLog =
         pressed.isEmpty() && !window.isEmpty() ? QStringList{notFound, notFound} : QStringList();
     QCOMPARE(log.messages(QStringLiteral("com.fennimar.halvex.triggers")), expectedLog);
+}
+
+void tst_AXURLReader::documentReadSearchesInsteadOfWalking_data()
+{
+    QTest::addColumn<QStringList>("window");
+    QTest::addColumn<QString>("expected"); // empty: nothing
+    QTest::newRow("a page deeper than a walk goes")
+        << chain(9, "AXWebArea|urlText=https://deep.example/") << "https://deep.example/";
+    QTest::newRow("panels without an address are passed over")
+        << QStringList{"AXWindow", "  AXWebArea", "  AXGroup",
+                       "    AXWebArea|url=https://page.example/"}
+        << "https://page.example/";
+    QTest::newRow("no more pages than the limit are looked at")
+        << QStringList{"AXWindow",    "  AXWebArea", "  AXWebArea",
+                       "  AXWebArea", "  AXWebArea", "  AXWebArea|url=https://fifth.example/"}
+        << "";
+    QTest::newRow("the address field is not read")
+        << QStringList{"AXWindow", "  AXTextField|value=example.com/path"} << "";
+}
+
+void tst_AXURLReader::documentReadSearchesInsteadOfWalking()
+{
+    QFETCH(QStringList, window);
+    QFETCH(QString, expected);
+    m_bed->showWindow(window);
+    QCOMPARE(reader().readDocumentURL(Testbed::firefox),
+             expected.isEmpty() ? std::nullopt : std::optional(expected));
+    QVERIFY(m_bed->host.calls.filter(QStringLiteral(" AXChildren")).isEmpty());
+    const QString focused = QStringLiteral("copy /app AXFocusedWindow");
+    const QStringList retry{focused, QStringLiteral("set /app AXEnhancedUserInterface"),
+                            QStringLiteral("set /app AXManualAccessibility"), focused};
+    QCOMPARE(m_bed->host.callsOn(m_bed->browser),
+             expected.isEmpty() ? retry : QStringList{focused});
+}
+
+void tst_AXURLReader::chromiumBackButtonIsTheOneLabelledBack_data()
+{
+    QTest::addColumn<QStringList>("toolbar");
+    QTest::addColumn<QString>("pressed"); // empty: none found
+    QTest::newRow("labelled Back, after the window's own buttons")
+        << QStringList{"    AXButton|title=Minimize", "    AXButton|title=Back|name=back",
+                       "    AXButton|title=Forward"}
+        << "/back";
+    QTest::newRow("labels compare case-sensitively")
+        << QStringList{"    AXButton|title=back|name=lower"} << "";
+    QTest::newRow("Firefox's identifier is not Chromium's look")
+        << QStringList{"    AXButton|id=back-button|name=firefox"} << "";
+}
+
+void tst_AXURLReader::chromiumBackButtonIsTheOneLabelledBack()
+{
+    QFETCH(QStringList, toolbar);
+    QFETCH(QString, pressed);
+    m_bed->showWindow(QStringList{"AXWindow", "  AXToolbar"} + toolbar);
+    QCOMPARE(halvex::pressBackButton(m_bed->host, m_bed->probe, Testbed::browserPid,
+                                     halvex::BackButtonLook::chromium()),
+             !pressed.isEmpty());
+    QCOMPARE(m_bed->host.calls.filter(QStringLiteral("perform ")),
+             pressed.isEmpty() ? QStringList() : QStringList{"perform " + pressed + " AXPress"});
 }
 
 QTEST_GUILESS_MAIN(tst_AXURLReader)

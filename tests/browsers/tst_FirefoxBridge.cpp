@@ -81,9 +81,9 @@ void tst_FirefoxBridge::init()
     m_scheduler = std::make_unique<testing::ManualScheduler>();
     m_reader = std::make_unique<halvex::AXURLReader>(m_bed->host, m_bed->probe, m_bed->workspace);
     m_now = start;
-    m_bridge = std::make_unique<FirefoxBridge>(
-        halvex::FirefoxBridgeServices{&m_bed->workspace, m_keys.get(), &m_bed->host, &m_bed->probe,
-                                      m_reader.get(), m_scheduler.get(), [this] { return m_now; }});
+    m_bridge = std::make_unique<FirefoxBridge>(halvex::AccessibilityBridgeServices{
+        &m_bed->workspace, m_keys.get(), &m_bed->host, &m_bed->probe, m_reader.get(),
+        m_scheduler.get(), [this] { return m_now; }});
 }
 
 void tst_FirefoxBridge::automationStatusIsNeverDenied_data()

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -6,14 +5,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "AccessibilityBusSession.h"
+#include "DesktopHarness.h"
 #include "FakeKeystrokeSending.h"
 #include "browsers/AXURLReader.h"
 #include "browsers/FirefoxBridge.h"
-#include "platform/TimerScheduler.h"
 #include "kit/AccessibilityProbe.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/AtspiAccessibilityHost.h"
+#include "platform/TimerScheduler.h"
 #include "platform/X11Connection.h"
 #include "platform/X11KeystrokeSender.h"
 #include "platform/X11Workspace.h"
@@ -78,9 +77,9 @@ private:
         return QUrl::fromLocalFile(m_dir.filePath(QString::fromLatin1(name))).toString();
     }
 
-    testing::AccessibilityBusSession m_session;
+    testing::DesktopHarness m_desktop;
     QTemporaryDir m_dir;
-    QProcess m_firefox;
+    QProcess *m_firefox = nullptr;
     std::unique_ptr<platform::DesktopEntryIndex> m_entries;
     std::unique_ptr<platform::ApplicationIdentity> m_identity;
     std::unique_ptr<platform::X11Workspace> m_workspace;
@@ -98,11 +97,10 @@ private:
 void tst_FirefoxBridgeLive::initTestCase()
 {
     const QString firefox = QStandardPaths::findExecutable(QStringLiteral("firefox-esr"));
-    if (firefox.isEmpty())
-        QSKIP("firefox-esr is not installed");
-    QString why;
-    QVERIFY2(m_session.start(&why), qPrintable(why));
-    QVERIFY2(m_session.ensureWindowManager(&why), qPrintable(why));
+    // A live test that skips proves nothing: scripts/setup --test installs it.
+    QVERIFY2(!firefox.isEmpty(), "firefox-esr is not installed: run scripts/setup --test");
+    for (const QString &why : {m_desktop.startAccessibilityBus(), m_desktop.startWindowManager()})
+        QVERIFY2(why.isEmpty(), qPrintable(why));
 
     m_entries = std::make_unique<platform::DesktopEntryIndex>();
     m_identity = std::make_unique<platform::ApplicationIdentity>(*m_entries);
@@ -118,7 +116,7 @@ void tst_FirefoxBridgeLive::initTestCase()
         [this] { return m_probe->isTrusted(); }, *m_connection);
     m_refusingKeystrokes.accepts = false;
 
-    halvex::FirefoxBridgeServices services;
+    halvex::AccessibilityBridgeServices services;
     services.workspace = m_workspace.get();
     services.keystrokes = m_keystrokes.get();
     services.accessibility = m_host.get();
@@ -150,27 +148,19 @@ void tst_FirefoxBridgeLive::initTestCase()
     QVERIFY(prefs.write(preferences) > 0);
     prefs.close();
 
-    QProcessEnvironment environment = m_session.applicationEnvironment();
+    QProcessEnvironment environment;
     environment.insert(QStringLiteral("MOZ_CRASHREPORTER_DISABLE"), QStringLiteral("1"));
-    m_firefox.setProcessEnvironment(environment);
-    m_firefox.setProcessChannelMode(QProcess::MergedChannels);
-    m_firefox.setStandardOutputFile(m_dir.filePath(QStringLiteral("firefox.log")));
-    m_firefox.start(firefox, {QStringLiteral("--no-remote"), QStringLiteral("--profile"), profile,
-                              page("first.html")});
-    QVERIFY(m_firefox.waitForStarted(10000));
+    m_firefox = m_desktop.launch(
+        firefox,
+        {QStringLiteral("--no-remote"), QStringLiteral("--profile"), profile, page("first.html")},
+        environment);
+    QVERIFY(m_firefox);
 }
 
 void tst_FirefoxBridgeLive::cleanupTestCase()
 {
     m_bridge.reset();
     m_bridgeWithoutKeystrokes.reset();
-    if (m_firefox.state() != QProcess::NotRunning) {
-        m_firefox.terminate();
-        if (!m_firefox.waitForFinished(10000)) {
-            m_firefox.kill();
-            m_firefox.waitForFinished(5000);
-        }
-    }
 }
 
 QString tst_FirefoxBridgeLive::fetched(FirefoxBridge &bridge)
@@ -205,7 +195,7 @@ void tst_FirefoxBridgeLive::keystrokeStepsBack()
 void tst_FirefoxBridgeLive::closingTheLastTabEndsTheBrowser()
 {
     QCOMPARE(waitForResult(m_bridge->closeTab()), std::optional(true));
-    QVERIFY(m_firefox.waitForFinished(30000));
+    QVERIFY(m_firefox->waitForFinished(30000));
     QTRY_VERIFY_WITH_TIMEOUT(
         m_workspace->runningApplications(m_bridge->bundleIdentifier()).isEmpty(), 10000);
     const std::optional<URLReadResult> result = waitForResult(m_bridge->fetchURL());
@@ -215,10 +205,7 @@ void tst_FirefoxBridgeLive::closingTheLastTabEndsTheBrowser()
 
 int main(int argc, char **argv)
 {
-    testing::AccessibilityBusSession::enter(argc, argv);
-    QApplication app(argc, argv);
-    tst_FirefoxBridgeLive test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_FirefoxBridgeLive>(argc, argv);
 }
 
 #include "tst_FirefoxBridgeLive.moc"

@@ -1,44 +1,27 @@
 #include <algorithm>
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "WindowManagerSession.h"
-#include <QWidget>
-
-#include "../platform/DesktopFiles.h"
-#include "engine/AppFrontmostDetector.h"
+#include "LiveTriggerRoad.h"
 #include "engine/StreakEngine.h"
-#include "engine/TriggerWatcher.h"
-#include "engine/UsageSessionRecorder.h"
 #include "model/DayClock.h"
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
 #include "model/Streak.h"
-#include "platform/X11Connection.h"
-#include "platform/X11Workspace.h"
 
 using namespace halvex;
 using platform::RunningApplication;
-using platform::X11Connection;
+using testing::ms;
 
 namespace {
 
-const char *holdWindowArgument = "--hold-window";
-// The WM_CLASS classes of this process's windows and of the helper's.
-const char *ownClass = "HalvexWatcherProbe";
-const char *helperClass = "HalvexDistraction";
-const QString ownId = QStringLiteral("org.example.Watcher");
-const QString helperId = QStringLiteral("org.example.Distraction");
-
-double ms(qint64 nanoseconds)
-{
-    return double(nanoseconds) / 1e6;
-}
+// This process's windows and the blocked application's, told apart by WM_CLASS.
+const testing::ForegroundScene::Application own{QStringLiteral("org.example.Watcher"),
+                                                QStringLiteral("Watcher"),
+                                                QStringLiteral("HalvexWatcherProbe")};
+const testing::ForegroundScene::Application helper = testing::ForegroundScene::distraction();
 
 } // namespace
 
@@ -53,11 +36,8 @@ private slots:
     void activatingABlockedApplicationSavesAndSendsATrigger();
 
 private:
-    RunningApplication helperApp() const { return {helperId, qint32(m_helper.processId())}; }
-    RunningApplication ownApp() const
-    {
-        return {ownId, qint32(QCoreApplication::applicationPid())};
-    }
+    RunningApplication helperApp() const { return m_scene.helperApp(); }
+    RunningApplication ownApp() const { return m_scene.ownApp(); }
     std::optional<QString> reported() const
     {
         const auto app = m_detector->current();
@@ -73,100 +53,43 @@ private:
     // Once the watcher runs, also waits for the detector to have reported it.
     bool bringOwnWindowToFront()
     {
-        return m_workspace->activate(ownApp()) &&
-               QTest::qWaitFor(
-                   [this] {
-                       const auto front = m_workspace->frontmostApplication();
-                       return front && *front == ownApp() &&
-                              (!m_detector->isWatching() || reported() == ownId);
-                   },
-                   10000);
+        return m_scene.bringToFront(
+            ownApp(), [this] { return !m_detector->isWatching() || reported() == own.id; });
     }
 
-    bool m_live = false;
-    QTemporaryDir m_dir;
-    std::unique_ptr<platform::DesktopEntryIndex> m_index;
-    std::unique_ptr<platform::ApplicationIdentity> m_identity;
-    std::unique_ptr<platform::X11Workspace> m_workspace;
-    testing::WindowManagerSession m_windowManager;
-    QProcess m_helper;
-    QWidget m_own;
+    testing::DesktopHarness m_desktop;
+    testing::ForegroundScene m_scene{m_desktop, own};
 
     PersistenceController m_persistence{true};
     DayClock m_dayClock{[] { return QDateTime::currentDateTimeUtc(); },
                         QTimeZone::systemTimeZone()};
     std::unique_ptr<StreakEngine> m_engine;
-    std::unique_ptr<UsageSessionRecorder> m_recorder;
-    std::unique_ptr<AppFrontmostDetector> m_detector;
-    std::unique_ptr<TriggerWatcher> m_watcher;
+    std::unique_ptr<testing::LiveTriggerRoad> m_road;
+    AppFrontmostDetector *m_detector = nullptr;
+    TriggerWatcher *m_watcher = nullptr;
 };
 
 void tst_TriggerWatcherOnX11::initTestCase()
 {
-    const QString apps = m_dir.filePath(QStringLiteral("applications"));
-    QVERIFY(writeDesktopFile(apps, ownId + ".desktop",
-                             "Type=Application\nName=Watcher\nExec=watcher\n"
-                             "StartupWMClass=HalvexWatcherProbe\n"));
-    QVERIFY(writeDesktopFile(apps, helperId + ".desktop",
-                             "Type=Application\nName=Distraction\nExec=distraction\n"
-                             "StartupWMClass=HalvexDistraction\n"));
-    m_index = std::make_unique<platform::DesktopEntryIndex>(QStringList{apps});
-    m_identity = std::make_unique<platform::ApplicationIdentity>(*m_index);
-
-    m_live = QGuiApplication::platformName() == u"xcb";
-    if (!m_live)
-        QSKIP("needs an X server: run under xvfb-run");
-    const QString why = m_windowManager.ensureRunning();
+    const QString why = m_scene.setUp({.title = QStringLiteral("distraction")});
     QVERIFY2(why.isEmpty(), qPrintable(why));
 
-    m_workspace = std::make_unique<platform::X11Workspace>(*m_identity);
-    QVERIFY(m_workspace->isConnected());
-    m_own.setWindowTitle(QStringLiteral("watcher"));
-    m_own.resize(240, 120);
-    m_own.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_own));
-    m_helper.start(QCoreApplication::applicationFilePath(),
-                   {QString::fromLatin1(holdWindowArgument)});
-    QVERIFY(m_helper.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(m_workspace->isRunning(helperApp()), 10000);
-
     m_engine = std::make_unique<StreakEngine>(m_persistence, m_dayClock);
-    m_recorder = std::make_unique<UsageSessionRecorder>(
-        m_persistence, [] { return QDateTime::currentDateTimeUtc(); });
-    m_detector = std::make_unique<AppFrontmostDetector>(*m_workspace);
-    m_watcher = std::make_unique<TriggerWatcher>(TriggerWatcher::Services{
-        *m_detector,
-        *m_workspace,
-        {},
-        *m_engine,
-        m_persistence,
-        *m_recorder,
-        [](const QString &) { return fennimar::AutomationStatus::granted; },
-        [] { return QDateTime::currentDateTimeUtc(); },
-        QTimeZone::systemTimeZone(),
-        platform::TimerScheduler::live(),
-        ownId,
-    });
+    m_road = std::make_unique<testing::LiveTriggerRoad>(m_scene, *m_engine, m_persistence);
+    m_detector = &m_road->detector;
+    m_watcher = &m_road->watcher;
 }
 
 void tst_TriggerWatcherOnX11::cleanupTestCase()
 {
-    m_watcher.reset();
-    m_detector.reset();
-    if (m_helper.state() != QProcess::NotRunning) {
-        m_helper.kill();
-        m_helper.waitForFinished(5000);
-    }
-    m_workspace.reset();
+    m_road.reset();
 }
 
 void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     auto streak = std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("No distractions"),
                                            StreakType::app, StrictnessMode::firm, QStringList{},
-                                           QStringList{}, QStringList{helperId},
+                                           QStringList{}, QStringList{helper.id},
                                            QDateTime::currentDateTimeUtc().addDays(-3));
     m_persistence.mainContext().insert(streak);
     QVERIFY(m_persistence.mainContext().save().hasValue());
@@ -176,9 +99,9 @@ void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger
     qint64 reportedAt = -1;
     qint64 sentAt = -1;
     std::vector<std::shared_ptr<TriggerEvent>> events;
-    connect(m_detector.get(), &FrontmostDetecting::frontmostChanged, this,
+    connect(m_detector, &FrontmostDetecting::frontmostChanged, this,
             [&](const std::optional<RunningApplication> &app) {
-                if (app && app->bundleIdentifier == helperId)
+                if (app && app->bundleIdentifier == helper.id)
                     reportedAt = clock.nsecsElapsed();
             });
     connect(m_engine.get(), &StreakEngine::triggerSubject, this,
@@ -193,7 +116,7 @@ void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger
     // window in front, so that nothing fires before the clock runs.
     QVERIFY(bringOwnWindowToFront());
     m_watcher->start();
-    QCOMPARE(reported(), std::optional(ownId));
+    QCOMPARE(reported(), std::optional(own.id));
     QVERIFY(events.empty());
 
     constexpr int rounds = 5;
@@ -201,14 +124,14 @@ void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger
     for (int round = 0; round < rounds; ++round) {
         reportedAt = sentAt = -1;
         clock.start();
-        QVERIFY(m_workspace->activate(helperApp()));
+        QVERIFY(m_scene.workspace().activate(helperApp()));
         QTRY_COMPARE_WITH_TIMEOUT(int(events.size()), round + 1, 10000);
 
-        QCOMPARE(reported(), std::optional(helperId));
+        QCOMPARE(reported(), std::optional(helper.id));
         const auto &event = events.back();
         QCOMPARE(event->streakId(), streak->id());
         QCOMPARE(event->triggerSourceRaw(), QStringLiteral("app"));
-        QCOMPARE(event->matchedBundleId(), std::optional(helperId));
+        QCOMPARE(event->matchedBundleId(), std::optional(helper.id));
         QCOMPARE(storedEvents(), round + 1);
         QVERIFY(reportedAt >= 0 && reportedAt <= sentAt);
         samples.push_back(ms(sentAt));
@@ -217,8 +140,8 @@ void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger
 
         // Away to this application and back: nothing re-arms, nothing fires.
         QVERIFY(bringOwnWindowToFront());
-        QVERIFY(m_workspace->activate(helperApp()));
-        QTRY_COMPARE_WITH_TIMEOUT(reported(), std::optional(helperId), 10000);
+        QVERIFY(m_scene.workspace().activate(helperApp()));
+        QTRY_COMPARE_WITH_TIMEOUT(reported(), std::optional(helper.id), 10000);
         QCOMPARE(int(events.size()), round + 1);
 
         // The panel's step back re-arms for the next round.
@@ -232,25 +155,9 @@ void tst_TriggerWatcherOnX11::activatingABlockedApplicationSavesAndSendsATrigger
     m_watcher->stop();
 }
 
-// Run with --hold-window, the executable is the blocked application: another
-// process, of another window class, that shows a window until killed.
 int main(int argc, char **argv)
 {
-    const bool helper = argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0;
-    // The application name becomes the class of our windows' WM_CLASS.
-    QCoreApplication::setApplicationName(QString::fromLatin1(helper ? helperClass : ownClass));
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (helper) {
-        QWidget window;
-        window.setWindowTitle(QStringLiteral("distraction"));
-        window.resize(240, 120);
-        window.show();
-        return app.exec();
-    }
-    tst_TriggerWatcherOnX11 test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_TriggerWatcherOnX11>(argc, argv, {own.windowClass});
 }
 
 #include "tst_TriggerWatcherOnX11.moc"

@@ -4,29 +4,20 @@
 // panel comes up over a blurred screen; the user's choice goes back to the
 // engine. Screenshots of the panel in each mode are saved under
 // $HALVEX_SCREENSHOT_DIR when set, else in a temporary folder.
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QScreen>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QVBoxLayout>
+#include <QTimer>
 #include <QWindow>
 
-#include "../platform/DesktopFiles.h"
 #include "FakeSystemAppearance.h"
+#include "LiveTriggerRoad.h"
 #include "ManualScheduler.h"
-#include "WindowManagerSession.h"
-#include "engine/AppFrontmostDetector.h"
 #include "engine/BypassController.h"
 #include "engine/StreakEngine.h"
-#include "engine/TriggerWatcher.h"
-#include "engine/UsageSessionRecorder.h"
 #include "friction/BlurOverlayWindow.h"
 #include "friction/FrictionPanel.h"
 #include "friction/FrictionPanelController.h"
@@ -37,27 +28,21 @@
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
 #include "model/Tombstone.h"
-#include "platform/X11Workspace.h"
 #include "ui/Motion.h"
 #include "ui/ThemeController.h"
 #include "ui/TranslationLoader.h"
 
 using namespace halvex;
 using platform::RunningApplication;
+using testing::ms;
 
 namespace {
 
-const char *holdWindowArgument = "--hold-window";
-// The WM_CLASS classes of this process's windows and of the blocked application's.
-const char *ownClass = "HalvexPanelProbe";
-const char *helperClass = "HalvexDistraction";
-const QString ownId = QStringLiteral("org.example.PanelProbe");
-const QString helperId = QStringLiteral("org.example.Distraction");
-
-double ms(qint64 nanoseconds)
-{
-    return double(nanoseconds) / 1e6;
-}
+// This process's windows and the blocked application's, told apart by WM_CLASS.
+const testing::ForegroundScene::Application own{QStringLiteral("org.example.PanelProbe"),
+                                                QStringLiteral("Panel probe"),
+                                                QStringLiteral("HalvexPanelProbe")};
+const testing::ForegroundScene::Application helper = testing::ForegroundScene::distraction();
 
 // Tells when the window it watches is first exposed on screen.
 class ExposeSpy final : public QObject {
@@ -90,11 +75,9 @@ private slots:
     void brutalModeNeedsTheCountdownAndTheConfession();
 
 private:
-    RunningApplication helperApp() const { return {helperId, qint32(m_helper.processId())}; }
-    RunningApplication ownApp() const
-    {
-        return {ownId, qint32(QCoreApplication::applicationPid())};
-    }
+    RunningApplication helperApp() const { return m_scene.helperApp(); }
+    RunningApplication ownApp() const { return m_scene.ownApp(); }
+    platform::X11Workspace &workspace() const { return m_scene.workspace(); }
     // Brings the blocked application to the front and waits for its panel,
     // timing the way from the activation request to the panel on screen.
     bool bringUpPanel(const QString &name);
@@ -111,7 +94,7 @@ private:
     }
     void screenshot(const QString &name)
     {
-        QVERIFY(panel()->grab().save(m_shots + u'/' + name + u".png"));
+        QVERIFY(panel()->grab().save(m_desktop.screenshotDirectory() + u'/' + name + u".png"));
     }
     QString storedOutcome(const std::shared_ptr<TriggerEvent> &event)
     {
@@ -130,15 +113,8 @@ private:
             10000);
     }
 
-    bool m_live = false;
-    QTemporaryDir m_dir;
-    QString m_shots;
-    std::unique_ptr<platform::DesktopEntryIndex> m_index;
-    std::unique_ptr<platform::ApplicationIdentity> m_identity;
-    std::unique_ptr<platform::X11Workspace> m_workspace;
-    testing::WindowManagerSession m_windowManager;
-    QProcess m_helper;
-    QWidget m_own;
+    testing::DesktopHarness m_desktop;
+    testing::ForegroundScene m_scene{m_desktop, own};
 
     PersistenceController m_persistence{true};
     DayClock m_dayClock{[] { return QDateTime::currentDateTimeUtc(); },
@@ -147,9 +123,7 @@ private:
     testing::ManualScheduler m_scheduler;
     std::unique_ptr<BypassController> m_bypass;
     std::unique_ptr<StreakEngine> m_engine;
-    std::unique_ptr<UsageSessionRecorder> m_recorder;
-    std::unique_ptr<AppFrontmostDetector> m_detector;
-    std::unique_ptr<TriggerWatcher> m_watcher;
+    std::unique_ptr<testing::LiveTriggerRoad> m_road;
     testing::FakeSystemAppearance m_appearance;
     std::unique_ptr<ThemeController> m_theme;
     TranslationLoader m_translations;
@@ -162,39 +136,18 @@ private:
 
 void tst_FrictionPanelOnX11::initTestCase()
 {
-    const QString apps = m_dir.filePath(QStringLiteral("applications"));
-    QVERIFY(writeDesktopFile(apps, ownId + ".desktop",
-                             "Type=Application\nName=Panel probe\nExec=probe\n"
-                             "StartupWMClass=HalvexPanelProbe\n"));
-    QVERIFY(writeDesktopFile(apps, helperId + ".desktop",
-                             "Type=Application\nName=Distraction\nExec=distraction\n"
-                             "StartupWMClass=HalvexDistraction\n"));
-    m_index = std::make_unique<platform::DesktopEntryIndex>(QStringList{apps});
-    m_identity = std::make_unique<platform::ApplicationIdentity>(*m_index);
-    m_shots = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR", m_dir.filePath("screenshots"));
-    QVERIFY(QDir().mkpath(m_shots));
-
-    m_live = QGuiApplication::platformName() == u"xcb";
-    if (!m_live)
-        QSKIP("needs an X server: run under xvfb-run");
-    const QString noWindowManager = m_windowManager.ensureRunning();
-    QVERIFY2(noWindowManager.isEmpty(), qPrintable(noWindowManager));
-
-    m_workspace = std::make_unique<platform::X11Workspace>(*m_identity);
-    QVERIFY(m_workspace->isConnected());
-    m_own.setWindowTitle(QStringLiteral("panel probe"));
-    m_own.resize(240, 120);
-    m_own.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_own));
-    m_helper.start(QCoreApplication::applicationFilePath(),
-                   {QString::fromLatin1(holdWindowArgument)});
-    QVERIFY(m_helper.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(m_workspace->isRunning(helperApp()), 10000);
+    // Something worth blurring.
+    const QString why = m_scene.setUp({.title = QStringLiteral("distraction"),
+                                       .size = QSize(900, 560),
+                                       .background = QColor(0x1f8a70),
+                                       .text = QStringLiteral("Endless feed")});
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    QVERIFY(QDir().mkpath(m_desktop.screenshotDirectory()));
 
     // A streak of twelve days against the distraction.
     m_streak = std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("Distraction"),
                                         StreakType::app, StrictnessMode::gentle, QStringList{},
-                                        QStringList{}, QStringList{helperId},
+                                        QStringList{}, QStringList{helper.id},
                                         QDateTime::currentDateTimeUtc().addDays(-12));
     m_streak->setModeRaw(QStringLiteral("gentle"));
     m_persistence.mainContext().insert(m_streak);
@@ -209,40 +162,25 @@ void tst_FrictionPanelOnX11::initTestCase()
                 if (event->outcomeRaw().isEmpty())
                     m_events.push_back(event);
             });
-    m_recorder = std::make_unique<UsageSessionRecorder>(
-        m_persistence, [] { return QDateTime::currentDateTimeUtc(); });
-    m_detector = std::make_unique<AppFrontmostDetector>(*m_workspace);
-    m_watcher = std::make_unique<TriggerWatcher>(TriggerWatcher::Services{
-        *m_detector,
-        *m_workspace,
-        {},
-        *m_engine,
-        m_persistence,
-        *m_recorder,
-        [](const QString &) { return fennimar::AutomationStatus::granted; },
-        [] { return QDateTime::currentDateTimeUtc(); },
-        QTimeZone::systemTimeZone(),
-        platform::TimerScheduler::live(),
-        ownId,
-    });
+    m_road = std::make_unique<testing::LiveTriggerRoad>(m_scene, *m_engine, m_persistence);
 
     m_theme = std::make_unique<ThemeController>(m_appearance);
     // The live task-bar policy; the application runs as an accessory.
     m_policy = std::make_unique<fennimar::ActivationPolicyCoordinator>();
     m_policy->backend().setActivationPolicy(fennimar::ActivationPolicy::accessory);
     m_controller = std::make_unique<FrictionPanelController>(FrictionPanelController::Services{
-        {*m_engine, *m_bypass, m_persistence, {}, *m_workspace, m_dayClock, m_scheduler},
+        {*m_engine, *m_bypass, m_persistence, {}, workspace(), m_dayClock, m_scheduler},
         *m_theme,
         m_translations,
         *m_policy,
-        FrictionPanelController::liveFrontmostWindowFrames(*m_workspace),
+        FrictionPanelController::liveFrontmostWindowFrames(workspace()),
     });
     // Windows land where they are put at once; screenshots show the settled state.
     Motion::setReduceMotion(true);
     // The new window of the distraction took the focus: start from our own.
-    QVERIFY(m_workspace->activate(ownApp()));
-    QTRY_COMPARE_WITH_TIMEOUT(m_workspace->frontmostApplication(), std::optional(ownApp()), 10000);
-    m_watcher->start();
+    QVERIFY(workspace().activate(ownApp()));
+    QTRY_COMPARE_WITH_TIMEOUT(workspace().frontmostApplication(), std::optional(ownApp()), 10000);
+    m_road->watcher.start();
     m_controller->start();
     QCoreApplication::processEvents(); // what the controller loads ahead, at start-up
 }
@@ -253,12 +191,8 @@ void tst_FrictionPanelOnX11::cleanupTestCase()
         m_controller->stop();
         m_controller->dismiss(false);
     }
-    if (m_watcher)
-        m_watcher->stop();
-    if (m_helper.state() != QProcess::NotRunning) {
-        m_helper.kill();
-        m_helper.waitForFinished(5000);
-    }
+    if (m_road)
+        m_road->watcher.stop();
     if (!m_latencies.empty()) {
         std::sort(m_latencies.begin(), m_latencies.end());
         qInfo("activation request to panel on screen over %d triggers: min %.2f ms, median "
@@ -266,7 +200,7 @@ void tst_FrictionPanelOnX11::cleanupTestCase()
               int(m_latencies.size()), m_latencies.front(), m_latencies[m_latencies.size() / 2],
               m_latencies.back());
     }
-    qInfo("screenshots in %s", qPrintable(m_shots));
+    qInfo("screenshots in %s", qPrintable(m_desktop.screenshotDirectory()));
 }
 
 bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)
@@ -283,9 +217,9 @@ bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)
         loop.quit();
     });
     const QList<QMetaObject::Connection> connections{
-        connect(m_detector.get(), &FrontmostDetecting::frontmostChanged, this,
+        connect(&m_road->detector, &FrontmostDetecting::frontmostChanged, this,
                 [&](const std::optional<RunningApplication> &app) {
-                    if (app && app->bundleIdentifier == helperId)
+                    if (app && app->bundleIdentifier == helper.id)
                         reportedAt = clock.nsecsElapsed();
                 }),
         connect(m_engine.get(), &StreakEngine::triggerSubject, this,
@@ -300,7 +234,7 @@ bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)
     };
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     clock.start();
-    if (m_workspace->activate(helperApp()))
+    if (workspace().activate(helperApp()))
         loop.exec();
     for (const auto &connection : connections)
         disconnect(connection);
@@ -315,8 +249,6 @@ bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)
 
 void tst_FrictionPanelOnX11::stepBackHidesTheBlockedApplication()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     QVERIFY(bringUpPanel("gentle"));
     const auto event = m_events.back();
     QCOMPARE(m_controller->activeViewModel()->event(), event);
@@ -332,11 +264,11 @@ void tst_FrictionPanelOnX11::stepBackHidesTheBlockedApplication()
     QCOMPARE(m_policy->refCount(), 1);
     QCOMPARE(m_policy->backend().activationPolicy(), fennimar::ActivationPolicy::regular);
     screenshot("panel-gentle");
-    QVERIFY(screens.first()->grabWindow(0).save(m_shots + "/screen-gentle.png"));
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("screen-gentle")).isEmpty());
 
     m_scheduler.advance(1.0); // the lockout ends
     click("friction.button.stepBack");
-    QTRY_VERIFY(m_workspace->isHidden(helperApp()));
+    QTRY_VERIFY(workspace().isHidden(helperApp()));
     QCOMPARE(storedOutcome(event), QString("stepBack"));
     QVERIFY(panelGone());
     QCOMPARE(m_policy->refCount(), 0);
@@ -345,8 +277,6 @@ void tst_FrictionPanelOnX11::stepBackHidesTheBlockedApplication()
 
 void tst_FrictionPanelOnX11::firmModeCountsDownAndCancels()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     m_streak->setModeRaw(QStringLiteral("firm"));
     m_streak->setAllowDailyFreePass(true);
     auto settings = AppSettings::fetchOrCreate(m_persistence.mainContext());
@@ -380,8 +310,6 @@ void tst_FrictionPanelOnX11::firmModeCountsDownAndCancels()
 
 void tst_FrictionPanelOnX11::brutalModeNeedsTheCountdownAndTheConfession()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     m_streak->setModeRaw(QStringLiteral("brutal"));
     QVERIFY(m_persistence.mainContext().save().hasValue());
     const QDateTime startedBefore = m_streak->startedAt();
@@ -417,31 +345,9 @@ void tst_FrictionPanelOnX11::brutalModeNeedsTheCountdownAndTheConfession()
     QCOMPARE(m_policy->refCount(), 0);
 }
 
-// Run with --hold-window, the executable is the blocked application: another
-// process, of another window class, that shows a window until killed.
 int main(int argc, char **argv)
 {
-    const bool helper = argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0;
-    // The application name becomes the class of our windows' WM_CLASS.
-    QCoreApplication::setApplicationName(QString::fromLatin1(helper ? helperClass : ownClass));
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (helper) {
-        // Something worth blurring.
-        QWidget window;
-        window.setWindowTitle(QStringLiteral("distraction"));
-        window.setStyleSheet(QStringLiteral("background: #1f8a70; color: white;"));
-        auto *layout = new QVBoxLayout(&window);
-        auto *label = new QLabel(QStringLiteral("Endless feed"), &window);
-        label->setStyleSheet(QStringLiteral("font-size: 48px; background: #fd7400;"));
-        layout->addWidget(label, 0, Qt::AlignCenter);
-        window.resize(900, 560);
-        window.show();
-        return app.exec();
-    }
-    tst_FrictionPanelOnX11 test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_FrictionPanelOnX11>(argc, argv, {own.windowClass});
 }
 
 #include "tst_FrictionPanelOnX11.moc"

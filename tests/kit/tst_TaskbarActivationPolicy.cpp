@@ -1,27 +1,71 @@
-#include <QApplication>
 #include <QTest>
 #include <QWidget>
 
-#include "WindowManagerSession.h"
+#include "DesktopHarness.h"
+#include "FakeTaskbarPresence.h"
 #include "kit/TaskbarActivationPolicy.h"
 
 using fennimar::ActivationPolicy;
 using fennimar::TaskbarActivationPolicy;
 
-// On a real desktop: the policy shows in whether the window manager is told
-// to keep our windows out of the task bar.
+// Which windows the policy reaches, on a task bar of the test's; and on a
+// real desktop, that the window manager is told to keep them out of its task bar.
 class tst_TaskbarActivationPolicy : public QObject {
     Q_OBJECT
 
-    testing::WindowManagerSession m_windowManager;
+    testing::DesktopHarness m_desktop;
 
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != u"xcb")
-            QSKIP("needs an X server: run under xvfb-run");
-        const QString noWindowManager = m_windowManager.ensureRunning();
+        const QString noWindowManager = m_desktop.startWindowManager();
         QVERIFY2(noWindowManager.isEmpty(), qPrintable(noWindowManager));
+    }
+
+    void applicationWindowsFollowThePolicy_data()
+    {
+        QTest::addColumn<Qt::WindowType>("type");
+        QTest::addColumn<bool>("follows");
+        QTest::newRow("window") << Qt::Window << true;
+        QTest::newRow("dialog") << Qt::Dialog << true;
+        QTest::newRow("tool window") << Qt::Tool << false;
+        QTest::newRow("tool tip") << Qt::ToolTip << false;
+    }
+
+    void applicationWindowsFollowThePolicy()
+    {
+        QFETCH(Qt::WindowType, type);
+        QFETCH(bool, follows);
+        auto presence = std::make_shared<testing::FakeTaskbarPresence>();
+        TaskbarActivationPolicy policy(presence);
+        QWidget shown(nullptr, type);
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        policy.setActivationPolicy(ActivationPolicy::accessory);
+        QCOMPARE(presence->skipping.value(shown.windowHandle()), follows);
+        // Shown later: told before it is mapped.
+        QWidget later(nullptr, type);
+        later.winId();
+        presence->skipping.clear();
+        later.show();
+        QCOMPARE(presence->skipping.value(later.windowHandle()), follows);
+        policy.setActivationPolicy(ActivationPolicy::regular);
+        QVERIFY(!presence->skipping.value(shown.windowHandle()));
+        QVERIFY(!presence->skipping.value(later.windowHandle()));
+    }
+
+    void withoutADesktopOnlyRemembers()
+    {
+        auto presence = std::make_shared<testing::FakeTaskbarPresence>();
+        presence->available = false;
+        TaskbarActivationPolicy policy(presence);
+        QWidget window;
+        window.show();
+        policy.setActivationPolicy(ActivationPolicy::prohibited);
+        QWidget later;
+        later.show();
+        QCOMPARE(policy.activationPolicy(), ActivationPolicy::prohibited);
+        QCOMPARE(presence->requests, 0);
     }
 
     void taskbarFollowsThePolicy()
@@ -55,5 +99,9 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_TaskbarActivationPolicy)
+int main(int argc, char **argv)
+{
+    return testing::DesktopHarness::run<tst_TaskbarActivationPolicy>(argc, argv);
+}
+
 #include "tst_TaskbarActivationPolicy.moc"

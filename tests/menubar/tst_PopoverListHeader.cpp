@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "editor/SymbolButton.h"
+#include "ui/SymbolButton.h"
 #include "menubar/PopoverListHeader.h"
 #include "ui/Color.h"
 #include "ui/Motion.h"

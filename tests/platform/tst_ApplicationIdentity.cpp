@@ -15,6 +15,8 @@ private slots:
     void initTestCase();
     void resolve_data();
     void resolve();
+    void browsersLaunchUnderTheirDesktopIds_data();
+    void browsersLaunchUnderTheirDesktopIds();
 
 private:
     QTemporaryDir m_dir;
@@ -40,6 +42,9 @@ void tst_ApplicationIdentity::initTestCase()
                              "Type=Application\nName=Visual Studio Code\nExec=code %F\n"));
     QVERIFY(writeDesktopFile(apps, "firefox-esr.desktop",
                              "Type=Application\nName=Firefox ESR\nExec=firefox-esr %u\n"));
+    QVERIFY(writeDesktopFile(apps, "chromium.desktop",
+                             "Type=Application\nName=Chromium Web Browser\n"
+                             "Exec=/usr/bin/chromium %U\nStartupWMClass=chromium\n"));
     QVERIFY(writeDesktopFile(apps, "tool.desktop",
                              "Type=Application\nName=Tool\nExec=\"" + m_toolPath.toUtf8() +
                                  "\" --run\n"));
@@ -65,6 +70,17 @@ void tst_ApplicationIdentity::resolve_data()
         << hints("", "", "vscode", "Visual Studio Code") << "code";
     QTest::newRow("firefox presented as its identifier")
         << hints("", "", "Navigator", "firefox-esr") << "org.mozilla.firefox";
+    QTest::newRow("chromium, another profile folder, presented as Chrome")
+        << hints("", "", "chromium (/tmp/profile)", "Chromium") << "com.google.Chrome";
+    QTest::newRow("chrome's own class without a desktop file")
+        << hints("", "", "google-chrome", "Google-chrome") << "com.google.Chrome";
+    QTest::newRow("brave by its application id")
+        << hints("brave-browser.desktop", "", "", "") << "com.brave.Browser";
+    QTest::newRow("edge") << hints("", "", "microsoft-edge", "Microsoft-edge")
+                          << "com.microsoft.edgemac";
+    QTest::newRow("vivaldi") << hints("", "", "vivaldi-stable", "Vivaldi-stable")
+                             << "com.vivaldi.Vivaldi";
+    QTest::newRow("opera") << hints("", "", "opera", "Opera") << "com.operasoftware.Opera";
     QTest::newRow("unknown class stays") << hints("", "", "xmessage", "Xmessage") << "Xmessage";
     QTest::newRow("instance when no class") << hints("", "", "xclock", "") << "xclock";
     QTest::newRow("nothing known") << hints("", "", "", "") << "";
@@ -82,6 +98,29 @@ void tst_ApplicationIdentity::resolve()
         hints.executable = m_toolPath;
         QCOMPARE(ApplicationIdentity(index).resolve(hints), QStringLiteral("tool"));
     }
+}
+
+void tst_ApplicationIdentity::browsersLaunchUnderTheirDesktopIds_data()
+{
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("chrome, then chromium")
+        << "com.google.Chrome"
+        << QStringList{"com.google.Chrome",  "google-chrome",          "google-chrome-stable",
+                       "google-chrome-beta", "google-chrome-unstable", "chromium",
+                       "chromium-browser"};
+    QTest::newRow("firefox") << "org.mozilla.firefox"
+                             << QStringList{"org.mozilla.firefox", "firefox", "firefox-esr"};
+    QTest::newRow("another application is its own id") << "code" << QStringList{"code"};
+}
+
+void tst_ApplicationIdentity::browsersLaunchUnderTheirDesktopIds()
+{
+    QFETCH(QString, identifier);
+    QFETCH(QStringList, expected);
+    QCOMPARE(ApplicationIdentity::desktopIds(identifier), expected);
+    for (const QString &id : expected)
+        QCOMPARE(ApplicationIdentity::presented(id), identifier);
 }
 
 QTEST_GUILESS_MAIN(tst_ApplicationIdentity)

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "AccessibilityBusSession.h"
+#include "DesktopHarness.h"
 #include "platform/AtspiAccessibilityHost.h"
 
 using platform::AccessibilityError;
@@ -31,6 +31,7 @@ private slots:
     void cleanupTestCase();
     void trustIsTheDesktopSwitch();
     void readsAndPressesInAnotherApplication();
+    void searchesAndAsksForTheFullTree();
     void errorsTellWhatWentWrong();
     void stoppedApplicationTimesOutAndComesBack();
 
@@ -41,28 +42,25 @@ private:
     std::optional<AccessibleElement> find(const AccessibleElement &from, const char *role,
                                           int depth = 0);
 
-    testing::AccessibilityBusSession m_session;
+    testing::DesktopHarness m_desktop;
     std::unique_ptr<platform::AtspiAccessibilityHost> m_host;
-    QProcess m_window;
+    QProcess *m_window = nullptr;
     AccessibleElement m_application;
 };
 
 void tst_AtspiAccessibilityHost::initTestCase()
 {
-    QString why;
-    QVERIFY2(m_session.start(&why), qPrintable(why));
-    QVERIFY2(m_session.ensureWindowManager(&why), qPrintable(why));
+    for (const QString &why : {m_desktop.startAccessibilityBus(), m_desktop.startWindowManager()})
+        QVERIFY2(why.isEmpty(), qPrintable(why));
     m_host = std::make_unique<platform::AtspiAccessibilityHost>(QDBusConnection::sessionBus(),
                                                                 std::chrono::milliseconds(300));
 }
 
 void tst_AtspiAccessibilityHost::cleanupTestCase()
 {
-    if (m_window.state() != QProcess::NotRunning) {
-        ::kill(pid_t(m_window.processId()), SIGCONT);
-        m_window.kill();
-        m_window.waitForFinished(5000);
-    }
+    // Never leave it stopped.
+    if (m_window && m_window->state() != QProcess::NotRunning)
+        ::kill(pid_t(m_window->processId()), SIGCONT);
 }
 
 void tst_AtspiAccessibilityHost::setSwitch(bool on)
@@ -114,13 +112,12 @@ void tst_AtspiAccessibilityHost::trustIsTheDesktopSwitch()
 
 void tst_AtspiAccessibilityHost::readsAndPressesInAnotherApplication()
 {
-    QProcessEnvironment environment = m_session.applicationEnvironment();
-    environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-    m_window.setProcessEnvironment(environment);
-    m_window.start(QCoreApplication::applicationFilePath(),
-                   {QString::fromLatin1(showWindowArgument)});
-    QVERIFY(m_window.waitForStarted(5000));
-    const qint32 pid = qint32(m_window.processId());
+    QProcessEnvironment always;
+    always.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    m_window = m_desktop.launch(QCoreApplication::applicationFilePath(),
+                                {QString::fromLatin1(showWindowArgument)}, always);
+    QVERIFY(m_window);
+    const qint32 pid = qint32(m_window->processId());
     QTRY_VERIFY_WITH_TIMEOUT(!(m_application = m_host->applicationElement(pid)).isNull(), 15000);
     QCOMPARE(text(m_application, ax::role), QString::fromLatin1(ax::applicationRole));
 
@@ -141,6 +138,33 @@ void tst_AtspiAccessibilityHost::readsAndPressesInAnotherApplication()
     QTRY_COMPARE_WITH_TIMEOUT(text(*field, ax::value), std::optional(pressedAddress), 10000);
 }
 
+void tst_AtspiAccessibilityHost::searchesAndAsksForTheFullTree()
+{
+    QVERIFY(!m_application.isNull());
+    const auto window = std::get<AccessibleElement>(
+        m_host->copyAttributeValue(m_application, QString::fromLatin1(ax::focusedWindow)).value());
+    const auto search = [&](const char *role, int limit) {
+        const auto found = m_host->findDescendants(window, QString::fromLatin1(role), limit);
+        return found ? found.value() : QList<AccessibleElement>{{"failed", "/"}};
+    };
+    // This toolkit cannot search itself: the host walks, to the same end.
+    QCOMPARE(search(ax::buttonRole, 4), QList<AccessibleElement>{*find(window, ax::buttonRole)});
+    QCOMPARE(search(ax::textFieldRole, 4),
+             QList<AccessibleElement>{*find(window, ax::textFieldRole)});
+    QCOMPARE(search(ax::webAreaRole, 4), QList<AccessibleElement>());
+    QCOMPARE(search(ax::buttonRole, 0), QList<AccessibleElement>());
+
+    const auto set = [&](const char *attribute, platform::AccessibilityValue value) {
+        const auto done =
+            m_host->setAttributeValue(m_application, QString::fromLatin1(attribute), value);
+        return done ? std::nullopt : std::optional(done.error());
+    };
+    QCOMPARE(set(ax::manualAccessibility, true), std::nullopt);
+    QCOMPARE(set(ax::manualAccessibility, QStringLiteral("yes")),
+             AccessibilityError::illegalArgument);
+    QCOMPARE(set(ax::enhancedUserInterface, true), AccessibilityError::attributeUnsupported);
+}
+
 void tst_AtspiAccessibilityHost::errorsTellWhatWentWrong()
 {
     QVERIFY(!m_application.isNull());
@@ -150,7 +174,7 @@ void tst_AtspiAccessibilityHost::errorsTellWhatWentWrong()
     };
     // The bus launcher has no tree.
     const AccessibleElement none =
-        m_host->applicationElement(qint32(m_session.launcherProcessIdentifier()));
+        m_host->applicationElement(qint32(m_desktop.accessibilityLauncherProcessIdentifier()));
     QVERIFY(none.isNull());
     QCOMPARE(error(none, ax::role), AccessibilityError::invalidElement);
     QCOMPARE(error(m_application, "AXSelectedText"), AccessibilityError::attributeUnsupported);
@@ -169,7 +193,7 @@ void tst_AtspiAccessibilityHost::errorsTellWhatWentWrong()
 
 void tst_AtspiAccessibilityHost::stoppedApplicationTimesOutAndComesBack()
 {
-    const pid_t pid = pid_t(m_window.processId());
+    const pid_t pid = pid_t(m_window->processId());
     QCOMPARE(::kill(pid, SIGSTOP), 0);
     const auto stalled = m_host->copyAttributeValue(m_application, QString::fromLatin1(ax::role));
     QCOMPARE(::kill(pid, SIGCONT), 0);
@@ -200,10 +224,7 @@ int main(int argc, char **argv)
         window.activateWindow();
         return app.exec();
     }
-    testing::AccessibilityBusSession::enter(argc, argv);
-    QApplication app(argc, argv);
-    tst_AtspiAccessibilityHost test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_AtspiAccessibilityHost>(argc, argv);
 }
 
 #include "tst_AtspiAccessibilityHost.moc"

@@ -25,6 +25,8 @@ void tst_DesktopEntry::execLine_data()
     QTest::newRow("escapes inside quotes")
         << R"(sh -c "echo \"hi\" \$HOME")" << QStringList{"sh", "-c", R"(echo "hi" $HOME)"};
     QTest::newRow("literal percent") << "app --zoom=100%%" << QStringList{"app", "--zoom=100%"};
+    QTest::newRow("literal percent quoted")
+        << R"("/opt/100%% sure/run")" << QStringList{"/opt/100% sure/run"};
     QTest::newRow("code inside an argument") << "app --file=%f" << QStringList{"app", "--file="};
     QTest::newRow("quoted empty argument") << R"(app "" x)" << QStringList{"app", "", "x"};
     QTest::newRow("runs of blanks") << "  app \t -a   -b  " << QStringList{"app", "-a", "-b"};

@@ -1,12 +1,9 @@
-#include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QProcess>
 #include <QTest>
-
-#include "WindowManagerSession.h"
 #include <QWidget>
 
+#include "DesktopHarness.h"
 #include "LogCapture.h"
 #include "platform/X11Connection.h"
 #include "platform/X11KeystrokeSender.h"
@@ -15,8 +12,6 @@ using platform::X11Connection;
 using platform::X11KeystrokeSender;
 
 namespace {
-
-const char *holdWindowArgument = "--hold-window";
 
 // Records the shortcuts that reach it, modifier presses left out.
 class KeyRecorder final : public QWidget {
@@ -65,7 +60,7 @@ private:
     void activate(QWidget &w);
 
     std::unique_ptr<X11Connection> m_connection;
-    testing::WindowManagerSession m_windowManager;
+    testing::DesktopHarness m_desktop;
     bool m_trusted = true;
     std::unique_ptr<X11KeystrokeSender> m_sender;
 };
@@ -73,15 +68,13 @@ private:
 void tst_X11KeystrokeSender::initTestCase()
 {
     m_connection = std::make_unique<X11Connection>();
-    QVERIFY2(m_connection->isValid(), "no X server: run under xvfb-run");
-    const QString why = m_windowManager.ensureRunning();
+    QVERIFY(m_connection->isValid());
+    const QString why = m_desktop.startWindowManager();
     QVERIFY2(why.isEmpty(), qPrintable(why));
     m_sender = std::make_unique<X11KeystrokeSender>([this] { return m_trusted; }, *m_connection);
 }
 
-void tst_X11KeystrokeSender::cleanupTestCase()
-{
-}
+void tst_X11KeystrokeSender::cleanupTestCase() {}
 
 void tst_X11KeystrokeSender::activate(QWidget &w)
 {
@@ -117,10 +110,9 @@ void tst_X11KeystrokeSender::refusesWhileAnotherProcessOwnsTheActiveWindow()
     KeyRecorder w;
     activate(w);
 
-    QProcess other;
-    other.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(holdWindowArgument)});
-    QVERIFY(other.waitForStarted(5000));
-    const qint32 otherPid = qint32(other.processId());
+    QProcess *other = m_desktop.startHelperWindow({.title = QStringLiteral("other process")});
+    QVERIFY(other);
+    const qint32 otherPid = qint32(other->processId());
     QTRY_COMPARE_WITH_TIMEOUT(activeOwner(), std::optional<qint32>(otherPid), 10000);
 
     QVERIFY(!m_sender->send(platform::keycode::w, ownPid()));
@@ -128,8 +120,8 @@ void tst_X11KeystrokeSender::refusesWhileAnotherProcessOwnsTheActiveWindow()
         log.contains(QStringLiteral("com.fennimar.halvex.triggers"),
                      QStringLiteral("keystroke skipped: process %1 does not own the active window")
                          .arg(ownPid())));
-    other.kill();
-    other.waitForFinished(5000);
+    other->kill();
+    other->waitForFinished(5000);
     QVERIFY(w.keys.isEmpty());
 }
 
@@ -156,21 +148,9 @@ void tst_X11KeystrokeSender::unknownKeyCodeMakesNoEvent()
              QStringList{QStringLiteral("keystroke failed: CGEvent could not be created")});
 }
 
-// Run with --hold-window, the executable is the other process: it shows a
-// window and keeps it until killed.
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    if (argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0) {
-        QWidget window;
-        window.setWindowTitle(QStringLiteral("other process"));
-        window.resize(240, 120);
-        window.show();
-        window.activateWindow();
-        return app.exec();
-    }
-    tst_X11KeystrokeSender test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_X11KeystrokeSender>(argc, argv);
 }
 
 #include "tst_X11KeystrokeSender.moc"

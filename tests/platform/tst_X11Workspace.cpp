@@ -1,26 +1,18 @@
-#include <QApplication>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include "WindowManagerSession.h"
 #include <QWidget>
 
-#include "DesktopFiles.h"
-#include "platform/X11Connection.h"
+#include "DesktopHarness.h"
 #include "platform/X11Workspace.h"
 
 using platform::RunningApplication;
-using platform::X11Connection;
 using platform::X11Workspace;
 
 namespace {
 
-const char *holdWindowArgument = "--hold-window";
 // The WM_CLASS classes of this process's windows and of the helper's.
-const char *probeClass = "HalvexProbe";
-const char *helperClass = "HalvexHelper";
+const QString probeClass = QStringLiteral("HalvexProbe");
+const QString helperClass = QStringLiteral("HalvexHelper");
 
 RunningApplication probeApp()
 {
@@ -61,38 +53,30 @@ private:
     bool showAndFocus(QWidget &w);
     RunningApplication helperApp() const
     {
-        return {QStringLiteral("org.example.Helper"), qint32(m_helper.processId())};
+        return {QStringLiteral("org.example.Helper"), m_helper ? qint32(m_helper->processId()) : 0};
     }
 
-    bool m_live = false;
-    QTemporaryDir m_dir;
+    testing::DesktopHarness m_desktop;
     std::unique_ptr<platform::DesktopEntryIndex> m_index;
     std::unique_ptr<platform::ApplicationIdentity> m_identity;
     std::unique_ptr<X11Workspace> m_workspace;
     std::unique_ptr<QSignalSpy> m_activations;
-    testing::WindowManagerSession m_windowManager;
-    QProcess m_helper;
+    QProcess *m_helper = nullptr;
     QWidget m_first;
     QWidget m_second;
 };
 
 void tst_X11Workspace::initTestCase()
 {
-    const QString apps = m_dir.filePath(QStringLiteral("applications"));
-    QVERIFY(
-        writeDesktopFile(apps, "org.example.Probe.desktop",
-                         "Type=Application\nName=Probe\nExec=probe\nStartupWMClass=HalvexProbe\n"));
+    QVERIFY(m_desktop.writeDesktopFile(QStringLiteral("org.example.Probe"), QStringLiteral("Probe"),
+                                       probeClass));
     // Matched whatever the letter case of the window's class.
-    QVERIFY(writeDesktopFile(
-        apps, "org.example.Helper.desktop",
-        "Type=Application\nName=Helper\nExec=helper\nStartupWMClass=halvexhelper\n"));
-    m_index = std::make_unique<platform::DesktopEntryIndex>(QStringList{apps});
+    QVERIFY(m_desktop.writeDesktopFile(QStringLiteral("org.example.Helper"),
+                                       QStringLiteral("Helper"), helperClass.toLower()));
+    m_index =
+        std::make_unique<platform::DesktopEntryIndex>(QStringList{m_desktop.applicationsPath()});
     m_identity = std::make_unique<platform::ApplicationIdentity>(*m_index);
-
-    m_live = QGuiApplication::platformName() == u"xcb";
-    if (!m_live)
-        return;
-    const QString why = m_windowManager.ensureRunning();
+    const QString why = m_desktop.startWindowManager();
     QVERIFY2(why.isEmpty(), qPrintable(why));
     m_workspace = std::make_unique<X11Workspace>(*m_identity);
     QVERIFY(m_workspace->isConnected());
@@ -104,10 +88,6 @@ void tst_X11Workspace::initTestCase()
 
 void tst_X11Workspace::cleanupTestCase()
 {
-    if (m_helper.state() != QProcess::NotRunning) {
-        m_helper.kill();
-        m_helper.waitForFinished(5000);
-    }
     m_workspace.reset();
 }
 
@@ -142,8 +122,6 @@ void tst_X11Workspace::withoutDisplayReportsNothing()
 
 void tst_X11Workspace::reportsOwnWindowThroughActivation()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     // The window manager may still name the withdrawn sentinel as active.
     QVERIFY(!m_workspace->frontmostApplication());
     QVERIFY(showAndFocus(m_first));
@@ -155,11 +133,8 @@ void tst_X11Workspace::reportsOwnWindowThroughActivation()
 
 void tst_X11Workspace::reportsAnotherProcessByItsDesktopFile()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
-    m_helper.start(QCoreApplication::applicationFilePath(),
-                   {QString::fromLatin1(holdWindowArgument)});
-    QVERIFY(m_helper.waitForStarted(5000));
+    m_helper = m_desktop.startHelperWindow({helperClass, QStringLiteral("helper")});
+    QVERIFY(m_helper);
     const RunningApplication helper = helperApp();
 
     QTRY_VERIFY_WITH_TIMEOUT(m_workspace->isRunning(helper), 10000);
@@ -173,8 +148,6 @@ void tst_X11Workspace::reportsAnotherProcessByItsDesktopFile()
 
 void tst_X11Workspace::focusAmongOneApplicationsWindowsNamesOnlyIt()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     QVERIFY(m_workspace->activate(probeApp()));
     QTRY_COMPARE(lastActivation(*m_activations), probeApp());
     QTRY_VERIFY(m_first.isActiveWindow());
@@ -195,8 +168,6 @@ void tst_X11Workspace::focusAmongOneApplicationsWindowsNamesOnlyIt()
 
 void tst_X11Workspace::activateBringsApplicationBack()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     QTRY_VERIFY(!m_first.isActiveWindow());
     m_activations->clear();
     QVERIFY(m_workspace->activate(probeApp()));
@@ -206,8 +177,6 @@ void tst_X11Workspace::activateBringsApplicationBack()
 
 void tst_X11Workspace::hideIconifiesEveryWindowAndActivateRestoresTheMostRecent()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     QVERIFY(showAndFocus(m_first));
     QVERIFY(showAndFocus(m_second));
     QVERIFY(!m_workspace->isHidden(probeApp()));
@@ -240,8 +209,6 @@ void tst_X11Workspace::requestsForAbsentApplicationsFail_data()
 
 void tst_X11Workspace::requestsForAbsentApplicationsFail()
 {
-    if (!m_live)
-        QSKIP("needs an X server");
     QFETCH(QString, bundleIdentifier);
     QFETCH(qint32, pid);
     const RunningApplication absent{bundleIdentifier, pid};
@@ -251,27 +218,9 @@ void tst_X11Workspace::requestsForAbsentApplicationsFail()
     QVERIFY(!m_workspace->isRunning(absent));
 }
 
-// Run with --hold-window, the executable is the helper: another process, of
-// another window class, that shows a window and keeps it until killed.
 int main(int argc, char **argv)
 {
-    const bool helper = argc > 1 && qstrcmp(argv[1], holdWindowArgument) == 0;
-    // The application name becomes the class of our windows' WM_CLASS.
-    QCoreApplication::setApplicationName(QString::fromLatin1(helper ? helperClass : probeClass));
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (helper) {
-        QWidget window;
-        window.setWindowTitle(QStringLiteral("helper"));
-        window.resize(240, 120);
-        // A new window gets the focus; asking for it as well could take it
-        // back later from whatever the test brought to the front meanwhile.
-        window.show();
-        return app.exec();
-    }
-    tst_X11Workspace test;
-    return QTest::qExec(&test, argc, argv);
+    return testing::DesktopHarness::run<tst_X11Workspace>(argc, argv, {probeClass});
 }
 
 #include "tst_X11Workspace.moc"

@@ -85,6 +85,8 @@ AccessibleElement FakeAccessibilityHost::addTree(const QStringList &lines)
                 setAttribute(element, QString::fromLatin1(platform::ax::value), value);
             else if (key == QLatin1String("id"))
                 setAttribute(element, QString::fromLatin1(platform::ax::identifier), value);
+            else if (key == QLatin1String("title"))
+                setAttribute(element, QString::fromLatin1(platform::ax::title), value);
         }
         ancestors.resize(depth);
         ancestors << element;
@@ -166,6 +168,41 @@ FakeAccessibilityHost::performAction(const AccessibleElement &element, const QSt
     if (const auto failure = node->failures.find(action); failure != node->failures.end())
         return unexpected(failure->second);
     return {};
+}
+
+platform::Expected<QList<AccessibleElement>, AccessibilityError>
+FakeAccessibilityHost::findDescendants(const AccessibleElement &element, const QString &role,
+                                       int limit)
+{
+    calls << QStringLiteral("search %1 %2").arg(element.path, role);
+    const auto node = m_nodes.constFind(element.path);
+    if (element.isNull() || node == m_nodes.cend())
+        return unexpected(AccessibilityError::invalidElement);
+    if (const auto failure = node->failures.find(role); failure != node->failures.end())
+        return unexpected(failure->second);
+    QList<AccessibleElement> found;
+    collect(element, role, limit, found);
+    return found;
+}
+
+void FakeAccessibilityHost::collect(const AccessibleElement &element, const QString &role,
+                                    int limit, QList<AccessibleElement> &found) const
+{
+    const auto node = m_nodes.constFind(element.path);
+    if (node == m_nodes.cend())
+        return;
+    for (const AccessibleElement &child : node->children) {
+        if (found.size() >= limit)
+            return;
+        const auto childNode = m_nodes.constFind(child.path);
+        if (childNode == m_nodes.cend())
+            continue;
+        const auto childRole = childNode->attributes.find(QString::fromLatin1(platform::ax::role));
+        if (childRole != childNode->attributes.end() && std::get_if<QString>(&childRole->second) &&
+            *std::get_if<QString>(&childRole->second) == role)
+            found << child;
+        collect(child, role, limit, found);
+    }
 }
 
 } // namespace testing

@@ -28,7 +28,8 @@ public:
                                            const QString &role, const QString &name = {});
     void setAttribute(const platform::AccessibleElement &element, const QString &attribute,
                       platform::AccessibilityValue value);
-    // Reads, writes and presses of this attribute or action fail so.
+    // Reads, writes and presses of this attribute or action, and searches
+    // for this role, fail so.
     void fail(const platform::AccessibleElement &element, const QString &attributeOrAction,
               platform::AccessibilityError error);
     void setFocusedWindow(const platform::AccessibleElement &application,
@@ -36,14 +37,14 @@ public:
     // Builds a subtree from one line per element, depth-first: two spaces
     // of indent per level below the first line, the role, then "|"-separated
     // settings: "name=" (the path), "url=" (a URL), "urlText=" (the URL as
-    // text), "value=", "id=" (the identifier). Returns the first line's element.
+    // text), "value=", "id=" (the identifier), "title=". Returns the first line's element.
     platform::AccessibleElement addTree(const QStringList &lines);
 
     // Runs after every successful attribute write (the tree may grow then).
     std::function<void(const platform::AccessibleElement &, const QString &)> onSet;
 
     // "application <pid>", "copy <path> <attribute>", "set <path> <attribute>",
-    // "perform <path> <action>", in order.
+    // "perform <path> <action>", "search <path> <role>", in order.
     QStringList calls;
     // The calls that named this element.
     QStringList callsOn(const platform::AccessibleElement &element) const;
@@ -60,6 +61,10 @@ public:
                       const platform::AccessibilityValue &value) override;
     platform::Expected<void, platform::AccessibilityError>
     performAction(const platform::AccessibleElement &element, const QString &action) override;
+    // The whole subtree, as one call: it records no reads.
+    platform::Expected<QList<platform::AccessibleElement>, platform::AccessibilityError>
+    findDescendants(const platform::AccessibleElement &element, const QString &role,
+                    int limit) override;
 
 private:
     struct Node {
@@ -68,6 +73,8 @@ private:
         std::map<QString, platform::AccessibilityError> failures;
     };
     platform::AccessibleElement make(const QString &name);
+    void collect(const platform::AccessibleElement &element, const QString &role, int limit,
+                 QList<platform::AccessibleElement> &found) const;
 
     QHash<QString, Node> m_nodes;
     QHash<qint32, platform::AccessibleElement> m_applications;

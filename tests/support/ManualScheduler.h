@@ -17,6 +17,8 @@ public:
     // deadline order, including timers armed by those that fire.
     void advance(double seconds);
     int pendingCount() const;
+    // Seconds the clock has been advanced in all.
+    double now() const { return m_elapsed; }
     // The delay of every timer ever armed, in order.
     const std::vector<double> &requestedDelays() const { return m_requested; }
 

@@ -1,0 +1,68 @@
+#include "browsers/ChromiumAccessibilityBridge.h"
+
+#include "browsers/AXURLReader.h"
+#include "browsers/BrowserCatalog.h"
+#include "platform/Log.h"
+
+namespace halvex {
+
+ChromiumAccessibilityBridge::ChromiumAccessibilityBridge(QString bundleIdentifier, QString name,
+                                                         AccessibilityBridgeServices services,
+                                                         QObject *parent)
+    : AccessibilityBrowserBridge(std::move(services), parent)
+    , m_bundleIdentifier(std::move(bundleIdentifier))
+    , m_name(std::move(name))
+{}
+
+ChromiumAccessibilityBridge::~ChromiumAccessibilityBridge() = default;
+
+std::optional<QString> ChromiumAccessibilityBridge::readAddress()
+{
+    std::optional<QString> address = services().reader->readDocumentURL(m_bundleIdentifier);
+    if (address) {
+        m_absence.reset();
+        m_needsRestart = false;
+    } else {
+        checkOnBus();
+    }
+    return address;
+}
+
+void ChromiumAccessibilityBridge::checkOnBus()
+{
+    const QList<platform::RunningApplication> running =
+        services().workspace->runningApplications(m_bundleIdentifier);
+    if (running.isEmpty())
+        return;
+    const qint32 pid = running.first().processIdentifier;
+    if (!services().accessibility->applicationElement(pid).isNull()) {
+        m_absence.reset();
+        m_needsRestart = false;
+        return;
+    }
+    const QDateTime now = services().clock();
+    if (!m_absence || m_absence->processIdentifier != pid) {
+        m_absence = Absence{pid, now};
+        m_needsRestart = false;
+        return;
+    }
+    if (m_needsRestart || m_absence->since.msecsTo(now) < qint64(joinGraceSeconds * 1000))
+        return;
+    m_needsRestart = true;
+    platform::log::permissions().notice(
+        "%s (process %d) is not on the accessibility bus: it was started before accessibility "
+        "was switched on, and its pages cannot be read until it is quit and opened again",
+        {m_name, pid});
+}
+
+std::optional<QString> ChromiumAccessibilityBridge::unreadableReason() const
+{
+    if (!m_needsRestart)
+        return std::nullopt;
+    //% "%1 was opened before accessibility was switched on, so Halvex cannot read "
+    //% "its pages. Quit %1 and open it again."
+    return qtTrId("permissions.browser.restartToRead")
+        .arg(BrowserCatalog::displayName(m_bundleIdentifier));
+}
+
+} // namespace halvex

@@ -1,0 +1,194 @@
+#include "friction/FrictionOutcome.h"
+
+#include <QFutureWatcher>
+#include <QPointer>
+
+#include "engine/DomainMatching.h"
+#include "engine/StreakEngine.h"
+#include "model/DayClock.h"
+#include "model/ModelContext.h"
+#include "model/PersistenceController.h"
+#include "model/Streak.h"
+#include "model/WhyAnswer.h"
+#include "platform/Log.h"
+#include "platform/Workspace.h"
+
+namespace halvex {
+
+namespace {
+
+// Some applications show themselves again right after being hidden; they are
+// hidden again for a little while. This outlives the panel on purpose: it
+// belongs to the step back the user chose, not to the panel.
+void keepHiddenRound(QPointer<platform::Workspace> workspace, platform::TimerScheduler &scheduler,
+                     const platform::RunningApplication &application, int roundsLeft)
+{
+    if (roundsLeft <= 0)
+        return;
+    scheduler.scheduleOnce(FrictionOutcome::keepHiddenIntervalSeconds,
+                           [workspace, &scheduler, application, roundsLeft] {
+                               if (!workspace || !workspace->isRunning(application))
+                                   return;
+                               if (!workspace->isHidden(application))
+                                   workspace->hide(application);
+                               keepHiddenRound(workspace, scheduler, application, roundsLeft - 1);
+                           });
+}
+
+} // namespace
+
+template <typename T>
+void FrictionOutcome::whenReady(QFuture<T> future, std::function<void(std::optional<T>)> work)
+{
+    // The watcher dies with this object, so a late answer finds nothing to call.
+    auto *watcher = new QFutureWatcher<T>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, work = std::move(work)] {
+        watcher->deleteLater();
+        if (m_cancelled)
+            return;
+        const QFuture<T> finished = watcher->future();
+        work(finished.resultCount() > 0 ? std::optional<T>(finished.result()) : std::nullopt);
+    });
+    watcher->setFuture(future);
+}
+
+FrictionOutcome::FrictionOutcome(std::shared_ptr<TriggerEvent> event,
+                                 std::shared_ptr<Streak> streak, const FrictionServices &services,
+                                 std::optional<platform::RunningApplication> presentedOver,
+                                 std::function<void()> onDismiss, QObject *parent)
+    : QObject(parent)
+    , m_event(std::move(event))
+    , m_streak(std::move(streak))
+    , m_services(services)
+    , m_presentedOver(std::move(presentedOver))
+    , m_onDismiss(std::move(onDismiss))
+    , m_timers(services.scheduler)
+{}
+
+FrictionOutcome::~FrictionOutcome() = default;
+
+void FrictionOutcome::record(TriggerOutcome outcome)
+{
+    m_services.streakEngine.recordOutcome(m_event, outcome);
+}
+
+void FrictionOutcome::persistWhyAnswer(const QString &text)
+{
+    if (m_cancelled)
+        return;
+    const auto answer = WhyAnswer::fromTypedText(text, m_services.dayClock.now());
+    if (!answer)
+        return;
+    answer->setTriggerEvent(m_event);
+    ModelContext &context = m_services.persistence.mainContext();
+    context.insert(answer);
+    context.saveOrLog(platform::log::persistence(), "persistWhyAnswer");
+}
+
+void FrictionOutcome::stepBack(Completion done)
+{
+    m_stepBackUnderWay = true;
+    performStepBack([this, done = std::move(done)](bool success) {
+        if (!m_stepBackUnderWay)
+            return;
+        m_stepBackUnderWay = false;
+        // Recorded whether or not it worked: the user chose to step back.
+        record(TriggerOutcome::stepBack);
+        done(success);
+    });
+}
+
+void FrictionOutcome::dismissLater()
+{
+    m_timers.after(dismissDelaySeconds, [this] {
+        if (m_onDismiss)
+            m_onDismiss();
+    });
+}
+
+void FrictionOutcome::cancel()
+{
+    if (m_cancelled)
+        return;
+    m_cancelled = true;
+    m_timers.cancel();
+    // The user did choose to step back; only the panel's follow-up is dropped.
+    if (m_stepBackUnderWay) {
+        m_stepBackUnderWay = false;
+        record(TriggerOutcome::stepBack);
+    }
+}
+
+void FrictionOutcome::performStepBack(Completion done)
+{
+    const TriggerSource source = m_event->source().value_or(TriggerSource::app);
+    std::optional<QString> bundleIdentifier = m_event->matchedBundleId();
+    if (bundleIdentifier && bundleIdentifier->isEmpty())
+        bundleIdentifier.reset();
+    if (source == TriggerSource::app)
+        stepBackApplication(bundleIdentifier, std::move(done));
+    else
+        stepBackInBrowser(bundleIdentifier, std::move(done));
+}
+
+void FrictionOutcome::stepBackApplication(const std::optional<QString> &bundleIdentifier,
+                                          Completion done)
+{
+    if (!bundleIdentifier)
+        return done(false);
+    platform::Workspace &workspace = m_services.workspace;
+    const auto running = workspace.runningApplications(*bundleIdentifier);
+    if (running.isEmpty())
+        return done(false);
+    const platform::RunningApplication application = running.first();
+    // A hide that reached no window did not step back.
+    if (!workspace.hide(application))
+        return done(false);
+    keepHidden(application);
+    done(true);
+}
+
+void FrictionOutcome::keepHidden(const platform::RunningApplication &application)
+{
+    keepHiddenRound(QPointer<platform::Workspace>(&m_services.workspace), m_services.scheduler,
+                    application, keepHiddenRounds);
+}
+
+void FrictionOutcome::stepBackInBrowser(const std::optional<QString> &bundleIdentifier,
+                                        Completion done)
+{
+    QString browser = bundleIdentifier.value_or(QString());
+    if (browser.isEmpty() && m_presentedOver)
+        browser = m_presentedOver->bundleIdentifier;
+    const std::shared_ptr<BrowserURLProbe> probe = m_services.browserProbes.value(browser);
+    if (browser.isEmpty() || !probe)
+        return done(false);
+
+    whenReady<bool>(probe->goBack(), [this, probe, done](std::optional<bool> wentBack) {
+        if (!wentBack.value_or(false)) {
+            closeTab(probe, done);
+            return;
+        }
+        // Give the page a moment to change before checking where it landed.
+        m_timers.after(browserSettleSeconds, [this, probe, done] {
+            whenReady<URLReadResult>(
+                probe->fetchURL(), [this, probe, done](std::optional<URLReadResult> read) {
+                    const bool stillBlocked = read && read->hasValue() && read->value() &&
+                                              matchesDomains(*read->value(), m_streak->domains());
+                    if (stillBlocked)
+                        closeTab(probe, done);
+                    else
+                        done(true);
+                });
+        });
+    });
+}
+
+void FrictionOutcome::closeTab(const std::shared_ptr<BrowserURLProbe> &probe,
+                               const Completion &done)
+{
+    whenReady<bool>(probe->closeTab(),
+                    [done](std::optional<bool> closed) { done(closed.value_or(false)); });
+}
+
+} // namespace halvex

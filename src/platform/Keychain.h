@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "platform/Expected.h"
+
+namespace platform {
+
+// How one keychain call ended.
+enum class KeychainStatus {
+    success,
+    itemNotFound,
+    accessDenied,
+    // No keychain service answers on this desktop.
+    unavailable,
+    // The service did not answer within the wait the keychain allows itself.
+    timedOut,
+    failed,
+};
+
+// Secrets kept by the desktop for this user: generic-password items named by
+// a service and an account, holding bytes.
+class Keychain {
+public:
+    virtual ~Keychain() = default;
+
+    virtual Expected<QByteArray, KeychainStatus> read(const QString &service,
+                                                      const QString &account) = 0;
+    // Stores the data under the name, replacing what was there.
+    virtual KeychainStatus write(const QString &service, const QString &account,
+                                 const QByteArray &data) = 0;
+    // A missing item gives itemNotFound.
+    virtual KeychainStatus remove(const QString &service, const QString &account) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,144 @@
+#include <QTest>
+
+#include "AccessibilityTestbed.h"
+#include "FakeKeystrokeSending.h"
+#include "LogCapture.h"
+#include "ManualScheduler.h"
+#include "browsers/AXURLReader.h"
+#include "browsers/ChromiumAccessibilityBridge.h"
+#include "ui/TranslationLoader.h"
+
+using halvex::ChromiumAccessibilityBridge;
+using Testbed = testing::AccessibilityTestbed;
+
+namespace {
+const QDateTime start(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC);
+const QString chrome = QStringLiteral("com.google.Chrome");
+// A process with windows but no tree on the accessibility bus.
+constexpr qint32 offBusPid = 77;
+const QString permissionsLog = QStringLiteral("com.fennimar.halvex.permissions");
+
+template <class T> T ready(const QFuture<T> &future)
+{
+    if (!future.isFinished())
+        qFatal("answer not ready");
+    return future.result();
+}
+} // namespace
+
+// The behaviour every accessibility bridge shares (cache, pause, fallback)
+// is proven on Firefox's; here is what the Chromium family does its own way.
+class tst_ChromiumAccessibilityBridge : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(m_translations.load(QStringLiteral("en"))); }
+    void init();
+    void stepsBackByTheButtonLabelledBack();
+    void browserOffTheBusNeedsARestart_data();
+    void browserOffTheBusNeedsARestart();
+    void joiningTheBusClearsTheRestart();
+
+private:
+    QString fetchedAt(double seconds)
+    {
+        m_now = start.addMSecs(qint64(seconds * 1000));
+        const halvex::URLReadResult result = ready(m_bridge->fetchURL());
+        if (!result)
+            qFatal("fetch failed");
+        return result.value() ? result.value()->toString() : QString();
+    }
+    void runAs(qint32 pid) { m_bed->workspace.running = {{chrome, pid}}; }
+
+    halvex::TranslationLoader m_translations;
+    std::unique_ptr<Testbed> m_bed;
+    std::unique_ptr<testing::FakeKeystrokeSending> m_keys;
+    std::unique_ptr<testing::ManualScheduler> m_scheduler;
+    std::unique_ptr<halvex::AXURLReader> m_reader;
+    std::unique_ptr<ChromiumAccessibilityBridge> m_bridge;
+    QDateTime m_now;
+};
+
+void tst_ChromiumAccessibilityBridge::init()
+{
+    m_bridge.reset();
+    m_bed = std::make_unique<Testbed>();
+    runAs(Testbed::browserPid);
+    m_keys = std::make_unique<testing::FakeKeystrokeSending>();
+    m_scheduler = std::make_unique<testing::ManualScheduler>();
+    m_reader = std::make_unique<halvex::AXURLReader>(m_bed->host, m_bed->probe, m_bed->workspace);
+    m_now = start;
+    m_bridge = std::make_unique<ChromiumAccessibilityBridge>(
+        chrome, QStringLiteral("Google Chrome"),
+        halvex::AccessibilityBridgeServices{&m_bed->workspace, m_keys.get(), &m_bed->host,
+                                            &m_bed->probe, m_reader.get(), m_scheduler.get(),
+                                            [this] { return m_now; }});
+}
+
+void tst_ChromiumAccessibilityBridge::stepsBackByTheButtonLabelledBack()
+{
+    m_keys->accepts = false;
+    m_bed->showWindow({"AXWindow", "  AXToolbar", "    AXButton|title=Back|name=back",
+                       "    AXButton|title=Forward|name=forward"});
+    QFuture<bool> done = m_bridge->goBack();
+    m_scheduler->advance(ChromiumAccessibilityBridge::activationPause);
+    QVERIFY(ready(done));
+    QCOMPARE(m_keys->sent.size(), 1);
+    QCOMPARE(m_bed->host.calls.filter(QStringLiteral("perform ")),
+             QStringList{QStringLiteral("perform /back AXPress")});
+}
+
+void tst_ChromiumAccessibilityBridge::browserOffTheBusNeedsARestart_data()
+{
+    QTest::addColumn<bool>("onBus");
+    QTest::addColumn<QList<double>>("readsAt"); // seconds; none finds a page
+    QTest::addColumn<bool>("newProcessForLast");
+    QTest::addColumn<bool>("needsRestart");
+    QTest::newRow("off the bus, within the grace")
+        << false << QList<double>{0, 9.9} << false << false;
+    QTest::newRow("off the bus past the grace") << false << QList<double>{0, 10} << false << true;
+    QTest::newRow("said once however long")
+        << false << QList<double>{0, 10, 20, 30} << false << true;
+    QTest::newRow("a new process waits afresh") << false << QList<double>{0, 10} << true << false;
+    QTest::newRow("on the bus, showing no page")
+        << true << QList<double>{0, 10, 20} << false << false;
+}
+
+void tst_ChromiumAccessibilityBridge::browserOffTheBusNeedsARestart()
+{
+    QFETCH(bool, onBus);
+    QFETCH(QList<double>, readsAt);
+    QFETCH(bool, newProcessForLast);
+    QFETCH(bool, needsRestart);
+    m_bed->showWindow({"AXWindow", "  AXGroup"});
+    testing::LogCapture log;
+    for (qsizetype i = 0; i < readsAt.size(); ++i) {
+        runAs(onBus ? Testbed::browserPid
+                    : offBusPid + (newProcessForLast && i == readsAt.size() - 1 ? 1 : 0));
+        QCOMPARE(fetchedAt(readsAt[i]), QString());
+    }
+    QCOMPARE(m_bridge->needsRestart(), needsRestart);
+    QCOMPARE(log.messages(permissionsLog).size(), needsRestart ? 1 : 0);
+    QCOMPARE(m_bridge->unreadableReason(),
+             needsRestart ? std::optional(QStringLiteral(
+                                "Chrome was opened before accessibility was switched on, so Halvex "
+                                "cannot read its pages. Quit Chrome and open it again."))
+                          : std::nullopt);
+}
+
+void tst_ChromiumAccessibilityBridge::joiningTheBusClearsTheRestart()
+{
+    runAs(offBusPid);
+    fetchedAt(0);
+    fetchedAt(10);
+    QVERIFY(m_bridge->needsRestart());
+    // Restarted with accessibility on, the same identity joins.
+    const auto application = m_bed->host.addApplication(offBusPid, QStringLiteral("joined"));
+    m_bed->host.setFocusedWindow(
+        application, m_bed->host.addTree({"AXWindow", "  AXWebArea|urlText=https://b.example/"}));
+    QCOMPARE(fetchedAt(11), QStringLiteral("https://b.example/"));
+    QVERIFY(!m_bridge->needsRestart());
+    QCOMPARE(m_bridge->unreadableReason(), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(tst_ChromiumAccessibilityBridge)
+#include "tst_ChromiumAccessibilityBridge.moc"
