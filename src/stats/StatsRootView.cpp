@@ -10,7 +10,7 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include "editor/KeyboardFocusRing.h"
+#include "ui/KeyboardFocusRing.h"
 #include "engine/StreakEngine.h"
 #include "model/ModelContext.h"
 #include "model/Streak.h"
