@@ -6,6 +6,7 @@
 
 #include "friction/HalvexLocalizedRoot.h"
 #include "kit/ActivationPolicyCoordinator.h"
+#include "kit/WindowFronting.h"
 #include "kit/WindowPlacement.h"
 #include "model/PersistenceController.h"
 #include "stats/StatsRootView.h"
@@ -111,6 +112,10 @@ void StatsWindow::show()
         m_holdsDockPolicy = true;
     }
     fennimar::WindowPlacement::moveToActiveScreen(m_window.get());
+    if (m_services.fronting) {
+        m_services.fronting->activateAndMakeKey(m_window.get());
+        return;
+    }
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

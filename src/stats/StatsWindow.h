@@ -8,6 +8,10 @@
 
 #include "kit/ActivationPolicyCoordinator.h"
 
+namespace fennimar {
+class WindowFronting;
+}
+
 namespace halvex {
 
 class HalvexLocalizedRoot;
@@ -53,6 +57,9 @@ public:
         TranslationLoader &translationLoader;
         fennimar::ActivationPolicyCoordinator &activationPolicy =
             fennimar::ActivationPolicyCoordinator::shared();
+        // Brings the application forward over whichever has the focus; without
+        // it the window asks for the focus itself, which a window manager may refuse.
+        const fennimar::WindowFronting *fronting = nullptr;
     };
 
     static constexpr QSize contentSize{600, 720};
@@ -66,7 +73,8 @@ public:
     static void setShared(StatsWindow *controller);
 
     // Takes the activation policy (once), moves the window to the active
-    // screen unless it is mostly there, shows it and gives it the focus.
+    // screen unless it is mostly there, shows it and brings the application
+    // forward with the window focused and on top.
     void show();
 
     bool holdsDockPolicy() const { return m_holdsDockPolicy; }
