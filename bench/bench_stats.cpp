@@ -3,6 +3,8 @@
 // answer to every fifth one and 20,000 usage sessions. Each run builds the
 // window the way the shell does and shows it; the time runs until the
 // window's first paint has been drawn. Then the parts of a build alone.
+// Every answer text here was given for one streak only, the answers card's
+// worst case: it looks through a whole group for a second streak's name.
 //
 //   build/bench/bench_stats [folder]
 #include <algorithm>
@@ -208,8 +210,6 @@ int main(int argc, char **argv)
         timed("grouping of the fetched answers, no streaks named",
               [&] { WhyAnswerGrouping::group(texts, {}); });
     }
-    // Each answer text here comes from one streak only, so every answer of
-    // a group is looked up for a second name that never comes: the worst case.
     timed("grouping of every answer, streaks named", [&] { WhyAnswerGrouping::fromStore(ctx); });
     timed("trigger-hour card", [&] { TriggerHourDistributionView view(ctx, clock); });
     timed("usage card", [&] { UsageSection view(ctx, clock); });
