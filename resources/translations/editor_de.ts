@@ -53,5 +53,6 @@
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>Die Serie konnte nicht gespeichert werden. Bitte versuche es erneut.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Abbrechen</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Speichern</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>Tage</translation></message>
 </context>
 </TS>

@@ -53,5 +53,6 @@
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>The streak could not be saved. Please try again.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Cancel</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Save</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>days</translation></message>
 </context>
 </TS>

@@ -53,5 +53,6 @@
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>No se pudo guardar la racha. Vuelve a intentarlo.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Cancelar</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Guardar</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>días</translation></message>
 </context>
 </TS>

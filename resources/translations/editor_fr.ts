@@ -53,5 +53,6 @@
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>La série n'a pas pu être enregistrée. Veuillez réessayer.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Annuler</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Enregistrer</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>jours</translation></message>
 </context>
 </TS>

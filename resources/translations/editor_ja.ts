@@ -53,5 +53,6 @@
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>記録を保存できませんでした。もう一度お試しください。</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>キャンセル</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>保存</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>日</translation></message>
 </context>
 </TS>

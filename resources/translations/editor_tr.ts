@@ -53,5 +53,6 @@
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>Seri kaydedilemedi. Lütfen yeniden dene.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Vazgeç</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Kaydet</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>gün</translation></message>
 </context>
 </TS>
