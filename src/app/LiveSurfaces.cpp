@@ -9,7 +9,9 @@
 #include "kit/Telemetry.h"
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
+#include "kit/WindowFronting.h"
 #include "settings/SettingsWindow.h"
+#include "stats/StatsWindow.h"
 
 namespace halvex {
 
@@ -19,9 +21,8 @@ LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
 
 LiveSurfaces::~LiveSurfaces()
 {
-    // The window and the dependencies refer to services that go with us.
-    if (SettingsWindow *settings = SettingsWindow::shared())
-        settings->window()->close();
+    // The windows and the dependencies refer to services that go with us.
+    closeWindows();
     SettingsWindow::clearDependencies();
 }
 
@@ -31,11 +32,40 @@ AppSurfaces LiveSurfaces::surfaces()
     surfaces.configureSettings = [this] { configureSettings(); };
     surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
     surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
-    surfaces.closeWindows = [] {
-        if (SettingsWindow *settings = SettingsWindow::shared())
-            settings->window()->close();
-    };
+    surfaces.openStats = [this] { openStats(); };
+    surfaces.closeWindows = &LiveSurfaces::closeWindows;
     return surfaces;
+}
+
+void LiveSurfaces::closeWindows()
+{
+    if (SettingsWindow *settings = SettingsWindow::shared())
+        settings->window()->close();
+    if (StatsWindow *stats = StatsWindow::shared())
+        stats->window()->close();
+}
+
+void LiveSurfaces::openStats()
+{
+    CoreServices *services = m_delegate.coreServices();
+    if (!services || !m_delegate.persistence())
+        return;
+    // Choosing a streak opens it in the streak editor, once that window exists.
+    statsStreakSelectionHandler() = {};
+    if (!StatsWindow::shared()) {
+        const AppPlatform &platform = m_delegate.platform();
+        if (!m_fronting)
+            m_fronting = std::make_unique<fennimar::WindowFronting>(platform.workspace);
+        StatsWindow::setShared(new StatsWindow({
+            *m_delegate.persistence(),
+            *services->streakEngine,
+            *m_delegate.themeController(),
+            *m_delegate.translations(),
+            platform.activationPolicy,
+            m_fronting.get(),
+        }));
+    }
+    StatsWindow::shared()->show();
 }
 
 void LiveSurfaces::configureSettings()

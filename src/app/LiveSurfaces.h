@@ -6,16 +6,17 @@
 
 namespace fennimar {
 class TipJar;
-}
+class WindowFronting;
+} // namespace fennimar
 
 namespace halvex {
 
 class AppDelegate;
 
 // The surfaces of the running application that exist so far: the settings
-// window, with its dependencies taken from the delegate's services. The
-// other hooks stay empty until their windows exist. Made after the delegate
-// and kept as long as it.
+// and statistics windows, over the delegate's services. The other hooks stay
+// empty until their windows exist. Made after the delegate and kept as long
+// as it.
 class LiveSurfaces final {
 public:
     explicit LiveSurfaces(AppDelegate &delegate);
@@ -27,9 +28,12 @@ public:
 
 private:
     void configureSettings();
+    void openStats();
+    static void closeWindows();
 
     AppDelegate &m_delegate;
     std::unique_ptr<fennimar::TipJar> m_tipJar;
+    std::unique_ptr<fennimar::WindowFronting> m_fronting;
 };
 
 } // namespace halvex

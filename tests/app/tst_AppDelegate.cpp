@@ -26,6 +26,7 @@
 #include "model/AppSettings.h"
 #include "platform/UserDefaults.h"
 #include "settings/SettingsWindow.h"
+#include "stats/StatsWindow.h"
 #include "ui/Motion.h"
 
 using namespace halvex;
@@ -175,7 +176,7 @@ private slots:
     void permissionsRefreshWhenWeComeToTheFront();
     void aBlockedApplicationInFrontAtLaunchGetsItsPanel();
     void notificationsArePlannedAtStartAndTakenBackAtQuit();
-    void theSettingsWindowAnswersTheCommandsAndGoesWithTheUI();
+    void theWindowsAnswerTheCommandsAndGoWithTheUI();
     void everyWayOutQuitsOnce_data();
     void everyWayOutQuitsOnce();
     void anUnansweredRetractionWaitsTwoSeconds();
@@ -361,7 +362,7 @@ void tst_AppDelegate::notificationsArePlannedAtStartAndTakenBackAtQuit()
     QTRY_COMPARE(pending(), milestones);
 }
 
-void tst_AppDelegate::theSettingsWindowAnswersTheCommandsAndGoesWithTheUI()
+void tst_AppDelegate::theWindowsAnswerTheCommandsAndGoWithTheUI()
 {
     launch->completeFirstLaunch();
     launch->make();
@@ -377,10 +378,13 @@ void tst_AppDelegate::theSettingsWindowAnswersTheCommandsAndGoesWithTheUI()
     QTest::keyClick(settings->window(), Qt::Key_F1);
     QCOMPARE(settings->router().selectedTab(), SettingsTab::about);
 
-    // Onboarding reset: the menu-bar UI goes, and the window with it.
+    launch->delegate->openStats();
+    QVERIFY(StatsWindow::shared() && StatsWindow::shared()->window()->isVisible());
+
+    // Onboarding reset: the menu-bar UI goes, and the windows with it.
     AppSettings::fetchOrCreate(launch->f.context())->setFirstLaunchCompleted(false);
     emit NotificationHub::shared().onboardingReset();
-    QTRY_VERIFY(!SettingsWindow::shared());
+    QTRY_VERIFY(!SettingsWindow::shared() && !StatsWindow::shared());
 }
 
 void tst_AppDelegate::everyWayOutQuitsOnce_data()
