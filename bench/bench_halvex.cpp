@@ -402,7 +402,7 @@ private:
         const QByteArray idleName =
             QByteArray("idle CPU over ") + QByteArray::number(seconds) + " s, icon up, no window";
         row(idleName.constData(), 100.0 * (after.cpuSeconds - before.cpuSeconds) / wallSeconds,
-            "% of a core", "< 0.5 %", 2);
+            "% of a core", "< 0.5 %", 3);
         row("idle wake-ups (context switches of all threads)",
             double(after.contextSwitches - before.contextSwitches) * 60.0 / wallSeconds, "/min");
 
