@@ -190,7 +190,6 @@ void tst_ReviewPromptWindowController::gallery_data()
         QTRY_COMPARE(f.window.view()->step(), ReviewPromptView::Step::thanks);
     };
     QTest::newRow("form") << "en" << nothing;
-    QTest::newRow("form-filled") << "en" << filled;
     QTest::newRow("form-failed") << "en" << failed;
     QTest::newRow("thanks") << "en" << thanks;
     QTest::newRow("form-de") << "de" << failed;
