@@ -7,15 +7,13 @@
 #include <QString>
 #include <QTimeZone>
 
+#include "engine/Milestones.h"
 #include "model/Predicate.h"
 
 namespace halvex {
 
 class StreakEngine;
 class TriggerEvent;
-
-// The day counts at which a streak reaches a milestone, in order.
-inline constexpr std::array<qint64, 7> milestoneDays{7, 14, 30, 60, 90, 180, 365};
 
 // The first milestone strictly above `days`; none from 365 days on.
 std::optional<qint64> nextMilestoneDay(qint64 days);
