@@ -27,19 +27,9 @@ class ReviewPromptWindowController;
 // A failed condition ends the check silently; the next close tries again.
 // Main thread only.
 //
-// The shell builds one when it installs the status item and popover, keeps
-// it for the run, and feeds it the popover's open state:
-//
-//     auto *coordinator = new ReviewPromptCoordinator(
-//         {persistence.container(),
-//          [popover = QPointer(popoverController)] {
-//              return popover && popover->isShown();
-//          },
-//          [panel = QPointer(frictionPanelController)] { return panel && panel->isPanelActive(); },
-//          reviewWindowController},
-//         shellObject);
-//     QObject::connect(popoverController, &PopoverWindowController::didChangeOpenState,
-//                      coordinator, &ReviewPromptCoordinator::popoverOpenStateChanged);
+// The shell builds one each time it installs the menu-bar UI, drops it
+// when it removes that UI, and feeds it the popover's open state through
+// popoverOpenStateChanged.
 class ReviewPromptCoordinator final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReviewPromptCoordinator)
