@@ -10,5 +10,8 @@
     <message id="popover.empty.sets.count" numerus="yes"><source>%n sites</source><translation><numerusform>%n site</numerusform><numerusform>%n sites</numerusform></translation></message>
     <message id="streakManager.row.weekdays"><source>weekdays</source><translation>weekdays</translation></message>
     <message id="streakManager.row.weekends"><source>weekends</source><translation>weekends</translation></message>
+    <message id="popover.brand"><source>Halvex</source><translation>Halvex</translation></message>
+    <message id="a11y.menubar.idle"><source>Halvex - no active streak</source><translation>Halvex - no active streak</translation></message>
+    <message id="a11y.menubar.streak" numerus="yes"><source>%n days, %1</source><translation><numerusform>%n day, %1</numerusform><numerusform>%n days, %1</numerusform></translation></message>
 </context>
 </TS>

@@ -1,0 +1,126 @@
+// The status item in a real tray: trayer docks the icon through XEmbed, and
+// clicks of the real pointer open the popover at it and close it again.
+#include <QSignalSpy>
+#include <QTest>
+
+#include "DesktopHarness.h"
+#include "FakeSystemAppearance.h"
+#include "StoreFixture.h"
+#include "engine/StreakEngine.h"
+#include "menubar/PopoverWindowController.h"
+#include "menubar/StatusItemController.h"
+#include "platform/ApplicationIdentity.h"
+#include "platform/DesktopEntryIndex.h"
+#include "platform/X11Workspace.h"
+#include "ui/Color.h"
+#include "ui/TranslationLoader.h"
+
+using namespace halvex;
+
+class tst_StatusItemOnX11 : public QObject {
+    Q_OBJECT
+
+    testing::DesktopHarness m_desktop;
+    TranslationLoader m_translations;
+
+private slots:
+    void initTestCase();
+    void clicksOnTheDockedIconOpenAndCloseThePopoverAtIt();
+};
+
+void tst_StatusItemOnX11::initTestCase()
+{
+    QVERIFY(m_translations.load(QStringLiteral("en")));
+    // The tray host first, so that the icon is docked once, when it is shown.
+    for (const QString &why : {m_desktop.startWindowManager(), m_desktop.startTrayHost()})
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+}
+
+void tst_StatusItemOnX11::clicksOnTheDockedIconOpenAndCloseThePopoverAtIt()
+{
+    testing::StoreFixture store;
+    auto streak = store.addStreak();
+    streak->setName(QStringLiteral("Work"));
+    streak->setStartedAt(store.now.addDays(-3));
+    streak->setIsPrimary(true);
+    QVERIFY(store.save());
+    StreakEngine engine(store.persistence, store.dayClock, nullptr, store.scheduler);
+
+    const platform::DesktopEntryIndex index({m_desktop.applicationsPath()});
+    const platform::ApplicationIdentity identity(index);
+    platform::X11Workspace workspace(identity);
+    QVERIFY(workspace.isConnected());
+    testing::FakeSystemAppearance appearance;
+    PopoverWindowController popover({.workspace = workspace});
+    // The icon's red states run on the store's scheduler, which only the test moves.
+    StatusItemController status({.streakEngine = engine,
+                                 .dayClock = store.dayClock,
+                                 .popoverController = popover,
+                                 .systemAppearance = appearance,
+                                 .scheduler = store.scheduler});
+    QCOMPARE(status.trayPresence(), StatusItemController::TrayPresence::present);
+    QCOMPARE(status.accessibilityLabel(), QStringLiteral("3 days, Work"));
+
+    const testing::DesktopHarness::WindowMatch ours{
+        .windowClass = QCoreApplication::applicationName(),
+        .processIdentifier = QCoreApplication::applicationPid()};
+    const auto icon = m_desktop.waitForWindow(ours);
+    QVERIFY(icon);
+    QRect iconFrame;
+    // Docked in trayer's panel along the top of the screen.
+    QTRY_VERIFY((iconFrame = m_desktop.frame(*icon)).isValid() && iconFrame.bottom() < 32);
+    QTRY_COMPARE(status.button()->windowFrame(), std::optional(iconFrame));
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("menubar-tray-docked")).isEmpty());
+
+    // The tray shows the frame the icon is in: red from a reset until its break ends.
+    const auto redPixels = [&](const QString &name) {
+        const QImage shot(m_desktop.screenshot(name, *icon));
+        const QColor red = Color::destructive().resolve(Appearance::light);
+        int count = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                count += shot.pixelColor(x, y) == red;
+        }
+        return count;
+    };
+    QCOMPARE(redPixels(QStringLiteral("menubar-tray-mark")), 0);
+    engine.resetStreak(streak->id());
+    QTRY_VERIFY(redPixels(QStringLiteral("menubar-tray-breaking")) > 20);
+    QCOMPARE(status.accessibilityLabel(), QStringLiteral("0 days, Work"));
+    store.scheduler.advance(MenuBarIconView::breakingSeconds);
+    QTRY_COMPARE(redPixels(QStringLiteral("menubar-tray-mark")), 0);
+
+    QSignalSpy openState(&popover, &PopoverWindowController::didChangeOpenState);
+    QVERIFY(m_desktop.click(iconFrame.center()));
+    QTRY_VERIFY(popover.isShown());
+    auto shownWindow =
+        m_desktop.waitForWindow({.title = QStringLiteral("Halvex"),
+                                 .processIdentifier = QCoreApplication::applicationPid()});
+    QVERIFY(shownWindow);
+    // Mapped right under the icon, where the placement puts it.
+    QTRY_COMPARE(m_desktop.frame(*shownWindow), PopoverWindowController::anchoredFrame(iconFrame));
+    const QRect shown = m_desktop.frame(*shownWindow);
+    QVERIFY(shown.top() > iconFrame.bottom() && shown.top() - iconFrame.bottom() <= 8);
+    QVERIFY(shown.left() <= iconFrame.center().x() && iconFrame.center().x() <= shown.right());
+    QTRY_VERIFY(popover.window()->isActiveWindow());
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("menubar-popover-open")).isEmpty());
+
+    QVERIFY(m_desktop.click(iconFrame.center()));
+    QTRY_VERIFY(!popover.isShown());
+    QTRY_VERIFY(!m_desktop.findWindow({.title = QStringLiteral("Halvex"),
+                                       .processIdentifier = QCoreApplication::applicationPid()}));
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("menubar-popover-closed")).isEmpty());
+    // Opened once and closed once: the closing click did not open it again.
+    QCOMPARE(openState.size(), 2);
+    QCOMPARE(openState.at(0).at(0).toBool(), true);
+    QCOMPARE(openState.at(1).at(0).toBool(), false);
+    QVERIFY(m_desktop.findWindow(ours));
+}
+
+int main(int argc, char **argv)
+{
+    return testing::DesktopHarness::run<tst_StatusItemOnX11>(argc, argv,
+                                                             {QStringLiteral("HalvexTrayProbe")});
+}
+
+#include "tst_StatusItemOnX11.moc"
