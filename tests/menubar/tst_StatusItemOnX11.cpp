@@ -1,11 +1,13 @@
 // The status item in a real tray: trayer docks the icon through XEmbed, and
 // clicks of the real pointer open the popover at it and close it again.
 #include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 
 #include "DesktopHarness.h"
 #include "FakeSystemAppearance.h"
 #include "StoreFixture.h"
+#include "editor/ApplicationChooser.h"
 #include "engine/StreakEngine.h"
 #include "menubar/PopoverWindowController.h"
 #include "menubar/StatusItemController.h"
@@ -13,6 +15,7 @@
 #include "platform/DesktopEntryIndex.h"
 #include "platform/X11Workspace.h"
 #include "ui/Color.h"
+#include "ui/Environment.h"
 #include "ui/TranslationLoader.h"
 
 using namespace halvex;
@@ -46,7 +49,10 @@ void tst_StatusItemOnX11::clicksOnTheDockedIconOpenAndCloseThePopoverAtIt()
     QVERIFY(store.save());
     StreakEngine engine(store.persistence, store.dayClock, nullptr, store.scheduler);
 
+    QVERIFY(m_desktop.writeDesktopFile(QStringLiteral("org.example.Notes"), QStringLiteral("Notes"),
+                                       QStringLiteral("Notes")));
     const platform::DesktopEntryIndex index({m_desktop.applicationsPath()});
+    const InstalledApplications installed(index);
     const platform::ApplicationIdentity identity(index);
     platform::X11Workspace workspace(identity);
     QVERIFY(workspace.isConnected());
@@ -104,6 +110,27 @@ void tst_StatusItemOnX11::clicksOnTheDockedIconOpenAndCloseThePopoverAtIt()
     QVERIFY(shown.left() <= iconFrame.center().x() && iconFrame.center().x() <= shown.right());
     QTRY_VERIFY(popover.window()->isActiveWindow());
     QVERIFY(!m_desktop.screenshot(QStringLiteral("menubar-popover-open")).isEmpty());
+
+    // Our own modal dialog from the popover takes the focus and a click;
+    // the popover stays open under it.
+    bool stayedOpen = false;
+    Environment::modalPanelPresenter(popover.contentWidget())([&] {
+        ApplicationChooser chooser(installed, popover.contentWidget());
+        QTimer::singleShot(0, &chooser, [&] {
+            const auto dialog =
+                m_desktop.waitForWindow({.title = chooser.windowTitle(),
+                                         .processIdentifier = QCoreApplication::applicationPid()});
+            if (dialog && m_desktop.click(m_desktop.frame(*dialog).center()) &&
+                QTest::qWaitFor([&] { return chooser.isActiveWindow(); })) {
+                stayedOpen = popover.isShown();
+                m_desktop.screenshot(QStringLiteral("menubar-popover-chooser"));
+            }
+            chooser.reject();
+        });
+        chooser.exec();
+    });
+    QVERIFY(stayedOpen);
+    QVERIFY(popover.isShown());
 
     QVERIFY(m_desktop.click(iconFrame.center()));
     QTRY_VERIFY(!popover.isShown());
