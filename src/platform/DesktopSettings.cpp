@@ -54,7 +54,26 @@ const QList<Panel> &DesktopSettings::panels(DesktopSettingsPage page)
         panel("MATE", "mate-session-properties"),
         panel("LXQt", "lxqt-config-session"),
     };
-    return page == DesktopSettingsPage::notifications ? notifications : startupApplications;
+    // Where the desktop turns its accessibility support (and with it the
+    // accessibility bus) on.
+    static const QList<Panel> accessibility{
+        panel("GNOME", "gnome-control-center", {QStringLiteral("universal-access")}),
+        panel("KDE", "systemsettings", {QStringLiteral("kcm_access")}),
+        panel("KDE", "systemsettings5", {QStringLiteral("kcm_access")}),
+        panel("XFCE", "xfce4-accessibility-settings"),
+        panel("X-Cinnamon", "cinnamon-settings", {QStringLiteral("accessibility")}),
+        panel("MATE", "mate-at-properties"),
+        panel("Budgie", "budgie-control-center", {QStringLiteral("universal-access")}),
+    };
+    switch (page) {
+    case DesktopSettingsPage::notifications:
+        return notifications;
+    case DesktopSettingsPage::accessibility:
+        return accessibility;
+    case DesktopSettingsPage::startupApplications:
+        break;
+    }
+    return startupApplications;
 }
 
 std::optional<Panel> DesktopSettings::installedPanel(DesktopSettingsPage page) const

@@ -10,7 +10,7 @@
 namespace platform {
 
 // The pages of the desktop's own settings the application sends the user to.
-enum class DesktopSettingsPage { notifications, startupApplications };
+enum class DesktopSettingsPage { notifications, startupApplications, accessibility };
 
 // Opens a page of the desktop's own settings program. Each desktop has its
 // own program and none is certain to be installed: the current desktop's

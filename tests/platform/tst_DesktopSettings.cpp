@@ -38,6 +38,9 @@ void tst_DesktopSettings::opensTheCurrentDesktopsPanelFirst_data()
     QTest::newRow("an unknown desktop takes any installed panel")
         << P::notifications << QStringList{"openbox"} << QStringList{"xfce4-notifyd-config"} << true
         << QStringList{"/usr/bin/xfce4-notifyd-config"} << true;
+    QTest::newRow("KDE accessibility")
+        << P::accessibility << QStringList{"KDE"} << QStringList{"systemsettings"} << true
+        << QStringList{"/usr/bin/systemsettings", "kcm_access"} << true;
     QTest::newRow("nothing installed") << P::startupApplications << QStringList{"GNOME"}
                                        << QStringList{} << true << QStringList{} << false;
     QTest::newRow("the panel does not start")

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace fennimar {
+
+// Turns SIGTERM into the application's ordinary quit, so that its quit path
+// runs instead of the process ending at once.
+namespace TerminationSignal {
+
+// From then on each SIGTERM asks the application to quit, from the event
+// loop. Later calls do nothing. Main thread, with the application object made.
+void install();
+
+} // namespace TerminationSignal
+} // namespace fennimar

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMap>
+#include <QMetaType>
+#include <QString>
+
+#include "kit/AutomationStatus.h"
+#include "onboarding/PermissionStatus.h"
+
+namespace halvex {
+
+// What the application is allowed at one moment: the automation status of
+// every browser probed for it, by bundle identifier, and our accessibility
+// trust with whether the user was ever asked for it.
+struct PermissionSnapshot {
+    QMap<QString, fennimar::AutomationStatus> automationStatus;
+    bool isAccessibilityTrusted = false;
+    bool isAccessibilityRequested = false;
+
+    // No browser, neither trusted nor asked: the value before the first refresh.
+    static PermissionSnapshot empty() { return {}; }
+
+    // How accessibility is shown: granted while trusted; denied once the user
+    // was asked and trust did not follow; unchecked before that.
+    PermissionStatus accessibilityDisplayStatus() const
+    {
+        if (isAccessibilityTrusted)
+            return PermissionStatus::granted;
+        return isAccessibilityRequested ? PermissionStatus::denied : PermissionStatus::unchecked;
+    }
+
+    friend bool operator==(const PermissionSnapshot &, const PermissionSnapshot &) = default;
+};
+
+} // namespace halvex
+
+Q_DECLARE_METATYPE(halvex::PermissionSnapshot)
