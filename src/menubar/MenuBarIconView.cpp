@@ -1,6 +1,7 @@
 #include "menubar/MenuBarIconView.h"
 
 #include <array>
+#include <optional>
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -78,23 +78,34 @@ void tst_StatusItemOnX11::clicksOnTheDockedIconOpenAndCloseThePopoverAtIt()
     QTRY_COMPARE(status.button()->windowFrame(), std::optional(iconFrame));
     QVERIFY(!m_desktop.screenshot(QStringLiteral("menubar-tray-docked")).isEmpty());
 
-    // The tray shows the frame the icon is in: red from a reset until its break ends.
-    const auto redPixels = [&](const QString &name) {
-        const QImage shot(m_desktop.screenshot(name, *icon));
+    // The tray shows the frame the icon is in, red from a reset until its
+    // break ends: counted as the icon's pixels in the mark's ink and in red.
+    const auto inked = [&](const QString &name) {
+        // The whole screen: a grab of the embedded window alone now and then fails.
+        const QImage shot = QImage(m_desktop.screenshot(name)).copy(iconFrame);
+        const QColor ink = Color::ink().resolve(Appearance::light);
         const QColor red = Color::destructive().resolve(Appearance::light);
-        int count = 0;
+        QPair<int, int> counts;
         for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x)
-                count += shot.pixelColor(x, y) == red;
+            for (int x = 0; x < shot.width(); ++x) {
+                counts.first += shot.pixelColor(x, y) == ink;
+                counts.second += shot.pixelColor(x, y) == red;
+            }
         }
-        return count;
+        return counts;
     };
-    QCOMPARE(redPixels(QStringLiteral("menubar-tray-mark")), 0);
+    const auto isMark = [](QPair<int, int> counts) {
+        return counts.first > 20 && counts.second == 0;
+    };
+    const auto isRed = [](QPair<int, int> counts) {
+        return counts.first == 0 && counts.second > 20;
+    };
+    QTRY_VERIFY(isMark(inked(QStringLiteral("menubar-tray-mark"))));
     engine.resetStreak(streak->id());
-    QTRY_VERIFY(redPixels(QStringLiteral("menubar-tray-breaking")) > 20);
+    QTRY_VERIFY(isRed(inked(QStringLiteral("menubar-tray-breaking"))));
     QCOMPARE(status.accessibilityLabel(), QStringLiteral("0 days, Work"));
     store.scheduler.advance(MenuBarIconView::breakingSeconds);
-    QTRY_COMPARE(redPixels(QStringLiteral("menubar-tray-mark")), 0);
+    QTRY_VERIFY(isMark(inked(QStringLiteral("menubar-tray-mark"))));
 
     QSignalSpy openState(&popover, &PopoverWindowController::didChangeOpenState);
     QVERIFY(m_desktop.click(iconFrame.center()));
