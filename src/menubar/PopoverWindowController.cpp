@@ -88,12 +88,14 @@ private:
     KitLabel *m_title;
 };
 
-// The library's view of the controller's popover; held by the focus
-// dismissal, so it must not keep the controller alive.
+// The library's view of the controller's popover; it must not keep the
+// controller alive. The one the focus dismissal holds closes as a
+// dismissal by a focus change.
 class ControllerPopover final : public fennimar::Popover {
 public:
-    explicit ControllerPopover(PopoverWindowController *controller)
+    ControllerPopover(PopoverWindowController *controller, bool closesForFocusChange)
         : m_controller(controller)
+        , m_closesForFocusChange(closesForFocusChange)
     {}
     bool isShown() const override { return m_controller && m_controller->isShown(); }
     fennimar::PopoverBehavior behavior() const override
@@ -107,6 +109,7 @@ public:
 
 private:
     QPointer<PopoverWindowController> m_controller;
+    bool m_closesForFocusChange;
 };
 
 } // namespace
@@ -167,20 +170,24 @@ private:
 
 void ControllerPopover::performClose()
 {
-    if (m_controller)
+    if (!m_controller)
+        return;
+    if (m_closesForFocusChange)
         m_controller->dismissForFocusChange();
+    else
+        m_controller->performClose();
 }
 
 PopoverWindowController::PopoverWindowController(Services services, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
     , m_window(new PopoverWindow(*this))
-    , m_popover(std::make_shared<ControllerPopover>(this))
+    , m_popover(std::make_shared<ControllerPopover>(this, false))
 {
     setContentWidget(new PopoverPlaceholderView(m_window));
     Environment::setModalPanelPresenter(m_window, modalPanelPresenter());
-    m_focusDismissal =
-        std::make_unique<fennimar::PopoverFocusDismissal>(m_popover, m_services.workspace);
+    m_focusDismissal = std::make_unique<fennimar::PopoverFocusDismissal>(
+        std::make_shared<ControllerPopover>(this, true), m_services.workspace);
 }
 
 PopoverWindowController::~PopoverWindowController()

@@ -77,8 +77,8 @@ public:
     ~PopoverWindowController() override;
 
     QWidget *window() const;
-    // The popover as the support library sees it (shown, behaviour,
-    // closing); its close counts as a dismissal by a focus change.
+    // The popover as the support library and other windows see it (shown,
+    // behaviour, closing); it does not keep the controller alive.
     const std::shared_ptr<fennimar::Popover> &popover() const { return m_popover; }
     bool isShown() const;
     // From just before the window shows until it has closed.
@@ -117,7 +117,7 @@ public:
     void toggle(const fennimar::StatusItemButton &button);
     void performClose();
     // Closes the popover because the user turned elsewhere (the library's
-    // focus dismissal calls it through popover()).
+    // focus dismissal calls it).
     void dismissForFocusChange();
 
     // Shows the popover from the button once the button has settled on
