@@ -10,6 +10,9 @@
     <message id="popover.empty.sets.count" numerus="yes"><source>%n sites</source><translation><numerusform>%n Website</numerusform><numerusform>%n Websites</numerusform></translation></message>
     <message id="streakManager.row.weekdays"><source>weekdays</source><translation>werktags</translation></message>
     <message id="streakManager.row.weekends"><source>weekends</source><translation>am Wochenende</translation></message>
+    <message id="popover.brand"><source>Halvex</source><translation>Halvex</translation></message>
+    <message id="a11y.menubar.idle"><source>Halvex - no active streak</source><translation>Halvex – keine aktive Serie</translation></message>
+    <message id="a11y.menubar.streak" numerus="yes"><source>%n days, %1</source><translation><numerusform>%n Tag, %1</numerusform><numerusform>%n Tage, %1</numerusform></translation></message>
     <message id="popover.nav.back"><source>Back</source><translation>Zurück</translation></message>
     <message id="popover.empty.title"><source>Day zero starts with a name.</source><translation>Tag null beginnt mit einem Namen.</translation></message>
     <message id="popover.empty.subtitle"><source>Pick the site or app you keep opening without meaning to. Halvex counts the days you stay away.</source><translation>Wähle die Website oder App, die du immer wieder öffnest, ohne es zu wollen. Halvex zählt die Tage, die du fernbleibst.</translation></message>

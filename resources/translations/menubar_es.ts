@@ -10,6 +10,9 @@
     <message id="popover.empty.sets.count" numerus="yes"><source>%n sites</source><translation><numerusform>%n sitio</numerusform><numerusform>%n sitios</numerusform></translation></message>
     <message id="streakManager.row.weekdays"><source>weekdays</source><translation>entre semana</translation></message>
     <message id="streakManager.row.weekends"><source>weekends</source><translation>fines de semana</translation></message>
+    <message id="popover.brand"><source>Halvex</source><translation>Halvex</translation></message>
+    <message id="a11y.menubar.idle"><source>Halvex - no active streak</source><translation>Halvex: ninguna racha activa</translation></message>
+    <message id="a11y.menubar.streak" numerus="yes"><source>%n days, %1</source><translation><numerusform>%n día, %1</numerusform><numerusform>%n días, %1</numerusform></translation></message>
     <message id="popover.nav.back"><source>Back</source><translation>Atrás</translation></message>
     <message id="popover.empty.title"><source>Day zero starts with a name.</source><translation>El día cero empieza con un nombre.</translation></message>
     <message id="popover.empty.subtitle"><source>Pick the site or app you keep opening without meaning to. Halvex counts the days you stay away.</source><translation>Elige el sitio o la app que abres sin querer una y otra vez. Halvex cuenta los días que te mantienes alejado.</translation></message>

@@ -10,6 +10,9 @@
     <message id="popover.empty.sets.count" numerus="yes"><source>%n sites</source><translation><numerusform>%n site</numerusform><numerusform>%n sites</numerusform></translation></message>
     <message id="streakManager.row.weekdays"><source>weekdays</source><translation>en semaine</translation></message>
     <message id="streakManager.row.weekends"><source>weekends</source><translation>le week-end</translation></message>
+    <message id="popover.brand"><source>Halvex</source><translation>Halvex</translation></message>
+    <message id="a11y.menubar.idle"><source>Halvex - no active streak</source><translation>Halvex – aucune série active</translation></message>
+    <message id="a11y.menubar.streak" numerus="yes"><source>%n days, %1</source><translation><numerusform>%n jour, %1</numerusform><numerusform>%n jours, %1</numerusform></translation></message>
     <message id="popover.nav.back"><source>Back</source><translation>Retour</translation></message>
     <message id="popover.empty.title"><source>Day zero starts with a name.</source><translation>Le jour zéro commence par un nom.</translation></message>
     <message id="popover.empty.subtitle"><source>Pick the site or app you keep opening without meaning to. Halvex counts the days you stay away.</source><translation>Choisissez le site ou l'app que vous ouvrez sans le vouloir. Halvex compte les jours où vous tenez bon.</translation></message>

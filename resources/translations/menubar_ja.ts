@@ -10,6 +10,9 @@
     <message id="popover.empty.sets.count" numerus="yes"><source>%n sites</source><translation><numerusform>%n サイト</numerusform></translation></message>
     <message id="streakManager.row.weekdays"><source>weekdays</source><translation>平日</translation></message>
     <message id="streakManager.row.weekends"><source>weekends</source><translation>週末</translation></message>
+    <message id="popover.brand"><source>Halvex</source><translation>Halvex</translation></message>
+    <message id="a11y.menubar.idle"><source>Halvex - no active streak</source><translation>Halvex - 進行中の記録なし</translation></message>
+    <message id="a11y.menubar.streak" numerus="yes"><source>%n days, %1</source><translation><numerusform>%n 日、%1</numerusform></translation></message>
     <message id="popover.nav.back"><source>Back</source><translation>戻る</translation></message>
     <message id="popover.empty.title"><source>Day zero starts with a name.</source><translation>0 日目は名前から始まります。</translation></message>
     <message id="popover.empty.subtitle"><source>Pick the site or app you keep opening without meaning to. Halvex counts the days you stay away.</source><translation>つい開いてしまうサイトやアプリを選んでください。離れていられた日数を Halvex が数えます。</translation></message>

@@ -10,6 +10,9 @@
     <message id="popover.empty.sets.count" numerus="yes"><source>%n sites</source><translation><numerusform>%n site</numerusform></translation></message>
     <message id="streakManager.row.weekdays"><source>weekdays</source><translation>hafta içi</translation></message>
     <message id="streakManager.row.weekends"><source>weekends</source><translation>hafta sonu</translation></message>
+    <message id="popover.brand"><source>Halvex</source><translation>Halvex</translation></message>
+    <message id="a11y.menubar.idle"><source>Halvex - no active streak</source><translation>Halvex - etkin seri yok</translation></message>
+    <message id="a11y.menubar.streak" numerus="yes"><source>%n days, %1</source><translation><numerusform>%n gün, %1</numerusform></translation></message>
     <message id="popover.nav.back"><source>Back</source><translation>Geri</translation></message>
     <message id="popover.empty.title"><source>Day zero starts with a name.</source><translation>Sıfırıncı gün bir isimle başlar.</translation></message>
     <message id="popover.empty.subtitle"><source>Pick the site or app you keep opening without meaning to. Halvex counts the days you stay away.</source><translation>İstemeden açıp durduğun siteyi ya da uygulamayı seç. Halvex uzak durduğun günleri sayar.</translation></message>

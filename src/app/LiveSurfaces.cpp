@@ -1,16 +1,24 @@
 #include "app/LiveSurfaces.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include "app/AppDelegate.h"
 #include "app/CoreServices.h"
+#include "app/MenuBarInstallation.h"
 #include "app/MilestoneScheduler.h"
 #include "app/WeeklyDigestScheduler.h"
+#include "friction/FrictionPanel.h"
+#include "friction/FrictionPanelController.h"
 #include "kit/Telemetry.h"
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
 #include "kit/WindowFronting.h"
+#include "menubar/PopoverWindowController.h"
+#include "model/PersistenceController.h"
 #include "settings/SettingsWindow.h"
+#include "stats/ReviewPromptCoordinator.h"
+#include "stats/ReviewPromptWindowController.h"
 #include "stats/StatsWindow.h"
 
 namespace halvex {
@@ -22,6 +30,7 @@ LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
 LiveSurfaces::~LiveSurfaces()
 {
     // The windows and the dependencies refer to services that go with us.
+    m_menuBar.reset();
     closeWindows();
     SettingsWindow::clearDependencies();
 }
@@ -29,6 +38,14 @@ LiveSurfaces::~LiveSurfaces()
 AppSurfaces LiveSurfaces::surfaces()
 {
     AppSurfaces surfaces;
+    surfaces.installMenuBar = [this] { installMenuBar(); };
+    surfaces.removeMenuBar = [this] { removeMenuBar(); };
+    surfaces.revealPopover = [this](std::function<void()> completion) {
+        if (!m_menuBar)
+            return false;
+        m_menuBar->revealPopover(std::move(completion));
+        return true;
+    };
     surfaces.configureSettings = [this] { configureSettings(); };
     surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
     surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
@@ -37,12 +54,66 @@ AppSurfaces LiveSurfaces::surfaces()
     return surfaces;
 }
 
+void LiveSurfaces::removeMenuBar()
+{
+    // Dropping the coordinator cancels its pending check.
+    m_reviewPrompt.reset();
+    m_menuBar.reset();
+}
+
+ReviewPromptCoordinator &LiveSurfaces::installReviewPrompt(std::function<bool()> isPopoverShown)
+{
+    const AppPlatform &platform = m_delegate.platform();
+    if (!m_reviewWindow)
+        m_reviewWindow =
+            std::make_unique<ReviewPromptWindowController>(ReviewPromptWindowController::Services{
+                *m_delegate.themeController(),
+                *m_delegate.translations(),
+                platform.workspace,
+                platform.activationPolicy,
+            });
+    const QPointer<FrictionPanelController> panel(m_delegate.frictionPanelController());
+    m_reviewPrompt = std::make_unique<ReviewPromptCoordinator>(ReviewPromptCoordinator::Services{
+        m_delegate.persistence()->container(),
+        std::move(isPopoverShown),
+        [panel] { return panel && panel->isPanelActive(); },
+        *m_reviewWindow,
+        platform.scheduler,
+    });
+    return *m_reviewPrompt;
+}
+
 void LiveSurfaces::closeWindows()
 {
     if (SettingsWindow *settings = SettingsWindow::shared())
         settings->window()->close();
     if (StatsWindow *stats = StatsWindow::shared())
         stats->window()->close();
+}
+
+void LiveSurfaces::installMenuBar()
+{
+    CoreServices *services = m_delegate.coreServices();
+    if (m_menuBar || !services || !m_delegate.persistence())
+        return;
+    AppDelegate *delegate = &m_delegate;
+    m_menuBar = std::make_unique<MenuBarInstallation>(MenuBarInstallation::Services{
+        .persistence = *m_delegate.persistence(),
+        .coreServices = *services,
+        .platform = m_delegate.platform(),
+        .themeController = *m_delegate.themeController(),
+        .translations = *m_delegate.translations(),
+        .applications = m_delegate.platform().applications,
+        .openStats = [delegate] { delegate->openStats(); },
+        .openSettings = [delegate] { delegate->openSettings(); },
+        .quit = [delegate] { delegate->requestQuit(); },
+    });
+    // The review prompt goes over the status item and the popover, and asks
+    // once the popover has closed.
+    const QPointer<PopoverWindowController> popover(&m_menuBar->popoverController());
+    QObject::connect(popover, &PopoverWindowController::didChangeOpenState,
+                     &installReviewPrompt([popover] { return popover && popover->isShown(); }),
+                     &ReviewPromptCoordinator::popoverOpenStateChanged);
 }
 
 void LiveSurfaces::openStats()
