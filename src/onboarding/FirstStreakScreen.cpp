@@ -133,6 +133,7 @@ FirstStreakScreen::FirstStreakScreen(OnboardingCoordinator &coordinator,
             [this](const std::optional<OnboardingAppSelection> &selection) {
                 m_appSelection = selection;
                 refresh(true);
+                revealSelectedRow();
             });
     list->addWidget(m_appRow);
     list->addStretch(1);
@@ -175,14 +176,24 @@ void FirstStreakScreen::select(const FirstStreakSelection &selection)
         return;
     m_selection = selection;
     refresh(true);
-    // A custom row grows below itself: bring what it shows into view.
-    FirstStreakRow *row = selection.kind == FirstStreakSelection::Kind::customDomain ? m_websiteRow
-                          : selection.kind == FirstStreakSelection::Kind::customApp  ? m_appRow
-                                                                                     : nullptr;
-    if (row) {
-        QMetaObject::invokeMethod(
-            this, [this, row] { m_scroll->ensureWidgetVisible(row, 0, 0); }, Qt::QueuedConnection);
-    }
+    revealSelectedRow();
+}
+
+void FirstStreakScreen::revealSelectedRow()
+{
+    // A custom row grows below itself: once laid out, bring all of it into view.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_selection || m_selection->kind == FirstStreakSelection::Kind::preset)
+                return;
+            FirstStreakRow *row = m_selection->kind == FirstStreakSelection::Kind::customDomain
+                                      ? m_websiteRow
+                                      : m_appRow;
+            m_scroll->widget()->layout()->activate();
+            m_scroll->ensureWidgetVisible(row, 0, 0);
+        },
+        Qt::QueuedConnection);
 }
 
 bool FirstStreakScreen::canContinue() const

@@ -86,6 +86,7 @@ protected:
 
 private:
     void refresh(bool animated);
+    void revealSelectedRow();
     void retranslate();
 
     OnboardingCoordinator &m_coordinator;

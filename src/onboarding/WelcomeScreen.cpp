@@ -83,7 +83,8 @@ WelcomeScreen::WelcomeScreen(OnboardingCoordinator &coordinator, QWidget *parent
     m_tagline->setObjectName(QStringLiteral("onboarding.welcome.tagline"));
     m_tagline->setWordWrap(true);
     m_tagline->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_tagline->setMaximumWidth(taglineWidth);
+    // Wrapped at its full width, so its height is that of the wrapped text.
+    m_tagline->setFixedWidth(taglineWidth);
     column->addWidget(m_tagline, 0, Qt::AlignHCenter);
     column->addStretch(1);
 
@@ -145,6 +146,8 @@ void WelcomeScreen::retranslate()
     //% "Build streaks away from the apps and sites that pull you in. "
     //% "When one comes up, Halvex puts a pause in the way."
     m_tagline->setText(qtTrId("onboarding.welcome.tagline"));
+    // A centred item is given its plain size hint: ask for the wrapped height.
+    m_tagline->setMinimumHeight(m_tagline->heightForWidth(taglineWidth));
     //% "Get started"
     m_begin->setText(qtTrId("onboarding.welcome.cta.begin"));
 }

@@ -47,7 +47,10 @@ struct Desktop {
         install("firefox-esr", "Name=Firefox ESR\nExec=firefox-esr %u\n");
         install("chromium", "Name=Chromium\nExec=chromium %U\n");
         install("org.example.Notes", "Name=Notes\nExec=notes\nIcon=" + iconPath().toUtf8() + '\n');
+        // Untrusted, and nothing else on the bus to prove otherwise.
         bed.host.trusted = false;
+        bed.host.reference.reset();
+        bed.workspace.running.clear();
     }
     ~Desktop()
     {
