@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QPromise>
 
+#include "browsers/BrowserURL.h"
+
 namespace halvex {
 
 AccessibilityBrowserBridge::AccessibilityBrowserBridge(AccessibilityBridgeServices services,
@@ -41,11 +43,8 @@ QFuture<URLReadResult> AccessibilityBrowserBridge::fetchURL()
             return QtFuture::makeReadyFuture(URLReadResult(m_cached->url));
     }
     std::optional<QUrl> url;
-    if (const std::optional<QString> text = readAddress()) {
-        const QUrl parsed(*text, QUrl::StrictMode);
-        if (!text->isEmpty() && parsed.isValid())
-            url = parsed;
-    }
+    if (const std::optional<QString> text = readAddress())
+        url = browserURL(*text);
     m_cached = Cached{url, now};
     return QtFuture::makeReadyFuture(URLReadResult(url));
 }

@@ -1,6 +1,7 @@
 #include "browsers/AppleScriptBrowserBridge.h"
 
 #include "browsers/BrowserLauncher.h"
+#include "browsers/BrowserURL.h"
 #include "platform/Log.h"
 
 namespace halvex {
@@ -52,12 +53,9 @@ bool AppleScriptBrowserBridge::hasAutomationGrant()
 std::optional<QUrl>
 AppleScriptBrowserBridge::url(const platform::ScriptDescriptor &descriptor) const
 {
-    if (!descriptor.stringValue || descriptor.stringValue->isEmpty())
+    if (!descriptor.stringValue)
         return std::nullopt;
-    const QUrl parsed(*descriptor.stringValue, QUrl::StrictMode);
-    if (!parsed.isValid())
-        return std::nullopt;
-    return parsed;
+    return browserURL(*descriptor.stringValue);
 }
 
 void AppleScriptBrowserBridge::publish(std::optional<QUrl> url, std::optional<ProbeError> error)

@@ -1,5 +1,7 @@
 #include "engine/DomainEntry.h"
 
+#include <algorithm>
+
 namespace halvex {
 
 namespace {
@@ -36,6 +38,26 @@ QString normalizedDomainEntry(const QString &text)
     }
     if (cut >= 0)
         entry.truncate(cut);
+
+    // "*.reddit.com" and ".reddit.com" are how people write "every part of
+    // reddit.com", which a plain host already means.
+    for (;;) {
+        if (entry.startsWith(u"*."))
+            entry.remove(0, 2);
+        else if (entry.startsWith(u'.'))
+            entry.remove(0, 1);
+        else
+            break;
+    }
+
+    // A port never shows in the host the rule is matched against. Only
+    // digits make one: "https:" in a pasted "http://https://x.com" stays.
+    const qsizetype slash = entry.indexOf(u'/');
+    const QStringView host = QStringView(entry).left(slash < 0 ? entry.size() : slash);
+    const qsizetype colon = host.lastIndexOf(u':');
+    if (colon > 0 && colon > host.lastIndexOf(u']') && colon + 1 < host.size() &&
+        std::all_of(host.begin() + colon + 1, host.end(), [](QChar c) { return c.isDigit(); }))
+        entry.remove(colon, host.size() - colon);
     return entry;
 }
 

@@ -136,8 +136,8 @@ QString BrutalConfessionFlow::counterLine() const
 
 void BrutalConfessionFlow::retranslate()
 {
-    //% "Break your %1-day streak?"
-    m_title->setText(qtTrId("friction.brutal.title").arg(m_viewModel.days()));
+    //% "Break your %n-day streak?"
+    m_title->setText(qtTrId("friction.brutal.title", m_viewModel.days()));
     //% "Write down why you are breaking it, in at least 40 characters."
     m_prompt->setText(qtTrId("friction.brutal.confessionPrompt"));
     //% "Keep my streak"

@@ -91,8 +91,8 @@ QString FrictionButtonRow::openAnywayLabel(int days)
     if (days < 1)
         //% "Open anyway"
         return qtTrId("friction.button.openAnyway");
-    //% "Open anyway (your %1-day streak resets)"
-    return qtTrId("friction.button.openAnywayCost").arg(days);
+    //% "Open anyway (your %n-day streak resets)"
+    return qtTrId("friction.button.openAnywayCost", days);
 }
 
 void FrictionButtonRow::setShowMoreOptions(bool show)

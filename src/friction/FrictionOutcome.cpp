@@ -77,9 +77,10 @@ void FrictionOutcome::persistWhyAnswer(const QString &text)
     if (m_cancelled)
         return;
     const auto answer = WhyAnswer::fromTypedText(text, m_services.dayClock.now());
-    if (!answer)
+    // The event is gone when its streak was deleted while the panel was up:
+    // an answer to it could never be saved.
+    if (!answer || !answer->setTriggerEvent(m_event))
         return;
-    answer->setTriggerEvent(m_event);
     ModelContext &context = m_services.persistence.mainContext();
     context.insert(answer);
     context.saveOrLog(platform::log::persistence(), "persistWhyAnswer");

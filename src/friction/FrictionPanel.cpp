@@ -1,5 +1,6 @@
 #include "friction/FrictionPanel.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace halvex {
@@ -35,16 +36,20 @@ void FrictionPanel::moveEvent(QMoveEvent *event)
     update();
 }
 
-void FrictionPanel::paintEvent(QPaintEvent *)
+void FrictionPanel::paintEvent(QPaintEvent *event)
 {
+    // Only what was asked for: the card above repaints small parts of
+    // itself many times a minute.
     QPainter p(this);
-    if (m_backdrop.isNull()) {
-        p.fillRect(rect(), Qt::black);
-        return;
+    const QRect dirty = event->rect();
+    p.fillRect(dirty, Qt::black);
+    if (!m_backdrop.isNull()) {
+        const QPoint offset = m_screenFrame.topLeft() - pos();
+        const qreal ratio = m_backdrop.devicePixelRatio();
+        const QRectF source(QPointF(dirty.topLeft() - offset) * ratio,
+                            QSizeF(dirty.size()) * ratio);
+        p.drawImage(QRectF(dirty), m_backdrop, source);
     }
-    const QPoint offset = m_screenFrame.topLeft() - pos();
-    p.fillRect(rect(), Qt::black);
-    p.drawImage(offset, m_backdrop);
 }
 
 } // namespace halvex

@@ -17,6 +17,7 @@
 #include "kit/WindowPlacement.h"
 #include "model/PersistenceController.h"
 #include "platform/Workspace.h"
+#include "platform/X11AllDesktops.h"
 #include "platform/X11WindowFrames.h"
 #include "ui/Motion.h"
 #include "ui/Symbol.h"
@@ -173,6 +174,7 @@ void FrictionPanelController::present(const std::shared_ptr<TriggerEvent> &event
 
     for (BlurOverlayWindow *overlay : std::as_const(overlays)) {
         overlay->setWindowOpacity(0.0);
+        keepOnAllDesktops(overlay);
         overlay->show();
         animateWindow(overlay, 1.0, std::nullopt, fadeInMs, QEasingCurve::Linear, {});
     }
@@ -180,6 +182,7 @@ void FrictionPanelController::present(const std::shared_ptr<TriggerEvent> &event
     // Rises 40 points into place while it fades in, with the focus.
     panel->setGeometry(finalFrame.translated(0, riseDistance));
     panel->setWindowOpacity(0.0);
+    keepOnAllDesktops(panel);
     panel->show();
     panel->raise();
     panel->activateWindow();
@@ -264,6 +267,15 @@ void FrictionPanelController::retire(QWidget *window)
     m_fading.removeAll(window);
     window->hide();
     window->deleteLater();
+}
+
+void FrictionPanelController::keepOnAllDesktops(QWidget *window)
+{
+    if (QGuiApplication::platformName() != u"xcb")
+        return;
+    if (!m_desktops)
+        m_desktops = std::make_unique<platform::X11AllDesktops>();
+    m_desktops->showOnAllDesktops(platform::X11AllDesktops::Window(window->winId()));
 }
 
 QScreen *FrictionPanelController::targetScreen() const

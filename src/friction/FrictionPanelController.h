@@ -20,6 +20,10 @@ namespace fennimar {
 class ActivationPolicyCoordinator;
 }
 
+namespace platform {
+class X11AllDesktops;
+}
+
 namespace halvex {
 
 class BlurOverlayWindow;
@@ -30,11 +34,10 @@ class TranslationLoader;
 // Turns undecided trigger events of the engine into the interruption on
 // screen: a dimmed, blurred overlay over every screen and, above them, the
 // 520 by 420 panel on the screen the user is looking at, over a fresh view
-// model. At most one panel is up; a newer trigger takes the open one down
-// (without an outcome for its event) and comes up once it has faded out,
-// and only the newest waiting trigger survives. While a panel is up the
-// application holds the regular activation policy and says so on
-// panelActiveSubject. Main thread only.
+// model, all on every virtual desktop. At most one panel is up; a newer trigger takes the open one
+// down (without an outcome for its event) and comes up once it has faded out, and only the newest
+// waiting trigger survives. While a panel is up the application holds the regular activation policy
+// and says so on panelActiveSubject. Main thread only.
 class FrictionPanelController final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FrictionPanelController)
@@ -116,6 +119,9 @@ private:
     void animateWindow(QWidget *window, qreal opacity, std::optional<QPoint> position,
                        int durationMs, const QEasingCurve &curve, std::function<void()> done);
     void retire(QWidget *window);
+    // Before it is shown: switching desktops must not leave the blocked
+    // application usable without its panel.
+    void keepOnAllDesktops(QWidget *window);
     void finishDismissal();
     void setPanelActive(bool active);
 
@@ -132,6 +138,7 @@ private:
     bool m_isAnimating = false;
     bool m_holdsDockPolicy = false;
     std::shared_ptr<TriggerEvent> m_pendingEvent;
+    std::unique_ptr<platform::X11AllDesktops> m_desktops;
 };
 
 } // namespace halvex

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
@@ -180,7 +181,7 @@ void FrictionRootView::refreshContent()
 void FrictionRootView::retranslate()
 {
     //% "days without %2"
-    const QString title = qtTrId("friction.title.daysWithout");
+    const QString title = qtTrId("friction.title.daysWithout", m_viewModel.days());
     m_title->setText(fillPlaceholders(
         title, {QString::number(m_viewModel.days()), m_viewModel.streak()->name()}));
     if (m_allowance) {
@@ -206,9 +207,17 @@ bool FrictionRootView::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void FrictionRootView::paintEvent(QPaintEvent *)
+void FrictionRootView::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
+    // Clear of the rounded corners and the edge line (the breath dot's
+    // frames, the countdowns), a plain fill is all there is to draw.
+    if (rect()
+            .adjusted(cornerRadius, cornerRadius, -cornerRadius, -cornerRadius)
+            .contains(event->rect())) {
+        p.fillRect(event->rect(), Color::surfaceElevated().resolve(this));
+        return;
+    }
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF card = QRectF(rect());
     QPainterPath shape;

@@ -38,9 +38,13 @@ Appearance systemAppearance(const platform::SystemAppearance &source)
     return source.interfaceStyle() == u"Dark" ? Appearance::dark : Appearance::light;
 }
 
-AppSettings::AppSettings() : Record(QUuid::createUuid()) {}
+AppSettings::AppSettings()
+    : Record(QUuid::createUuid())
+{}
 
-AppSettings::AppSettings(const QUuid &id) : Record(id) {}
+AppSettings::AppSettings(const QUuid &id)
+    : Record(id)
+{}
 
 std::shared_ptr<AppSettings> AppSettings::fetchOrCreate(ModelContext &context)
 {
@@ -68,7 +72,8 @@ std::map<QUuid, QDateTime> AppSettings::decodeDismissedSuggestions(const QString
         if (id.isNull() || !it.value().isDouble())
             continue;
         const double seconds = it.value().toDouble();
-        result[id] = QDateTime::fromMSecsSinceEpoch(qint64(std::llround(seconds * 1000.0)), Qt::UTC);
+        result[id] =
+            QDateTime::fromMSecsSinceEpoch(qint64(std::llround(seconds * 1000.0)), Qt::UTC);
     }
     return result;
 }
@@ -88,7 +93,8 @@ QString AppSettings::encodeDeniedBrowsers(const std::set<QString> &bundleIds)
     return ids.join(u'|');
 }
 
-std::optional<std::set<QString>> AppSettings::decodeDeniedBrowsers(const std::optional<QString> &text)
+std::optional<std::set<QString>>
+AppSettings::decodeDeniedBrowsers(const std::optional<QString> &text)
 {
     if (!text || text->isEmpty())
         return std::nullopt;
@@ -116,16 +122,23 @@ struct AppSettingsSchema {
             make(QStringLiteral("id"), T::uuid, &AppSettings::m_id),
             make(QStringLiteral("loginItemEnabled"), T::boolean, &AppSettings::m_loginItemEnabled),
             make(QStringLiteral("themeRaw"), T::text, &AppSettings::m_themeRaw),
-            make(QStringLiteral("languageRaw"), T::text, &AppSettings::m_languageRaw, false, QStringLiteral("system")),
+            make(QStringLiteral("languageRaw"), T::text, &AppSettings::m_languageRaw, false,
+                 QStringLiteral("system")),
             make(QStringLiteral("primaryStreakId"), T::uuid, &AppSettings::m_primaryStreakId, true),
             make(QStringLiteral("lastBackupAt"), T::date, &AppSettings::m_lastBackupAt, true),
-            make(QStringLiteral("firstLaunchCompleted"), T::boolean, &AppSettings::m_firstLaunchCompleted),
+            make(QStringLiteral("firstLaunchCompleted"), T::boolean,
+                 &AppSettings::m_firstLaunchCompleted),
             make(QStringLiteral("limitedMode"), T::boolean, &AppSettings::m_limitedMode),
-            make(QStringLiteral("dismissedSuggestionsRaw"), T::text, &AppSettings::m_dismissedSuggestionsRaw, true),
-            make(QStringLiteral("deniedAutomationBundleIdsRaw"), T::text, &AppSettings::m_deniedAutomationBundleIdsRaw, true),
-            make(QStringLiteral("persistenceDegraded"), T::boolean, &AppSettings::m_persistenceDegraded, false, false),
-            make(QStringLiteral("notificationSoundEnabled"), T::boolean, &AppSettings::m_notificationSoundEnabled, false, true),
-            make(QStringLiteral("weeklyDigestEnabled"), T::boolean, &AppSettings::m_weeklyDigestEnabled, false, true),
+            make(QStringLiteral("dismissedSuggestionsRaw"), T::text,
+                 &AppSettings::m_dismissedSuggestionsRaw, true),
+            make(QStringLiteral("deniedAutomationBundleIdsRaw"), T::text,
+                 &AppSettings::m_deniedAutomationBundleIdsRaw, true),
+            make(QStringLiteral("persistenceDegraded"), T::boolean,
+                 &AppSettings::m_persistenceDegraded, false, false),
+            make(QStringLiteral("notificationSoundEnabled"), T::boolean,
+                 &AppSettings::m_notificationSoundEnabled, false, true),
+            make(QStringLiteral("weeklyDigestEnabled"), T::boolean,
+                 &AppSettings::m_weeklyDigestEnabled, false, true),
         };
         s.make = [] { return std::shared_ptr<Record>(new AppSettings(QUuid())); };
         return s;

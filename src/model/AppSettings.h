@@ -44,21 +44,45 @@ public:
     const QString &languageRaw() const { return m_languageRaw; }
     void setLanguageRaw(const QString &v) { write(m_languageRaw, v, "languageRaw"); }
     const std::optional<QUuid> &primaryStreakId() const { return m_primaryStreakId; }
-    void setPrimaryStreakId(const std::optional<QUuid> &v) { write(m_primaryStreakId, v, "primaryStreakId"); }
+    void setPrimaryStreakId(const std::optional<QUuid> &v)
+    {
+        write(m_primaryStreakId, v, "primaryStreakId");
+    }
     const std::optional<QDateTime> &lastBackupAt() const { return m_lastBackupAt; }
-    void setLastBackupAt(const std::optional<QDateTime> &v) { write(m_lastBackupAt, v, "lastBackupAt"); }
+    void setLastBackupAt(const std::optional<QDateTime> &v)
+    {
+        write(m_lastBackupAt, v, "lastBackupAt");
+    }
     bool firstLaunchCompleted() const { return m_firstLaunchCompleted; }
-    void setFirstLaunchCompleted(bool v) { write(m_firstLaunchCompleted, v, "firstLaunchCompleted"); }
+    void setFirstLaunchCompleted(bool v)
+    {
+        write(m_firstLaunchCompleted, v, "firstLaunchCompleted");
+    }
     bool limitedMode() const { return m_limitedMode; }
     void setLimitedMode(bool v) { write(m_limitedMode, v, "limitedMode"); }
-    const std::optional<QString> &dismissedSuggestionsRaw() const { return m_dismissedSuggestionsRaw; }
-    void setDismissedSuggestionsRaw(const std::optional<QString> &v) { write(m_dismissedSuggestionsRaw, v, "dismissedSuggestionsRaw"); }
-    const std::optional<QString> &deniedAutomationBundleIdsRaw() const { return m_deniedAutomationBundleIdsRaw; }
-    void setDeniedAutomationBundleIdsRaw(const std::optional<QString> &v) { write(m_deniedAutomationBundleIdsRaw, v, "deniedAutomationBundleIdsRaw"); }
+    const std::optional<QString> &dismissedSuggestionsRaw() const
+    {
+        return m_dismissedSuggestionsRaw;
+    }
+    void setDismissedSuggestionsRaw(const std::optional<QString> &v)
+    {
+        write(m_dismissedSuggestionsRaw, v, "dismissedSuggestionsRaw");
+    }
+    const std::optional<QString> &deniedAutomationBundleIdsRaw() const
+    {
+        return m_deniedAutomationBundleIdsRaw;
+    }
+    void setDeniedAutomationBundleIdsRaw(const std::optional<QString> &v)
+    {
+        write(m_deniedAutomationBundleIdsRaw, v, "deniedAutomationBundleIdsRaw");
+    }
     bool persistenceDegraded() const { return m_persistenceDegraded; }
     void setPersistenceDegraded(bool v) { write(m_persistenceDegraded, v, "persistenceDegraded"); }
     bool notificationSoundEnabled() const { return m_notificationSoundEnabled; }
-    void setNotificationSoundEnabled(bool v) { write(m_notificationSoundEnabled, v, "notificationSoundEnabled"); }
+    void setNotificationSoundEnabled(bool v)
+    {
+        write(m_notificationSoundEnabled, v, "notificationSoundEnabled");
+    }
     bool weeklyDigestEnabled() const { return m_weeklyDigestEnabled; }
     void setWeeklyDigestEnabled(bool v) { write(m_weeklyDigestEnabled, v, "weeklyDigestEnabled"); }
 
@@ -73,7 +97,8 @@ public:
     // Browsers that denied automation: sorted ids joined by "|". Loading
     // trims pieces and drops empty ones; nullopt when nothing is stored.
     static QString encodeDeniedBrowsers(const std::set<QString> &bundleIds);
-    static std::optional<std::set<QString>> decodeDeniedBrowsers(const std::optional<QString> &text);
+    static std::optional<std::set<QString>>
+    decodeDeniedBrowsers(const std::optional<QString> &text);
 
 private:
     explicit AppSettings(const QUuid &id);

@@ -8,8 +8,30 @@
 #include "model/BackupPayload.h"
 #include "model/CalendarDay.h"
 #include "model/ModelContext.h"
+#include "platform/Log.h"
 
 namespace halvex {
+
+namespace {
+
+QString describe(const ExportError &error)
+{
+    if (const auto *store = std::get_if<StoreError>(&error))
+        return store->localizedDescription();
+    switch (std::get<BackupError>(error)) {
+    case BackupError::directoryCreationFailed:
+        return QStringLiteral("the backups folder cannot be created");
+    case BackupError::encodingFailed:
+        return QStringLiteral("the document cannot be encoded");
+    case BackupError::decodingFailed:
+        return QStringLiteral("the document cannot be read");
+    case BackupError::fileWriteFailed:
+        return QStringLiteral("the file cannot be written");
+    }
+    return {};
+}
+
+} // namespace
 
 BackupManager::BackupManager(PersistenceController &persistence, StoreEnvironment environment,
                              DayClock clock, std::optional<QString> overrideBackupsDirectory)
@@ -17,7 +39,21 @@ BackupManager::BackupManager(PersistenceController &persistence, StoreEnvironmen
     , m_environment(std::move(environment))
     , m_clock(std::move(clock))
     , m_overrideBackupsDirectory(std::move(overrideBackupsDirectory))
-{}
+{
+    // Backups written before they were kept private are made so now.
+    const QString folder = backupsPath();
+    if (QFileInfo(folder).isDir()) {
+        PersistenceController::makePrivateFolder(folder);
+        PersistenceController::makeFilesPrivate(folder);
+    }
+}
+
+QString BackupManager::backupsPath() const
+{
+    return m_overrideBackupsDirectory ? *m_overrideBackupsDirectory
+                                      : QDir(PersistenceController::storeDirectory(m_environment))
+                                            .filePath(QStringLiteral("backups"));
+}
 
 void BackupManager::runIfNeeded()
 {
@@ -28,7 +64,15 @@ void BackupManager::runIfNeeded()
     // stop backups until it catches up again.
     if (last && calendar::isSameDay(*last, now, m_clock.timeZone()))
         return;
-    (void)exportBackup();
+    // A store that fell back to memory holds next to nothing: written out,
+    // it would replace today's good backup.
+    if (m_persistence.degraded()) {
+        platform::log::persistence().notice("backup skipped: the store runs in memory");
+        return;
+    }
+    // Nothing is shown; lastBackupAt stays, so the next check tries again.
+    if (const auto exported = exportBackup(); !exported)
+        platform::log::persistence().error("backup failed: %s", {describe(exported.error())});
 }
 
 platform::Expected<QString, ExportError> BackupManager::exportBackup()
@@ -42,9 +86,13 @@ platform::Expected<QString, ExportError> BackupManager::exportBackup()
     if (!payload)
         return platform::unexpected(ExportError(payload.error()));
 
-    const std::optional<QByteArray> bytes = payload->encoded();
-    if (!bytes)
-        return platform::unexpected(ExportError(BackupError::encodingFailed));
+    // A stored value that cannot be read does not cost the whole backup: it
+    // is written as its record's fallback, and said so.
+    QStringList fallbacks;
+    const QByteArray bytes = payload->encoded(&fallbacks);
+    for (const QString &where : std::as_const(fallbacks))
+        platform::log::persistence().notice("backup wrote a fallback for the unreadable %s",
+                                            {where});
 
     const QString path = QDir(*directory).filePath(fileName(m_clock.now()));
     // A reader never sees half a file, and a failed write leaves an earlier
@@ -52,9 +100,14 @@ platform::Expected<QString, ExportError> BackupManager::exportBackup()
     // in write(): commit() here does not notice a failing final flush and
     // would put a cut-off file in place of the earlier one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(*bytes) != bytes->size() || !file.commit())
+    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (opened) // an earlier file's rights would carry over otherwise
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    if (!opened || file.write(bytes) != bytes.size() || !file.commit()) {
+        platform::log::persistence().error("backup file write failed at %s: %s",
+                                           {path, file.errorString()});
         return platform::unexpected(ExportError(BackupError::fileWriteFailed));
+    }
 
     auto settings = AppSettings::fetchOrCreate(context);
     settings->setLastBackupAt(m_clock.now());
@@ -64,13 +117,12 @@ platform::Expected<QString, ExportError> BackupManager::exportBackup()
 
 platform::Expected<QString, BackupError> BackupManager::backupsDirectory() const
 {
-    const QString directory = m_overrideBackupsDirectory
-                                  ? *m_overrideBackupsDirectory
-                                  : QDir(PersistenceController::storeDirectory(m_environment))
-                                        .filePath(QStringLiteral("backups"));
+    const QString directory = backupsPath();
     // Anything at the path counts as there, a plain file too; writing into it then fails.
-    if (!QFileInfo::exists(directory) && !QDir().mkpath(directory))
+    if (const std::optional<QString> error = PersistenceController::makePrivateFolder(directory)) {
+        platform::log::persistence().error("createDirectory failed at %s: %s", {directory, *error});
         return platform::unexpected(BackupError::directoryCreationFailed);
+    }
     return directory;
 }
 

@@ -31,20 +31,24 @@ public:
     BackupManager(PersistenceController &persistence, StoreEnvironment environment, DayClock clock,
                   std::optional<QString> overrideBackupsDirectory = std::nullopt);
 
-    // Backs up unless a backup was already made on today's calendar day.
-    // Failures are dropped; lastBackupAt then stays, so the next call retries.
+    // Backs up unless a backup was already made on today's calendar day, or
+    // the store fell back to memory. Failures are logged with their reason;
+    // lastBackupAt then stays, so the next call retries.
     void runIfNeeded();
 
     // Backs up now; returns the written file's path.
     platform::Expected<QString, ExportError> exportBackup();
 
-    // The backups folder, created with its parents when nothing is there.
+    // The backups folder, created with its parents when nothing is there,
+    // for its owner only; files in it are too.
     platform::Expected<QString, BackupError> backupsDirectory() const;
 
     // "yyyy-MM-dd.json" of the UTC date of `instant`.
     static QString fileName(const QDateTime &instant);
 
 private:
+    QString backupsPath() const;
+
     PersistenceController &m_persistence;
     StoreEnvironment m_environment;
     DayClock m_clock;

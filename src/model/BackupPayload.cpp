@@ -97,16 +97,25 @@ private:
 // the file is written by hand.
 class JsonWriter final {
 public:
-    explicit JsonWriter(size_t expectedSize)
+    explicit JsonWriter(size_t expectedSize, QStringList *fallbacks)
         : m_out(expectedSize)
+        , m_fallbacks(fallbacks)
     {}
 
-    bool failed() const { return m_failed; }
     QByteArray take() { return m_out.take(); }
     void newline() { m_out += '\n'; }
 
     void object(QVarLengthArray<Member, 24> &members)
     {
+        // A date that cannot be written has no fallback value of its own: it
+        // is left out, as an absent optional date is.
+        members.removeIf([this](const Member &member) {
+            const auto *date = std::get_if<const QDateTime *>(&member.value);
+            if (!date || writable(**date))
+                return false;
+            noteFallback(member.key);
+            return true;
+        });
         if (members.isEmpty()) {
             m_out += "{}";
             return;
@@ -121,7 +130,9 @@ public:
             m_out += '"';
             m_out += members[i].key;
             m_out += "\" : ";
+            m_path.push_back(QString::fromLatin1(members[i].key));
             std::visit([this](const auto &v) { write(v); }, members[i].value);
+            m_path.pop_back();
         }
         --m_depth;
         m_out += '\n';
@@ -140,7 +151,9 @@ public:
         for (qsizetype i = 0; i < count; ++i) {
             m_out += i == 0 ? "\n" : ",\n";
             indent();
+            m_path.push_back(u'[' + QString::number(i) + u']');
             each(i);
+            m_path.pop_back();
         }
         --m_depth;
         m_out += '\n';
@@ -194,12 +207,17 @@ public:
         m_out.append(text, n);
     }
 
+    // Valid, and within the four-digit years that RFC 3339 allows.
+    static bool writable(const QDateTime &date)
+    {
+        if (!date.isValid())
+            return false;
+        const int year = date.toUTC().date().year();
+        return year >= 0 && year <= 9999;
+    }
+
     void write(const QDateTime *date)
     {
-        if (!date->isValid()) {
-            m_failed = true;
-            return;
-        }
         // Whole seconds, rounded down so that a sub-second part is dropped
         // before 1970 as well as after.
         const qint64 ms = date->toMSecsSinceEpoch();
@@ -221,10 +239,6 @@ public:
         const qint64 day = dayOfYear - (153 * mp + 2) / 5 + 1;
         const qint64 month = mp < 10 ? mp + 3 : mp - 9;
         const qint64 year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-        if (year < 0 || year > 9999) {
-            m_failed = true; // RFC 3339 has four-digit years only
-            return;
-        }
         char text[23];
         auto put = [&text](int at, qint64 value, int width) {
             for (int i = width - 1; i >= 0; --i, value /= 10)
@@ -285,19 +299,17 @@ public:
             } else if (c < 0x800) {
                 m_out += char(0xC0 | (c >> 6));
                 m_out += char(0x80 | (c & 0x3F));
-            } else if (QChar::isHighSurrogate(c)) {
-                if (i + 1 >= size || !QChar::isLowSurrogate(chars[i + 1].unicode())) {
-                    m_failed = true; // a lone surrogate has no UTF-8 form
-                    return;
-                }
+            } else if (QChar::isHighSurrogate(c) && i + 1 < size &&
+                       QChar::isLowSurrogate(chars[i + 1].unicode())) {
                 const char32_t u = QChar::surrogateToUcs4(c, chars[++i].unicode());
                 m_out += char(0xF0 | (u >> 18));
                 m_out += char(0x80 | ((u >> 12) & 0x3F));
                 m_out += char(0x80 | ((u >> 6) & 0x3F));
                 m_out += char(0x80 | (u & 0x3F));
-            } else if (QChar::isLowSurrogate(c)) {
-                m_failed = true;
-                return;
+            } else if (QChar::isSurrogate(c)) {
+                // A lone surrogate has no UTF-8 form: the replacement character stands in.
+                m_out += "\xEF\xBF\xBD";
+                noteFallback(nullptr);
             } else {
                 m_out += char(0xE0 | (c >> 12));
                 m_out += char(0x80 | ((c >> 6) & 0x3F));
@@ -310,9 +322,25 @@ public:
 private:
     void indent() { m_out.append(size_t(2 * m_depth), ' '); }
 
+    // Where the value being written sits, as "streaks[2].startedAt".
+    void noteFallback(const char *key)
+    {
+        if (!m_fallbacks)
+            return;
+        QString where;
+        for (const QString &part : std::as_const(m_path))
+            where +=
+                (part.startsWith(u'[') || where.isEmpty() ? QString() : QStringLiteral(".")) + part;
+        if (key)
+            where += (where.isEmpty() ? QString() : QStringLiteral(".")) + QLatin1String(key);
+        if (m_fallbacks->isEmpty() || m_fallbacks->last() != where)
+            m_fallbacks->append(where);
+    }
+
     Buffer m_out;
     int m_depth = 0;
-    bool m_failed = false;
+    QStringList *m_fallbacks;
+    QStringList m_path;
 };
 
 // Collects an object's members in any order; the writer sorts them.
@@ -526,7 +554,7 @@ AppSettingsBackup::AppSettingsBackup(const AppSettings &s)
     , weeklyDigestEnabled(s.weeklyDigestEnabled())
 {}
 
-std::optional<QByteArray> BackupPayload::encoded() const
+QByteArray BackupPayload::encoded(QStringList *fallbacks) const
 {
     const Nested streakArray = arrayOf(streaks);
     const Nested tombstoneArray = arrayOf(tombstones);
@@ -538,7 +566,7 @@ std::optional<QByteArray> BackupPayload::encoded() const
         settingsObject = [this](JsonWriter &w) { write(w, *appSettings); };
 
     // About 400 bytes per event or answer, the bulk of any real store.
-    JsonWriter writer(4096 + 400 * (triggerEvents.size() + whyAnswers.size()));
+    JsonWriter writer(4096 + 400 * (triggerEvents.size() + whyAnswers.size()), fallbacks);
     ObjectBuilder()
         .add("schemaVersion", schemaVersion)
         .add("exportedAt", exportedAt)
@@ -549,8 +577,6 @@ std::optional<QByteArray> BackupPayload::encoded() const
         .add("bypassUsages", usageArray)
         .add("appSettings", settingsObject)
         .writeTo(writer);
-    if (writer.failed())
-        return std::nullopt;
     writer.newline();
     return writer.take();
 }

@@ -125,10 +125,12 @@ struct BackupPayload {
 
     // Pretty-printed UTF-8 JSON with the keys of every object in ascending
     // character-code order, dates as whole UTC seconds ("...T12:00:00Z"),
-    // upper-case UUIDs and "/" escaped. Nothing when a value cannot be
-    // written as such: an invalid or out-of-range date, or text that is not
-    // valid UTF-16.
-    std::optional<QByteArray> encoded() const;
+    // upper-case UUIDs and "/" escaped. A value that cannot be written as
+    // it is does not stop the rest: a lone surrogate in a text becomes
+    // U+FFFD, and an invalid or out-of-range date is left out of its
+    // object. Where that happened ("streaks[0].startedAt") is added to
+    // `fallbacks`.
+    QByteArray encoded(QStringList *fallbacks = nullptr) const;
 };
 
 // Copies every record of the store, in the order the store gives them, or

@@ -5,25 +5,30 @@
 
 namespace halvex {
 
-BypassUsage::BypassUsage() : Record(QUuid()) {}
+BypassUsage::BypassUsage()
+    : Record(QUuid())
+{}
 
-BypassUsage::BypassUsage(const QUuid &id, const QString &kindRaw, const QDateTime &usedAt, const std::optional<QDateTime> &expiresAt)
+BypassUsage::BypassUsage(const QUuid &id, const QString &kindRaw, const QDateTime &usedAt,
+                         const std::optional<QDateTime> &expiresAt)
     : Record(id)
     , m_kindRaw(kindRaw)
     , m_usedAt(usedAt)
     , m_expiresAt(expiresAt)
-{
-}
+{}
 
 std::shared_ptr<Streak> BypassUsage::streak() const
 {
     return fields::resolve(m_streakId, m_streakRef, modelContext());
 }
 
-void BypassUsage::setStreak(const std::shared_ptr<Streak> &streak)
+bool BypassUsage::setStreak(const std::shared_ptr<Streak> &streak)
 {
+    if (streak && streak->isDeleted())
+        return false;
     m_streakRef = streak;
     write(m_streakId, streak ? streak->id() : QUuid(), "streak");
+    return true;
 }
 
 struct BypassUsageSchema {
@@ -35,8 +40,9 @@ struct BypassUsageSchema {
         s.name = QStringLiteral("BypassUsage");
         s.fields = {
             make(QStringLiteral("id"), T::uuid, &BypassUsage::m_id),
-            fields::reference(QStringLiteral("streak"), &BypassUsage::m_streakId,
-                              +[] { return &Streak::schema(); }, true),
+            fields::reference(
+                QStringLiteral("streak"), &BypassUsage::m_streakId,
+                +[] { return &Streak::schema(); }, true),
             make(QStringLiteral("kindRaw"), T::text, &BypassUsage::m_kindRaw),
             make(QStringLiteral("usedAt"), T::date, &BypassUsage::m_usedAt),
             make(QStringLiteral("expiresAt"), T::date, &BypassUsage::m_expiresAt, true),

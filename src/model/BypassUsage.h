@@ -14,14 +14,16 @@ class Streak;
 // One use of a pause or bypass; `kindRaw` is "pauseOneHour", "dailyFreePass" or "externalLink".
 class BypassUsage final : public Record {
 public:
-    BypassUsage(const QUuid &id, const QString &kindRaw, const QDateTime &usedAt, const std::optional<QDateTime> &expiresAt);
+    BypassUsage(const QUuid &id, const QString &kindRaw, const QDateTime &usedAt,
+                const std::optional<QDateTime> &expiresAt);
 
     static const EntitySchema &schema();
     const EntitySchema &entity() const override { return schema(); }
 
     std::shared_ptr<Streak> streak() const;
     const QUuid &streakId() const { return m_streakId; }
-    void setStreak(const std::shared_ptr<Streak> &streak);
+    // Refused (false, nothing changes) for a deleted streak: the link could never be saved.
+    bool setStreak(const std::shared_ptr<Streak> &streak);
 
     const QString &kindRaw() const { return m_kindRaw; }
     void setKindRaw(const QString &v) { write(m_kindRaw, v, "kindRaw"); }

@@ -5,8 +5,7 @@ namespace halvex {
 DayClock::DayClock(Clock clock, QTimeZone timeZone)
     : m_clock(std::move(clock))
     , m_timeZone(std::move(timeZone))
-{
-}
+{}
 
 DayClock &DayClock::shared()
 {

@@ -13,7 +13,8 @@ class DayClock final {
 public:
     using Clock = std::function<QDateTime()>;
 
-    explicit DayClock(Clock clock = systemClock(), QTimeZone timeZone = QTimeZone::systemTimeZone());
+    explicit DayClock(Clock clock = systemClock(),
+                      QTimeZone timeZone = QTimeZone::systemTimeZone());
 
     static DayClock &shared();
     static Clock systemClock();

@@ -100,17 +100,26 @@ QVariant decode(FieldType type, const QVariant &stored)
     case FieldType::text:
         return stored.toString();
     case FieldType::integer:
-        return stored.toLongLong();
-    case FieldType::real:
-        return stored.toDouble();
-    case FieldType::boolean:
-        return stored.toLongLong() != 0;
+    case FieldType::boolean: {
+        bool ok = false;
+        const qlonglong value = stored.toLongLong(&ok);
+        if (!ok)
+            return {};
+        return type == FieldType::boolean ? QVariant(value != 0) : QVariant(value);
+    }
+    case FieldType::real: {
+        bool ok = false;
+        const double value = stored.toDouble(&ok);
+        return ok ? QVariant(value) : QVariant();
+    }
     case FieldType::date: {
         const QDateTime date = parseStoredDate(stored.toString());
         return date.isValid() ? QVariant(date) : QVariant();
     }
     case FieldType::textList: {
         const QJsonDocument doc = QJsonDocument::fromJson(stored.toString().toUtf8());
+        if (!doc.isArray())
+            return {};
         QStringList list;
         for (const auto &value : doc.array())
             list << value.toString();

@@ -29,21 +29,21 @@ enum class FieldType {
 struct EntitySchema;
 
 struct FieldDescriptor {
-    QString name;                    // property name, also the column unless `column` is set
+    QString name; // property name, also the column unless `column` is set
     FieldType type = FieldType::text;
-    bool optional = false;           // absent is a legal value
-    QVariant schemaDefault;          // a column default read by rows that predate the field
+    bool optional = false;  // absent is a legal value
+    QVariant schemaDefault; // a column default read by rows that predate the field
     const EntitySchema *(*target)() = nullptr; // reference: the record type pointed to
-    bool cascade = false;            // reference: deleting the target deletes this record
-    std::function<QVariant(const Record &)> get;        // typed value, or null QVariant when absent
+    bool cascade = false;                      // reference: deleting the target deletes this record
+    std::function<QVariant(const Record &)> get; // typed value, or null QVariant when absent
     std::function<void(Record &, const QVariant &)> set; // loading only: no change tracking
 
     QString columnName() const { return type == FieldType::reference ? name + u"Id" : name; }
 };
 
 struct EntitySchema {
-    QString name; // table name
-    std::vector<FieldDescriptor> fields; // fields[0] is the unique id
+    QString name;                                  // table name
+    std::vector<FieldDescriptor> fields;           // fields[0] is the unique id
     std::function<std::shared_ptr<Record>()> make; // a record with its declared initial values
     QStringList indexes; // "name(col, col)" index definitions for the hot paths
 
@@ -57,7 +57,9 @@ struct EntitySchema {
     }
 };
 
-// Conversions between a field's typed value and its stored form.
+// Conversions between a field's typed value and its stored form. A stored
+// value that cannot be read as its kind (a number where a date belongs, a
+// list that is not JSON) decodes to nothing.
 namespace storage {
 QVariant encode(FieldType type, const QVariant &typed);
 QVariant decode(FieldType type, const QVariant &stored);

@@ -79,7 +79,8 @@ std::optional<StoreError> migrate(QSqlDatabase &db, const Schema &schema)
             QStringList columns;
             for (size_t i = 0; i < model->fields.size(); ++i)
                 columns << columnDefinition(model->fields[i], i == 0);
-            const QString sql = u"CREATE TABLE \"" + model->name + u"\" (" + columns.join(u", ") + u')';
+            const QString sql =
+                u"CREATE TABLE \"" + model->name + u"\" (" + columns.join(u", ") + u')';
             if (auto error = exec(db, sql, StoreError::Kind::schemaFailed))
                 return error;
         } else {
@@ -98,8 +99,8 @@ std::optional<StoreError> migrate(QSqlDatabase &db, const Schema &schema)
             // "suffix(col, col)" becomes index "<Table>_suffix".
             const qsizetype paren = index.indexOf(u'(');
             const QString name = model->name + u'_' + index.left(paren);
-            const QString sql = u"CREATE INDEX IF NOT EXISTS \"" + name + u"\" ON \"" + model->name +
-                                u"\" " + index.mid(paren);
+            const QString sql = u"CREATE INDEX IF NOT EXISTS \"" + name + u"\" ON \"" +
+                                model->name + u"\" " + index.mid(paren);
             if (auto error = exec(db, sql, StoreError::Kind::schemaFailed))
                 return error;
         }
@@ -120,7 +121,8 @@ std::optional<StoreError> prepare(QSqlDatabase &db, const Schema &schema, bool i
         if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
             return StoreError{StoreError::Kind::openFailed, wal.lastError().text()};
     }
-    if (auto error = exec(db, QStringLiteral("PRAGMA foreign_keys=ON"), StoreError::Kind::openFailed))
+    if (auto error =
+            exec(db, QStringLiteral("PRAGMA foreign_keys=ON"), StoreError::Kind::openFailed))
         return error;
     if (!db.transaction())
         return StoreError{StoreError::Kind::schemaFailed, db.lastError().text()};

@@ -14,7 +14,7 @@ namespace halvex {
 class ModelContext;
 
 struct ModelConfiguration {
-    QString path;                 // the store file; ignored in memory
+    QString path; // the store file; ignored in memory
     bool storedInMemoryOnly = false;
 };
 
@@ -36,7 +36,8 @@ public:
     const QString &connectionName() const { return m_connectionName; }
 
 private:
-    ModelContainer(const Schema &schema, const ModelConfiguration &configuration, QString connectionName);
+    ModelContainer(const Schema &schema, const ModelConfiguration &configuration,
+                   QString connectionName);
 
     Schema m_schema;
     ModelConfiguration m_configuration;

@@ -19,7 +19,7 @@ StoreError sqlError(StoreError::Kind kind, const QSqlError &error)
         text = error.text().trimmed();
     if (text.isEmpty())
         text = QStringLiteral("unknown store error");
-    return StoreError{kind, text};
+    return StoreError{kind, text, error.nativeErrorCode().toInt()};
 }
 
 bool lessBySort(const EntitySchema &entity, const std::vector<SortDescriptor> &sortBy,
@@ -60,7 +60,8 @@ ModelContext::~ModelContext()
     m_statements.clear();
 }
 
-QSqlQuery &ModelContext::statement(const QString &sql)
+platform::Expected<QSqlQuery *, StoreError> ModelContext::statement(const QString &sql,
+                                                                    StoreError::Kind kind)
 {
     auto it = m_statements.find(sql);
     if (it == m_statements.end()) {
@@ -68,10 +69,13 @@ QSqlQuery &ModelContext::statement(const QString &sql)
         // Rows are read once, in order; a scrollable query would copy every
         // value of a large result into a cache first.
         query.setForwardOnly(true);
-        query.prepare(sql);
+        // A statement that does not prepare (a damaged schema) says why here,
+        // and is not kept: it would fail every later use the same way.
+        if (!query.prepare(sql))
+            return platform::unexpected(sqlError(kind, query.lastError()));
         it = m_statements.insert(sql, std::move(query));
     }
-    return *it;
+    return &*it;
 }
 
 QString ModelContext::selectColumns(const EntitySchema &entity) const
@@ -122,10 +126,10 @@ std::shared_ptr<Record> ModelContext::materialize(const EntitySchema &entity, co
         return existing; // the object in memory holds the truth, unsaved edits included
     std::shared_ptr<Record> record = entity.make();
     for (size_t i = 0; i < entity.fields.size(); ++i) {
-        const QVariant stored = row.value(int(i));
-        if (stored.isNull())
-            continue; // keeps the declared initial value
-        entity.fields[i].set(*record, storage::decode(entity.fields[i].type, stored));
+        const QVariant value = storage::decode(entity.fields[i].type, row.value(int(i)));
+        // Nothing stored, or nothing readable: the declared initial value stays.
+        if (!value.isNull())
+            entity.fields[i].set(*record, value);
     }
     record->m_context = this;
     record->m_state = Record::State::clean;
@@ -153,7 +157,10 @@ ModelContext::fetchRecords(const EntitySchema &entity, const FetchRequest &reque
         sql += u" LIMIT " + QString::number(request.limit + qsizetype(pendingOfType.size()));
     }
 
-    QSqlQuery &query = statement(sql);
+    auto prepared = statement(sql, StoreError::Kind::fetchFailed);
+    if (!prepared)
+        return platform::unexpected(prepared.error());
+    QSqlQuery &query = **prepared;
     for (int i = 0; i < bindings.size(); ++i)
         query.bindValue(i, bindings.at(i));
     if (!query.exec())
@@ -211,7 +218,10 @@ platform::Expected<qint64, StoreError> ModelContext::countRecords(const EntitySc
     const QString where = request.predicate.sql(entity, bindings);
     if (!where.isEmpty())
         sql += u" WHERE " + where;
-    QSqlQuery &query = statement(sql);
+    auto prepared = statement(sql, StoreError::Kind::fetchFailed);
+    if (!prepared)
+        return platform::unexpected(prepared.error());
+    QSqlQuery &query = **prepared;
     for (int i = 0; i < bindings.size(); ++i)
         query.bindValue(i, bindings.at(i));
     if (!query.exec() || !query.next())
@@ -229,7 +239,11 @@ std::shared_ptr<Record> ModelContext::findRecord(const EntitySchema &entity, con
         return nullptr;
     if (auto record = registered(entity, id))
         return record->isDeleted() ? nullptr : record;
-    QSqlQuery &query = statement(selectColumns(entity) + u" WHERE \"id\" = ?");
+    auto prepared =
+        statement(selectColumns(entity) + u" WHERE \"id\" = ?", StoreError::Kind::fetchFailed);
+    if (!prepared)
+        return nullptr;
+    QSqlQuery &query = **prepared;
     query.bindValue(0, storage::uuidText(id));
     if (!query.exec() || !query.next()) {
         query.finish();
@@ -340,22 +354,12 @@ bool ModelContext::hasChanges() const
                        [](const auto &r) { return r->m_pending; });
 }
 
-std::optional<StoreError> ModelContext::writeRecord(Record &record)
+QString ModelContext::writeStatement(const Record &record) const
 {
     const EntitySchema &entity = record.entity();
     const auto &fields = entity.fields;
-    if (record.m_state == Record::State::deleted) {
-        if (record.m_stateBeforeDelete == Record::State::inserted)
-            return std::nullopt; // never reached the store
-        QSqlQuery &query = statement(u"DELETE FROM \"" + entity.name + u"\" WHERE \"id\" = ?");
-        query.bindValue(0, storage::uuidText(record.id()));
-        if (!query.exec())
-            return sqlError(StoreError::Kind::saveFailed, query.lastError());
-        query.finish();
-        return std::nullopt;
-    }
-
-    QString sql;
+    if (record.m_state == Record::State::deleted)
+        return u"DELETE FROM \"" + entity.name + u"\" WHERE \"id\" = ?";
     if (record.m_state == Record::State::inserted) {
         QStringList columns;
         QStringList marks;
@@ -363,26 +367,37 @@ std::optional<StoreError> ModelContext::writeRecord(Record &record)
             columns << u'"' + field.columnName() + u'"';
             marks << QStringLiteral("?");
         }
-        sql = u"INSERT INTO \"" + entity.name + u"\" (" + columns.join(u", ") + u") VALUES (" +
-              marks.join(u", ") + u')';
-    } else {
-        QStringList assignments;
-        for (size_t i = 1; i < fields.size(); ++i)
-            assignments << u'"' + fields[i].columnName() + u"\" = ?";
-        sql = u"UPDATE \"" + entity.name + u"\" SET " + assignments.join(u", ") +
-              u" WHERE \"id\" = ?";
+        return u"INSERT INTO \"" + entity.name + u"\" (" + columns.join(u", ") + u") VALUES (" +
+               marks.join(u", ") + u')';
     }
-    QSqlQuery &query = statement(sql);
+    QStringList assignments;
+    for (size_t i = 1; i < fields.size(); ++i)
+        assignments << u'"' + fields[i].columnName() + u"\" = ?";
+    return u"UPDATE \"" + entity.name + u"\" SET " + assignments.join(u", ") + u" WHERE \"id\" = ?";
+}
+
+std::optional<StoreError> ModelContext::writeRecord(Record &record)
+{
+    if (record.m_state == Record::State::deleted &&
+        record.m_stateBeforeDelete == Record::State::inserted)
+        return std::nullopt; // never reached the store
+    auto prepared = statement(writeStatement(record), StoreError::Kind::saveFailed);
+    if (!prepared)
+        return prepared.error();
+    QSqlQuery &query = **prepared;
+    const auto &fields = record.entity().fields;
     int position = 0;
-    const size_t first = record.m_state == Record::State::inserted ? 0 : 1;
-    for (size_t i = first; i < fields.size(); ++i) {
-        QVariant stored = storage::encode(fields[i].type, fields[i].get(record));
-        if (stored.isNull())
-            stored = QVariant(fields[i].type == FieldType::integer ||
-                                      fields[i].type == FieldType::boolean
-                                  ? QMetaType(QMetaType::LongLong)
-                                  : QMetaType(QMetaType::QString));
-        query.bindValue(position++, stored);
+    if (record.m_state != Record::State::deleted) {
+        const size_t first = record.m_state == Record::State::inserted ? 0 : 1;
+        for (size_t i = first; i < fields.size(); ++i) {
+            QVariant stored = storage::encode(fields[i].type, fields[i].get(record));
+            if (stored.isNull())
+                stored = QVariant(fields[i].type == FieldType::integer ||
+                                          fields[i].type == FieldType::boolean
+                                      ? QMetaType(QMetaType::LongLong)
+                                      : QMetaType(QMetaType::QString));
+            query.bindValue(position++, stored);
+        }
     }
     if (record.m_state != Record::State::inserted)
         query.bindValue(position, storage::uuidText(record.id()));
@@ -390,6 +405,114 @@ std::optional<StoreError> ModelContext::writeRecord(Record &record)
         return sqlError(StoreError::Kind::saveFailed, query.lastError());
     query.finish();
     return std::nullopt;
+}
+
+std::optional<QString> ModelContext::whyUnsaveable(Record &record)
+{
+    const EntitySchema &entity = record.entity();
+    if (auto prepared = statement(writeStatement(record), StoreError::Kind::saveFailed);
+        !prepared) {
+        // Busy, locked or out of memory pass; a schema that cannot take the
+        // statement stays that way for the whole run.
+        if (!prepared.error().isPassing())
+            return u"its table cannot be written: " + prepared.error().localizedDescription();
+    }
+    if (record.isDeleted())
+        return std::nullopt;
+    if (record.id().isNull())
+        return QStringLiteral("it has no id");
+    if (record.m_state == Record::State::inserted && isStored(entity, record.id())) {
+        const bool freedInThisSave =
+            std::any_of(m_pending.begin(), m_pending.end(), [&](const auto &other) {
+                return other->m_pending && other->isDeleted() && &other->entity() == &entity &&
+                       other->id() == record.id();
+            });
+        if (!freedInThisSave)
+            return QStringLiteral("its id is taken by another stored record");
+    }
+    if (const EntitySchema *gone = missingLinkTarget(record))
+        return u"the " + gone->name + u" it links to is gone";
+    return std::nullopt;
+}
+
+bool ModelContext::isStored(const EntitySchema &entity, const QUuid &id)
+{
+    auto prepared = statement(u"SELECT 1 FROM \"" + entity.name + u"\" WHERE \"id\" = ?",
+                              StoreError::Kind::fetchFailed);
+    if (!prepared)
+        return false;
+    QSqlQuery &query = **prepared;
+    query.bindValue(0, storage::uuidText(id));
+    const bool found = query.exec() && query.next();
+    query.finish();
+    return found;
+}
+
+void ModelContext::dropUnsaveable()
+{
+    // Dropping one change can strand another (the children of a record that
+    // will never be stored), so look again until nothing more goes.
+    for (bool dropped = true; dropped;) {
+        dropped = false;
+        const std::vector<std::shared_ptr<Record>> pending = m_pending;
+        for (const auto &record : pending) {
+            if (!record->m_pending)
+                continue;
+            const std::optional<QString> why = whyUnsaveable(*record);
+            if (!why)
+                continue;
+            platform::log::persistence().error(
+                "dropped a change that can never be saved (%s %s): %s",
+                {record->entity().name, storage::uuidText(record->id()), *why});
+            drop(record);
+            dropped = true;
+        }
+    }
+    m_pending.erase(std::remove_if(m_pending.begin(), m_pending.end(),
+                                   [](const auto &r) { return !r->m_pending; }),
+                    m_pending.end());
+}
+
+void ModelContext::drop(const std::shared_ptr<Record> &record)
+{
+    const bool wasStored =
+        record->m_state == Record::State::changed ||
+        (record->isDeleted() && record->m_stateBeforeDelete != Record::State::inserted);
+    if (!record->isDeleted() && missingLinkTarget(*record)) {
+        // It goes the way of what it hangs off, as the store's cascade would
+        // have taken it; what hangs off it goes too.
+        remove(record);
+        if (wasStored)
+            return; // deleting a stored row can be written
+    }
+    record->m_pending = false;
+    if (record->m_state == Record::State::changed) {
+        // The edit stays in memory, as after any failed save; it is just no
+        // longer written.
+        record->m_state = Record::State::clean;
+        return;
+    }
+    if (record->m_state == Record::State::inserted)
+        record->m_state = Record::State::transient;
+    auto map = m_identityMap.find(&record->entity());
+    if (map != m_identityMap.end()) {
+        const auto it = map->constFind(record->id());
+        if (it != map->constEnd() && it->lock() == record)
+            map->erase(it);
+    }
+    record->m_context = nullptr;
+}
+
+const EntitySchema *ModelContext::missingLinkTarget(Record &record)
+{
+    for (const FieldDescriptor &field : record.entity().fields) {
+        if (field.type != FieldType::reference || !field.target)
+            continue;
+        const QUuid target = field.get(record).toUuid();
+        if (!target.isNull() && !findRecord(*field.target(), target))
+            return field.target();
+    }
+    return nullptr;
 }
 
 bool ModelContext::saveOrLog(const platform::Logger &log, const char *operation)
@@ -437,6 +560,10 @@ platform::Expected<void, StoreError> ModelContext::save()
         failure = sqlError(StoreError::Kind::saveFailed, db.lastError());
     if (failure) {
         db.rollback();
+        // What can still be written stays for the next save to retry (a
+        // full disk may have room again); a change that can never be
+        // written goes, or it would fail every later save with it.
+        dropUnsaveable();
         return platform::unexpected(*failure);
     }
 

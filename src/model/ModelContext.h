@@ -72,7 +72,10 @@ public:
     bool restore(const std::shared_ptr<Record> &record);
 
     // Writes every pending change in one transaction. On failure nothing is
-    // written and the pending changes stay, so a later save can retry.
+    // written and the pending changes stay, so a later save can retry;
+    // only a change that can never be written is dropped (and logged): one
+    // that links to a record that is gone, takes an id already stored, or
+    // belongs to a table the store cannot write.
     platform::Expected<void, StoreError> save();
     // save(), logging a failure on `log` as "<operation> save failed: <why>".
     // True when everything pending was written.
@@ -94,9 +97,17 @@ private:
     void sweepIdentityMap();
     std::shared_ptr<Record> registered(const EntitySchema &entity, const QUuid &id) const;
     std::shared_ptr<Record> materialize(const EntitySchema &entity, const QSqlQuery &row);
-    QSqlQuery &statement(const QString &sql);
+    platform::Expected<QSqlQuery *, StoreError> statement(const QString &sql,
+                                                          StoreError::Kind kind);
     QString selectColumns(const EntitySchema &entity) const;
+    QString writeStatement(const Record &record) const;
     std::optional<StoreError> writeRecord(Record &record);
+    bool isStored(const EntitySchema &entity, const QUuid &id);
+    std::optional<QString> whyUnsaveable(Record &record);
+    // The type of the record a link of `record` names when that one is gone.
+    const EntitySchema *missingLinkTarget(Record &record);
+    void dropUnsaveable();
+    void drop(const std::shared_ptr<Record> &record);
 
     ModelContainer &m_container;
     QHash<const EntitySchema *, QHash<QUuid, std::weak_ptr<Record>>> m_identityMap;

@@ -1,5 +1,8 @@
 #include "model/PersistenceController.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +24,52 @@ bool exists(const QString &path)
     return QFileInfo::exists(path);
 }
 
+std::filesystem::path fsPath(const QString &path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
 } // namespace
+
+std::optional<QString> PersistenceController::makePrivateFolder(const QString &path)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fsPath(path);
+    std::error_code error;
+    if (!fs::exists(folder, error)) {
+        // The parents are the user's usual folders and keep the usual rights.
+        fs::create_directories(folder.parent_path(), error);
+        if (!error)
+            fs::create_directory(folder, error);
+        if (error)
+            return QString::fromStdString(error.message());
+    }
+    if (fs::is_directory(folder, error)) {
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+        if (error)
+            platform::log::persistence().error("could not make %s private: %s",
+                                               {path, QString::fromStdString(error.message())});
+    }
+    return std::nullopt;
+}
+
+void PersistenceController::makeFilesPrivate(const QString &folder)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (fs::directory_iterator it(fsPath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code fileError;
+        if (!it->is_regular_file(fileError))
+            continue;
+        fs::permissions(it->path(), fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::replace, fileError);
+        if (fileError)
+            platform::log::persistence().error("could not make %s private: %s",
+                                               {QFile::decodeName(it->path().c_str()),
+                                                QString::fromStdString(fileError.message())});
+    }
+}
 
 StoreEnvironment StoreEnvironment::system()
 {
@@ -40,36 +88,36 @@ StoreEnvironment StoreEnvironment::system()
 QString PersistenceController::storeDirectory(const StoreEnvironment &environment)
 {
     const QString base = environment.applicationSupport.isEmpty() ? QDir::tempPath()
-                                                                   : environment.applicationSupport;
+                                                                  : environment.applicationSupport;
     const QString directory = QDir(base).filePath(QStringLiteral("Halvex"));
-    if (!exists(directory) && !QDir().mkpath(directory)) {
-        platform::log::persistence().error("createDirectory failed at %s: %s",
-                                           {directory, QStringLiteral("could not create the folder")});
-    }
+    if (const std::optional<QString> error = makePrivateFolder(directory))
+        platform::log::persistence().error("createDirectory failed at %s: %s", {directory, *error});
     return directory;
 }
 
 QString PersistenceController::sandboxedStorePath(const StoreEnvironment &environment,
                                                   const QString &fileName)
 {
-    return QDir(environment.home).filePath(QStringLiteral("Library/Containers/") +
-                                           QLatin1String(bundleIdentifier) +
-                                           QStringLiteral("/Data/Library/Application Support/Halvex/") +
-                                           fileName);
+    return QDir(environment.home)
+        .filePath(QStringLiteral("Library/Containers/") + QLatin1String(bundleIdentifier) +
+                  QStringLiteral("/Data/Library/Application Support/Halvex/") + fileName);
 }
 
-void PersistenceController::adoptSandboxedStore(const QString &storePath,
-                                                const StoreEnvironment &environment)
+PersistenceController::Adoption
+PersistenceController::adoptSandboxedStore(const QString &storePath,
+                                           const StoreEnvironment &environment)
 {
     if (exists(storePath))
-        return; // an existing store is never replaced
+        return Adoption::nothingToAdopt; // an existing store is never replaced
     const QString oldPath = sandboxedStorePath(environment, QFileInfo(storePath).fileName());
     if (!exists(oldPath))
-        return;
+        return Adoption::nothingToAdopt;
 
     // Each file goes to a temporary name first and is renamed into place only
     // when all copies succeeded: a write-ahead log must never sit beside a
-    // missing or partial database, and a failed adoption is retried next launch.
+    // missing or partial database, and a failed adoption is retried next
+    // launch. The shared-memory index is left out: SQLite rebuilds it from
+    // the log, and a stale one beside the copies is removed.
     struct Placed {
         QString temporary;
         QString destination;
@@ -81,7 +129,7 @@ void PersistenceController::adoptSandboxedStore(const QString &storePath,
             QFile::remove(p.temporary);
     };
 
-    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+    for (const QString &suffix : {QString(), QStringLiteral("-wal")}) {
         const QString source = oldPath + suffix;
         if (!exists(source))
             continue;
@@ -89,15 +137,18 @@ void PersistenceController::adoptSandboxedStore(const QString &storePath,
         const QString temporary = destination + QStringLiteral(".adopting");
         QFile::remove(temporary);
         if (auto error = environment.copyFile(source, temporary)) {
-            platform::log::persistence().error("sandbox store adoption failed for %s: %s", {suffix, *error});
+            platform::log::persistence().error("sandbox store adoption failed for %s: %s",
+                                               {suffix, *error});
             QFile::remove(temporary);
             failed = true;
             break;
         }
+        QFile::setPermissions(temporary, QFile::ReadOwner | QFile::WriteOwner);
         copies.push_back({temporary, destination});
     }
 
     if (!failed) {
+        QFile::remove(storePath + QStringLiteral("-shm"));
         // Side files first, the database last: its presence means adoption is complete.
         std::vector<QString> renamed;
         for (auto it = copies.rbegin(); it != copies.rend(); ++it) {
@@ -105,7 +156,8 @@ void PersistenceController::adoptSandboxedStore(const QString &storePath,
             if (!QFile::rename(it->temporary, it->destination)) {
                 platform::log::persistence().error(
                     "sandbox store adoption failed for %s: %s",
-                    {it->destination.mid(storePath.size()), QStringLiteral("could not move the copy into place")});
+                    {it->destination.mid(storePath.size()),
+                     QStringLiteral("could not move the copy into place")});
                 failed = true;
                 break;
             }
@@ -117,29 +169,50 @@ void PersistenceController::adoptSandboxedStore(const QString &storePath,
         }
     }
     discard();
+    if (failed)
+        return Adoption::failed;
     platform::log::persistence().info("adopted the sandboxed store from the old container");
+    return Adoption::adopted;
 }
 
 PersistenceController::PersistenceController(bool inMemory, StoreEnvironment environment)
 {
     const Schema &schema = SchemaV1::schema();
     ModelConfiguration configuration;
+    bool adoptionFailed = false;
     if (inMemory) {
         configuration.storedInMemoryOnly = true;
     } else {
-        m_storePath = QDir(storeDirectory(environment)).filePath(storeFileName);
-        adoptSandboxedStore(m_storePath, environment);
+        const QString directory = storeDirectory(environment);
+        m_storePath = QDir(directory).filePath(storeFileName);
+        adoptionFailed = adoptSandboxedStore(m_storePath, environment) == Adoption::failed;
+        if (!adoptionFailed && !exists(m_storePath)) {
+            // Created private before SQLite opens it; its side files take
+            // the database's rights.
+            QFile file(m_storePath);
+            if (file.open(QIODevice::WriteOnly))
+                file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
+        makeFilesPrivate(directory);
         configuration.path = m_storePath;
     }
 
-    auto opened = ModelContainer::open(schema, configuration);
+    // A store that failed to come over from the old build is not replaced by
+    // a new empty one: this run keeps to memory and the next launch tries again.
+    auto opened =
+        adoptionFailed
+            ? platform::Expected<std::unique_ptr<ModelContainer>, StoreError>(platform::unexpected(
+                  StoreError{StoreError::Kind::openFailed,
+                             QStringLiteral("the store of the old build could not be copied")}))
+            : ModelContainer::open(schema, configuration);
     if (opened) {
         m_container = std::move(opened).value();
         m_inMemory = inMemory;
         m_degraded = false;
     } else {
-        platform::log::persistence().error("ModelContainer init failed, falling back to in-memory: %s",
-                                           {opened.error().localizedDescription()});
+        platform::log::persistence().error(
+            "ModelContainer init failed, falling back to in-memory: %s",
+            {opened.error().localizedDescription()});
         auto fallback = ModelContainer::open(schema, ModelConfiguration{QString(), true});
         // SQLite in memory needs no file and no folder; it is not expected to fail.
         Q_ASSERT(fallback);

@@ -27,7 +27,8 @@ struct StoreEnvironment {
 // old sandboxed build, opens it, and falls back to memory when it cannot.
 class PersistenceController final {
 public:
-    explicit PersistenceController(bool inMemory, StoreEnvironment environment = StoreEnvironment::system());
+    explicit PersistenceController(bool inMemory,
+                                   StoreEnvironment environment = StoreEnvironment::system());
     ~PersistenceController();
     PersistenceController(const PersistenceController &) = delete;
     PersistenceController &operator=(const PersistenceController &) = delete;
@@ -36,12 +37,22 @@ public:
 
     static inline const QString storeFileName = QStringLiteral("Halvex.sqlite");
 
-    // "<Application Support>/Halvex", created when missing (failures are logged).
+    // "<Application Support>/Halvex", created when missing (failures are
+    // logged), for its owner only.
     static QString storeDirectory(const StoreEnvironment &environment = StoreEnvironment::system());
+    // What the store and its backups hold is the user's own reflection on
+    // their habits: their folders are the owner's alone (0700), created so
+    // when missing, and their files too (0600). The first returns the
+    // creation's error; failures to tighten are logged.
+    static std::optional<QString> makePrivateFolder(const QString &path);
+    static void makeFilesPrivate(const QString &folder);
     static QString sandboxedStorePath(const StoreEnvironment &environment, const QString &fileName);
-    // Copies the old sandboxed store (and its "-wal"/"-shm" side files) to
-    // storePath when nothing is there yet. All or nothing.
-    static void adoptSandboxedStore(const QString &storePath, const StoreEnvironment &environment);
+    enum class Adoption { nothingToAdopt, adopted, failed };
+    // Copies the old sandboxed store (and its "-wal" log) to storePath when
+    // nothing is there yet. All or nothing: after a failure nothing is at
+    // storePath, so that the next launch tries again.
+    static Adoption adoptSandboxedStore(const QString &storePath,
+                                        const StoreEnvironment &environment);
 
     ModelContainer &container() { return *m_container; }
     ModelContext &mainContext();

@@ -17,15 +17,31 @@ struct EntitySchema;
 // two can never disagree.
 class Predicate final {
 public:
-    enum class Op { equal, notEqual, less, lessOrEqual, greater, greaterOrEqual, in, isNull, isNotNull };
+    enum class Op {
+        equal,
+        notEqual,
+        less,
+        lessOrEqual,
+        greater,
+        greaterOrEqual,
+        in,
+        isNull,
+        isNotNull
+    };
 
     Predicate() = default; // matches everything
 
     static Predicate compare(const QString &field, Op op, const QVariant &value = {});
-    static Predicate equal(const QString &field, const QVariant &value) { return compare(field, Op::equal, value); }
+    static Predicate equal(const QString &field, const QVariant &value)
+    {
+        return compare(field, Op::equal, value);
+    }
     static Predicate isNull(const QString &field) { return compare(field, Op::isNull); }
     static Predicate isNotNull(const QString &field) { return compare(field, Op::isNotNull); }
-    static Predicate in(const QString &field, const QVariantList &values) { return compare(field, Op::in, values); }
+    static Predicate in(const QString &field, const QVariantList &values)
+    {
+        return compare(field, Op::in, values);
+    }
 
     Predicate operator&&(const Predicate &other) const;
     Predicate operator||(const Predicate &other) const;
@@ -39,7 +55,9 @@ public:
 
 private:
     struct Node;
-    explicit Predicate(std::shared_ptr<const Node> node) : m_node(std::move(node)) {}
+    explicit Predicate(std::shared_ptr<const Node> node)
+        : m_node(std::move(node))
+    {}
     std::shared_ptr<const Node> m_node;
 };
 

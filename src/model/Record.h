@@ -30,7 +30,9 @@ public:
     bool hasChanges() const { return m_state == State::inserted || m_state == State::changed; }
 
 protected:
-    explicit Record(const QUuid &id) : m_id(id) {}
+    explicit Record(const QUuid &id)
+        : m_id(id)
+    {}
 
     // Called by setters after a value really changed.
     void didChange(const char *field);

@@ -14,9 +14,18 @@
 
 namespace halvex::fields {
 
-template <class T> QVariant toVariant(const T &value) { return QVariant::fromValue(value); }
-inline QVariant toVariant(const QUuid &value) { return value.isNull() ? QVariant() : QVariant(value); }
-inline QVariant toVariant(int value) { return QVariant(qint64(value)); }
+template <class T> QVariant toVariant(const T &value)
+{
+    return QVariant::fromValue(value);
+}
+inline QVariant toVariant(const QUuid &value)
+{
+    return value.isNull() ? QVariant() : QVariant(value);
+}
+inline QVariant toVariant(int value)
+{
+    return QVariant(qint64(value));
+}
 template <class T> QVariant toVariant(const std::optional<T> &value)
 {
     return value ? toVariant(*value) : QVariant();
@@ -48,7 +57,9 @@ FieldDescriptor make(const QString &name, FieldType type, M R::*member, bool opt
     f.optional = optional;
     f.schemaDefault = std::move(schemaDefault);
     f.get = [member](const Record &r) { return toVariant(static_cast<const R &>(r).*member); };
-    f.set = [member](Record &r, const QVariant &v) { static_cast<R &>(r).*member = From<M>::get(v); };
+    f.set = [member](Record &r, const QVariant &v) {
+        static_cast<R &>(r).*member = From<M>::get(v);
+    };
     return f;
 }
 

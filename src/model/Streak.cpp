@@ -47,7 +47,9 @@ std::optional<StrictnessMode> strictnessModeFromRaw(const QString &raw)
     return std::nullopt;
 }
 
-Streak::Streak() : Record(QUuid()) {}
+Streak::Streak()
+    : Record(QUuid())
+{}
 
 Streak::Streak(const QUuid &id, const QString &name, StreakType type, StrictnessMode mode,
                const QStringList &domains, const QStringList &browsers,
@@ -134,14 +136,22 @@ struct StreakSchema {
             make(QStringLiteral("isPaused"), T::boolean, &Streak::m_isPaused),
             make(QStringLiteral("pausedUntil"), T::date, &Streak::m_pausedUntil, true),
             make(QStringLiteral("allowDailyFreePass"), T::boolean, &Streak::m_allowDailyFreePass),
-            make(QStringLiteral("allowExternalLinkBypass"), T::boolean, &Streak::m_allowExternalLinkBypass),
-            make(QStringLiteral("notificationsEnabled"), T::boolean, &Streak::m_notificationsEnabled, false, true),
-            make(QStringLiteral("activeWindowEnabled"), T::boolean, &Streak::m_activeWindowEnabled, false, false),
-            make(QStringLiteral("activeWindowStartMinutes"), T::integer, &Streak::m_activeWindowStartMinutes, false, 540),
-            make(QStringLiteral("activeWindowEndMinutes"), T::integer, &Streak::m_activeWindowEndMinutes, false, 1080),
-            make(QStringLiteral("activeWeekdaysMask"), T::integer, &Streak::m_activeWeekdaysMask, false, 127),
-            make(QStringLiteral("allowanceEnabled"), T::boolean, &Streak::m_allowanceEnabled, false, false),
-            make(QStringLiteral("allowanceMinutes"), T::integer, &Streak::m_allowanceMinutes, false, 15),
+            make(QStringLiteral("allowExternalLinkBypass"), T::boolean,
+                 &Streak::m_allowExternalLinkBypass),
+            make(QStringLiteral("notificationsEnabled"), T::boolean,
+                 &Streak::m_notificationsEnabled, false, true),
+            make(QStringLiteral("activeWindowEnabled"), T::boolean, &Streak::m_activeWindowEnabled,
+                 false, false),
+            make(QStringLiteral("activeWindowStartMinutes"), T::integer,
+                 &Streak::m_activeWindowStartMinutes, false, 540),
+            make(QStringLiteral("activeWindowEndMinutes"), T::integer,
+                 &Streak::m_activeWindowEndMinutes, false, 1080),
+            make(QStringLiteral("activeWeekdaysMask"), T::integer, &Streak::m_activeWeekdaysMask,
+                 false, 127),
+            make(QStringLiteral("allowanceEnabled"), T::boolean, &Streak::m_allowanceEnabled, false,
+                 false),
+            make(QStringLiteral("allowanceMinutes"), T::integer, &Streak::m_allowanceMinutes, false,
+                 15),
             make(QStringLiteral("sortOrder"), T::integer, &Streak::m_sortOrder),
             make(QStringLiteral("isPrimary"), T::boolean, &Streak::m_isPrimary),
             make(QStringLiteral("createdAt"), T::date, &Streak::m_createdAt),

@@ -45,7 +45,10 @@ public:
     const QStringList &browsers() const { return m_browsers; }
     void setBrowsers(const QStringList &v) { write(m_browsers, v, "browsers"); }
     const QStringList &bundleIdentifiers() const { return m_bundleIdentifiers; }
-    void setBundleIdentifiers(const QStringList &v) { write(m_bundleIdentifiers, v, "bundleIdentifiers"); }
+    void setBundleIdentifiers(const QStringList &v)
+    {
+        write(m_bundleIdentifiers, v, "bundleIdentifiers");
+    }
     const QDateTime &startedAt() const { return m_startedAt; }
     void setStartedAt(const QDateTime &v) { write(m_startedAt, v, "startedAt"); }
     qint64 bestDays() const { return m_bestDays; }
@@ -53,19 +56,34 @@ public:
     bool isPaused() const { return m_isPaused; }
     void setIsPaused(bool v) { write(m_isPaused, v, "isPaused"); }
     const std::optional<QDateTime> &pausedUntil() const { return m_pausedUntil; }
-    void setPausedUntil(const std::optional<QDateTime> &v) { write(m_pausedUntil, v, "pausedUntil"); }
+    void setPausedUntil(const std::optional<QDateTime> &v)
+    {
+        write(m_pausedUntil, v, "pausedUntil");
+    }
     bool allowDailyFreePass() const { return m_allowDailyFreePass; }
     void setAllowDailyFreePass(bool v) { write(m_allowDailyFreePass, v, "allowDailyFreePass"); }
     bool allowExternalLinkBypass() const { return m_allowExternalLinkBypass; }
-    void setAllowExternalLinkBypass(bool v) { write(m_allowExternalLinkBypass, v, "allowExternalLinkBypass"); }
+    void setAllowExternalLinkBypass(bool v)
+    {
+        write(m_allowExternalLinkBypass, v, "allowExternalLinkBypass");
+    }
     bool notificationsEnabled() const { return m_notificationsEnabled; }
-    void setNotificationsEnabled(bool v) { write(m_notificationsEnabled, v, "notificationsEnabled"); }
+    void setNotificationsEnabled(bool v)
+    {
+        write(m_notificationsEnabled, v, "notificationsEnabled");
+    }
     bool activeWindowEnabled() const { return m_activeWindowEnabled; }
     void setActiveWindowEnabled(bool v) { write(m_activeWindowEnabled, v, "activeWindowEnabled"); }
     int activeWindowStartMinutes() const { return m_activeWindowStartMinutes; }
-    void setActiveWindowStartMinutes(int v) { write(m_activeWindowStartMinutes, v, "activeWindowStartMinutes"); }
+    void setActiveWindowStartMinutes(int v)
+    {
+        write(m_activeWindowStartMinutes, v, "activeWindowStartMinutes");
+    }
     int activeWindowEndMinutes() const { return m_activeWindowEndMinutes; }
-    void setActiveWindowEndMinutes(int v) { write(m_activeWindowEndMinutes, v, "activeWindowEndMinutes"); }
+    void setActiveWindowEndMinutes(int v)
+    {
+        write(m_activeWindowEndMinutes, v, "activeWindowEndMinutes");
+    }
     int activeWeekdaysMask() const { return m_activeWeekdaysMask; }
     void setActiveWeekdaysMask(int v) { write(m_activeWeekdaysMask, v, "activeWeekdaysMask"); }
     bool allowanceEnabled() const { return m_allowanceEnabled; }

@@ -5,27 +5,33 @@
 
 namespace halvex {
 
-Tombstone::Tombstone() : Record(QUuid()) {}
+Tombstone::Tombstone()
+    : Record(QUuid())
+{}
 
-Tombstone::Tombstone(const QUuid &id, qint64 days, const QDateTime &startedAt, const QDateTime &brokenAt, const std::optional<QString> &lastWhyAnswer, const QString &modeAtBreak)
+Tombstone::Tombstone(const QUuid &id, qint64 days, const QDateTime &startedAt,
+                     const QDateTime &brokenAt, const std::optional<QString> &lastWhyAnswer,
+                     const QString &modeAtBreak)
     : Record(id)
     , m_days(days)
     , m_startedAt(startedAt)
     , m_brokenAt(brokenAt)
     , m_lastWhyAnswer(lastWhyAnswer)
     , m_modeAtBreak(modeAtBreak)
-{
-}
+{}
 
 std::shared_ptr<Streak> Tombstone::streak() const
 {
     return fields::resolve(m_streakId, m_streakRef, modelContext());
 }
 
-void Tombstone::setStreak(const std::shared_ptr<Streak> &streak)
+bool Tombstone::setStreak(const std::shared_ptr<Streak> &streak)
 {
+    if (streak && streak->isDeleted())
+        return false;
     m_streakRef = streak;
     write(m_streakId, streak ? streak->id() : QUuid(), "streak");
+    return true;
 }
 
 struct TombstoneSchema {
@@ -37,8 +43,9 @@ struct TombstoneSchema {
         s.name = QStringLiteral("Tombstone");
         s.fields = {
             make(QStringLiteral("id"), T::uuid, &Tombstone::m_id),
-            fields::reference(QStringLiteral("streak"), &Tombstone::m_streakId,
-                              +[] { return &Streak::schema(); }, true),
+            fields::reference(
+                QStringLiteral("streak"), &Tombstone::m_streakId, +[] { return &Streak::schema(); },
+                true),
             make(QStringLiteral("days"), T::integer, &Tombstone::m_days),
             make(QStringLiteral("startedAt"), T::date, &Tombstone::m_startedAt),
             make(QStringLiteral("brokenAt"), T::date, &Tombstone::m_brokenAt),

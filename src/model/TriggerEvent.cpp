@@ -40,7 +40,9 @@ std::optional<TriggerOutcome> triggerOutcomeFromRaw(const QString &raw)
     return std::nullopt;
 }
 
-TriggerEvent::TriggerEvent() : Record(QUuid()) {}
+TriggerEvent::TriggerEvent()
+    : Record(QUuid())
+{}
 
 TriggerEvent::TriggerEvent(const QUuid &id, const QDateTime &firedAt, TriggerSource source,
                            const std::optional<QString> &matchedDomain,
@@ -50,18 +52,20 @@ TriggerEvent::TriggerEvent(const QUuid &id, const QDateTime &firedAt, TriggerSou
     , m_triggerSourceRaw(raw(source))
     , m_matchedDomain(matchedDomain)
     , m_matchedBundleId(matchedBundleId)
-{
-}
+{}
 
 std::shared_ptr<Streak> TriggerEvent::streak() const
 {
     return fields::resolve(m_streakId, m_streakRef, modelContext());
 }
 
-void TriggerEvent::setStreak(const std::shared_ptr<Streak> &streak)
+bool TriggerEvent::setStreak(const std::shared_ptr<Streak> &streak)
 {
+    if (streak && streak->isDeleted())
+        return false;
     m_streakRef = streak;
     write(m_streakId, streak ? streak->id() : QUuid(), "streak");
+    return true;
 }
 
 std::shared_ptr<WhyAnswer> TriggerEvent::whyAnswer() const
@@ -78,16 +82,15 @@ std::shared_ptr<WhyAnswer> TriggerEvent::whyAnswer() const
     return answer && answer->triggerEventId() == id() && !answer->isDeleted() ? answer : nullptr;
 }
 
-void TriggerEvent::setWhyAnswer(const std::shared_ptr<WhyAnswer> &answer)
+bool TriggerEvent::setWhyAnswer(const std::shared_ptr<WhyAnswer> &answer)
 {
     auto self = std::static_pointer_cast<TriggerEvent>(shared_from_this());
-    if (answer) {
-        answer->setTriggerEvent(self);
-        return;
-    }
+    if (answer)
+        return answer->setTriggerEvent(self);
     if (auto current = whyAnswer())
         current->setTriggerEvent(nullptr);
     m_unsavedAnswer.reset();
+    return true;
 }
 
 struct TriggerEventSchema {
@@ -99,12 +102,14 @@ struct TriggerEventSchema {
         s.name = QStringLiteral("TriggerEvent");
         s.fields = {
             make(QStringLiteral("id"), T::uuid, &TriggerEvent::m_id),
-            fields::reference(QStringLiteral("streak"), &TriggerEvent::m_streakId,
-                              +[] { return &Streak::schema(); }, true),
+            fields::reference(
+                QStringLiteral("streak"), &TriggerEvent::m_streakId,
+                +[] { return &Streak::schema(); }, true),
             make(QStringLiteral("firedAt"), T::date, &TriggerEvent::m_firedAt),
             make(QStringLiteral("triggerSourceRaw"), T::text, &TriggerEvent::m_triggerSourceRaw),
             make(QStringLiteral("matchedDomain"), T::text, &TriggerEvent::m_matchedDomain, true),
-            make(QStringLiteral("matchedBundleId"), T::text, &TriggerEvent::m_matchedBundleId, true),
+            make(QStringLiteral("matchedBundleId"), T::text, &TriggerEvent::m_matchedBundleId,
+                 true),
             make(QStringLiteral("outcomeRaw"), T::text, &TriggerEvent::m_outcomeRaw),
         };
         s.make = [] { return std::shared_ptr<Record>(new TriggerEvent()); };

@@ -13,7 +13,13 @@ class Streak;
 class WhyAnswer;
 
 enum class TriggerSource { app, url, externalLink };
-enum class TriggerOutcome { stepBack = 0, pause = 1, bypassFreePass = 2, bypassExternalLink = 3, openAnyway = 4 };
+enum class TriggerOutcome {
+    stepBack = 0,
+    pause = 1,
+    bypassFreePass = 2,
+    bypassExternalLink = 3,
+    openAnyway = 4
+};
 
 QString raw(TriggerSource source);
 QString raw(TriggerOutcome outcome);
@@ -33,16 +39,23 @@ public:
 
     std::shared_ptr<Streak> streak() const;
     const QUuid &streakId() const { return m_streakId; }
-    void setStreak(const std::shared_ptr<Streak> &streak);
+    // Refused (false, nothing changes) for a deleted streak: the link could never be saved.
+    bool setStreak(const std::shared_ptr<Streak> &streak);
 
     const QDateTime &firedAt() const { return m_firedAt; }
     void setFiredAt(const QDateTime &v) { write(m_firedAt, v, "firedAt"); }
     const QString &triggerSourceRaw() const { return m_triggerSourceRaw; }
     void setTriggerSourceRaw(const QString &v) { write(m_triggerSourceRaw, v, "triggerSourceRaw"); }
     const std::optional<QString> &matchedDomain() const { return m_matchedDomain; }
-    void setMatchedDomain(const std::optional<QString> &v) { write(m_matchedDomain, v, "matchedDomain"); }
+    void setMatchedDomain(const std::optional<QString> &v)
+    {
+        write(m_matchedDomain, v, "matchedDomain");
+    }
     const std::optional<QString> &matchedBundleId() const { return m_matchedBundleId; }
-    void setMatchedBundleId(const std::optional<QString> &v) { write(m_matchedBundleId, v, "matchedBundleId"); }
+    void setMatchedBundleId(const std::optional<QString> &v)
+    {
+        write(m_matchedBundleId, v, "matchedBundleId");
+    }
     const QString &outcomeRaw() const { return m_outcomeRaw; }
     void setOutcomeRaw(const QString &v) { write(m_outcomeRaw, v, "outcomeRaw"); }
 
@@ -50,9 +63,10 @@ public:
     void setOutcome(TriggerOutcome outcome) { setOutcomeRaw(raw(outcome)); }
     std::optional<TriggerSource> source() const { return triggerSourceFromRaw(m_triggerSourceRaw); }
 
-    // One end of the one-to-one link with WhyAnswer; setting it sets the other end.
+    // One end of the one-to-one link with WhyAnswer; setting it sets the
+    // other end. Refused (false) while this event is deleted.
     std::shared_ptr<WhyAnswer> whyAnswer() const;
-    void setWhyAnswer(const std::shared_ptr<WhyAnswer> &answer);
+    bool setWhyAnswer(const std::shared_ptr<WhyAnswer> &answer);
 
 private:
     TriggerEvent();

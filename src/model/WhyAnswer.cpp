@@ -5,14 +5,15 @@
 
 namespace halvex {
 
-WhyAnswer::WhyAnswer() : Record(QUuid()) {}
+WhyAnswer::WhyAnswer()
+    : Record(QUuid())
+{}
 
 WhyAnswer::WhyAnswer(const QUuid &id, const QString &text, const QDateTime &createdAt)
     : Record(id)
     , m_text(text)
     , m_createdAt(createdAt)
-{
-}
+{}
 
 std::shared_ptr<WhyAnswer> WhyAnswer::fromTypedText(const QString &typed, const QDateTime &now)
 {
@@ -28,8 +29,10 @@ std::shared_ptr<TriggerEvent> WhyAnswer::triggerEvent() const
     return fields::resolve(m_triggerEventId, m_triggerEventRef, modelContext());
 }
 
-void WhyAnswer::setTriggerEvent(const std::shared_ptr<TriggerEvent> &event)
+bool WhyAnswer::setTriggerEvent(const std::shared_ptr<TriggerEvent> &event)
 {
+    if (event && event->isDeleted())
+        return false;
     if (event) {
         ModelContext *context = modelContext() ? modelContext() : event->modelContext();
         if (context) {
@@ -42,13 +45,14 @@ void WhyAnswer::setTriggerEvent(const std::shared_ptr<TriggerEvent> &event)
                 }
             }
         }
-        if (auto previous = event->m_unsavedAnswer.lock(); previous && previous.get() != this &&
-                                                             previous->m_triggerEventId == event->id())
+        if (auto previous = event->m_unsavedAnswer.lock();
+            previous && previous.get() != this && previous->m_triggerEventId == event->id())
             previous->setTriggerEvent(nullptr);
         event->m_unsavedAnswer = std::static_pointer_cast<WhyAnswer>(shared_from_this());
     }
     m_triggerEventRef = event;
     write(m_triggerEventId, event ? event->id() : QUuid(), "triggerEvent");
+    return true;
 }
 
 struct WhyAnswerSchema {
@@ -60,8 +64,9 @@ struct WhyAnswerSchema {
         s.name = QStringLiteral("WhyAnswer");
         s.fields = {
             make(QStringLiteral("id"), T::uuid, &WhyAnswer::m_id),
-            fields::reference(QStringLiteral("triggerEvent"), &WhyAnswer::m_triggerEventId,
-                              +[] { return &TriggerEvent::schema(); }, true),
+            fields::reference(
+                QStringLiteral("triggerEvent"), &WhyAnswer::m_triggerEventId,
+                +[] { return &TriggerEvent::schema(); }, true),
             make(QStringLiteral("text"), T::text, &WhyAnswer::m_text),
             make(QStringLiteral("createdAt"), T::date, &WhyAnswer::m_createdAt),
         };

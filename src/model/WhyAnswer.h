@@ -23,8 +23,9 @@ public:
 
     std::shared_ptr<TriggerEvent> triggerEvent() const;
     const QUuid &triggerEventId() const { return m_triggerEventId; }
-    // Takes the event from any other answer that held it: the link is one-to-one.
-    void setTriggerEvent(const std::shared_ptr<TriggerEvent> &event);
+    // Takes the event from any other answer that held it: the link is
+    // one-to-one. Refused (false, nothing changes) for a deleted event.
+    bool setTriggerEvent(const std::shared_ptr<TriggerEvent> &event);
 
     const QString &text() const { return m_text; }
     void setText(const QString &v) { write(m_text, v, "text"); }

@@ -359,6 +359,10 @@ void tst_AppleScriptBrowserBridge::readResults_data()
                             << "https://news.example.org/a?b=c"
                             << "https://news.example.org/a?b=c"
                             << "";
+    QTest::newRow("a query left unescaped")
+        << QVariant("https://news.example.org/a?b=|{}") << "https://news.example.org/a?b=%7C%7B%7D"
+        << "https://news.example.org/a?b=%7C%7B%7D"
+        << "";
     QTest::newRow("no window") << QVariant("") << "<no url>"
                                << ""
                                << "";

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
 #include "FakeSystemAppearance.h"
 #include "LiveTriggerRoad.h"
 #include "ManualScheduler.h"
@@ -28,6 +30,8 @@
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
 #include "model/Tombstone.h"
+#include "platform/X11AllDesktops.h"
+#include "platform/X11Connection.h"
 #include "ui/Motion.h"
 #include "ui/ThemeController.h"
 #include "ui/TranslationLoader.h"
@@ -43,6 +47,69 @@ const testing::ForegroundScene::Application own{QStringLiteral("org.example.Pane
                                                 QStringLiteral("Panel probe"),
                                                 QStringLiteral("HalvexPanelProbe")};
 const testing::ForegroundScene::Application helper = testing::ForegroundScene::distraction();
+
+// Switches the window manager's virtual desktops and tells which windows
+// it shows: openbox unmaps the windows of every other desktop.
+class Desktops final {
+public:
+    bool isConnected() const { return m_x.isValid(); }
+    std::optional<quint32> current() const { return cardinal(m_x.root(), "_NET_CURRENT_DESKTOP"); }
+    std::optional<quint32> count() const { return cardinal(m_x.root(), "_NET_NUMBER_OF_DESKTOPS"); }
+    void request(const char *what, quint32 value) const
+    {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = m_x.root();
+        message.type = atom(what);
+        message.data.data32[0] = value;
+        xcb_send_event(m_x.connection(), 0, m_x.root(),
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+        xcb_flush(m_x.connection());
+    }
+    bool isViewable(quint32 window) const
+    {
+        xcb_connection_t *c = m_x.connection();
+        auto *r = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
+        const bool viewable = r && r->map_state == XCB_MAP_STATE_VIEWABLE;
+        std::free(r);
+        return viewable;
+    }
+    QList<quint32> windowsOf(qint32 pid) const
+    {
+        QList<quint32> found;
+        for (const auto window : m_x.clientWindows()) {
+            if (m_x.processIdentifier(window) == pid)
+                found << window;
+        }
+        return found;
+    }
+
+private:
+    xcb_atom_t atom(const char *name) const
+    {
+        xcb_connection_t *c = m_x.connection();
+        auto *r =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_NONE);
+        std::free(r);
+        return a;
+    }
+    std::optional<quint32> cardinal(quint32 window, const char *name) const
+    {
+        xcb_connection_t *c = m_x.connection();
+        auto *r = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, window, atom(name), XCB_ATOM_CARDINAL, 0, 1), nullptr);
+        std::optional<quint32> value;
+        if (r && r->format == 32 && xcb_get_property_value_length(r) >= 4)
+            value = *static_cast<const quint32 *>(xcb_get_property_value(r));
+        std::free(r);
+        return value;
+    }
+
+    platform::X11Connection m_x;
+};
 
 // Tells when the window it watches is first exposed on screen.
 class ExposeSpy final : public QObject {
@@ -92,9 +159,40 @@ private:
         QVERIFY2(w && w->isVisible(), qPrintable(name));
         QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
     }
+    // Where each widget of the panel that shows is, as a comparable list.
+    QStringList layoutOfPanel() const
+    {
+        QStringList places;
+        for (QWidget *w : panel()->findChildren<QWidget *>()) {
+            if (!w->isVisible())
+                continue;
+            const QRect r(w->mapTo(panel(), QPoint(0, 0)), w->size());
+            places << QStringLiteral("%1 %2 at %3,%4 %5x%6")
+                          .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+                          .arg(r.x())
+                          .arg(r.y())
+                          .arg(r.width())
+                          .arg(r.height());
+        }
+        return places;
+    }
+    void settleLayout()
+    {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCoreApplication::processEvents();
+        }
+    }
+    // A grab does not run the layouts still pending, the screen does: the
+    // picture is taken once they have run, and must show the panel as it
+    // stays on screen.
     void screenshot(const QString &name)
     {
+        settleLayout();
+        const QStringList pictured = layoutOfPanel();
         QVERIFY(panel()->grab().save(m_desktop.screenshotDirectory() + u'/' + name + u".png"));
+        settleLayout();
+        QCOMPARE(layoutOfPanel(), pictured);
     }
     QString storedOutcome(const std::shared_ptr<TriggerEvent> &event)
     {
@@ -266,7 +364,35 @@ void tst_FrictionPanelOnX11::stepBackHidesTheBlockedApplication()
     screenshot("panel-gentle");
     QVERIFY(!m_desktop.screenshot(QStringLiteral("screen-gentle")).isEmpty());
 
+    // Up on every desktop: switching desktops leaves nothing usable behind it.
+    platform::X11AllDesktops all;
+    QList<QWidget *> ours{panel()};
+    for (BlurOverlayWindow *overlay : m_controller->activeOverlays())
+        ours << overlay;
+    for (QWidget *window : ours)
+        QCOMPARE(all.desktopOf(platform::X11AllDesktops::Window(window->winId())),
+                 std::optional(platform::X11AllDesktops::allDesktops));
+    Desktops desktops;
+    QVERIFY(desktops.isConnected());
+    if (desktops.count().value_or(1) < 2)
+        desktops.request("_NET_NUMBER_OF_DESKTOPS", 2);
+    QTRY_VERIFY(desktops.count().value_or(1) >= 2);
+    const quint32 home = desktops.current().value_or(0);
+    const QList<quint32> distraction = desktops.windowsOf(helperApp().processIdentifier);
+    QVERIFY(!distraction.isEmpty());
+    desktops.request("_NET_CURRENT_DESKTOP", home == 0 ? 1 : 0);
+    QTRY_VERIFY(desktops.current() != std::optional(home));
+    QTRY_VERIFY(!desktops.isViewable(distraction.first())); // left behind, as it should be
+    for (QWidget *window : ours)
+        QVERIFY(desktops.isViewable(quint32(window->winId())));
+    screenshot("panel-gentle-other-desktop");
+    desktops.request("_NET_CURRENT_DESKTOP", home);
+    QTRY_COMPARE(desktops.current(), std::optional(home));
+    QTRY_VERIFY(desktops.isViewable(distraction.first()));
+
     m_scheduler.advance(1.0); // the lockout ends
+    QVERIFY(find("friction.button.stepBack")->isEnabled());
+    screenshot("panel-gentle-enabled");
     click("friction.button.stepBack");
     QTRY_VERIFY(workspace().isHidden(helperApp()));
     QCOMPARE(storedOutcome(event), QString("stepBack"));

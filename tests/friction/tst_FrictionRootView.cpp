@@ -134,21 +134,43 @@ private slots:
 
     void headerAndOpenAnywayLabel_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<qint64>("days");
         QTest::addColumn<bool>("allowance");
+        QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("openAnyway");
         QTest::addColumn<QString>("allowanceNotice");
-        QTest::newRow("day 0") << 0LL << false << "Open anyway"
-                               << "-";
-        QTest::newRow("day 1") << 1LL << true << "Open anyway (your 1-day streak resets)"
+        // clang-format off
+        QTest::newRow("day 0") << "en" << 0LL << false << "days without Reddit" << "Open anyway" << "-";
+        QTest::newRow("day 1") << "en" << 1LL << true << "day without Reddit"
+                               << "Open anyway (your 1-day streak resets)"
                                << "Today's 15-minute allowance is used up.";
-        QTest::newRow("day 12") << 12LL << false << "Open anyway (your 12-day streak resets)"
-                                << "-";
+        QTest::newRow("day 12") << "en" << 12LL << false << "days without Reddit"
+                                << "Open anyway (your 12-day streak resets)" << "-";
+        // Each language counts in its own way: French says "0 jour", Japanese has one form.
+        QTest::newRow("German, day 1") << "de" << 1LL << false << "Tag ohne Reddit"
+            << "Trotzdem öffnen (deine Serie von 1 Tag beginnt von vorn)" << "-";
+        QTest::newRow("German, day 2") << "de" << 2LL << false << "Tage ohne Reddit"
+            << "Trotzdem öffnen (deine Serie von 2 Tagen beginnt von vorn)" << "-";
+        QTest::newRow("French, day 0") << "fr" << 0LL << false << "jour sans Reddit"
+                                       << "Ouvrir quand même" << "-";
+        QTest::newRow("French, day 2") << "fr" << 2LL << false << "jours sans Reddit"
+            << "Ouvrir quand même (ta série de 2 jours repart à zéro)" << "-";
+        QTest::newRow("Spanish, day 1") << "es" << 1LL << false << "día sin Reddit"
+            << "Abrir igualmente (tu racha de 1 día vuelve a cero)" << "-";
+        QTest::newRow("Japanese, day 1") << "ja" << 1LL << false << "Reddit なしの日数"
+            << "それでも開く（1 日の連続記録がリセットされます）" << "-";
+        QTest::newRow("Turkish, day 3") << "tr" << 3LL << false << "Reddit olmadan geçen gün"
+            << "Yine de aç (3 günlük serin sıfırlanır)" << "-";
+        // clang-format on
     }
     void headerAndOpenAnywayLabel()
     {
+        QFETCH(QString, language);
         QFETCH(qint64, days);
         QFETCH(bool, allowance);
+        QFETCH(QString, title);
+        QVERIFY(m_translations.load(language));
         Card card("firm", days);
         card.streak->setAllowanceEnabled(allowance);
         card.streak->setAllowanceMinutes(15);
@@ -158,9 +180,11 @@ private slots:
         auto *numeral = card.view->findChild<DisplayNumeral *>();
         QVERIFY(numeral);
         QCOMPARE(numeral->value(), int(days));
-        const auto labels = card.view->findChildren<KitLabel *>();
-        QVERIFY(std::any_of(labels.begin(), labels.end(),
-                            [](KitLabel *l) { return l->text() == "days without Reddit"; }));
+        QStringList texts;
+        for (KitLabel *label : card.view->findChildren<KitLabel *>())
+            texts << label->text();
+        QVERIFY2(texts.contains(title), qPrintable(texts.join(u" | ")));
+        QVERIFY(m_translations.load("en"));
     }
 
     void moreOptions_data()
@@ -285,6 +309,9 @@ private slots:
         card.endLockout();
         card.click("friction.button.openAnyway");
         QCOMPARE(card.view->content(), Content::brutal);
+        const auto labels = card.view->findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+                            [](QLabel *l) { return l->text() == "Break your 5-day streak?"; }));
         card.find<QPlainTextEdit>("friction.brutal.confession")->setPlainText(confession);
         card.scheduler.advance(waited);
         auto *flow = card.view->findChild<BrutalConfessionFlow *>();

@@ -9,6 +9,7 @@
 #include "engine/BypassController.h"
 #include "engine/StreakEngine.h"
 #include "friction/FrictionViewModel.h"
+#include "model/AppSettings.h"
 #include "model/DayClock.h"
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
@@ -499,32 +500,43 @@ private slots:
     void whyAnswer_data()
     {
         QTest::addColumn<QString>("reflection");
-        QTest::addColumn<bool>("failSave");
+        QTest::addColumn<QString>("meanwhile");
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("laterSaveWorks");
         // clang-format off
-        QTest::newRow("blanks only") << " \n\t " << false << "-";
-        QTest::newRow("trimmed") << "  bored, again\n" << false << "bored, again";
-        QTest::newRow("save fails") << "bored" << true << "bored"; // kept in the context
+        QTest::newRow("blanks only") << " \n\t " << "" << "-" << true;
+        QTest::newRow("trimmed") << "  bored, again\n" << "" << "bored, again" << true;
+        // Kept in the context, for a later save to retry.
+        QTest::newRow("disk full") << "bored" << "diskFull" << "bored" << false;
+        // The answer could never be saved: it is not made, and blocks nothing.
+        QTest::newRow("streak deleted") << "bored" << "deleteStreak" << "-" << true;
         // clang-format on
     }
     void whyAnswer()
     {
         QFETCH(QString, reflection);
-        QFETCH(bool, failSave);
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, laterSaveWorks);
         Panel p("firm");
         testing::LogCapture log;
-        if (failSave)
+        ModelContext &context = p.persistence.mainContext();
+        if (meanwhile == u"diskFull")
             QVERIFY(QSqlQuery(p.persistence.container().database())
                         .exec("CREATE TEMP TRIGGER f BEFORE INSERT ON \"WhyAnswer\" BEGIN "
                               "SELECT RAISE(ABORT, 'disk is full'); END"));
         FrictionViewModel &vm = p.open();
         p.run(1.0);
+        if (meanwhile == u"deleteStreak")
+            QVERIFY(p.engine.deleteStreak(p.streak->id()));
         vm.setReflectionText(reflection);
         vm.pauseOneHour();
         QTEST(p.storedAnswer(), "stored");
         QCOMPARE(p.recorded, QStringList{"pause"}); // recorded all the same
         const QStringList lines = log.messages("com.fennimar.halvex.persistence");
-        QCOMPARE(lines.contains("persistWhyAnswer save failed: disk is full"), failSave);
+        QCOMPARE(lines.filter("persistWhyAnswer save failed").size(), meanwhile == u"diskFull");
+
+        AppSettings::fetchOrCreate(context)->setWeeklyDigestEnabled(false);
+        QCOMPARE(context.save().hasValue(), laterSaveWorks);
     }
 };
 

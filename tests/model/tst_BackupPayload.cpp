@@ -56,17 +56,19 @@ QByteArray backupOf(ModelContext &context, const char *now = "2025-03-01T12:00:0
     auto payload = makePayload(context, fixedClock(now));
     if (!payload)
         return {};
-    return payload->encoded().value_or(QByteArray());
+    return payload->encoded();
 }
 
-// A document holding one answer with the given text and time, encoded alone.
-std::optional<QByteArray> encodeAnswer(const QString &text, const QDateTime &createdAt)
+// A document holding one answer with the given text and time, encoded
+// alone; `fallbacks` receives where values were written as fallbacks.
+QByteArray encodeAnswer(const QString &text, const QDateTime &createdAt,
+                        QStringList *fallbacks = nullptr)
 {
     BackupPayload payload;
     payload.exportedAt = at("2025-03-01T12:00:00Z");
     payload.whyAnswers.emplace_back(
         WhyAnswer(uuid("000000a1-0000-4000-8000-0000000000a1"), text, createdAt));
-    return payload.encoded();
+    return payload.encoded(fallbacks);
 }
 
 // Fills a store with the records the hand-written document describes.
@@ -188,8 +190,8 @@ private slots:
     void emptyStore();
     void valuesAreWritten_data();
     void valuesAreWritten();
-    void unwritableValuesFailTheEncoding_data();
-    void unwritableValuesFailTheEncoding();
+    void unwritableValuesTakeTheirFallback_data();
+    void unwritableValuesTakeTheirFallback();
     void fetchErrorIsPassedOnUnchanged();
 };
 
@@ -306,33 +308,52 @@ void tst_BackupPayload::valuesAreWritten()
     QFETCH(QDateTime, date);
     QFETCH(QByteArray, written);
 
-    const auto json = encodeAnswer(text, date);
-    QVERIFY(json);
-    QVERIFY2(json->contains(written), json->constData());
-    QCOMPARE(parse(*json).value(u"whyAnswers")[0][u"text"].toString(), text);
+    QStringList fallbacks;
+    const QByteArray json = encodeAnswer(text, date, &fallbacks);
+    QVERIFY2(json.contains(written), json.constData());
+    QCOMPARE(parse(json).value(u"whyAnswers")[0][u"text"].toString(), text);
+    QCOMPARE(fallbacks, QStringList());
 }
 
-void tst_BackupPayload::unwritableValuesFailTheEncoding_data()
+void tst_BackupPayload::unwritableValuesTakeTheirFallback_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDateTime>("date");
+    QTest::addColumn<QString>("writtenText");
+    QTest::addColumn<bool>("dateWritten");
+    QTest::addColumn<QStringList>("fallbacks");
 
     const QDateTime fine = at("2025-01-01T00:00:00Z");
-    QTest::newRow("lone high surrogate") << QString(QString(QChar(0xD83D)) + u'a') << fine;
+    const QString replacement(QChar(0xFFFD));
+    const QStringList text{"whyAnswers[0].text"};
+    const QStringList date{"whyAnswers[0].createdAt"};
+    QTest::newRow("lone high surrogate") << QString(QString(QChar(0xD83D)) + u'a') << fine
+                                         << QString(replacement + u'a') << true << text;
     QTest::newRow("high surrogate at the end")
-        << QString(QStringLiteral("a") + QChar(0xD83D)) << fine;
-    QTest::newRow("lone low surrogate") << QString(QChar(0xDE00)) << fine;
-    QTest::newRow("invalid date") << QStringLiteral("a") << QDateTime();
+        << QString(QStringLiteral("a") + QChar(0xD83D)) << fine << QString(u'a' + replacement)
+        << true << text;
+    QTest::newRow("lone low surrogate")
+        << QString(QChar(0xDE00)) << fine << replacement << true << text;
+    QTest::newRow("invalid date") << QStringLiteral("a") << QDateTime() << "a" << false << date;
     QTest::newRow("five-digit year")
-        << QStringLiteral("a") << QDate(10000, 1, 1).startOfDay(QTimeZone::utc());
+        << QStringLiteral("a") << QDate(10000, 1, 1).startOfDay(QTimeZone::utc()) << "a" << false
+        << date;
 }
 
-void tst_BackupPayload::unwritableValuesFailTheEncoding()
+void tst_BackupPayload::unwritableValuesTakeTheirFallback()
 {
     QFETCH(QString, text);
     QFETCH(QDateTime, date);
+    QFETCH(bool, dateWritten);
 
-    QVERIFY(!encodeAnswer(text, date).has_value());
+    QStringList fallbacks;
+    const QJsonObject answer =
+        parse(encodeAnswer(text, date, &fallbacks)).value(u"whyAnswers")[0].toObject();
+    QTEST(answer.value(u"text").toString(), "writtenText");
+    QCOMPARE(answer.contains(u"createdAt"), dateWritten);
+    QCOMPARE(answer.value(u"id").toString(),
+             QStringLiteral("000000A1-0000-4000-8000-0000000000A1"));
+    QTEST(fallbacks, "fallbacks");
 }
 
 void tst_BackupPayload::fetchErrorIsPassedOnUnchanged()

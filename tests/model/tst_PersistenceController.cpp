@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -18,6 +20,14 @@ namespace {
 
 const QString category = QStringLiteral("com.fennimar.halvex.persistence");
 const QString adoptedLine = QStringLiteral("adopted the sandboxed store from the old container");
+
+// The file's access bits, as chmod writes them.
+int mode(const QString &path)
+{
+    struct stat status {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777)
+                                                                   : -1;
+}
 
 QByteArray readAll(const QString &path)
 {
@@ -43,7 +53,8 @@ struct Sandbox {
         env.applicationSupport = root.filePath(QStringLiteral("support"));
         env.home = root.filePath(QStringLiteral("home"));
         const auto real = StoreEnvironment::system().copyFile;
-        env.copyFile = [this, real](const QString &src, const QString &dst) -> std::optional<QString> {
+        env.copyFile = [this, real](const QString &src,
+                                    const QString &dst) -> std::optional<QString> {
             for (const QString &suffix : failingSuffixes) {
                 const bool isMain = suffix.isEmpty() && src.endsWith(u".sqlite");
                 if (isMain || (!suffix.isEmpty() && src.endsWith(suffix)))
@@ -53,7 +64,10 @@ struct Sandbox {
         };
     }
     QString storePath() const { return env.applicationSupport + u"/Halvex/Halvex.sqlite"; }
-    QString oldPath() const { return PersistenceController::sandboxedStorePath(env, QStringLiteral("Halvex.sqlite")); }
+    QString oldPath() const
+    {
+        return PersistenceController::sandboxedStorePath(env, QStringLiteral("Halvex.sqlite"));
+    }
 };
 
 // A real store file with one streak, to adopt or to reopen.
@@ -61,8 +75,9 @@ void makeStoreWithStreak(const QString &path, const QString &name)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     auto container = ModelContainer::open(SchemaV1::schema(), {path, false}).value();
-    auto s = std::make_shared<Streak>(QUuid::createUuid(), name, StreakType::app, StrictnessMode::firm,
-                                      QStringList{}, QStringList{}, QStringList{}, QDateTime::currentDateTimeUtc());
+    auto s = std::make_shared<Streak>(QUuid::createUuid(), name, StreakType::app,
+                                      StrictnessMode::firm, QStringList{}, QStringList{},
+                                      QStringList{}, QDateTime::currentDateTimeUtc());
     container->mainContext().insert(s);
     QVERIFY(container->mainContext().save().hasValue());
 }
@@ -76,6 +91,9 @@ private slots:
     void adoption();
     void existingStoreIsNeverReplaced();
     void adoptedStoreOpens();
+    void failedAdoptionRunsInMemoryAndIsRetried();
+    void folderThatCannotBeMadeIsLoggedWithItsReason();
+    void storeIsTheOwnersAlone();
     void noApplicationSupportUsesTemporaryFolder();
     void damagedFileFallsBackToMemoryUntouched_data();
     void damagedFileFallsBackToMemoryUntouched();
@@ -85,22 +103,26 @@ private slots:
 
 void tst_PersistenceController::adoption_data()
 {
-    QTest::addColumn<QStringList>("oldFiles");   // suffixes present in the old container
-    QTest::addColumn<QStringList>("failing");    // suffixes whose copy fails
-    QTest::addColumn<QStringList>("adopted");    // suffixes present at the store path afterwards
+    QTest::addColumn<QStringList>("oldFiles");    // suffixes present in the old container
+    QTest::addColumn<QStringList>("failing");     // suffixes whose copy fails
+    QTest::addColumn<QStringList>("adopted");     // suffixes present at the store path afterwards
     QTest::addColumn<QStringList>("failureLogs"); // suffixes named in failure lines
     QTest::addColumn<bool>("adoptionLogged");
-    QTest::newRow("no old store") << QStringList{} << QStringList{} << QStringList{} << QStringList{} << false;
+    QTest::newRow("no old store") << QStringList{} << QStringList{} << QStringList{}
+                                  << QStringList{} << false;
     QTest::newRow("old store without side files")
         << QStringList{""} << QStringList{} << QStringList{""} << QStringList{} << true;
+    // SQLite rebuilds the shared-memory index from the log: it is not copied.
     QTest::newRow("old store with side files") << QStringList{"", "-wal", "-shm"} << QStringList{}
-                                               << QStringList{"", "-wal", "-shm"} << QStringList{} << true;
-    // A log beside a missing database would corrupt it: the side files are not tried.
+                                               << QStringList{"", "-wal"} << QStringList{} << true;
+    QTest::newRow("index copy would fail") << QStringList{"", "-wal", "-shm"} << QStringList{"-shm"}
+                                           << QStringList{"", "-wal"} << QStringList{} << true;
+    // A log beside a missing database would corrupt it: the log is not tried.
     QTest::newRow("store file copy fails") << QStringList{"", "-wal", "-shm"} << QStringList{""}
-                                           << QStringList{} << QStringList{""} << true;
-    QTest::newRow("side file copy fails, nothing is left") << QStringList{"", "-wal", "-shm"}
-                                                           << QStringList{"-shm"} << QStringList{}
-                                                           << QStringList{"-shm"} << true;
+                                           << QStringList{} << QStringList{""} << false;
+    QTest::newRow("log copy fails, nothing is left")
+        << QStringList{"", "-wal", "-shm"} << QStringList{"-wal"} << QStringList{}
+        << QStringList{"-wal"} << false;
 }
 
 void tst_PersistenceController::adoption()
@@ -117,18 +139,25 @@ void tst_PersistenceController::adoption()
     QDir().mkpath(QFileInfo(box.storePath()).absolutePath());
 
     testing::LogCapture log;
-    PersistenceController::adoptSandboxedStore(box.storePath(), box.env);
+    const auto adoption = PersistenceController::adoptSandboxedStore(box.storePath(), box.env);
+    QCOMPARE(adoption == PersistenceController::Adoption::failed, !failureLogs.isEmpty());
 
     for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
         const bool expected = adopted.contains(suffix);
         QCOMPARE(QFile::exists(box.storePath() + suffix), expected);
         if (expected)
             QCOMPARE(readAll(box.storePath() + suffix), "old" + suffix.toUtf8());
-        QVERIFY(QFile::exists(box.oldPath() + suffix) == oldFiles.contains(suffix)); // a copy, not a move
+        QVERIFY(QFile::exists(box.oldPath() + suffix) ==
+                oldFiles.contains(suffix)); // a copy, not a move
     }
     // No temporary copies are left behind.
-    QCOMPARE(QDir(QFileInfo(box.storePath()).absolutePath()).entryList(QDir::Files), 
-             [&] { QStringList names; for (const auto &s : adopted) names << u"Halvex.sqlite" + s; names.sort(); return names; }());
+    QCOMPARE(QDir(QFileInfo(box.storePath()).absolutePath()).entryList(QDir::Files), [&] {
+        QStringList names;
+        for (const auto &s : adopted)
+            names << u"Halvex.sqlite" + s;
+        names.sort();
+        return names;
+    }());
     QStringList failures;
     for (const QString &line : log.messages(category)) {
         if (line.startsWith(u"sandbox store adoption failed for "))
@@ -136,7 +165,8 @@ void tst_PersistenceController::adoption()
     }
     QCOMPARE(failures.size(), failureLogs.size());
     for (int i = 0; i < failures.size(); ++i)
-        QCOMPARE(failures[i], u"sandbox store adoption failed for " + failureLogs[i] + u": no space left on device");
+        QCOMPARE(failures[i], u"sandbox store adoption failed for " + failureLogs[i] +
+                                  u": no space left on device");
     QCOMPARE(log.contains(category, adoptedLine), adoptionLogged);
 }
 
@@ -163,6 +193,60 @@ void tst_PersistenceController::adoptedStoreOpens()
     QCOMPARE(streaks.front()->name(), QStringLiteral("From the old build"));
 }
 
+void tst_PersistenceController::failedAdoptionRunsInMemoryAndIsRetried()
+{
+    Sandbox box;
+    makeStoreWithStreak(box.oldPath(), QStringLiteral("From the old build"));
+    box.failingSuffixes = QStringList{QString()};
+    {
+        testing::LogCapture log;
+        PersistenceController controller(false, box.env);
+        QVERIFY(controller.inMemory() && controller.degraded());
+        QVERIFY(!QFile::exists(box.storePath())); // nothing stands in the old store's way
+        QVERIFY(!log.contains(category, adoptedLine));
+    }
+    box.failingSuffixes.clear();
+    PersistenceController controller(false, box.env);
+    QVERIFY(!controller.inMemory());
+    const auto streaks = controller.mainContext().fetch<Streak>().value();
+    QCOMPARE(streaks.size(), size_t(1));
+    QCOMPARE(streaks.front()->name(), QStringLiteral("From the old build"));
+}
+
+void tst_PersistenceController::folderThatCannotBeMadeIsLoggedWithItsReason()
+{
+    Sandbox box;
+    writeFile(box.root.filePath(QStringLiteral("file")), "not a folder");
+    StoreEnvironment env = box.env;
+    env.applicationSupport = box.root.filePath(QStringLiteral("file/support"));
+    testing::LogCapture log;
+    const QString dir = PersistenceController::storeDirectory(env);
+    QCOMPARE(log.messages(category),
+             QStringList{u"createDirectory failed at " + dir + u": Not a directory"});
+}
+
+void tst_PersistenceController::storeIsTheOwnersAlone()
+{
+    Sandbox box;
+    const QString folder = QFileInfo(box.storePath()).absolutePath();
+    {
+        PersistenceController controller(false, box.env);
+        controller.mainContext().insert(std::make_shared<Streak>(
+            QUuid::createUuid(), QStringLiteral("x"), StreakType::app, StrictnessMode::firm,
+            QStringList{}, QStringList{}, QStringList{}, QDateTime::currentDateTimeUtc()));
+        QVERIFY(controller.mainContext().save().hasValue());
+        QCOMPARE(mode(folder), 0700);
+        for (const QString suffix : {"", "-wal", "-shm"})
+            QCOMPARE(mode(box.storePath() + suffix), 0600);
+    }
+    // Made by an earlier build with the usual rights: tightened at start.
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(box.storePath()).constData(), 0644) == 0);
+    PersistenceController controller(false, box.env);
+    QCOMPARE(mode(folder), 0700);
+    QCOMPARE(mode(box.storePath()), 0600);
+}
+
 void tst_PersistenceController::noApplicationSupportUsesTemporaryFolder()
 {
     QTemporaryDir tmp;
@@ -172,7 +256,8 @@ void tst_PersistenceController::noApplicationSupportUsesTemporaryFolder()
     env.applicationSupport.clear();
     const QString dir = PersistenceController::storeDirectory(env);
     qputenv("TMPDIR", saved);
-    QCOMPARE(QDir(dir).canonicalPath(), QDir(tmp.filePath(QStringLiteral("Halvex"))).canonicalPath());
+    QCOMPARE(QDir(dir).canonicalPath(),
+             QDir(tmp.filePath(QStringLiteral("Halvex"))).canonicalPath());
     QVERIFY(QFileInfo(dir).isDir());
 }
 
@@ -205,7 +290,8 @@ void tst_PersistenceController::damagedFileFallsBackToMemoryUntouched()
     QVERIFY(logged);
     // The run goes on in memory; the user's file is left exactly as it was.
     auto s = std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("x"), StreakType::app,
-                                      StrictnessMode::firm, QStringList{}, QStringList{}, QStringList{}, QDateTime());
+                                      StrictnessMode::firm, QStringList{}, QStringList{},
+                                      QStringList{}, QDateTime());
     controller.mainContext().insert(s);
     QVERIFY(controller.mainContext().save().hasValue());
     QCOMPARE(readAll(box.storePath()), content);
@@ -242,14 +328,18 @@ void tst_PersistenceController::olderFileGainsSchemaDefaults()
         QVERIFY(db.open());
         QSqlQuery q(db);
         QVERIFY(q.exec(QStringLiteral(
-            "CREATE TABLE \"Streak\" (\"id\" TEXT PRIMARY KEY NOT NULL, \"name\" TEXT, \"typeRaw\" TEXT, "
+            "CREATE TABLE \"Streak\" (\"id\" TEXT PRIMARY KEY NOT NULL, \"name\" TEXT, \"typeRaw\" "
+            "TEXT, "
             "\"modeRaw\" TEXT, \"domains\" TEXT, \"browsers\" TEXT, \"bundleIdentifiers\" TEXT, "
             "\"startedAt\" TEXT, \"bestDays\" INTEGER, \"isPaused\" INTEGER, \"pausedUntil\" TEXT, "
-            "\"allowDailyFreePass\" INTEGER, \"allowExternalLinkBypass\" INTEGER, \"sortOrder\" INTEGER, "
+            "\"allowDailyFreePass\" INTEGER, \"allowExternalLinkBypass\" INTEGER, \"sortOrder\" "
+            "INTEGER, "
             "\"isPrimary\" INTEGER, \"createdAt\" TEXT, \"updatedAt\" TEXT)")));
-        QVERIFY(q.exec(u"INSERT INTO \"Streak\" VALUES ('" + id +
-                       u"', 'Old', 'app', 'gentle', '[]', '[]', '[\"code\"]', '2025-01-01T00:00:00.000Z', 3, 0, "
-                       u"NULL, 0, 1, 2, 1, '2025-01-01T00:00:00.000Z', '2025-01-02T00:00:00.000Z')"));
+        QVERIFY(
+            q.exec(u"INSERT INTO \"Streak\" VALUES ('" + id +
+                   u"', 'Old', 'app', 'gentle', '[]', '[]', '[\"code\"]', "
+                   u"'2025-01-01T00:00:00.000Z', 3, 0, "
+                   u"NULL, 0, 1, 2, 1, '2025-01-01T00:00:00.000Z', '2025-01-02T00:00:00.000Z')"));
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("old"));

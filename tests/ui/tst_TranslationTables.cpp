@@ -1,6 +1,8 @@
 // Every text key the code looks up must be in all six string tables: English
 // complete (and equal to the default written at the call), the other
-// languages translated, with the same placeholders.
+// languages translated, with the same placeholders. A key looked up with a
+// count has plural forms, as many as lrelease gives the language.
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -16,14 +18,20 @@ struct Use {
     QString key;
     QString englishDefault; // from a "//%" comment before the call; may be empty
     QString where;
+    bool counted = false; // looked up with a count: qtTrId("key", n)
 };
 
 struct Entry {
-    // A plural entry's last form: the one its English default names.
-    QString translation;
-    QStringList numerusForms; // empty for a plain entry
-    QString type;             // "", "unfinished", "obsolete", "vanished"
+    QString translation; // the last plural form, for a message with plural forms
+    QString type;        // "", "unfinished", "obsolete", "vanished"
+    QStringList forms;   // the plural forms; empty for a plain message
 };
+
+using Table = QMap<QString, Entry>;
+
+// How many plural forms lrelease of Qt 6 counts for each language.
+const QMap<QString, int> pluralForms{{"en", 2}, {"de", 2}, {"es", 2},
+                                     {"fr", 2}, {"tr", 1}, {"ja", 1}};
 
 QString unescape(const QString &literal)
 {
@@ -43,7 +51,7 @@ QString unescape(const QString &literal)
 QList<Use> scanSources(const QString &root)
 {
     static const QRegularExpression call(QStringLiteral(
-        "\\b(?:qtTrId|QT_TRID_NOOP|QT_TRID_N_NOOP)\\s*\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\""));
+        "\\b(?:qtTrId|QT_TRID_NOOP|QT_TRID_N_NOOP)\\s*\\(\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*(,)?"));
     static const QRegularExpression engineering(
         QStringLiteral("^\\s*//%\\s*\"((?:[^\"\\\\]|\\\\.)*)\""));
     QList<Use> uses;
@@ -68,9 +76,9 @@ QList<Use> scanSources(const QString &root)
             bool any = false;
             while (calls.hasNext()) {
                 const auto m = calls.next();
-                uses.append(
-                    {unescape(m.captured(1)), pending,
-                     QDir(root).relativeFilePath(path) + u':' + QString::number(lineNumber)});
+                uses.append({unescape(m.captured(1)), pending,
+                             QDir(root).relativeFilePath(path) + u':' + QString::number(lineNumber),
+                             m.hasCaptured(2)});
                 any = true;
                 pending.clear();
             }
@@ -81,15 +89,10 @@ QList<Use> scanSources(const QString &root)
     return uses;
 }
 
-QMap<QString, Entry> readTable(const QString &path, QString *error)
+Table readTable(QIODevice &device, const QString &name, QString *error)
 {
-    QMap<QString, Entry> table;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot open ") + path;
-        return table;
-    }
-    QXmlStreamReader xml(&file);
+    Table table;
+    QXmlStreamReader xml(&device);
     QString id;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -97,36 +100,49 @@ QMap<QString, Entry> readTable(const QString &path, QString *error)
             continue;
         if (xml.name() == u"message") {
             id = xml.attributes().value(QLatin1String("id")).toString();
-        } else if (xml.name() == u"translation" && !id.isEmpty()) {
-            Entry e;
-            e.type = xml.attributes().value(QLatin1String("type")).toString();
-            // Plain text, or one <numerusform> per plural form.
-            while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == u"translation")) {
-                xml.readNext();
-                if (xml.isCharacters())
-                    e.translation += xml.text();
-                else if (xml.isStartElement() && xml.name() == u"numerusform")
-                    e.numerusForms << xml.readElementText();
-            }
-            if (!e.numerusForms.isEmpty())
-                e.translation =
-                    e.numerusForms.contains(QString()) ? QString() : e.numerusForms.last();
-            if (table.contains(id))
-                *error = QStringLiteral("duplicate id ") + id;
-            table.insert(id, e);
-            id.clear();
+            continue;
         }
+        if (xml.name() != u"translation" || id.isEmpty())
+            continue;
+        // A plain translation is its text; one with plural forms holds them.
+        Entry e;
+        e.type = xml.attributes().value(QLatin1String("type")).toString();
+        QString text;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isCharacters())
+                text += xml.text();
+            else if (xml.isStartElement() && xml.name() == u"numerusform")
+                e.forms << xml.readElementText();
+            else if (xml.isEndElement() && xml.name() == u"translation")
+                break;
+        }
+        e.translation = e.forms.isEmpty() ? text : e.forms.last();
+        if (table.contains(id))
+            *error = QStringLiteral("duplicate id ") + id + u" in " + name;
+        table.insert(id, e);
+        id.clear();
     }
     if (xml.hasError())
-        *error = xml.errorString();
+        *error = name + u": " + xml.errorString();
     return table;
+}
+
+Table readTable(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot open ") + path;
+        return {};
+    }
+    return readTable(file, path, error);
 }
 
 // One language's table: every area's file of that language, merged. A key
 // in two files is an error, as lrelease would keep only one of them.
-QMap<QString, Entry> readLanguage(const QString &language, QString *error)
+Table readLanguage(const QString &language, QString *error)
 {
-    QMap<QString, Entry> merged;
+    Table merged;
     const QDir dir(QStringLiteral(HALVEX_SOURCE_DIR "/resources/translations"));
     const QStringList files =
         dir.entryList({QStringLiteral("*_") + language + QStringLiteral(".ts")}, QDir::Files);
@@ -143,9 +159,11 @@ QMap<QString, Entry> readLanguage(const QString &language, QString *error)
     return merged;
 }
 
+// The numbered placeholders; a plural form may leave out its count (%n),
+// as "one day" does.
 QStringList placeholders(const QString &text)
 {
-    static const QRegularExpression arg(QStringLiteral("%(?:\\d+|n|L\\d+)"));
+    static const QRegularExpression arg(QStringLiteral("%(?:\\d+|L\\d+)"));
     QStringList found;
     auto it = arg.globalMatch(text);
     while (it.hasNext())
@@ -154,23 +172,71 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
+// What is wrong with one language's table for the keys the code uses.
+QStringList problemsOf(const QString &language, const Table &table, const QList<Use> &uses,
+                       const Table &english)
+{
+    QStringList problems;
+    for (const Use &use : uses) {
+        const QString at = u" (" + use.where + u')';
+        const auto entry = table.constFind(use.key);
+        if (entry == table.constEnd()) {
+            problems << use.key + u" missing" + at;
+            continue;
+        }
+        const QStringList texts =
+            entry->forms.isEmpty() ? QStringList{entry->translation} : entry->forms;
+        if (!entry->type.isEmpty() || texts.contains(QString())) {
+            problems << use.key + u" not translated" + at;
+            continue;
+        }
+        if (use.counted != !entry->forms.isEmpty())
+            problems << use.key +
+                            (use.counted ? u" is looked up with a count but has no plural forms"
+                                         : u" has plural forms but no count is given") +
+                            at;
+        else if (use.counted && entry->forms.size() != pluralForms.value(language))
+            problems << use.key + u": " + QString::number(entry->forms.size()) +
+                            u" plural forms, lrelease expects " +
+                            QString::number(pluralForms.value(language)) + at;
+        // For plural forms, the default written at the call is the plural.
+        if (language == u"en" && !use.englishDefault.isEmpty() &&
+            entry->translation != use.englishDefault)
+            problems << use.key + u": table says \"" + entry->translation + u"\", code says \"" +
+                            use.englishDefault + u'"';
+        const QString reference = english.value(use.key).translation;
+        for (const QString &text : texts) {
+            if (!reference.isEmpty() && placeholders(text) != placeholders(reference))
+                problems << use.key + u": placeholders differ from English" + at;
+        }
+    }
+    return problems;
+}
+
+Table tableFrom(const QByteArray &messages)
+{
+    QByteArray xml = "<TS version=\"2.1\"><context><name></name>" + messages + "</context></TS>";
+    QBuffer buffer(&xml);
+    buffer.open(QIODevice::ReadOnly);
+    QString error;
+    return readTable(buffer, QStringLiteral("sample"), &error);
+}
+
 } // namespace
 
 class tst_TranslationTables : public QObject {
     Q_OBJECT
 
     QList<Use> m_uses;
-    QMap<QString, QString> m_englishTable;
+    Table m_english;
 
 private slots:
     void initTestCase()
     {
         m_uses = scanSources(QStringLiteral(HALVEX_SOURCE_DIR "/src"));
         QString error;
-        const auto en = readLanguage(QStringLiteral("en"), &error);
+        m_english = readLanguage(QStringLiteral("en"), &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        for (auto it = en.begin(); it != en.end(); ++it)
-            m_englishTable.insert(it.key(), it->translation);
     }
 
     void scanSeesTheKeysOfTheCode()
@@ -192,33 +258,51 @@ private slots:
     {
         QFETCH(QString, language);
         QString error;
-        const auto table = readLanguage(language, &error);
+        const Table table = readLanguage(language, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QStringList problems;
-        for (const Use &use : std::as_const(m_uses)) {
-            const auto entry = table.constFind(use.key);
-            if (entry == table.constEnd()) {
-                problems << use.key + u" missing (" + use.where + u')';
-                continue;
-            }
-            if (entry->translation.isEmpty() || !entry->type.isEmpty()) {
-                problems << use.key + u" not translated (" + use.where + u')';
-                continue;
-            }
-            if (language == u"en" && !use.englishDefault.isEmpty() &&
-                entry->translation != use.englishDefault)
-                problems << use.key + u": table says \"" + entry->translation +
-                                u"\", code says \"" + use.englishDefault + u'"';
-            const QString english = m_englishTable.value(use.key);
-            const QStringList forms = entry->numerusForms.isEmpty()
-                                          ? QStringList{entry->translation}
-                                          : entry->numerusForms;
-            for (const QString &form : forms) {
-                if (!english.isEmpty() && placeholders(form) != placeholders(english))
-                    problems << use.key + u": placeholders differ from English";
-            }
-        }
+        const QStringList problems = problemsOf(language, table, m_uses, m_english);
         QVERIFY2(problems.isEmpty(), qPrintable(language + u":\n  " + problems.join(u"\n  ")));
+    }
+
+    // The check itself, on small tables: what it must let through and what
+    // it must catch.
+    void checkCatchesWhatIsWrong_data()
+    {
+        QTest::addColumn<QByteArray>("german");
+        QTest::addColumn<bool>("counted");
+        QTest::addColumn<int>("problems");
+        const QByteArray plural = R"(<message id="k" numerus="yes"><source>x</source><translation>)"
+                                  R"(<numerusform>%n Tag ohne %2</numerusform>)"
+                                  R"(<numerusform>%n Tage ohne %2</numerusform>)"
+                                  R"(</translation></message>)";
+        QTest::newRow("plural forms") << plural << true << 0;
+        QTest::newRow("missing key") << QByteArray() << true << 1;
+        QTest::newRow("plural forms without a count") << plural << false << 1;
+        QTest::newRow("one form too few")
+            << QByteArray(R"(<message id="k" numerus="yes"><source>x</source><translation>)"
+                          R"(<numerusform>%n Tage ohne %2</numerusform></translation></message>)")
+            << true << 1;
+        QTest::newRow("placeholder lost in one form")
+            << QByteArray(R"(<message id="k" numerus="yes"><source>x</source><translation>)"
+                          R"(<numerusform>ein Tag</numerusform>)"
+                          R"(<numerusform>%n Tage ohne %2</numerusform></translation></message>)")
+            << true << 1;
+        QTest::newRow("plain text for a count")
+            << QByteArray(R"(<message id="k"><source>x</source>)"
+                          R"(<translation>Tage ohne %2</translation></message>)")
+            << true << 1;
+    }
+    void checkCatchesWhatIsWrong()
+    {
+        QFETCH(QByteArray, german);
+        QFETCH(bool, counted);
+        const Table english =
+            tableFrom(R"(<message id="k" numerus="yes"><source>x</source><translation>)"
+                      R"(<numerusform>day without %2</numerusform>)"
+                      R"(<numerusform>days without %2</numerusform></translation></message>)");
+        const QList<Use> uses{{"k", "days without %2", "here", counted}};
+        QCOMPARE(problemsOf("en", english, uses, english).size(), counted ? 0 : 1);
+        QTEST(int(problemsOf("de", tableFrom(german), uses, english).size()), "problems");
     }
 };
 
