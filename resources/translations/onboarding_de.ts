@@ -20,7 +20,7 @@
     <message id="onboarding.welcome.tagline"><source>Build streaks away from the apps and sites that pull you in. When one comes up, Halvex puts a pause in the way.</source><translation>Baue Serien fern von den Apps und Websites auf, die dich hineinziehen. Taucht eine davon auf, legt Halvex eine Pause dazwischen.</translation></message>
     <message id="onboarding.welcome.cta.begin"><source>Get started</source><translation>Los geht’s</translation></message>
     <message id="onboarding.preferences.title"><source>Make it yours</source><translation>Mach es zu deinem</translation></message>
-    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens when you log in. You can change all of this later in Settings.</source><translation>Wähle, wie Halvex aussieht und ob es beim Anmelden startet. Du kannst alles später in den Einstellungen ändern.</translation></message>
+    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens at login. You can change this later in Settings.</source><translation>Wähle, wie Halvex aussieht und ob es beim Anmelden startet. Du kannst alles später in den Einstellungen ändern.</translation></message>
     <message id="onboarding.firstStreak.title"><source>What pulls you in the most?</source><translation>Was zieht dich am meisten hinein?</translation></message>
     <message id="onboarding.firstStreak.helper.addMoreLater"><source>Pick one to start with. You can add more streaks later.</source><translation>Wähle eins für den Anfang. Weitere Serien kannst du später hinzufügen.</translation></message>
     <message id="onboarding.firstStreak.custom.website"><source>A website</source><translation>Eine Website</translation></message>

@@ -20,7 +20,7 @@
     <message id="onboarding.welcome.tagline"><source>Build streaks away from the apps and sites that pull you in. When one comes up, Halvex puts a pause in the way.</source><translation>Build streaks away from the apps and sites that pull you in. When one comes up, Halvex puts a pause in the way.</translation></message>
     <message id="onboarding.welcome.cta.begin"><source>Get started</source><translation>Get started</translation></message>
     <message id="onboarding.preferences.title"><source>Make it yours</source><translation>Make it yours</translation></message>
-    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens when you log in. You can change all of this later in Settings.</source><translation>Choose how Halvex looks and whether it opens when you log in. You can change all of this later in Settings.</translation></message>
+    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens at login. You can change this later in Settings.</source><translation>Choose how Halvex looks and whether it opens at login. You can change this later in Settings.</translation></message>
     <message id="onboarding.firstStreak.title"><source>What pulls you in the most?</source><translation>What pulls you in the most?</translation></message>
     <message id="onboarding.firstStreak.helper.addMoreLater"><source>Pick one to start with. You can add more streaks later.</source><translation>Pick one to start with. You can add more streaks later.</translation></message>
     <message id="onboarding.firstStreak.custom.website"><source>A website</source><translation>A website</translation></message>

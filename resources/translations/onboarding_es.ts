@@ -20,7 +20,7 @@
     <message id="onboarding.welcome.tagline"><source>Build streaks away from the apps and sites that pull you in. When one comes up, Halvex puts a pause in the way.</source><translation>Crea rachas lejos de las apps y los sitios que te atrapan. Cuando aparece uno, Halvex pone una pausa en medio.</translation></message>
     <message id="onboarding.welcome.cta.begin"><source>Get started</source><translation>Empezar</translation></message>
     <message id="onboarding.preferences.title"><source>Make it yours</source><translation>Hazlo tuyo</translation></message>
-    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens when you log in. You can change all of this later in Settings.</source><translation>Elige cómo se ve Halvex y si se abre al iniciar sesión. Puedes cambiarlo todo más tarde en Ajustes.</translation></message>
+    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens at login. You can change this later in Settings.</source><translation>Elige cómo se ve Halvex y si se abre al iniciar sesión. Puedes cambiarlo todo más tarde en Ajustes.</translation></message>
     <message id="onboarding.firstStreak.title"><source>What pulls you in the most?</source><translation>¿Qué es lo que más te atrapa?</translation></message>
     <message id="onboarding.firstStreak.helper.addMoreLater"><source>Pick one to start with. You can add more streaks later.</source><translation>Elige uno para empezar. Podrás añadir más rachas después.</translation></message>
     <message id="onboarding.firstStreak.custom.website"><source>A website</source><translation>Un sitio web</translation></message>

@@ -20,7 +20,7 @@
     <message id="onboarding.welcome.tagline"><source>Build streaks away from the apps and sites that pull you in. When one comes up, Halvex puts a pause in the way.</source><translation>Construisez des séries loin des apps et des sites qui vous happent. Quand l'un d'eux apparaît, Halvex marque une pause.</translation></message>
     <message id="onboarding.welcome.cta.begin"><source>Get started</source><translation>Commencer</translation></message>
     <message id="onboarding.preferences.title"><source>Make it yours</source><translation>Personnalisez</translation></message>
-    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens when you log in. You can change all of this later in Settings.</source><translation>Choisissez l’apparence de Halvex et s’il s’ouvre à la connexion. Vous pourrez tout changer plus tard dans les Réglages.</translation></message>
+    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens at login. You can change this later in Settings.</source><translation>Choisissez l’apparence de Halvex et s’il s’ouvre à la connexion. Vous pourrez tout changer plus tard dans les Réglages.</translation></message>
     <message id="onboarding.firstStreak.title"><source>What pulls you in the most?</source><translation>Qu’est-ce qui vous happe le plus ?</translation></message>
     <message id="onboarding.firstStreak.helper.addMoreLater"><source>Pick one to start with. You can add more streaks later.</source><translation>Choisissez-en un pour commencer. Vous pourrez ajouter d’autres séries plus tard.</translation></message>
     <message id="onboarding.firstStreak.custom.website"><source>A website</source><translation>Un site web</translation></message>

@@ -20,7 +20,7 @@
     <message id="onboarding.welcome.tagline"><source>Build streaks away from the apps and sites that pull you in. When one comes up, Halvex puts a pause in the way.</source><translation>つい開いてしまうアプリやサイトから離れて、連続記録を積み上げましょう。それらが開かれると、Halvex がひと呼吸置かせます。</translation></message>
     <message id="onboarding.welcome.cta.begin"><source>Get started</source><translation>はじめる</translation></message>
     <message id="onboarding.preferences.title"><source>Make it yours</source><translation>好みに合わせる</translation></message>
-    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens when you log in. You can change all of this later in Settings.</source><translation>Halvex の見た目と、ログイン時に開くかどうかを選びます。あとから設定でいつでも変更できます。</translation></message>
+    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens at login. You can change this later in Settings.</source><translation>Halvex の見た目と、ログイン時に開くかどうかを選びます。あとから設定でいつでも変更できます。</translation></message>
     <message id="onboarding.firstStreak.title"><source>What pulls you in the most?</source><translation>いちばん引き込まれるのは？</translation></message>
     <message id="onboarding.firstStreak.helper.addMoreLater"><source>Pick one to start with. You can add more streaks later.</source><translation>まずはひとつ選んでください。連続記録はあとから追加できます。</translation></message>
     <message id="onboarding.firstStreak.custom.website"><source>A website</source><translation>ウェブサイト</translation></message>

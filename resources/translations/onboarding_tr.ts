@@ -20,7 +20,7 @@
     <message id="onboarding.welcome.tagline"><source>Build streaks away from the apps and sites that pull you in. When one comes up, Halvex puts a pause in the way.</source><translation>Seni içine çeken uygulama ve sitelerden uzak serilerini oluştur. Biri karşına çıktığında Halvex araya bir duraklama koyar.</translation></message>
     <message id="onboarding.welcome.cta.begin"><source>Get started</source><translation>Başla</translation></message>
     <message id="onboarding.preferences.title"><source>Make it yours</source><translation>Sana göre ayarla</translation></message>
-    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens when you log in. You can change all of this later in Settings.</source><translation>Halvex’in görünümünü ve oturum açtığında açılıp açılmayacağını seç. Bunların hepsini daha sonra Ayarlar’dan değiştirebilirsin.</translation></message>
+    <message id="onboarding.preferences.subtitle"><source>Choose how Halvex looks and whether it opens at login. You can change this later in Settings.</source><translation>Halvex’in görünümünü ve oturum açtığında açılıp açılmayacağını seç. Bunların hepsini daha sonra Ayarlar’dan değiştirebilirsin.</translation></message>
     <message id="onboarding.firstStreak.title"><source>What pulls you in the most?</source><translation>Seni en çok ne içine çekiyor?</translation></message>
     <message id="onboarding.firstStreak.helper.addMoreLater"><source>Pick one to start with. You can add more streaks later.</source><translation>Başlamak için birini seç. Daha sonra başka seriler ekleyebilirsin.</translation></message>
     <message id="onboarding.firstStreak.custom.website"><source>A website</source><translation>Bir web sitesi</translation></message>

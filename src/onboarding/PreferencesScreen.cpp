@@ -6,6 +6,8 @@
 #include "model/AppSettings.h"
 #include "onboarding/OnboardingCoordinator.h"
 #include "onboarding/OnboardingScreenLayout.h"
+#include "settings/GeneralAppearanceCards.h"
+#include "settings/GeneralLoginItemCard.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
 #include "ui/PrimaryButton.h"
@@ -26,7 +28,6 @@ PreferencesScreen::PreferencesScreen(OnboardingCoordinator &coordinator, Service
     setObjectName(QStringLiteral("onboarding.preferences"));
     // The cards edit the one settings record: it exists from here on.
     const std::shared_ptr<AppSettings> settings = AppSettings::fetchOrCreate(m_services.context);
-    Q_UNUSED(settings)
 
     auto *content = new QWidget;
     auto *column = new QVBoxLayout(content);
@@ -46,6 +47,17 @@ PreferencesScreen::PreferencesScreen(OnboardingCoordinator &coordinator, Service
     auto *cards = new QVBoxLayout(m_cards);
     cards->setContentsMargins(0, 0, 0, 0);
     cards->setSpacing(8);
+    const QString prefix = QString::fromLatin1(idPrefix);
+    cards->addWidget(new GeneralAppearanceCards(settings, m_services.context, m_services.theme,
+                                                m_services.translations, prefix, m_cards));
+    // The switch only records the wish: the coordinator registers the login
+    // item when the user continues.
+    cards->addWidget(new GeneralLoginItemCard(
+        settings, m_services.context, m_services.loginItem, prefix,
+        GeneralLoginItemCard::PendingBinding{
+            [this] { return m_coordinator.launchAtLoginPending(); },
+            [this](bool on) { m_coordinator.setLaunchAtLoginPending(on); }},
+        m_cards));
     column->addWidget(m_cards);
     column->addStretch(1);
 
@@ -63,8 +75,8 @@ void PreferencesScreen::retranslate()
 {
     //% "Make it yours"
     m_title->setText(qtTrId("onboarding.preferences.title"));
-    //% "Choose how Halvex looks and whether it opens when you log in. "
-    //% "You can change all of this later in Settings."
+    //% "Choose how Halvex looks and whether it opens at login. "
+    //% "You can change this later in Settings."
     m_subtitle->setText(qtTrId("onboarding.preferences.subtitle"));
     //% "Continue"
     m_continue->setText(qtTrId("onboarding.cta.continue"));

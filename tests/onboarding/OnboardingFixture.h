@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -24,6 +25,7 @@
 #include "onboarding/OnboardingHostView.h"
 #include "onboarding/PermissionManager.h"
 #include "platform/DesktopEntryIndex.h"
+#include "settings/MenuPicker.h"
 #include "ui/ThemeController.h"
 #include "ui/TranslationLoader.h"
 
@@ -138,6 +140,20 @@ private:
 
     std::unique_ptr<platform::DesktopEntryIndex> m_index;
 };
+
+// Chooses `value` from the picker's menu as a user would.
+inline bool pick(halvex::MenuPicker *picker, const QString &value)
+{
+    picker->openMenu();
+    for (QAction *action : picker->menu()->actions()) {
+        if (action->data().toString() == value) {
+            action->trigger();
+            picker->menu()->close();
+            return true;
+        }
+    }
+    return false;
+}
 
 // Clicks the one widget of that name and type under `root`.
 template <class Button = QAbstractButton> void click(QWidget *root, const QString &name)

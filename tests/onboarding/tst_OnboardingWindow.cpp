@@ -20,7 +20,9 @@
 #include "ui/Color.h"
 #include "ui/Motion.h"
 #include "ui/PrimaryButton.h"
+#include "settings/MenuPicker.h"
 #include "ui/TextInputField.h"
+#include "ui/ToggleSwitch.h"
 
 using namespace halvex;
 using onboardingtest::click;
@@ -257,20 +259,36 @@ private slots:
         QCOMPARE(f.completed, 0);
     }
 
-    void languageAndThemeApplyAtOnce()
+    void preferencesApplyAtOnceAndRecordTheLoginWish()
     {
         Fixture f;
         f.clickIn("OnboardingBeginButton");
         auto *next = f.screen()->findChild<PrimaryButton *>("onboarding.preferences.continue");
         QCOMPARE(next->text(), "Continue");
+        QVERIFY(onboardingtest::pick(
+            f.screen()->findChild<MenuPicker *>("onboarding.preferences.language"), "de"));
+        QVERIFY(onboardingtest::pick(
+            f.screen()->findChild<MenuPicker *>("onboarding.preferences.theme"), "dark"));
         const auto settings = AppSettings::fetchOrCreate(f.desktop.store.context());
-        settings->setLanguageRaw("de");
-        settings->setThemeRaw("dark");
+        QCOMPARE(settings->languageRaw(), "de");
         // The tables' change reaches the widgets through the event loop.
         QTRY_COMPARE(next->text(), "Weiter");
         QCOMPARE(f.layout()->backButton()->text(), "Zurück");
         const QImage shown = testing::renderWidget(f.window.get());
         QCOMPARE_COLOR(shown.pixelColor(4, 4), Color::background().dark());
+
+        // The switch starts on; off, it is only a wish, and continuing keeps
+        // the login item as it was.
+        auto *loginSwitch =
+            f.screen()->findChild<ToggleSwitch *>("onboarding.preferences.loginItem");
+        QVERIFY(loginSwitch->isChecked());
+        QTest::mouseClick(loginSwitch, Qt::LeftButton);
+        QVERIFY(!f.window->coordinator()->launchAtLoginPending());
+        QCOMPARE(f.desktop.loginItem.registerCalls, 0);
+        f.clickIn("onboarding.preferences.continue");
+        QCOMPARE(f.step(), OnboardingStep::firstStreak);
+        QCOMPARE(f.desktop.loginItem.registerCalls, 0);
+        QVERIFY(!settings->loginItemEnabled());
     }
 };
 
