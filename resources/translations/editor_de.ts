@@ -35,5 +35,24 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Shopping</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Spiele</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Websites bearbeiten</translation></message>
+    <message id="streakEditor.new.title"><source>New streak</source><translation>Neue Serie</translation></message>
+    <message id="streakEditor.new.type.title"><source>Blocks</source><translation>Sperrt</translation></message>
+    <message id="streakEditor.new.type.site"><source>Sites</source><translation>Websites</translation></message>
+    <message id="streakEditor.new.type.app"><source>Apps</source><translation>Apps</translation></message>
+    <message id="streakEditor.new.name.title"><source>Name</source><translation>Name</translation></message>
+    <message id="streakEditor.new.name.placeholder"><source>e.g. Social media</source><translation>z. B. Soziale Medien</translation></message>
+    <message id="streakEditor.new.freePass.title"><source>Daily free pass</source><translation>Täglicher Freipass</translation></message>
+    <message id="streakEditor.new.freePass.subtitle"><source>Open a blocked target once a day without breaking the streak.</source><translation>Einmal am Tag ein gesperrtes Ziel öffnen, ohne die Serie zu brechen.</translation></message>
+    <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Links aus anderen Apps</translation></message>
+    <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>Ein Link aus einer anderen App darf durch, ohne die Serie zu brechen.</translation></message>
+    <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Meilenstein-Mitteilungen</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Eine Nachricht, wenn die Serie 7, 14, 30 Tage und mehr erreicht.</translation></message>
+    <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Gib der Serie einen Namen.</translation></message>
+    <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Füge mindestens eine Website oder App zum Sperren hinzu.</translation></message>
+    <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>Du kannst bis zu 5 Serien führen. Lösche eine, um eine neue zu beginnen.</translation></message>
+    <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>Die Serie konnte nicht gespeichert werden. Bitte versuche es erneut.</translation></message>
+    <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Abbrechen</translation></message>
+    <message id="streakEditor.new.save"><source>Save</source><translation>Speichern</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>Tage</translation></message>
 </context>
 </TS>

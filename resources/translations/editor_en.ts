@@ -35,5 +35,24 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Shopping</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Games</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Edit sites</translation></message>
+    <message id="streakEditor.new.title"><source>New streak</source><translation>New streak</translation></message>
+    <message id="streakEditor.new.type.title"><source>Blocks</source><translation>Blocks</translation></message>
+    <message id="streakEditor.new.type.site"><source>Sites</source><translation>Sites</translation></message>
+    <message id="streakEditor.new.type.app"><source>Apps</source><translation>Apps</translation></message>
+    <message id="streakEditor.new.name.title"><source>Name</source><translation>Name</translation></message>
+    <message id="streakEditor.new.name.placeholder"><source>e.g. Social media</source><translation>e.g. Social media</translation></message>
+    <message id="streakEditor.new.freePass.title"><source>Daily free pass</source><translation>Daily free pass</translation></message>
+    <message id="streakEditor.new.freePass.subtitle"><source>Open a blocked target once a day without breaking the streak.</source><translation>Open a blocked target once a day without breaking the streak.</translation></message>
+    <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Links from other apps</translation></message>
+    <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>A link opened from another app may go through without breaking the streak.</translation></message>
+    <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Milestone notifications</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>A note when the streak reaches 7, 14, 30 days and beyond.</translation></message>
+    <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Give the streak a name.</translation></message>
+    <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Add at least one site or app to block.</translation></message>
+    <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>You can keep up to 5 streaks. Delete one to start another.</translation></message>
+    <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>The streak could not be saved. Please try again.</translation></message>
+    <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Cancel</translation></message>
+    <message id="streakEditor.new.save"><source>Save</source><translation>Save</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>days</translation></message>
 </context>
 </TS>

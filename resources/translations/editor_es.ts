@@ -35,5 +35,24 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Compras</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Juegos</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Editar sitios</translation></message>
+    <message id="streakEditor.new.title"><source>New streak</source><translation>Nueva racha</translation></message>
+    <message id="streakEditor.new.type.title"><source>Blocks</source><translation>Bloquea</translation></message>
+    <message id="streakEditor.new.type.site"><source>Sites</source><translation>Sitios</translation></message>
+    <message id="streakEditor.new.type.app"><source>Apps</source><translation>Apps</translation></message>
+    <message id="streakEditor.new.name.title"><source>Name</source><translation>Nombre</translation></message>
+    <message id="streakEditor.new.name.placeholder"><source>e.g. Social media</source><translation>p. ej., Redes sociales</translation></message>
+    <message id="streakEditor.new.freePass.title"><source>Daily free pass</source><translation>Pase libre diario</translation></message>
+    <message id="streakEditor.new.freePass.subtitle"><source>Open a blocked target once a day without breaking the streak.</source><translation>Abre un destino bloqueado una vez al día sin romper la racha.</translation></message>
+    <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Enlaces de otras apps</translation></message>
+    <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>Un enlace abierto desde otra app puede pasar sin romper la racha.</translation></message>
+    <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Avisos de hitos</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Un aviso cuando la racha llega a 7, 14, 30 días y más.</translation></message>
+    <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Ponle un nombre a la racha.</translation></message>
+    <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Añade al menos un sitio o una app que bloquear.</translation></message>
+    <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>Puedes tener hasta 5 rachas. Elimina una para empezar otra.</translation></message>
+    <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>No se pudo guardar la racha. Vuelve a intentarlo.</translation></message>
+    <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Cancelar</translation></message>
+    <message id="streakEditor.new.save"><source>Save</source><translation>Guardar</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>días</translation></message>
 </context>
 </TS>

@@ -35,5 +35,24 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Shopping</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Jeux</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Modifier les sites</translation></message>
+    <message id="streakEditor.new.title"><source>New streak</source><translation>Nouvelle série</translation></message>
+    <message id="streakEditor.new.type.title"><source>Blocks</source><translation>Bloque</translation></message>
+    <message id="streakEditor.new.type.site"><source>Sites</source><translation>Sites</translation></message>
+    <message id="streakEditor.new.type.app"><source>Apps</source><translation>Apps</translation></message>
+    <message id="streakEditor.new.name.title"><source>Name</source><translation>Nom</translation></message>
+    <message id="streakEditor.new.name.placeholder"><source>e.g. Social media</source><translation>ex. Réseaux sociaux</translation></message>
+    <message id="streakEditor.new.freePass.title"><source>Daily free pass</source><translation>Passe-droit quotidien</translation></message>
+    <message id="streakEditor.new.freePass.subtitle"><source>Open a blocked target once a day without breaking the streak.</source><translation>Ouvrez une cible bloquée une fois par jour sans briser la série.</translation></message>
+    <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Liens d'autres apps</translation></message>
+    <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>Un lien ouvert depuis une autre app peut passer sans briser la série.</translation></message>
+    <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Notifications d'étapes</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Un mot quand la série atteint 7, 14, 30 jours et au-delà.</translation></message>
+    <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Donnez un nom à la série.</translation></message>
+    <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Ajoutez au moins un site ou une app à bloquer.</translation></message>
+    <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>Vous pouvez tenir jusqu'à 5 séries. Supprimez-en une pour en commencer une autre.</translation></message>
+    <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>La série n'a pas pu être enregistrée. Veuillez réessayer.</translation></message>
+    <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Annuler</translation></message>
+    <message id="streakEditor.new.save"><source>Save</source><translation>Enregistrer</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>jours</translation></message>
 </context>
 </TS>

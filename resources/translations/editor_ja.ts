@@ -35,5 +35,24 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>ショッピング</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>ゲーム</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>サイトを編集</translation></message>
+    <message id="streakEditor.new.title"><source>New streak</source><translation>新しい記録</translation></message>
+    <message id="streakEditor.new.type.title"><source>Blocks</source><translation>ブロック対象</translation></message>
+    <message id="streakEditor.new.type.site"><source>Sites</source><translation>サイト</translation></message>
+    <message id="streakEditor.new.type.app"><source>Apps</source><translation>アプリ</translation></message>
+    <message id="streakEditor.new.name.title"><source>Name</source><translation>名前</translation></message>
+    <message id="streakEditor.new.name.placeholder"><source>e.g. Social media</source><translation>例: SNS</translation></message>
+    <message id="streakEditor.new.freePass.title"><source>Daily free pass</source><translation>1日1回のフリーパス</translation></message>
+    <message id="streakEditor.new.freePass.subtitle"><source>Open a blocked target once a day without breaking the streak.</source><translation>記録を途切れさせずに、ブロック対象を1日1回開けます。</translation></message>
+    <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>他のアプリからのリンク</translation></message>
+    <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>他のアプリから開いたリンクは、記録を途切れさせずに通せます。</translation></message>
+    <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>節目の通知</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>記録が7日、14日、30日以降に達したときにお知らせします。</translation></message>
+    <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>記録に名前を付けてください。</translation></message>
+    <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>ブロックするサイトかアプリを1つ以上追加してください。</translation></message>
+    <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>記録は5件までです。新しく始めるには1件削除してください。</translation></message>
+    <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>記録を保存できませんでした。もう一度お試しください。</translation></message>
+    <message id="streakEditor.new.cancel"><source>Cancel</source><translation>キャンセル</translation></message>
+    <message id="streakEditor.new.save"><source>Save</source><translation>保存</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>日</translation></message>
 </context>
 </TS>

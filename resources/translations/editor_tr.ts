@@ -35,5 +35,24 @@
     <message id="streakEditor.domains.set.shopping"><source>Shopping</source><translation>Alışveriş</translation></message>
     <message id="streakEditor.domains.set.games"><source>Games</source><translation>Oyunlar</translation></message>
     <message id="streakEditor.domains.showAll"><source>Edit sites</source><translation>Siteleri düzenle</translation></message>
+    <message id="streakEditor.new.title"><source>New streak</source><translation>Yeni seri</translation></message>
+    <message id="streakEditor.new.type.title"><source>Blocks</source><translation>Engeller</translation></message>
+    <message id="streakEditor.new.type.site"><source>Sites</source><translation>Siteler</translation></message>
+    <message id="streakEditor.new.type.app"><source>Apps</source><translation>Uygulamalar</translation></message>
+    <message id="streakEditor.new.name.title"><source>Name</source><translation>Ad</translation></message>
+    <message id="streakEditor.new.name.placeholder"><source>e.g. Social media</source><translation>ör. Sosyal medya</translation></message>
+    <message id="streakEditor.new.freePass.title"><source>Daily free pass</source><translation>Günlük serbest geçiş</translation></message>
+    <message id="streakEditor.new.freePass.subtitle"><source>Open a blocked target once a day without breaking the streak.</source><translation>Seriyi bozmadan engelli bir hedefi günde bir kez aç.</translation></message>
+    <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Diğer uygulamalardan bağlantılar</translation></message>
+    <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>Başka bir uygulamadan açılan bağlantı seriyi bozmadan geçebilir.</translation></message>
+    <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Dönüm noktası bildirimleri</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Seri 7, 14, 30 güne ve ötesine ulaştığında bir not.</translation></message>
+    <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Seriye bir ad ver.</translation></message>
+    <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Engellenecek en az bir site ya da uygulama ekle.</translation></message>
+    <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>En fazla 5 seri tutabilirsin. Yenisini başlatmak için birini sil.</translation></message>
+    <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>Seri kaydedilemedi. Lütfen yeniden dene.</translation></message>
+    <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Vazgeç</translation></message>
+    <message id="streakEditor.new.save"><source>Save</source><translation>Kaydet</translation></message>
+    <message id="streakEditor.tombstone.days"><source>days</source><translation>gün</translation></message>
 </context>
 </TS>

@@ -19,5 +19,24 @@
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Möchtest du diese Serie verschärfen?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Serie verschärfen</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Jetzt nicht</translation></message>
+    <message id="stats.window.title"><source>Stats</source><translation>Statistik</translation></message>
+    <message id="stats.empty"><source>Nothing to show yet. Come back tomorrow.</source><translation>Noch nichts zu sehen. Komm morgen wieder.</translation></message>
+    <message id="stats.since"><source>Since %1</source><translation>Seit %1</translation></message>
+    <message id="stats.totalCleanDays"><source>Total clean days</source><translation>Saubere Tage insgesamt</translation></message>
+    <message id="stats.longestStreak"><source>Longest streak</source><translation>Längste Serie</translation></message>
+    <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Diese Woche zurückgegangen</translation></message>
+    <message id="stats.activeList.title"><source>Active streaks</source><translation>Aktive Serien</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Nächster Meilenstein: %1 erreicht am %3 %2 Tage.</translation></message>
+    <message id="stats.streak.paused"><source>paused</source><translation>pausiert</translation></message>
+    <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>Wann der Drang kommt</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Letzte 30 Tage, %1 Panels</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Letzte 30 Tage, 1 Panel</translation></message>
+    <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Noch keine Auslöser.</translation></message>
+    <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 ist deine schwerste Stunde.</translation></message>
+    <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1: %2</translation></message>
+    <message id="stats.whyAnswers.title"><source>What you told the panel</source><translation>Was du dem Panel gesagt hast</translation></message>
+    <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Antworten auf „Warum bist du hier?“</translation></message>
+    <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>Noch keine Antworten.</translation></message>
+    <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>„%1“</translation></message>
 </context>
 </TS>

@@ -19,5 +19,24 @@
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Want to tighten this streak?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Tighten streak</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Not now</translation></message>
+    <message id="stats.window.title"><source>Stats</source><translation>Stats</translation></message>
+    <message id="stats.empty"><source>Nothing to show yet. Come back tomorrow.</source><translation>Nothing to show yet. Come back tomorrow.</translation></message>
+    <message id="stats.since"><source>Since %1</source><translation>Since %1</translation></message>
+    <message id="stats.totalCleanDays"><source>Total clean days</source><translation>Total clean days</translation></message>
+    <message id="stats.longestStreak"><source>Longest streak</source><translation>Longest streak</translation></message>
+    <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Stepped back this week</translation></message>
+    <message id="stats.activeList.title"><source>Active streaks</source><translation>Active streaks</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Next milestone: %1 reaches %2 days on %3.</translation></message>
+    <message id="stats.streak.paused"><source>paused</source><translation>paused</translation></message>
+    <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>When the urge hits</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Last 30 days, %1 panels</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Last 30 days, 1 panel</translation></message>
+    <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>No trigger events yet.</translation></message>
+    <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 is your hardest hour.</translation></message>
+    <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1: %2</translation></message>
+    <message id="stats.whyAnswers.title"><source>What you told the panel</source><translation>What you told the panel</translation></message>
+    <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Answers to "Why are you here?"</translation></message>
+    <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>No answers yet.</translation></message>
+    <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>“%1”</translation></message>
 </context>
 </TS>

@@ -19,5 +19,24 @@
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>¿Quieres endurecer esta racha?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Endurecer racha</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Ahora no</translation></message>
+    <message id="stats.window.title"><source>Stats</source><translation>Estadísticas</translation></message>
+    <message id="stats.empty"><source>Nothing to show yet. Come back tomorrow.</source><translation>Aún no hay nada que mostrar. Vuelve mañana.</translation></message>
+    <message id="stats.since"><source>Since %1</source><translation>Desde el %1</translation></message>
+    <message id="stats.totalCleanDays"><source>Total clean days</source><translation>Días limpios en total</translation></message>
+    <message id="stats.longestStreak"><source>Longest streak</source><translation>Racha más larga</translation></message>
+    <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Veces que volviste atrás esta semana</translation></message>
+    <message id="stats.activeList.title"><source>Active streaks</source><translation>Rachas activas</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Próximo hito: %1 llega a %2 días el %3.</translation></message>
+    <message id="stats.streak.paused"><source>paused</source><translation>en pausa</translation></message>
+    <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>Cuándo llega el impulso</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Últimos 30 días, %1 paneles</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Últimos 30 días, 1 panel</translation></message>
+    <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Aún no hay activaciones.</translation></message>
+    <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>Las %1 son tu hora más difícil.</translation></message>
+    <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1: %2</translation></message>
+    <message id="stats.whyAnswers.title"><source>What you told the panel</source><translation>Lo que le dijiste al panel</translation></message>
+    <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Respuestas a «¿Por qué estás aquí?»</translation></message>
+    <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>Aún no hay respuestas.</translation></message>
+    <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>«%1»</translation></message>
 </context>
 </TS>

@@ -19,5 +19,24 @@
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Renforcer cette série ?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Renforcer la série</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Pas maintenant</translation></message>
+    <message id="stats.window.title"><source>Stats</source><translation>Statistiques</translation></message>
+    <message id="stats.empty"><source>Nothing to show yet. Come back tomorrow.</source><translation>Rien à afficher pour l’instant. Reviens demain.</translation></message>
+    <message id="stats.since"><source>Since %1</source><translation>Depuis le %1</translation></message>
+    <message id="stats.totalCleanDays"><source>Total clean days</source><translation>Total des jours tenus</translation></message>
+    <message id="stats.longestStreak"><source>Longest streak</source><translation>Plus longue série</translation></message>
+    <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Retours en arrière cette semaine</translation></message>
+    <message id="stats.activeList.title"><source>Active streaks</source><translation>Séries actives</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Prochaine étape : %1 atteindra %2 jours le %3.</translation></message>
+    <message id="stats.streak.paused"><source>paused</source><translation>en pause</translation></message>
+    <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>Quand l’envie frappe</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>30 derniers jours, %1 panneaux</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>30 derniers jours, 1 panneau</translation></message>
+    <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Aucun déclenchement pour l’instant.</translation></message>
+    <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 est ton heure la plus difficile.</translation></message>
+    <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1 : %2</translation></message>
+    <message id="stats.whyAnswers.title"><source>What you told the panel</source><translation>Ce que tu as dit au panneau</translation></message>
+    <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Réponses à « Pourquoi es-tu ici ? »</translation></message>
+    <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>Aucune réponse pour l’instant.</translation></message>
+    <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>« %1 »</translation></message>
 </context>
 </TS>

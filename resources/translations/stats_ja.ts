@@ -19,5 +19,24 @@
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>この記録のルールを厳しくしますか？</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>ルールを厳しくする</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>今はしない</translation></message>
+    <message id="stats.window.title"><source>Stats</source><translation>統計</translation></message>
+    <message id="stats.empty"><source>Nothing to show yet. Come back tomorrow.</source><translation>まだ表示するものがありません。明日また来てください。</translation></message>
+    <message id="stats.since"><source>Since %1</source><translation>%1から</translation></message>
+    <message id="stats.totalCleanDays"><source>Total clean days</source><translation>クリーンな日の合計</translation></message>
+    <message id="stats.longestStreak"><source>Longest streak</source><translation>最長記録</translation></message>
+    <message id="stats.steppedBack"><source>Stepped back this week</source><translation>今週引き返した回数</translation></message>
+    <message id="stats.activeList.title"><source>Active streaks</source><translation>進行中の記録</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>次のマイルストーン：%1は%3に%2日に到達します。</translation></message>
+    <message id="stats.streak.paused"><source>paused</source><translation>一時停止中</translation></message>
+    <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>衝動が来る時間</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>過去30日間、パネル%1回</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>過去30日間、パネル1回</translation></message>
+    <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>まだトリガーはありません。</translation></message>
+    <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1がいちばんつらい時間です。</translation></message>
+    <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1：%2</translation></message>
+    <message id="stats.whyAnswers.title"><source>What you told the panel</source><translation>パネルに答えたこと</translation></message>
+    <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>「なぜここに来ましたか？」への答え</translation></message>
+    <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>まだ答えはありません。</translation></message>
+    <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>「%1」</translation></message>
 </context>
 </TS>

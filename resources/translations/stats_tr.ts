@@ -19,5 +19,24 @@
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Bu seriyi sıkılaştırmak ister misin?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Seriyi sıkılaştır</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Şimdi değil</translation></message>
+    <message id="stats.window.title"><source>Stats</source><translation>İstatistikler</translation></message>
+    <message id="stats.empty"><source>Nothing to show yet. Come back tomorrow.</source><translation>Henüz gösterecek bir şey yok. Yarın tekrar gel.</translation></message>
+    <message id="stats.since"><source>Since %1</source><translation>%1 tarihinden beri</translation></message>
+    <message id="stats.totalCleanDays"><source>Total clean days</source><translation>Toplam temiz gün</translation></message>
+    <message id="stats.longestStreak"><source>Longest streak</source><translation>En uzun seri</translation></message>
+    <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Bu haftaki geri çekilmeler</translation></message>
+    <message id="stats.activeList.title"><source>Active streaks</source><translation>Etkin seriler</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Sonraki hedef: %1, %3 günü %2 güne ulaşacak.</translation></message>
+    <message id="stats.streak.paused"><source>paused</source><translation>duraklatıldı</translation></message>
+    <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>Dürtü ne zaman geliyor</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Son 30 gün, %1 panel</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Son 30 gün, 1 panel</translation></message>
+    <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Henüz tetikleme yok.</translation></message>
+    <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 en zor saatin.</translation></message>
+    <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1: %2</translation></message>
+    <message id="stats.whyAnswers.title"><source>What you told the panel</source><translation>Panele söylediklerin</translation></message>
+    <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>“Neden buradasın?” sorusuna yanıtlar</translation></message>
+    <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>Henüz yanıt yok.</translation></message>
+    <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>“%1”</translation></message>
 </context>
 </TS>

@@ -75,7 +75,7 @@ void MilestoneScheduler::addFrom(const std::shared_ptr<Plan> &plan, std::size_t 
                                  const QDateTime &now, const std::shared_ptr<QPromise<void>> &done)
 {
     for (; index < milestoneDays.size(); ++index) {
-        const int day = milestoneDays[index];
+        const int day = int(milestoneDays[index]);
         // Elapsed seconds, not calendar days: a change to or from summer
         // time moves the hour on the wall clock.
         const QDateTime fireAt = plan->startedAt.addSecs(day * secondsPerDay);
@@ -158,13 +158,7 @@ void MilestoneScheduler::cancelNotifications(const QUuid &streakId,
 
 std::optional<MilestoneScheduler::Bounds> MilestoneScheduler::milestoneBounds(qint64 days)
 {
-    int previous = 0;
-    for (const int day : milestoneDays) {
-        if (days < day)
-            return Bounds{previous, day};
-        previous = day;
-    }
-    return std::nullopt;
+    return halvex::milestoneBounds(days);
 }
 
 QString MilestoneScheduler::milestoneIdentifier(const QUuid &streakId, int day)
@@ -176,8 +170,8 @@ QString MilestoneScheduler::milestoneIdentifier(const QUuid &streakId, int day)
 QStringList MilestoneScheduler::milestoneIdentifiers(const QUuid &streakId)
 {
     QStringList identifiers;
-    for (const int day : milestoneDays)
-        identifiers << milestoneIdentifier(streakId, day);
+    for (const qint64 day : milestoneDays)
+        identifiers << milestoneIdentifier(streakId, int(day));
     return identifiers;
 }
 

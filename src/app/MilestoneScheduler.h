@@ -13,6 +13,7 @@
 #include <QUuid>
 
 #include "engine/MilestonePlanning.h"
+#include "engine/Milestones.h"
 #include "platform/UserNotificationCenter.h"
 
 namespace halvex {
@@ -39,16 +40,11 @@ public:
     using Flag = std::function<bool()>;
     using StreakList = std::vector<std::shared_ptr<Streak>>;
 
-    static constexpr std::array<int, 7> milestoneDays{7, 14, 30, 60, 90, 180, 365};
+    static constexpr const auto &milestoneDays = halvex::milestoneDays;
     static constexpr qint64 secondsPerDay = 86400;
     static inline const QString identifierPrefix = QStringLiteral("halvex.milestone.");
 
-    // The milestones on either side of a day count.
-    struct Bounds {
-        int previous = 0; // 0 below the first milestone
-        int next = 0;
-        bool operator==(const Bounds &) const = default;
-    };
+    using Bounds = MilestoneBounds;
 
     // `clock` gives the current time; `soundEnabled` is read each time a
     // request is built. `notificationManager` must outlive the scheduler.

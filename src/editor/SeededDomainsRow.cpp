@@ -6,7 +6,7 @@
 
 #include "editor/DomainListInput.h"
 #include "editor/PlainTextButton.h"
-#include "menubar/PopoverFormBox.h"
+#include "editor/PopoverFormBox.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
 #include "ui/Symbol.h"

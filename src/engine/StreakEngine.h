@@ -57,6 +57,8 @@ public:
     const std::optional<QUuid> &primaryStreakId() const { return m_primaryStreakId; }
 
     BypassController &bypassController() const { return *m_bypassController; }
+    // The clock every day count and pause check reads.
+    const DayClock &dayClock() const { return m_dayClock; }
 
     // Which allowance period is open right now; none by default.
     void setOpenAllowanceProvider(OpenAllowanceProvider provider);

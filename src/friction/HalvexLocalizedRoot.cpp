@@ -29,6 +29,11 @@ HalvexLocalizedRoot::HalvexLocalizedRoot(ModelContext &context, ThemeController 
             });
 }
 
+void HalvexLocalizedRoot::setFollowsWindowSize(bool follows)
+{
+    layout()->setSizeConstraint(follows ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+}
+
 void HalvexLocalizedRoot::setContent(QWidget *content)
 {
     delete m_content;

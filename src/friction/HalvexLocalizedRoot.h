@@ -30,6 +30,9 @@ public:
     static QString resolveLanguageCode(const QString &languageRaw);
 
     QWidget *content() const { return m_content; }
+    // By default the root takes exactly its content's size; a resizable
+    // window's root follows the window instead.
+    void setFollowsWindowSize(bool follows);
     // Takes `content` in, replacing what was there.
     void setContent(QWidget *content);
 

@@ -1,6 +1,5 @@
 #include "menubar/PopoverListHeader.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -103,7 +102,7 @@ PopoverListHeader::PopoverListHeader(QWidget *parent)
 
     connect(m_stats, &QAbstractButton::clicked, this, &PopoverListHeader::openStatsRequested);
     connect(m_settings, &QAbstractButton::clicked, this, &PopoverListHeader::openSettingsRequested);
-    connect(m_quit, &QAbstractButton::clicked, this, [] { QCoreApplication::quit(); });
+    connect(m_quit, &QAbstractButton::clicked, this, &PopoverListHeader::quitRequested);
     retranslate();
 }
 

@@ -7,11 +7,11 @@ namespace halvex {
 class SymbolButton;
 
 // The fixed bar above the popover's streak list: the brand mark and name,
-// the statistics and settings buttons, and the quit button. The first two
-// only emit openStatsRequested() and openSettingsRequested(): closing the
-// popover first is the host's business. The quit button asks the
-// application to quit (QCoreApplication::quit), which runs the normal quit
-// path; its power symbol turns to the destructive colour while hovered.
+// the statistics and settings buttons, and the quit button. They only emit
+// openStatsRequested(), openSettingsRequested() and quitRequested(): closing
+// the popover first, and quitting through the application's one quit path,
+// are the host's business. The power symbol turns to the destructive colour
+// while hovered.
 //
 // Identifiers: "popover.footer.stats", "popover.footer.settings",
 // "popover.header.quit".
@@ -30,6 +30,7 @@ public:
 signals:
     void openStatsRequested();
     void openSettingsRequested();
+    void quitRequested();
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "FakeMilestonePlanning.h"
 #include "StoreFixture.h"
 #include "engine/BypassController.h"
 #include "engine/StreakEngine.h"
@@ -73,6 +74,34 @@ struct EngineFixture : testing::StoreFixture {
     halvex::BypassController bypass{persistence, dayClock, testing::berlin, scheduler};
     halvex::StreakEngine engine{persistence, dayClock, &bypass, scheduler};
     std::shared_ptr<halvex::Streak> streak;
+};
+
+// The screens that create and list streaks: a store the test fills, the
+// real engine over it, installed applications, and a milestone planner
+// that only remembers.
+struct ScreensFixture : testing::StoreFixture {
+    InstalledAppsFixture apps;
+    halvex::BypassController bypass{persistence, dayClock, testing::berlin, scheduler};
+    halvex::StreakEngine engine{persistence, dayClock, &bypass, scheduler};
+    testing::FakeMilestonePlanning planning;
+
+    // A streak started `hoursAgo` before now, saved and published.
+    std::shared_ptr<halvex::Streak> add(const QString &name, const QStringList &targets,
+                                        double hoursAgo = 0, int sortOrder = 0,
+                                        halvex::StreakType type = halvex::StreakType::site)
+    {
+        const bool site = type == halvex::StreakType::site;
+        auto s = std::make_shared<halvex::Streak>(
+            QUuid::createUuid(), name, type, halvex::StrictnessMode::firm,
+            site ? targets : QStringList(), QStringList(), site ? QStringList() : targets,
+            now.addMSecs(-qint64(hoursAgo * 3600 * 1000)));
+        s->setSortOrder(sortOrder);
+        context().insert(s);
+        save();
+        engine.reload();
+        return s;
+    }
+    qint64 stored() { return context().fetchCount<halvex::Streak>().value(); }
 };
 
 } // namespace editortest

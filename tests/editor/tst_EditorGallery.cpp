@@ -21,7 +21,7 @@
 #include "editor/ModeSelector.h"
 #include "editor/SeededDomainsRow.h"
 #include "menubar/PopoverFooter.h"
-#include "menubar/PopoverFormBox.h"
+#include "editor/PopoverFormBox.h"
 #include "menubar/PopoverListHeader.h"
 #include "ui/Color.h"
 #include "ui/Motion.h"

@@ -1,4 +1,4 @@
-#include "menubar/PopoverFormBox.h"
+#include "editor/PopoverFormBox.h"
 
 #include <QPainter>
 #include <QVBoxLayout>

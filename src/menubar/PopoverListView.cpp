@@ -1,0 +1,147 @@
+#include "menubar/PopoverListView.h"
+
+#include <QEvent>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "editor/ActiveWindowInput.h"
+#include "engine/BypassController.h"
+#include "engine/StreakEngine.h"
+#include "model/DayClock.h"
+#include "ui/Color.h"
+#include "ui/Environment.h"
+
+namespace halvex {
+
+PopoverListView::PopoverListView(StreakEngine &engine,
+                                 const platform::DesktopEntryIndex &applications,
+                                 platform::TimerScheduler &scheduler, QWidget *parent)
+    : QScrollArea(parent)
+    , m_engine(engine)
+    , m_applications(applications)
+    , m_scheduler(scheduler)
+{
+    setObjectName(QStringLiteral("popover.list.root"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setAutoFillBackground(false);
+
+    auto *content = new QWidget;
+    content->setAutoFillBackground(false);
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 2, 0, 2);
+    column->setSpacing(rowSpacing);
+    column->addStretch(1);
+    setWidget(content);
+
+    connect(&engine, &StreakEngine::streaksChanged, this, &PopoverListView::rebuild);
+    connect(&engine, &StreakEngine::primaryStreakIdChanged, this, &PopoverListView::rebuild);
+    applyScrollBarStyle();
+    rebuild();
+}
+
+QString PopoverListView::kindLabel(const Streak &streak, const InstalledApplications &applications)
+{
+    QStringList targets;
+    if (streak.typeRaw() == u"app") {
+        for (const QString &identifier : streak.bundleIdentifiers())
+            targets << applications.displayName(identifier);
+    } else {
+        targets = streak.domains();
+    }
+    const auto first = std::find_if(targets.cbegin(), targets.cend(),
+                                    [](const QString &t) { return !t.isEmpty(); });
+    if (first == targets.cend())
+        return {};
+    if (targets.size() == 1)
+        return *first;
+    return *first + u" +" + QString::number(targets.size() - 1);
+}
+
+StreakManagerRow::Values PopoverListView::rowValues(const Streak &streak,
+                                                    const StreakEngine &engine,
+                                                    const InstalledApplications &applications,
+                                                    const QLocale &locale)
+{
+    return {.name = streak.name(),
+            .days = engine.days(streak),
+            .mode = streak.mode(),
+            .kindLabel = kindLabel(streak, applications),
+            .activeHoursLabel = ActiveWindowInput::summary(streak, locale, locale.firstDayOfWeek()),
+            .pausedUntil = engine.pausedUntilIfActive(streak),
+            .allowanceRemainingSeconds = engine.allowanceRemainingSeconds(streak),
+            .allowanceMinutes = streak.allowanceMinutes()};
+}
+
+void PopoverListView::rebuild()
+{
+    auto *column = static_cast<QVBoxLayout *>(widget()->layout());
+    // A row may be the one whose button started this reload: let it finish first.
+    for (StreakManagerRow *row : std::as_const(m_rows)) {
+        column->removeWidget(row);
+        row->hide();
+        row->deleteLater();
+    }
+    m_rows.clear();
+
+    const QLocale here = locale();
+    for (const auto &streak : m_engine.streaks()) {
+        const QUuid id = streak->id();
+        StreakManagerRow::Actions actions{
+            .onPause =
+                [this, id] {
+                    m_engine.bypassController().pauseOneHour(id);
+                    m_engine.reload();
+                },
+            .onResume =
+                [this, id] {
+                    m_engine.bypassController().resume(id);
+                    m_engine.reload();
+                    m_engine.sendRulesChanged(true);
+                },
+            .onEdit = [this, id] { emit editRequested(id); },
+            .onDelete = [this, id] { emit deleteRequested(id); },
+        };
+        auto *row = new StreakManagerRow(rowValues(*streak, m_engine, m_applications, here),
+                                         std::move(actions), m_engine.dayClock().clock(),
+                                         m_scheduler, widget());
+        column->insertWidget(column->count() - 1, row);
+        m_rows << row;
+    }
+}
+
+void PopoverListView::applyScrollBarStyle()
+{
+    // A thin capsule on no track, in the theme's colours.
+    const QColor handle = Color::inkMuted().withOpacity(0.45).resolve(this);
+    verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { width: 6px; background: transparent; margin: 0; }"
+                       "QScrollBar::handle:vertical { background: rgba(%1, %2, %3, %4);"
+                       " border-radius: 3px; min-height: 24px; }"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
+                       " { height: 0; }"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                       " { background: transparent; }")
+            .arg(handle.red())
+            .arg(handle.green())
+            .arg(handle.blue())
+            .arg(handle.alpha()));
+}
+
+void PopoverListView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange)
+        rebuild();
+    QScrollArea::changeEvent(event);
+}
+
+bool PopoverListView::event(QEvent *event)
+{
+    if (Environment::isChange(event))
+        applyScrollBarStyle();
+    return QScrollArea::event(event);
+}
+
+} // namespace halvex

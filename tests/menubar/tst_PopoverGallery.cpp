@@ -1,0 +1,146 @@
+// Renders the popover's screens at the popover's size in both themes to PNG
+// files for people to look at: under $HALVEX_SCREENSHOT_DIR when set, else a
+// temporary folder.
+#include <functional>
+#include <set>
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "FakeSystemAppearance.h"
+#include "EditorFixture.h"
+#include "UiTestSupport.h"
+#include "editor/NewStreakFormContent.h"
+#include "menubar/PopoverListView.h"
+#include "menubar/PopoverNewStreakView.h"
+#include "menubar/PopoverRootView.h"
+#include "ui/Color.h"
+#include "ui/Motion.h"
+#include "ui/ThemeController.h"
+#include "ui/TranslationLoader.h"
+
+using namespace halvex;
+
+using Scene = std::function<void(editortest::ScreensFixture &, PopoverRootView &)>;
+Q_DECLARE_METATYPE(Scene)
+
+namespace {
+
+void scrollToEnd(QWidget &window, QScrollArea *scroll)
+{
+    window.show(); // the range is known once laid out, and the content fitted
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+}
+
+} // namespace
+
+class tst_PopoverGallery : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_temp;
+    QString m_dir;
+    TranslationLoader m_translations;
+
+private slots:
+    void initTestCase()
+    {
+        Motion::setReduceMotion(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        m_dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
+        if (m_dir.isEmpty())
+            m_dir = m_temp.path();
+        QVERIFY(QDir().mkpath(m_dir));
+    }
+
+    void screen_data()
+    {
+        QTest::addColumn<Scene>("scene");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("empty") << Scene([](auto &, auto &) {}) << "en";
+        QTest::newRow("list") << Scene([](editortest::ScreensFixture &f, PopoverRootView &) {
+            auto reading =
+                f.add("Reading the news",
+                      {"news.ycombinator.com", "reddit.com", "lobste.rs", "theverge.com"},
+                      24 * 12 + 3, 0);
+            auto editor = f.add("Code editor at night", {"code"}, 24 * 3, 1, StreakType::app);
+            editor->setActiveWindowEnabled(true);
+            editor->setActiveWindowStartMinutes(22 * 60);
+            editor->setActiveWindowEndMinutes(6 * 60 + 30);
+            editor->setActiveWeekdaysMask(62);
+            editor->setModeRaw("brutal");
+            auto video = f.add("Video", {"youtube.com"}, 2, 2);
+            video->setAllowanceEnabled(true);
+            video->setAllowanceMinutes(30);
+            video->setModeRaw("gentle");
+            auto paused = f.add("A very long streak name that wraps onto a second line and "
+                                "then some more",
+                                {"example.com"}, 24 * 400, 3);
+            paused->setIsPaused(true);
+            paused->setPausedUntil(f.now.addSecs(40 * 60));
+            f.save();
+            f.engine.reload();
+        }) << "en";
+        QTest::newRow("list-scrolled-de")
+            << Scene([](editortest::ScreensFixture &f, PopoverRootView &root) {
+                   for (int i = 0; i < 6; ++i)
+                       f.add(QStringLiteral("Serie %1").arg(i + 1), {"spiegel.de"}, 24 * i * 5, i);
+                   scrollToEnd(root, root.findChild<PopoverListView *>());
+               })
+            << "de";
+        QTest::newRow("new") << Scene([](auto &, PopoverRootView &root) {
+            root.setRoute(PopoverRoute::newStreak(), false);
+        }) << "en";
+        QTest::newRow("new-seeded") << Scene([](auto &, PopoverRootView &root) {
+            root.setRoute(PopoverRoute::newStreak(DomainPreset::social), false);
+        }) << "en";
+        QTest::newRow("new-scrolled") << Scene([](auto &, PopoverRootView &root) {
+            root.setRoute(PopoverRoute::newStreak(), false);
+            scrollToEnd(root, root.findChild<NewStreakFormContent *>()->findChild<QScrollArea *>());
+        }) << "en";
+        QTest::newRow("new-error-ja") << Scene([](auto &, PopoverRootView &root) {
+            root.setRoute(PopoverRoute::newStreak(), false);
+            root.findChild<NewStreakFormContent *>()->attemptSave();
+        }) << "ja";
+    }
+    void screen()
+    {
+        QFETCH(Scene, scene);
+        QFETCH(QString, language);
+        QVERIFY(m_translations.load(language));
+        testing::FakeSystemAppearance system;
+        ThemeController theme(system);
+        theme.setTheme(AppTheme::light);
+        editortest::ScreensFixture f;
+        PopoverRootView root(f.persistence, f.engine, f.planning, f.apps.index(), f.scheduler);
+        root.setLocale(QLocale(language));
+        scene(f, root);
+
+        QImage light = testing::render(&root);
+        theme.setTheme(AppTheme::dark);
+        QImage dark = testing::renderWidget(&root);
+        QCOMPARE(light.size(), QSize(340, 520) * light.devicePixelRatio());
+
+        for (const auto &[name, image] :
+             {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
+            const QString path = m_dir + u"/popover-" +
+                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
+                                 u".png";
+            QVERIFY2(image.save(path), qPrintable(path));
+            std::set<QRgb> colours;
+            for (int y = 0; y < image.height(); y += 2)
+                for (int x = 0; x < image.width(); x += 2)
+                    colours.insert(image.pixel(x, y));
+            QVERIFY2(colours.size() > 8, qPrintable(path));
+        }
+        QCOMPARE_COLOR(light.pixelColor(1, 1), Color::background().light());
+        QCOMPARE_COLOR(dark.pixelColor(1, 1), Color::background().dark());
+        QVERIFY(m_translations.load("en"));
+    }
+};
+
+QTEST_MAIN(tst_PopoverGallery)
+#include "tst_PopoverGallery.moc"

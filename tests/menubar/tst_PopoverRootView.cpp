@@ -1,0 +1,216 @@
+#include <memory>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "EditorFixture.h"
+#include "editor/NewStreakFormContent.h"
+#include "editor/SeededDomainsRow.h"
+#include "menubar/ClampedLabel.h"
+#include "menubar/PopoverBackHeader.h"
+#include "menubar/PopoverFooter.h"
+#include "menubar/PopoverListView.h"
+#include "menubar/PopoverNewStreakView.h"
+#include "menubar/PopoverRootView.h"
+#include "menubar/StreakManagerRow.h"
+#include "ui/KitLabel.h"
+#include "ui/Motion.h"
+#include "ui/TranslationLoader.h"
+
+using namespace halvex;
+
+namespace {
+
+struct RootRig : editortest::ScreensFixture {
+    std::unique_ptr<PopoverRootView> root;
+    void build()
+    {
+        root = std::make_unique<PopoverRootView>(persistence, engine, planning, apps.index(),
+                                                 scheduler);
+        root->show();
+    }
+    template <class T = QWidget> T *shown(const QString &name)
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto *w = root->findChild<T *>(name);
+        return w && w->isVisible() ? w : nullptr;
+    }
+    void click(const QString &name)
+    {
+        QWidget *w = shown(name);
+        QVERIFY2(w, qPrintable(name));
+        // Where a user would click: on whatever lies at the centre.
+        const QPoint centre = w->rect().center();
+        QWidget *target = w->childAt(centre) ? w->childAt(centre) : w;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(w, centre));
+    }
+};
+
+} // namespace
+
+class tst_PopoverRootView : public QObject {
+    Q_OBJECT
+
+    TranslationLoader m_translations;
+
+private slots:
+    void initTestCase()
+    {
+        Motion::setReduceMotion(true);
+        QVERIFY(m_translations.load("en"));
+    }
+
+    // Every streak counts its whole days, paused or not; the line shows from
+    // two streaks on.
+    void totals_data()
+    {
+        QTest::addColumn<QList<double>>("hoursAgo");
+        QTest::addColumn<QString>("text"); // "" for no line
+        QTest::newRow("no streak") << QList<double>{} << "";
+        QTest::newRow("one streak") << QList<double>{24 * 9} << "";
+        QTest::newRow("one day in all") << QList<double>{36, 10} << "1 clean day across 2 streaks";
+        QTest::newRow("five days") << QList<double>{72, 48} << "5 clean days across 2 streaks";
+        QTest::newRow("none yet") << QList<double>{1, 2, 3} << "0 clean days across 3 streaks";
+    }
+    void totals()
+    {
+        QFETCH(QList<double>, hoursAgo);
+        QFETCH(QString, text);
+        RootRig rig;
+        for (int i = 0; i < hoursAgo.size(); ++i)
+            rig.add(QString::number(i), {"a.com"}, hoursAgo[i], i)->setIsPaused(i == 0);
+        rig.build();
+        auto *totals = rig.shown<KitLabel>("popover.totals");
+        QCOMPARE(totals ? totals->text() : QString(), text);
+    }
+
+    // With no streak the list area holds the empty state and the footer no
+    // counter; its set chips start a seeded new streak.
+    void emptyStateStartsFromASet()
+    {
+        RootRig rig;
+        rig.build();
+        QVERIFY(rig.shown("popover.empty.root"));
+        QVERIFY(!rig.shown("popover.list.root"));
+        QVERIFY(!rig.root->footer()->counter()->isVisible());
+        QCOMPARE(rig.shown("popover.empty.set.social")->accessibleName(), "Social media, 10 sites");
+        QCOMPARE(rig.shown("popover.empty.set.video")->accessibleName(), "Video, 6 sites");
+        QCOMPARE(rig.shown("popover.empty.set.news")->accessibleName(), "News, 6 sites");
+        QVERIFY(!rig.shown("popover.empty.set.games"));
+
+        rig.click("popover.empty.set.video");
+        QCOMPARE(rig.root->route(), PopoverRoute::newStreak(DomainPreset::video));
+        auto *form = rig.root->findChild<NewStreakFormContent *>();
+        QCOMPARE(form->name(), "Video");
+        QVERIFY(rig.shown<SeededDomainsRow>("streakEditor.domains.seeded"));
+    }
+
+    // The footer opens a blank new-streak screen under a back header; back
+    // and Cancel return to the list without creating anything.
+    void newStreakScreenAndBack_data()
+    {
+        QTest::addColumn<QString>("leave");
+        QTest::newRow("back") << "popover.new.back";
+        QTest::newRow("cancel") << "streakEditor.button.cancel";
+    }
+    void newStreakScreenAndBack()
+    {
+        QFETCH(QString, leave);
+        RootRig rig;
+        rig.add("S", {"a.com"});
+        rig.build();
+        QSignalSpy routes(rig.root.get(), &PopoverRootView::routeChanged);
+        rig.click("popover.footer.newStreak");
+        QCOMPARE(rig.root->route(), PopoverRoute::newStreak());
+        auto *screen = qobject_cast<PopoverNewStreakView *>(rig.root->currentScreen());
+        QVERIFY(screen);
+        QVERIFY(!rig.root->listScreen()->isVisible());
+        QCOMPARE(screen->header()->titleLabel()->text(), "New streak");
+        QCOMPARE(screen->form()->domains(), QStringList{""});
+
+        rig.click(leave);
+        QCOMPARE(rig.root->route(), PopoverRoute::list());
+        QVERIFY(rig.shown("popover.list.root"));
+        QCOMPARE(routes.count(), 2);
+        QCOMPARE(rig.stored(), 1);
+    }
+
+    // Creating a streak by typing into the form: one streak through the
+    // engine, its milestones planned, and back to the list showing it.
+    void saveCreatesAStreakAndReturns()
+    {
+        RootRig rig;
+        rig.add("Old", {"a.com"}, 0, 4);
+        rig.build();
+        rig.click("popover.footer.newStreak");
+        auto *site = rig.shown<QLineEdit>("streakEditor.domains.field");
+        QTest::keyClicks(site, "news.example.org");
+        QCOMPARE(rig.shown<QLineEdit>("streakEditor.field.name")->text(), "Example");
+        rig.click("streakEditor.button.save");
+
+        QCOMPARE(rig.root->route(), PopoverRoute::list());
+        QCOMPARE(rig.stored(), 2);
+        QCOMPARE(rig.engine.streaks().back()->sortOrder(), 5); // after the last, not the count
+        QCOMPARE(rig.planning.calls.size(), 1u);
+        const auto rows = rig.root->findChild<PopoverListView *>()->rows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.back()->values().name, "Example");
+        QCOMPARE(rig.root->footer()->counter()->text(), "2 / 5");
+    }
+
+    // Edit and delete from a row: the route moves to the edit screen once
+    // there is one to build, and a delete waits for confirmation.
+    void editAndDeleteRequests()
+    {
+        RootRig rig;
+        auto streak = rig.add("S", {"a.com"});
+        rig.build();
+        rig.click("popover.list.row.edit");
+        QCOMPARE(rig.root->route(), PopoverRoute::list()); // no edit screen yet
+
+        std::function<void()> dismiss, requestDelete;
+        rig.root->setEditScreenBuilder([&](const QUuid &id, auto d, auto r) -> QWidget * {
+            dismiss = d;
+            requestDelete = r;
+            return new QLabel(id.toString());
+        });
+        rig.click("popover.list.row.edit");
+        QCOMPARE(rig.root->route(), PopoverRoute::edit(streak->id()));
+        QCOMPARE(static_cast<QLabel *>(rig.root->currentScreen())->text(), streak->id().toString());
+        requestDelete();
+        QCOMPARE(rig.root->pendingDeleteId(), streak->id());
+        dismiss();
+        QCOMPARE(rig.root->route(), PopoverRoute::list());
+
+        rig.root->setPendingDeleteId(std::nullopt);
+        rig.root->findChild<StreakManagerRow *>()
+            ->makeMenu()
+            ->findChild<QAction *>("popover.list.row.delete")
+            ->trigger();
+        QCOMPARE(rig.root->pendingDeleteId(), streak->id());
+        QCOMPARE(rig.root->route(), PopoverRoute::list());
+        QCOMPARE(rig.stored(), 1);
+    }
+
+    // The header's buttons come out of the root for the host to act on.
+    void headerRequestsReachTheHost()
+    {
+        RootRig rig;
+        rig.build();
+        QCOMPARE(rig.root->size(), QSize(340, 520));
+        QSignalSpy stats(rig.root.get(), &PopoverRootView::openStatsRequested);
+        QSignalSpy settings(rig.root.get(), &PopoverRootView::openSettingsRequested);
+        QSignalSpy quit(rig.root.get(), &PopoverRootView::quitRequested);
+        for (const char *button :
+             {"popover.footer.stats", "popover.footer.settings", "popover.header.quit"})
+            rig.click(button);
+        QCOMPARE((QList<int>{int(stats.count()), int(settings.count()), int(quit.count())}),
+                 (QList<int>{1, 1, 1}));
+    }
+};
+
+QTEST_MAIN(tst_PopoverRootView)
+#include "tst_PopoverRootView.moc"

@@ -1,0 +1,95 @@
+#include <memory>
+
+#include <QTest>
+
+#include "menubar/StreakRowProgressLine.h"
+#include "ui/Color.h"
+#include "ui/KitLabel.h"
+#include "ui/ProgressTrack.h"
+#include "ui/TranslationLoader.h"
+
+using namespace halvex;
+
+class tst_StreakRowProgressLine : public QObject {
+    Q_OBJECT
+
+    TranslationLoader m_translations;
+
+private slots:
+    void initTestCase() { QVERIFY(m_translations.load("en")); }
+
+    // Without an allowance the row shows how far the run is from its next
+    // milestone, until the last one is reached.
+    void milestone_data()
+    {
+        QTest::addColumn<qint64>("days");
+        QTest::addColumn<QString>("caption"); // "" for no line
+        QTest::addColumn<double>("fraction");
+        QTest::newRow("day zero") << qint64(0) << "7 more to 7 days" << 0.0;
+        QTest::newRow("one day") << qint64(1) << "6 more to 7 days" << 1.0 / 7;
+        QTest::newRow("six days") << qint64(6) << "1 more to 7 days" << 6.0 / 7;
+        QTest::newRow("first milestone") << qint64(7) << "7 more to 14 days" << 0.0;
+        QTest::newRow("29 days") << qint64(29) << "1 more to 30 days" << 15.0 / 16;
+        QTest::newRow("30 days") << qint64(30) << "30 more to 60 days" << 0.0;
+        QTest::newRow("364 days") << qint64(364) << "1 more to 365 days" << 184.0 / 185;
+        QTest::newRow("last milestone") << qint64(365) << "" << 0.0;
+        QTest::newRow("past the last") << qint64(1000) << "" << 0.0;
+        // A start ahead of the clock: still before the first milestone,
+        // the distance counted from the negative day, the bar empty.
+        QTest::newRow("negative") << qint64(-3) << "10 more to 7 days" << -3.0 / 7;
+    }
+    void milestone()
+    {
+        QFETCH(qint64, days);
+        QFETCH(QString, caption);
+        QFETCH(double, fraction);
+        std::unique_ptr<StreakRowProgressLine> line(
+            StreakRowProgressLine::forRow(std::nullopt, 15, days));
+        if (caption.isEmpty()) {
+            QVERIFY(!line);
+            return;
+        }
+        QVERIFY(line);
+        QCOMPARE(line->kind(), StreakRowProgressLine::Kind::milestone);
+        QCOMPARE(line->objectName(), "popover.list.row.milestone");
+        QCOMPARE(line->caption()->text(), caption);
+        QCOMPARE(line->accessibleName(), caption);
+        QCOMPARE(line->track()->progress(), fraction);
+        QCOMPARE(line->track()->fill(), Color::ink());
+    }
+
+    // An allowance wins over the milestone line, whatever the day count.
+    void allowance_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<bool>("spent");
+        QTest::newRow("nothing left") << 0.0 << 15 << "No minutes left today" << 0.0 << true;
+        QTest::newRow("61 s rounds up") << 61.0 << 30 << "2 of 30 min left" << 2.0 / 30 << false;
+        QTest::newRow("a few seconds") << 0.5 << 30 << "1 of 30 min left" << 1.0 / 30 << false;
+        QTest::newRow("all of it") << 900.0 << 15 << "15 of 15 min left" << 1.0 << false;
+        QTest::newRow("no allowance counts as 1")
+            << 0.0 << 0 << "No minutes left today" << 0.0 << true;
+    }
+    void allowance()
+    {
+        QFETCH(double, seconds);
+        QFETCH(int, minutes);
+        QFETCH(QString, caption);
+        QFETCH(double, fraction);
+        QFETCH(bool, spent);
+        std::unique_ptr<StreakRowProgressLine> line(
+            StreakRowProgressLine::forRow(seconds, minutes, 10));
+        QCOMPARE(line->kind(), StreakRowProgressLine::Kind::allowance);
+        QCOMPARE(line->objectName(), "popover.list.row.allowance");
+        QCOMPARE(line->caption()->text(), caption);
+        QCOMPARE(line->track()->progress(), fraction);
+        QCOMPARE(line->track()->fill(), Color::success());
+        QCOMPARE(line->caption()->color(), spent ? Color::inkMuted() : Color::ink());
+    }
+};
+
+QTEST_MAIN(tst_StreakRowProgressLine)
+#include "tst_StreakRowProgressLine.moc"

@@ -1,0 +1,148 @@
+#include <QAbstractButton>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTest>
+
+#include "StatsFixture.h"
+#include "model/UsageSession.h"
+#include "stats/StatsRootView.h"
+#include "stats/UsageSection.h"
+#include "ui/EmptyStateBlock.h"
+#include "ui/KitLabel.h"
+#include "ui/TranslationLoader.h"
+
+using namespace halvex;
+
+namespace {
+
+constexpr qint64 day = 86400;
+
+struct Root : testing::StatsFixture {
+    void open()
+    {
+        commit();
+        view = std::make_unique<StatsRootView>(
+            context(), engine, [this](const std::shared_ptr<Streak> &s) { chosen << s->name(); });
+        view->resize(600, 720);
+        view->show();
+    }
+    QString text(const char *name) const
+    {
+        auto *label = view->findChild<QLabel *>(name);
+        return label && label->isVisibleTo(view.get()) ? label->text() : QString();
+    }
+    QStringList tiles() const
+    {
+        QStringList out;
+        for (const char *name : {"stats.metric.totalCleanDays", "stats.metric.longestStreak",
+                                 "stats.metric.steppedBack"})
+            out << view->findChild<QWidget *>(name)->accessibleName();
+        return out;
+    }
+    QList<QAbstractButton *> rows() const
+    {
+        QList<QAbstractButton *> out;
+        for (auto *b : view->findChildren<QAbstractButton *>("stats.streakRow"))
+            if (b->isVisibleTo(view.get()))
+                out << b;
+        return out;
+    }
+    bool showsEmpty() const { return view->findChild<QWidget *>("stats.empty")->isVisible(); }
+
+    std::unique_ptr<StatsRootView> view;
+    QStringList chosen;
+};
+
+} // namespace
+
+class tst_StatsRootView : public QObject {
+    Q_OBJECT
+
+    TranslationLoader m_translations;
+
+private slots:
+    void initTestCase() { QVERIFY(m_translations.load("en")); }
+
+    void withoutStreaksOnlyTheEmptyState()
+    {
+        Root r;
+        // What a store may hold without streaks: events, answers, sessions.
+        r.answer("Bored", 0, r.event(r.now));
+        r.context().insert(std::make_shared<UsageSession>(QUuid::createUuid(), r.now, r.now, 60.0,
+                                                          QStringLiteral("app")));
+        r.open();
+        QVERIFY(r.showsEmpty());
+        QVERIFY(!r.view->scrollArea()->isVisible());
+        QCOMPARE(r.view->findChild<EmptyStateBlock *>("stats.empty")->titleLabel()->text(),
+                 QString("Nothing to show yet. Come back tomorrow."));
+
+        r.streak("Back", 0);
+        r.commit();
+        QTRY_VERIFY(r.view->scrollArea()->isVisible());
+        QVERIFY(!r.showsEmpty());
+    }
+
+    void metricsListAndNextMilestone()
+    {
+        Root r;
+        auto social = r.streak("Social", 10 * day);
+        social->setBestDays(40);
+        auto news = r.streak("News", 3 * day - 60);
+        news->setPausedUntil(r.now.addSecs(3600));
+        r.event(r.now.addSecs(-3600), social);
+        r.event(r.now.addSecs(-2 * day), news);
+        r.event(r.now.addSecs(-3600), social, TriggerOutcome::openAnyway);
+        r.open();
+
+        QCOMPARE(r.tiles(), (QStringList{"12 Total clean days", "40 Longest streak",
+                                         "2 Stepped back this week"}));
+        QCOMPARE(r.text("stats.since"), QString("Since February 24"));
+        const auto rows = r.rows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0]->accessibleName(), QString("Social, Firm, 10 days"));
+        QCOMPARE(rows[1]->accessibleName(), QString("News, Firm, paused, 2 days"));
+        // Social reaches 14 days next Tuesday; the paused News is not named.
+        QCOMPARE(r.text("stats.nextMilestone"),
+                 QString("Next milestone: Social reaches 14 days on Tuesday."));
+
+        QTest::mouseClick(rows[1], Qt::LeftButton, {}, QPoint(rows[1]->width() - 3, 3));
+        QCOMPARE(r.chosen, QStringList{"News"});
+        emit r.view->usageSection()->streakSelected(social);
+        QCOMPARE(r.chosen, (QStringList{"News", "Social"}));
+    }
+
+    void followsTheClockButKeepsTheWeeksStart()
+    {
+        Root r;
+        auto social = r.streak("Social", 6 * day);
+        const QDateTime cutoff = testing::local(2, 27, 0, 0);
+        r.event(cutoff, social);
+        r.open();
+        QCOMPARE(r.view->stepBackCutoff(), cutoff);
+        QCOMPARE(r.view->recentStepBacks(), 1);
+        QCOMPARE(r.rows()[0]->accessibleName(), QString("Social, Firm, 6 days"));
+        QCOMPARE(r.text("stats.nextMilestone"),
+                 QString("Next milestone: Social reaches 7 days on Saturday."));
+
+        // Past midnight, the minute tick redraws: a day more, the same week.
+        r.now = r.now.addSecs(day);
+        r.engine.tick();
+        QTRY_COMPARE(r.rows()[0]->accessibleName(), QString("Social, Firm, 7 days"));
+        QCOMPARE(r.view->stepBackCutoff(), cutoff);
+        QCOMPARE(r.view->recentStepBacks(), 1);
+        QCOMPARE(r.text("stats.nextMilestone"),
+                 QString("Next milestone: Social reaches 14 days on March 14."));
+
+        // A decision just taken counts at once; an undecided event does not.
+        auto undecided = r.event(r.now, social);
+        undecided->setOutcomeRaw(QString());
+        QVERIFY(r.save());
+        QCoreApplication::processEvents();
+        QCOMPARE(r.view->recentStepBacks(), 1);
+        undecided->setOutcome(TriggerOutcome::stepBack);
+        QTRY_COMPARE(r.view->recentStepBacks(), 2);
+    }
+};
+
+QTEST_MAIN(tst_StatsRootView)
+#include "tst_StatsRootView.moc"
