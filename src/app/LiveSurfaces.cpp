@@ -5,11 +5,14 @@
 #include "app/AppDelegate.h"
 #include "app/CoreServices.h"
 #include "app/MilestoneScheduler.h"
+#include "app/NotificationService.h"
 #include "app/WeeklyDigestScheduler.h"
+#include "engine/NotificationHub.h"
 #include "kit/Telemetry.h"
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
 #include "kit/WindowFronting.h"
+#include "onboarding/OnboardingWindow.h"
 #include "settings/SettingsWindow.h"
 #include "stats/StatsWindow.h"
 
@@ -22,6 +25,7 @@ LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
 LiveSurfaces::~LiveSurfaces()
 {
     // The windows and the dependencies refer to services that go with us.
+    delete m_onboarding;
     closeWindows();
     SettingsWindow::clearDependencies();
 }
@@ -29,6 +33,8 @@ LiveSurfaces::~LiveSurfaces()
 AppSurfaces LiveSurfaces::surfaces()
 {
     AppSurfaces surfaces;
+    surfaces.openOnboarding = [this] { openOnboarding(); };
+    surfaces.isOnboardingOpen = [this] { return isOnboardingOpen(); };
     surfaces.configureSettings = [this] { configureSettings(); };
     surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
     surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
@@ -43,6 +49,49 @@ void LiveSurfaces::closeWindows()
         settings->window()->close();
     if (StatsWindow *stats = StatsWindow::shared())
         stats->window()->close();
+}
+
+void LiveSurfaces::openOnboarding()
+{
+    CoreServices *services = m_delegate.coreServices();
+    const AppPlatform &platform = m_delegate.platform();
+    if (!services || !m_delegate.persistence() || !platform.installedApplications ||
+        isOnboardingOpen())
+        return;
+    AppDelegate &delegate = m_delegate;
+    m_onboarding = new OnboardingWindow(
+        {
+            *m_delegate.persistence(),
+            *services->permissionManager,
+            platform.loginItem,
+            services->browserProbes,
+            services->notificationService->authorization(),
+            *platform.installedApplications,
+            *m_delegate.themeController(),
+            *m_delegate.translations(),
+        },
+        {
+            [this] { completeOnboarding(); },
+            [&delegate](std::function<void()> completion) {
+                return delegate.revealPopover(std::move(completion));
+            },
+            [&delegate] { delegate.requestQuit(); },
+        },
+        platform.activationPolicy, platform.clock);
+    QObject::connect(m_onboarding, &OnboardingWindow::closed, m_onboarding, &QObject::deleteLater);
+    m_onboarding->present();
+}
+
+bool LiveSurfaces::isOnboardingOpen() const
+{
+    return m_onboarding && !m_onboarding->isGone();
+}
+
+void LiveSurfaces::completeOnboarding()
+{
+    emit NotificationHub::shared().onboardingCompleted();
+    m_delegate.startRuntime();
+    m_delegate.planNotifications();
 }
 
 void LiveSurfaces::openStats()

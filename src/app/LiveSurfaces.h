@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QPointer>
+
 #include "app/AppSurfaces.h"
 
 namespace fennimar {
@@ -12,10 +14,11 @@ class WindowFronting;
 namespace halvex {
 
 class AppDelegate;
+class OnboardingWindow;
 
-// The surfaces of the running application that exist so far: the settings
-// and statistics windows, over the delegate's services. The other hooks stay
-// empty until their windows exist. Made after the delegate and kept as long
+// The surfaces of the running application that exist so far: the onboarding
+// window, the settings and statistics windows, over the delegate's services.
+// The other hooks stay empty until their windows exist. Made after the delegate and kept as long
 // as it.
 class LiveSurfaces final {
 public:
@@ -30,10 +33,16 @@ private:
     void configureSettings();
     void openStats();
     static void closeWindows();
+    void openOnboarding();
+    bool isOnboardingOpen() const;
+    // The end of the wizard: announced, so that the menu-bar UI comes, then
+    // the services that run from now on.
+    void completeOnboarding();
 
     AppDelegate &m_delegate;
     std::unique_ptr<fennimar::TipJar> m_tipJar;
     std::unique_ptr<fennimar::WindowFronting> m_fronting;
+    QPointer<OnboardingWindow> m_onboarding;
 };
 
 } // namespace halvex
