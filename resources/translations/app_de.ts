@@ -3,6 +3,8 @@
 <TS version="2.1" language="de_DE">
 <context>
     <name></name>
+    <message id="menu.about"><source>About Halvex</source><translation>Über Halvex</translation></message>
+    <message id="menu.help"><source>Halvex Help</source><translation>Halvex-Hilfe</translation></message>
     <message id="notification.milestone.7.title"><source>One week strong</source><translation>Eine Woche durchgehalten</translation></message>
     <message id="notification.milestone.14.title"><source>Two weeks strong</source><translation>Zwei Wochen durchgehalten</translation></message>
     <message id="notification.milestone.30.title"><source>30 days strong</source><translation>30 Tage durchgehalten</translation></message>

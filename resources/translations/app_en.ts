@@ -3,6 +3,8 @@
 <TS version="2.1" language="en_US">
 <context>
     <name></name>
+    <message id="menu.about"><source>About Halvex</source><translation>About Halvex</translation></message>
+    <message id="menu.help"><source>Halvex Help</source><translation>Halvex Help</translation></message>
     <message id="notification.milestone.7.title"><source>One week strong</source><translation>One week strong</translation></message>
     <message id="notification.milestone.14.title"><source>Two weeks strong</source><translation>Two weeks strong</translation></message>
     <message id="notification.milestone.30.title"><source>30 days strong</source><translation>30 days strong</translation></message>

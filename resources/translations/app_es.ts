@@ -3,6 +3,8 @@
 <TS version="2.1" language="es_ES">
 <context>
     <name></name>
+    <message id="menu.about"><source>About Halvex</source><translation>Acerca de Halvex</translation></message>
+    <message id="menu.help"><source>Halvex Help</source><translation>Ayuda de Halvex</translation></message>
     <message id="notification.milestone.7.title"><source>One week strong</source><translation>Una semana lograda</translation></message>
     <message id="notification.milestone.14.title"><source>Two weeks strong</source><translation>Dos semanas logradas</translation></message>
     <message id="notification.milestone.30.title"><source>30 days strong</source><translation>30 días logrados</translation></message>

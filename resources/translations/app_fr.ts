@@ -3,6 +3,8 @@
 <TS version="2.1" language="fr_FR">
 <context>
     <name></name>
+    <message id="menu.about"><source>About Halvex</source><translation>À propos de Halvex</translation></message>
+    <message id="menu.help"><source>Halvex Help</source><translation>Aide de Halvex</translation></message>
     <message id="notification.milestone.7.title"><source>One week strong</source><translation>Une semaine tenue</translation></message>
     <message id="notification.milestone.14.title"><source>Two weeks strong</source><translation>Deux semaines tenues</translation></message>
     <message id="notification.milestone.30.title"><source>30 days strong</source><translation>30 jours tenus</translation></message>

@@ -3,6 +3,8 @@
 <TS version="2.1" language="ja_JP">
 <context>
     <name></name>
+    <message id="menu.about"><source>About Halvex</source><translation>Halvex について</translation></message>
+    <message id="menu.help"><source>Halvex Help</source><translation>Halvex ヘルプ</translation></message>
     <message id="notification.milestone.7.title"><source>One week strong</source><translation>1週間達成</translation></message>
     <message id="notification.milestone.14.title"><source>Two weeks strong</source><translation>2週間達成</translation></message>
     <message id="notification.milestone.30.title"><source>30 days strong</source><translation>30日達成</translation></message>

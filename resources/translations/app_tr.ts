@@ -3,6 +3,8 @@
 <TS version="2.1" language="tr_TR">
 <context>
     <name></name>
+    <message id="menu.about"><source>About Halvex</source><translation>Halvex Hakkında</translation></message>
+    <message id="menu.help"><source>Halvex Help</source><translation>Halvex Yardımı</translation></message>
     <message id="notification.milestone.7.title"><source>One week strong</source><translation>Bir hafta dayandın</translation></message>
     <message id="notification.milestone.14.title"><source>Two weeks strong</source><translation>İki hafta dayandın</translation></message>
     <message id="notification.milestone.30.title"><source>30 days strong</source><translation>30 gün dayandın</translation></message>

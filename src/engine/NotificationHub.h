@@ -13,12 +13,19 @@ public:
     static NotificationHub &shared();
     Q_DISABLE_COPY_MOVE(NotificationHub)
 
-    // The identifier of didCommitSession where a name is needed.
+    // The identifiers of the notifications where a name is needed.
     static constexpr const char *usageDidCommitSessionName = "halvex.usage.didCommitSession";
+    static constexpr const char *onboardingCompletedName =
+        "com.fennimar.halvex.onboarding.completed";
+    static constexpr const char *onboardingResetName = "com.fennimar.halvex.onboarding.reset";
 
 signals:
     // New usage rows were saved.
     void didCommitSession();
+    // The first-run onboarding finished and stored its result.
+    void onboardingCompleted();
+    // The first launch is to be done again; nothing in the program sends it yet.
+    void onboardingReset();
 
 private:
     NotificationHub() = default;

@@ -110,9 +110,12 @@ void TriggerWatcher::start()
     m_permissions.load();
 
     StreakEngine &engine = m_services.streakEngine;
+    // Received on a later turn of the event loop, never inside start(): an
+    // application already in front when the shell starts the watcher fires
+    // once the friction panel controller built in the same turn listens.
     m_subscriptions.push_back(m_services.frontmostDetector.subscribe(
         this, [this](const std::optional<RunningApplication> &application) {
-            onFrontmostChange(application);
+            deliverLater([this, application] { onFrontmostChange(application); });
         }));
     // The outcome is read when the event is sent: the same event object may
     // be decided by the time the handler runs.

@@ -14,12 +14,17 @@ platform::SignalNotifier *source = nullptr;
 
 void install()
 {
+    install([] { QCoreApplication::quit(); });
+}
+
+void install(std::function<void()> onTerminate)
+{
     if (source)
         return;
     // Kept for the life of the process, like the handler it stands for.
     source = new platform::SignalNotifier(SIGTERM);
     QObject::connect(source, &platform::SignalNotifier::received, source,
-                     [] { QCoreApplication::quit(); });
+                     [onTerminate = std::move(onTerminate)] { onTerminate(); });
 }
 
 } // namespace fennimar::TerminationSignal

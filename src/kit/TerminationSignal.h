@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace fennimar {
 
 // Turns SIGTERM into the application's ordinary quit, so that its quit path
@@ -9,6 +11,9 @@ namespace TerminationSignal {
 // From then on each SIGTERM asks the application to quit, from the event
 // loop. Later calls do nothing. Main thread, with the application object made.
 void install();
+// The same, with the application's own quit path run instead of a plain
+// quit, so that it runs whatever asks for the stop.
+void install(std::function<void()> onTerminate);
 
 } // namespace TerminationSignal
 } // namespace fennimar

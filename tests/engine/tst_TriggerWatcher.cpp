@@ -200,6 +200,7 @@ private slots:
     void browserRoad();
     void permissionBookkeeping_data();
     void permissionBookkeeping();
+    void theApplicationInFrontAtStartFiresFromTheEventLoop();
     void allowanceLeftRunsAUsageSessionUntilItIsUsedUp();
     void emitTriggerSavesSendsAndBeginsASession_data();
     void emitTriggerSavesSendsAndBeginsASession();
@@ -389,6 +390,17 @@ void tst_TriggerWatcher::permissionBookkeeping()
     QCOMPARE(rig->settings()->deniedAutomationBundleIdsRaw().value_or(absent), storedAfter);
     QCOMPARE(rig->settings()->limitedMode(), limitedMode);
     QVERIFY(!rig->f.context().hasChanges());
+}
+
+void tst_TriggerWatcher::theApplicationInFrontAtStartFiresFromTheEventLoop()
+{
+    rig->addStreak("A app code");
+    rig->workspace.frontmost = testing::FakeWorkspace::app("code", 7);
+    // Whoever starts the watcher finishes wiring up before the first event.
+    rig->watcher->start();
+    QCOMPARE(rig->log, QStringList{});
+    Rig::settle();
+    QCOMPARE(rig->log, QStringList{"A app code"});
 }
 
 void tst_TriggerWatcher::allowanceLeftRunsAUsageSessionUntilItIsUsedUp()

@@ -430,6 +430,12 @@ std::optional<DesktopHarness::Window> DesktopHarness::findWindow(const WindowMat
             if (title != match.title)
                 return false;
         }
+        if (match.size) {
+            const auto geometry =
+                platform::xcbReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+            if (!geometry || QSize(geometry->width, geometry->height) != *match.size)
+                return false;
+        }
         return !match.processIdentifier ||
                connection.processIdentifier(window) == match.processIdentifier;
     };

@@ -1,0 +1,106 @@
+#include "app/LiveSurfaces.h"
+
+#include <QWidget>
+
+#include "app/AppDelegate.h"
+#include "app/CoreServices.h"
+#include "app/MilestoneScheduler.h"
+#include "app/WeeklyDigestScheduler.h"
+#include "kit/Telemetry.h"
+#include "kit/TipJar.h"
+#include "kit/UpdateChecker.h"
+#include "kit/WindowFronting.h"
+#include "settings/SettingsWindow.h"
+#include "stats/StatsWindow.h"
+
+namespace halvex {
+
+LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
+    : m_delegate(delegate)
+{}
+
+LiveSurfaces::~LiveSurfaces()
+{
+    // The windows and the dependencies refer to services that go with us.
+    closeWindows();
+    SettingsWindow::clearDependencies();
+}
+
+AppSurfaces LiveSurfaces::surfaces()
+{
+    AppSurfaces surfaces;
+    surfaces.configureSettings = [this] { configureSettings(); };
+    surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
+    surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
+    surfaces.openStats = [this] { openStats(); };
+    surfaces.closeWindows = &LiveSurfaces::closeWindows;
+    return surfaces;
+}
+
+void LiveSurfaces::closeWindows()
+{
+    if (SettingsWindow *settings = SettingsWindow::shared())
+        settings->window()->close();
+    if (StatsWindow *stats = StatsWindow::shared())
+        stats->window()->close();
+}
+
+void LiveSurfaces::openStats()
+{
+    CoreServices *services = m_delegate.coreServices();
+    if (!services || !m_delegate.persistence())
+        return;
+    // Choosing a streak opens it in the streak editor, once that window exists.
+    statsStreakSelectionHandler() = {};
+    if (!StatsWindow::shared()) {
+        const AppPlatform &platform = m_delegate.platform();
+        if (!m_fronting)
+            m_fronting = std::make_unique<fennimar::WindowFronting>(platform.workspace);
+        StatsWindow::setShared(new StatsWindow({
+            *m_delegate.persistence(),
+            *services->streakEngine,
+            *m_delegate.themeController(),
+            *m_delegate.translations(),
+            platform.activationPolicy,
+            m_fronting.get(),
+        }));
+    }
+    StatsWindow::shared()->show();
+}
+
+void LiveSurfaces::configureSettings()
+{
+    CoreServices *services = m_delegate.coreServices();
+    if (!services || !m_delegate.persistence())
+        return;
+    const AppPlatform &platform = m_delegate.platform();
+    m_tipJar =
+        std::make_unique<fennimar::TipJar>(fennimar::Telemetry::shared(), platform.workspace);
+    MilestoneScheduler *milestones = services->milestoneScheduler.get();
+    WeeklyDigestScheduler *digest = services->weeklyDigestScheduler.get();
+    SettingsWindow::setDependencies(SettingsDependencies{
+        *m_delegate.persistence(),
+        *services->streakEngine,
+        platform.loginItem,
+        *m_delegate.themeController(),
+        *m_delegate.translations(),
+        platform.activationPolicy,
+        fennimar::UpdateChecker::shared(),
+        platform.workspace,
+        *m_tipJar,
+        NotificationReplanning{
+            [milestones](const NotificationReplanning::Streaks &keeping) {
+                return milestones->pruneOrphans(keeping);
+            },
+            [milestones](const std::shared_ptr<Streak> &streak) {
+                return milestones->schedule(streak);
+            },
+            [digest] { return digest->reschedule(); },
+        },
+        // The Permissions page comes with the permission views.
+        {},
+        &platform.defaults,
+    });
+}
+
+} // namespace halvex

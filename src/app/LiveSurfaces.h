@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+
+#include "app/AppSurfaces.h"
+
+namespace fennimar {
+class TipJar;
+class WindowFronting;
+} // namespace fennimar
+
+namespace halvex {
+
+class AppDelegate;
+
+// The surfaces of the running application that exist so far: the settings
+// and statistics windows, over the delegate's services. The other hooks stay
+// empty until their windows exist. Made after the delegate and kept as long
+// as it.
+class LiveSurfaces final {
+public:
+    explicit LiveSurfaces(AppDelegate &delegate);
+    ~LiveSurfaces();
+    LiveSurfaces(const LiveSurfaces &) = delete;
+    LiveSurfaces &operator=(const LiveSurfaces &) = delete;
+
+    AppSurfaces surfaces();
+
+private:
+    void configureSettings();
+    void openStats();
+    static void closeWindows();
+
+    AppDelegate &m_delegate;
+    std::unique_ptr<fennimar::TipJar> m_tipJar;
+    std::unique_ptr<fennimar::WindowFronting> m_fronting;
+};
+
+} // namespace halvex
