@@ -9,5 +9,11 @@
     <message id="settings.permissions.status.denied"><source>Not allowed</source><translation>Nicht erlaubt</translation></message>
     <message id="settings.permissions.fix"><source>Open settings</source><translation>Einstellungen öffnen</translation></message>
     <message id="settings.permissions.accessibility.name"><source>Accessibility</source><translation>Barrierefreiheit</translation></message>
+    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Testen</translation></message>
+    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Nicht getestet</translation></message>
+    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Wird getestet…</translation></message>
+    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Lesbar</translation></message>
+    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Nicht lesbar</translation></message>
+    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Nicht installiert</translation></message>
 </context>
 </TS>

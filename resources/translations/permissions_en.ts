@@ -9,5 +9,11 @@
     <message id="settings.permissions.status.denied"><source>Not allowed</source><translation>Not allowed</translation></message>
     <message id="settings.permissions.fix"><source>Open settings</source><translation>Open settings</translation></message>
     <message id="settings.permissions.accessibility.name"><source>Accessibility</source><translation>Accessibility</translation></message>
+    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Test</translation></message>
+    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Not tested</translation></message>
+    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Testing…</translation></message>
+    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Can read</translation></message>
+    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Cannot read</translation></message>
+    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Not installed</translation></message>
 </context>
 </TS>

@@ -9,5 +9,11 @@
     <message id="settings.permissions.status.denied"><source>Not allowed</source><translation>No permitido</translation></message>
     <message id="settings.permissions.fix"><source>Open settings</source><translation>Abrir ajustes</translation></message>
     <message id="settings.permissions.accessibility.name"><source>Accessibility</source><translation>Accesibilidad</translation></message>
+    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Probar</translation></message>
+    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Sin probar</translation></message>
+    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Probando…</translation></message>
+    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Se puede leer</translation></message>
+    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>No se puede leer</translation></message>
+    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>No instalado</translation></message>
 </context>
 </TS>

@@ -9,5 +9,11 @@
     <message id="settings.permissions.status.denied"><source>Not allowed</source><translation>許可されていません</translation></message>
     <message id="settings.permissions.fix"><source>Open settings</source><translation>設定を開く</translation></message>
     <message id="settings.permissions.accessibility.name"><source>Accessibility</source><translation>アクセシビリティ</translation></message>
+    <message id="onboarding.automation.testConnection"><source>Test</source><translation>テスト</translation></message>
+    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>未テスト</translation></message>
+    <message id="onboarding.automation.testing"><source>Testing…</source><translation>テスト中…</translation></message>
+    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>読み取り可</translation></message>
+    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>読み取り不可</translation></message>
+    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>未インストール</translation></message>
 </context>
 </TS>

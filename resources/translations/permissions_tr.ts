@@ -9,5 +9,11 @@
     <message id="settings.permissions.status.denied"><source>Not allowed</source><translation>İzin verilmedi</translation></message>
     <message id="settings.permissions.fix"><source>Open settings</source><translation>Ayarları aç</translation></message>
     <message id="settings.permissions.accessibility.name"><source>Accessibility</source><translation>Erişilebilirlik</translation></message>
+    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Dene</translation></message>
+    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Denenmedi</translation></message>
+    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Deneniyor…</translation></message>
+    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Okunabiliyor</translation></message>
+    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Okunamıyor</translation></message>
+    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Yüklü değil</translation></message>
 </context>
 </TS>
