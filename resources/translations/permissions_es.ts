@@ -15,5 +15,10 @@
     <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Se puede leer</translation></message>
     <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>No se puede leer</translation></message>
     <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>No instalado</translation></message>
+    <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex necesita permiso para ver %1</translation></message>
+    <message id="permissionError.banner.action.fix"><source>Fix</source><translation>Arreglar</translation></message>
+    <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>Notificaciones</translation></message>
+    <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex celebra tus hitos con una notificación.</translation></message>
+    <message id="settings.permissions.browsers.title"><source>Per-browser access</source><translation>Acceso por navegador</translation></message>
 </context>
 </TS>

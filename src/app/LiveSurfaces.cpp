@@ -5,11 +5,15 @@
 #include "app/AppDelegate.h"
 #include "app/CoreServices.h"
 #include "app/MilestoneScheduler.h"
+#include "app/NotificationService.h"
 #include "app/WeeklyDigestScheduler.h"
 #include "kit/Telemetry.h"
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
 #include "kit/WindowFronting.h"
+#include "onboarding/OnboardingPermissionsView.h"
+#include "platform/DesktopEntryIndex.h"
+#include "settings/PermissionsTab.h"
 #include "settings/SettingsWindow.h"
 #include "stats/StatsWindow.h"
 
@@ -97,8 +101,18 @@ void LiveSurfaces::configureSettings()
             },
             [digest] { return digest->reschedule(); },
         },
-        // The Permissions page comes with the permission views.
-        {},
+        [services] {
+            // Read afresh each time, so a browser installed meanwhile shows.
+            auto installed = std::make_shared<platform::DesktopEntryIndex>();
+            return new PermissionsTab({
+                *services->permissionManager,
+                services->browserProbes,
+                services->notificationService->authorization(),
+                [installed](const QString &bundleId) {
+                    return OnboardingPermissionsView::isInstalled(bundleId, *installed);
+                },
+            });
+        },
         &platform.defaults,
     });
 }
