@@ -73,6 +73,9 @@ private slots:
                    m_desk->notificationServer.status =
                        platform::NotificationAuthorizationStatus::authorized;
                    m_desk->notifications.refresh();
+                   // The read answers on the next turn; the layout on the one after.
+                   for (int i = 0; i < 3; ++i)
+                       QCoreApplication::processEvents();
                });
         QTest::newRow("permissions-testing")
             << SettingsTab::permissions << "en" << Setup([this](auto &, QWidget *window) {
