@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/AppSurfaces.h"
@@ -12,11 +13,13 @@ class WindowFronting;
 namespace halvex {
 
 class AppDelegate;
+class ReviewPromptCoordinator;
+class ReviewPromptWindowController;
 
 // The surfaces of the running application that exist so far: the settings
-// and statistics windows, over the delegate's services. The other hooks stay
-// empty until their windows exist. Made after the delegate and kept as long
-// as it.
+// and statistics windows and the review prompt, over the delegate's
+// services. The other hooks stay empty until their windows exist. Made after
+// the delegate and kept as long as it.
 class LiveSurfaces final {
 public:
     explicit LiveSurfaces(AppDelegate &delegate);
@@ -26,7 +29,17 @@ public:
 
     AppSurfaces surfaces();
 
+    // While the menu-bar UI is installed: asks for a review after the
+    // popover closes. Null otherwise.
+    ReviewPromptCoordinator *reviewPromptCoordinator() const { return m_reviewPrompt.get(); }
+
 private:
+    void installMenuBar();
+    void removeMenuBar();
+    // Builds the coordinator over the friction panel and `isPopoverShown`
+    // (empty: no popover). The popover feeds its open state to the
+    // coordinator's popoverOpenStateChanged.
+    ReviewPromptCoordinator &installReviewPrompt(std::function<bool()> isPopoverShown);
     void configureSettings();
     void openStats();
     static void closeWindows();
@@ -34,6 +47,9 @@ private:
     AppDelegate &m_delegate;
     std::unique_ptr<fennimar::TipJar> m_tipJar;
     std::unique_ptr<fennimar::WindowFronting> m_fronting;
+    // The review window lives for the run; the coordinator with the menu-bar UI.
+    std::unique_ptr<ReviewPromptWindowController> m_reviewWindow;
+    std::unique_ptr<ReviewPromptCoordinator> m_reviewPrompt;
 };
 
 } // namespace halvex
