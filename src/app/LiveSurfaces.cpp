@@ -8,6 +8,7 @@
 #include "app/MilestoneScheduler.h"
 #include "app/NotificationService.h"
 #include "app/WeeklyDigestScheduler.h"
+#include "engine/NotificationHub.h"
 #include "friction/FrictionPanel.h"
 #include "friction/FrictionPanelController.h"
 #include "kit/Telemetry.h"
@@ -16,6 +17,7 @@
 #include "kit/WindowFronting.h"
 #include "model/PersistenceController.h"
 #include "onboarding/OnboardingPermissionsView.h"
+#include "onboarding/OnboardingWindow.h"
 #include "platform/DesktopEntryIndex.h"
 #include "settings/PermissionsTab.h"
 #include "settings/SettingsWindow.h"
@@ -32,6 +34,7 @@ LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
 LiveSurfaces::~LiveSurfaces()
 {
     // The windows and the dependencies refer to services that go with us.
+    delete m_onboarding;
     closeWindows();
     SettingsWindow::clearDependencies();
 }
@@ -39,6 +42,8 @@ LiveSurfaces::~LiveSurfaces()
 AppSurfaces LiveSurfaces::surfaces()
 {
     AppSurfaces surfaces;
+    surfaces.openOnboarding = [this] { openOnboarding(); };
+    surfaces.isOnboardingOpen = [this] { return isOnboardingOpen(); };
     surfaces.installMenuBar = [this] { installMenuBar(); };
     surfaces.removeMenuBar = [this] { removeMenuBar(); };
     surfaces.configureSettings = [this] { configureSettings(); };
@@ -90,6 +95,49 @@ void LiveSurfaces::closeWindows()
         settings->window()->close();
     if (StatsWindow *stats = StatsWindow::shared())
         stats->window()->close();
+}
+
+void LiveSurfaces::openOnboarding()
+{
+    CoreServices *services = m_delegate.coreServices();
+    const AppPlatform &platform = m_delegate.platform();
+    if (!services || !m_delegate.persistence() || !platform.installedApplications ||
+        isOnboardingOpen())
+        return;
+    AppDelegate &delegate = m_delegate;
+    m_onboarding = new OnboardingWindow(
+        {
+            *m_delegate.persistence(),
+            *services->permissionManager,
+            platform.loginItem,
+            services->browserProbes,
+            services->notificationService->authorization(),
+            *platform.installedApplications,
+            *m_delegate.themeController(),
+            *m_delegate.translations(),
+        },
+        {
+            [this] { completeOnboarding(); },
+            [&delegate](std::function<void()> completion) {
+                return delegate.revealPopover(std::move(completion));
+            },
+            [&delegate] { delegate.requestQuit(); },
+        },
+        platform.activationPolicy, platform.clock);
+    QObject::connect(m_onboarding, &OnboardingWindow::closed, m_onboarding, &QObject::deleteLater);
+    m_onboarding->present();
+}
+
+bool LiveSurfaces::isOnboardingOpen() const
+{
+    return m_onboarding && !m_onboarding->isGone();
+}
+
+void LiveSurfaces::completeOnboarding()
+{
+    emit NotificationHub::shared().onboardingCompleted();
+    m_delegate.startRuntime();
+    m_delegate.planNotifications();
 }
 
 void LiveSurfaces::openStats()
