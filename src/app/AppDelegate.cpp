@@ -23,7 +23,7 @@
 #include "kit/PendingNotifications.h"
 #include "model/AppSettings.h"
 #include "model/ModelContext.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 #include "platform/UserNotificationCenter.h"
 #include "platform/Workspace.h"
 #include "ui/ThemeController.h"

@@ -13,7 +13,7 @@
 #include "engine/TriggerWatcher.h"
 #include "model/DayClock.h"
 #include "model/PersistenceController.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 
 namespace fennimar {
 class ActivationPolicyCoordinator;

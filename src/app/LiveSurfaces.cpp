@@ -18,7 +18,10 @@
 #include "kit/WindowFronting.h"
 #include "menubar/PopoverWindowController.h"
 #include "model/PersistenceController.h"
+#include "onboarding/OnboardingPermissionsView.h"
 #include "onboarding/OnboardingWindow.h"
+#include "platform/DesktopEntryIndex.h"
+#include "settings/PermissionsTab.h"
 #include "settings/SettingsWindow.h"
 #include "stats/ReviewPromptCoordinator.h"
 #include "stats/ReviewPromptWindowController.h"
@@ -217,8 +220,18 @@ void LiveSurfaces::configureSettings()
             },
             [digest] { return digest->reschedule(); },
         },
-        // The Permissions page comes with the permission views.
-        {},
+        [services] {
+            // Read afresh each time, so a browser installed meanwhile shows.
+            auto installed = std::make_shared<platform::DesktopEntryIndex>();
+            return new PermissionsTab({
+                *services->permissionManager,
+                services->browserProbes,
+                services->notificationService->authorization(),
+                [installed](const QString &bundleId) {
+                    return OnboardingPermissionsView::isInstalled(bundleId, *installed);
+                },
+            });
+        },
         &platform.defaults,
     });
 }
