@@ -23,7 +23,7 @@
 #include "kit/PendingNotifications.h"
 #include "model/AppSettings.h"
 #include "model/ModelContext.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 #include "platform/UserNotificationCenter.h"
 #include "platform/Workspace.h"
 #include "ui/ThemeController.h"
@@ -314,6 +314,12 @@ void AppDelegate::revealOnRequest()
 {
     if (m_appUIInstalled && m_surfaces.revealPopover)
         m_surfaces.revealPopover([] {});
+}
+
+bool AppDelegate::revealPopover(std::function<void()> completion)
+{
+    return m_appUIInstalled && m_surfaces.revealPopover &&
+           m_surfaces.revealPopover(std::move(completion));
 }
 
 void AppDelegate::requestQuit()

@@ -7,7 +7,9 @@
 #include "app/CoreServices.h"
 #include "app/MenuBarInstallation.h"
 #include "app/MilestoneScheduler.h"
+#include "app/NotificationService.h"
 #include "app/WeeklyDigestScheduler.h"
+#include "engine/NotificationHub.h"
 #include "friction/FrictionPanel.h"
 #include "friction/FrictionPanelController.h"
 #include "kit/Telemetry.h"
@@ -16,6 +18,10 @@
 #include "kit/WindowFronting.h"
 #include "menubar/PopoverWindowController.h"
 #include "model/PersistenceController.h"
+#include "onboarding/OnboardingPermissionsView.h"
+#include "onboarding/OnboardingWindow.h"
+#include "platform/DesktopEntryIndex.h"
+#include "settings/PermissionsTab.h"
 #include "settings/SettingsWindow.h"
 #include "stats/ReviewPromptCoordinator.h"
 #include "stats/ReviewPromptWindowController.h"
@@ -30,6 +36,7 @@ LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
 LiveSurfaces::~LiveSurfaces()
 {
     // The windows and the dependencies refer to services that go with us.
+    delete m_onboarding;
     m_menuBar.reset();
     closeWindows();
     SettingsWindow::clearDependencies();
@@ -38,6 +45,8 @@ LiveSurfaces::~LiveSurfaces()
 AppSurfaces LiveSurfaces::surfaces()
 {
     AppSurfaces surfaces;
+    surfaces.openOnboarding = [this] { openOnboarding(); };
+    surfaces.isOnboardingOpen = [this] { return isOnboardingOpen(); };
     surfaces.installMenuBar = [this] { installMenuBar(); };
     surfaces.removeMenuBar = [this] { removeMenuBar(); };
     surfaces.revealPopover = [this](std::function<void()> completion) {
@@ -103,7 +112,7 @@ void LiveSurfaces::installMenuBar()
         .platform = m_delegate.platform(),
         .themeController = *m_delegate.themeController(),
         .translations = *m_delegate.translations(),
-        .applications = m_delegate.platform().applications,
+        .applications = m_delegate.platform().installedApplications,
         .openStats = [delegate] { delegate->openStats(); },
         .openSettings = [delegate] { delegate->openSettings(); },
         .quit = [delegate] { delegate->requestQuit(); },
@@ -114,6 +123,49 @@ void LiveSurfaces::installMenuBar()
     QObject::connect(popover, &PopoverWindowController::didChangeOpenState,
                      &installReviewPrompt([popover] { return popover && popover->isShown(); }),
                      &ReviewPromptCoordinator::popoverOpenStateChanged);
+}
+
+void LiveSurfaces::openOnboarding()
+{
+    CoreServices *services = m_delegate.coreServices();
+    const AppPlatform &platform = m_delegate.platform();
+    if (!services || !m_delegate.persistence() || !platform.installedApplications ||
+        isOnboardingOpen())
+        return;
+    AppDelegate &delegate = m_delegate;
+    m_onboarding = new OnboardingWindow(
+        {
+            *m_delegate.persistence(),
+            *services->permissionManager,
+            platform.loginItem,
+            services->browserProbes,
+            services->notificationService->authorization(),
+            *platform.installedApplications,
+            *m_delegate.themeController(),
+            *m_delegate.translations(),
+        },
+        {
+            [this] { completeOnboarding(); },
+            [&delegate](std::function<void()> completion) {
+                return delegate.revealPopover(std::move(completion));
+            },
+            [&delegate] { delegate.requestQuit(); },
+        },
+        platform.activationPolicy, platform.clock);
+    QObject::connect(m_onboarding, &OnboardingWindow::closed, m_onboarding, &QObject::deleteLater);
+    m_onboarding->present();
+}
+
+bool LiveSurfaces::isOnboardingOpen() const
+{
+    return m_onboarding && !m_onboarding->isGone();
+}
+
+void LiveSurfaces::completeOnboarding()
+{
+    emit NotificationHub::shared().onboardingCompleted();
+    m_delegate.startRuntime();
+    m_delegate.planNotifications();
 }
 
 void LiveSurfaces::openStats()
@@ -168,8 +220,18 @@ void LiveSurfaces::configureSettings()
             },
             [digest] { return digest->reschedule(); },
         },
-        // The Permissions page comes with the permission views.
-        {},
+        [services] {
+            // Read afresh each time, so a browser installed meanwhile shows.
+            auto installed = std::make_shared<platform::DesktopEntryIndex>();
+            return new PermissionsTab({
+                *services->permissionManager,
+                services->browserProbes,
+                services->notificationService->authorization(),
+                [installed](const QString &bundleId) {
+                    return OnboardingPermissionsView::isInstalled(bundleId, *installed);
+                },
+            });
+        },
         &platform.defaults,
     });
 }

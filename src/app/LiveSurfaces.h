@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+#include <QPointer>
+
 #include "app/AppSurfaces.h"
 
 namespace fennimar {
@@ -14,13 +16,14 @@ namespace halvex {
 
 class AppDelegate;
 class MenuBarInstallation;
+class OnboardingWindow;
 class ReviewPromptCoordinator;
 class ReviewPromptWindowController;
 
-// The surfaces of the running application that exist so far: the menu-bar
-// UI with the review prompt, the settings and statistics windows, over the
-// delegate's services. The other hooks stay empty until their windows
-// exist. Made after the delegate and kept as long as it.
+// The surfaces of the running application that exist so far: the onboarding
+// window, the menu-bar UI with the review prompt, the settings and statistics
+// windows, over the delegate's services. The other hooks stay empty until
+// their windows exist. Made after the delegate and kept as long as it.
 class LiveSurfaces final {
 public:
     explicit LiveSurfaces(AppDelegate &delegate);
@@ -46,10 +49,16 @@ private:
     void configureSettings();
     void openStats();
     static void closeWindows();
+    void openOnboarding();
+    bool isOnboardingOpen() const;
+    // The end of the wizard: announced, so that the menu-bar UI comes, then
+    // the services that run from now on.
+    void completeOnboarding();
 
     AppDelegate &m_delegate;
     std::unique_ptr<fennimar::TipJar> m_tipJar;
     std::unique_ptr<fennimar::WindowFronting> m_fronting;
+    QPointer<OnboardingWindow> m_onboarding;
     // The review window lives for the run; the coordinator with the menu-bar UI.
     std::unique_ptr<ReviewPromptWindowController> m_reviewWindow;
     std::unique_ptr<ReviewPromptCoordinator> m_reviewPrompt;
