@@ -11,7 +11,7 @@
 #include "menubar/PopoverWindowController.h"
 #include "menubar/StatusItemController.h"
 #include "model/PersistenceController.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 #include "platform/DesktopEntryIndex.h"
 #include "platform/PortalAppearanceWatcher.h"
 #include "settings/SettingsWindow.h"
