@@ -10,6 +10,10 @@
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
 #include "kit/WindowFronting.h"
+#include "editor/StreakEditorWindow.h"
+#include "model/Streak.h"
+#include "platform/DesktopEntryIndex.h"
+#include "platform/TimerScheduler.h"
 #include "settings/SettingsWindow.h"
 #include "stats/StatsWindow.h"
 
@@ -43,6 +47,8 @@ void LiveSurfaces::closeWindows()
         settings->window()->close();
     if (StatsWindow *stats = StatsWindow::shared())
         stats->window()->close();
+    if (StreakEditorWindow *editor = StreakEditorWindow::current())
+        editor->window()->close();
 }
 
 void LiveSurfaces::openStats()
@@ -50,8 +56,10 @@ void LiveSurfaces::openStats()
     CoreServices *services = m_delegate.coreServices();
     if (!services || !m_delegate.persistence())
         return;
-    // Choosing a streak opens it in the streak editor, once that window exists.
-    statsStreakSelectionHandler() = {};
+    // Choosing a streak opens it in the streak editor.
+    statsStreakSelectionHandler() = [this](const std::shared_ptr<Streak> &streak) {
+        openStreakEditor(streak);
+    };
     if (!StatsWindow::shared()) {
         const AppPlatform &platform = m_delegate.platform();
         if (!m_fronting)
@@ -66,6 +74,31 @@ void LiveSurfaces::openStats()
         }));
     }
     StatsWindow::shared()->show();
+}
+
+void LiveSurfaces::openStreakEditor(const std::shared_ptr<Streak> &streak)
+{
+    CoreServices *services = m_delegate.coreServices();
+    if (!streak || !services || !m_delegate.persistence() || !services->streakEngine ||
+        !services->milestoneScheduler)
+        return;
+    const AppPlatform &platform = m_delegate.platform();
+    if (!m_fronting)
+        m_fronting = std::make_unique<fennimar::WindowFronting>(platform.workspace);
+    if (!m_applications)
+        m_applications = std::make_unique<platform::DesktopEntryIndex>();
+    StreakEditorWindow::open(StreakEditorMode::detail(streak->id()),
+                             {
+                                 *m_delegate.persistence(),
+                                 *services->streakEngine,
+                                 *services->milestoneScheduler,
+                                 *m_applications,
+                                 *m_delegate.themeController(),
+                                 *m_delegate.translations(),
+                                 platform.activationPolicy,
+                                 platform.scheduler,
+                                 m_fronting.get(),
+                             });
 }
 
 void LiveSurfaces::configureSettings()
