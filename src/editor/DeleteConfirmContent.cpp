@@ -107,7 +107,7 @@ DeleteConfirmDialog::DeleteConfirmDialog(const QUuid &streakId, qint64 streakDay
 {
     setObjectName(QStringLiteral("streakEditor.deleteDialog"));
     setWindowModality(Qt::WindowModal);
-    setFixedSize(size);
+    setFixedSize(dialogSize);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_content);

@@ -69,7 +69,7 @@ class DeleteConfirmDialog final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DeleteConfirmDialog)
 public:
-    static constexpr QSize size{420, 220};
+    static constexpr QSize dialogSize{420, 220};
 
     DeleteConfirmDialog(const QUuid &streakId, qint64 streakDays, StreakEngine &engine,
                         MilestonePlanning &milestonePlanning, platform::TimerScheduler &scheduler,
