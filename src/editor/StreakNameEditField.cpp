@@ -26,6 +26,8 @@ StreakNameEditField::StreakNameEditField(const std::shared_ptr<Streak> &streak,
     // Showing the stored name counts as a change: a stored name with blanks
     // around it is trimmed now.
     commit(engine, streak, m_field->text());
+    // A long name shows its start.
+    m_field->input()->setCursorPosition(0);
     retranslate();
 }
 

@@ -6,9 +6,15 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <QDir>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
 #include "EditorFixture.h"
 #include "FakeActivationPolicy.h"
 #include "FakeSystemAppearance.h"
+#include "UiTestSupport.h"
 #include "editor/DeleteConfirmContent.h"
 #include "editor/NewStreakFormContent.h"
 #include "editor/NewStreakSheet.h"
@@ -17,6 +23,7 @@
 #include "editor/TombstoneRow.h"
 #include "kit/ActivationPolicyCoordinator.h"
 #include "model/Tombstone.h"
+#include "ui/Color.h"
 #include "ui/DestructiveButton.h"
 #include "ui/DisplayNumeral.h"
 #include "ui/Motion.h"
@@ -258,6 +265,54 @@ private slots:
         QVERIFY(rig.planning.calls.empty());
         click(sheet->findChild<QWidget *>("streakEditor.detail.notFound.close"));
         QVERIFY(!StreakEditorWindow::current());
+    }
+
+    // The editor window's screens in both themes, as PNG files for people to
+    // look at: under $HALVEX_SCREENSHOT_DIR when set, else a temporary folder.
+    void screenshots_data()
+    {
+        QTest::addColumn<QString>("scene");
+        QTest::newRow("detail") << "detail";
+        QTest::newRow("detail-scrolled") << "scrolled";
+        QTest::newRow("detail-delete") << "delete";
+        QTest::newRow("detail-gone") << "gone";
+        QTest::newRow("new") << "new";
+    }
+    void screenshots()
+    {
+        QFETCH(QString, scene);
+        QTemporaryDir temp;
+        QString dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            dir = temp.path();
+        QVERIFY(QDir().mkpath(dir));
+        WindowRig rig(m_translations);
+        rig.theme.setTheme(AppTheme::light);
+        auto *editor = rig.open(scene == "new" ? StreakEditorMode::newStreak()
+                                               : StreakEditorMode::detail(rig.a->id()));
+        QWidget *window = editor->window();
+        QWidget *shot = window;
+        if (scene == "scrolled") {
+            QCoreApplication::processEvents();
+            auto *bar = rig.sheet()->findChild<QScrollArea *>()->verticalScrollBar();
+            bar->setValue(bar->maximum());
+        } else if (scene == "delete") {
+            rig.sheet()->showDeleteDialog();
+            shot = rig.sheet()->deleteDialog();
+        } else if (scene == "gone") {
+            QVERIFY(rig.engine.deleteStreak(rig.a->id()));
+        }
+        for (const auto &[name, theme] : {std::pair{QStringLiteral("light"), AppTheme::light},
+                                          std::pair{QStringLiteral("dark"), AppTheme::dark}}) {
+            rig.theme.setTheme(theme);
+            const QImage image = testing::renderWidget(shot);
+            const QString path = dir + u"/editor-" + QString::fromLatin1(QTest::currentDataTag()) +
+                                 u'-' + name + u".png";
+            QVERIFY2(image.save(path), qPrintable(path));
+            const ThemeColor &ground = Color::background();
+            QCOMPARE_COLOR(image.pixelColor(2, image.height() / 2),
+                           theme == AppTheme::light ? ground.light() : ground.dark());
+        }
     }
 };
 
