@@ -1,20 +1,26 @@
 #include "app/LiveSurfaces.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include "app/AppDelegate.h"
 #include "app/CoreServices.h"
 #include "app/MilestoneScheduler.h"
 #include "app/WeeklyDigestScheduler.h"
+#include "friction/FrictionPanel.h"
+#include "friction/FrictionPanelController.h"
 #include "kit/Telemetry.h"
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
 #include "kit/WindowFronting.h"
 #include "editor/StreakEditorWindow.h"
+#include "model/PersistenceController.h"
 #include "model/Streak.h"
 #include "platform/DesktopEntryIndex.h"
 #include "platform/TimerScheduler.h"
 #include "settings/SettingsWindow.h"
+#include "stats/ReviewPromptCoordinator.h"
+#include "stats/ReviewPromptWindowController.h"
 #include "stats/StatsWindow.h"
 
 namespace halvex {
@@ -33,12 +39,49 @@ LiveSurfaces::~LiveSurfaces()
 AppSurfaces LiveSurfaces::surfaces()
 {
     AppSurfaces surfaces;
+    surfaces.installMenuBar = [this] { installMenuBar(); };
+    surfaces.removeMenuBar = [this] { removeMenuBar(); };
     surfaces.configureSettings = [this] { configureSettings(); };
     surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
     surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
     surfaces.openStats = [this] { openStats(); };
     surfaces.closeWindows = &LiveSurfaces::closeWindows;
     return surfaces;
+}
+
+void LiveSurfaces::installMenuBar()
+{
+    // The status item and the popover come first, once they exist; the
+    // review prompt goes over them.
+    installReviewPrompt({});
+}
+
+void LiveSurfaces::removeMenuBar()
+{
+    // Dropping the coordinator cancels its pending check.
+    m_reviewPrompt.reset();
+}
+
+ReviewPromptCoordinator &LiveSurfaces::installReviewPrompt(std::function<bool()> isPopoverShown)
+{
+    const AppPlatform &platform = m_delegate.platform();
+    if (!m_reviewWindow)
+        m_reviewWindow =
+            std::make_unique<ReviewPromptWindowController>(ReviewPromptWindowController::Services{
+                *m_delegate.themeController(),
+                *m_delegate.translations(),
+                platform.workspace,
+                platform.activationPolicy,
+            });
+    const QPointer<FrictionPanelController> panel(m_delegate.frictionPanelController());
+    m_reviewPrompt = std::make_unique<ReviewPromptCoordinator>(ReviewPromptCoordinator::Services{
+        m_delegate.persistence()->container(),
+        std::move(isPopoverShown),
+        [panel] { return panel && panel->isPanelActive(); },
+        *m_reviewWindow,
+        platform.scheduler,
+    });
+    return *m_reviewPrompt;
 }
 
 void LiveSurfaces::closeWindows()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/AppSurfaces.h"
@@ -16,12 +17,14 @@ class DesktopEntryIndex;
 namespace halvex {
 
 class AppDelegate;
+class ReviewPromptCoordinator;
+class ReviewPromptWindowController;
 class Streak;
 
 // The surfaces of the running application that exist so far: the settings,
-// statistics and streak editor windows, over the delegate's services. The other hooks stay
-// empty until their windows exist. Made after the delegate and kept as long
-// as it.
+// statistics and streak editor windows and the review prompt, over the
+// delegate's services. The other hooks stay empty until their windows exist.
+// Made after the delegate and kept as long as it.
 class LiveSurfaces final {
 public:
     explicit LiveSurfaces(AppDelegate &delegate);
@@ -31,7 +34,17 @@ public:
 
     AppSurfaces surfaces();
 
+    // While the menu-bar UI is installed: asks for a review after the
+    // popover closes. Null otherwise.
+    ReviewPromptCoordinator *reviewPromptCoordinator() const { return m_reviewPrompt.get(); }
+
 private:
+    void installMenuBar();
+    void removeMenuBar();
+    // Builds the coordinator over the friction panel and `isPopoverShown`
+    // (empty: no popover). The popover feeds its open state to the
+    // coordinator's popoverOpenStateChanged.
+    ReviewPromptCoordinator &installReviewPrompt(std::function<bool()> isPopoverShown);
     void configureSettings();
     void openStats();
     // The streak in the editor window's detail mode; nothing until the
@@ -44,6 +57,9 @@ private:
     std::unique_ptr<fennimar::WindowFronting> m_fronting;
     // What the editor's application picker offers, read on first use.
     std::unique_ptr<platform::DesktopEntryIndex> m_applications;
+    // The review window lives for the run; the coordinator with the menu-bar UI.
+    std::unique_ptr<ReviewPromptWindowController> m_reviewWindow;
+    std::unique_ptr<ReviewPromptCoordinator> m_reviewPrompt;
 };
 
 } // namespace halvex

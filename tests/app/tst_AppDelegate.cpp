@@ -26,6 +26,7 @@
 #include "model/AppSettings.h"
 #include "platform/UserDefaults.h"
 #include "settings/SettingsWindow.h"
+#include "stats/ReviewPromptCoordinator.h"
 #include "stats/StatsWindow.h"
 #include "ui/Motion.h"
 
@@ -381,10 +382,22 @@ void tst_AppDelegate::theWindowsAnswerTheCommandsAndGoWithTheUI()
     launch->delegate->openStats();
     QVERIFY(StatsWindow::shared() && StatsWindow::shared()->window()->isVisible());
 
-    // Onboarding reset: the menu-bar UI goes, and the windows with it.
+    // The review prompt's check after the popover closes runs on the shell's scheduler.
+    ReviewPromptCoordinator *review = live.reviewPromptCoordinator();
+    QVERIFY(review);
+    review->popoverOpenStateChanged(false);
+    QCOMPARE(launch->f.scheduler.requestedDelays().back(),
+             ReviewPromptCoordinator::checkDelaySeconds);
+    QVERIFY(review->hasPendingCheck());
+
+    // Onboarding reset: the menu-bar UI goes, and the windows and the
+    // review prompt's pending check with it.
     AppSettings::fetchOrCreate(launch->f.context())->setFirstLaunchCompleted(false);
     emit NotificationHub::shared().onboardingReset();
     QTRY_VERIFY(!SettingsWindow::shared() && !StatsWindow::shared());
+    QVERIFY(!live.reviewPromptCoordinator());
+    // The dropped coordinator's check must not run into it.
+    launch->f.scheduler.advance(ReviewPromptCoordinator::checkDelaySeconds);
 }
 
 void tst_AppDelegate::everyWayOutQuitsOnce_data()
