@@ -129,7 +129,9 @@ private slots:
         };
         const int site = int(StreakType::site);
         QTest::newRow("name") << site << Edit([](PopoverEditStreakView &v) {
-            QTest::keyClicks(v.findChild<QLineEdit *>("streakEditor.field.name"), "!");
+            auto *name = v.findChild<QLineEdit *>("streakEditor.field.name");
+            name->end(false);
+            QTest::keyClicks(name, "!");
         }) << Stored([](const Streak &s) { return s.name(); })
                               << QVariant("Reading!") << QStringList{"reload"} << 1;
         QTest::newRow("sites") << site << Edit([](PopoverEditStreakView &v) {
