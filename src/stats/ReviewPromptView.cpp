@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QAbstractAnimation>
-#include <QApplication>
 #include <QEnterEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -11,7 +10,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStackedLayout>
-#include <QSvgRenderer>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -22,6 +20,7 @@
 #include "kit/TipJar.h"
 #include "platform/Workspace.h"
 #include "stats/GraphemeText.h"
+#include "ui/BrandMark.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
@@ -42,36 +41,6 @@ constexpr int starSpacing = 8;
 constexpr int commentBoxHeight = 112;
 constexpr int primaryMaxWidth = 200;
 const QString slug = QStringLiteral("halvex");
-
-// The application's mark: the brand artwork, or the application's own icon
-// where the artwork is missing.
-class AppMark final : public QWidget {
-public:
-    static constexpr int side = 56;
-
-    explicit AppMark(QWidget *parent)
-        : QWidget(parent)
-        , m_svg(QStringLiteral(":/halvex/brand/BrandLogo.svg"))
-    {
-        setFixedSize(side, side);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (m_svg.isValid())
-            m_svg.render(&p, QRectF(rect()));
-        else
-            QApplication::windowIcon().paint(&p, rect());
-    }
-
-private:
-    QSvgRenderer m_svg;
-};
 
 // The review's box: a rounded divider outline around the editor.
 class CommentBox final : public QWidget {
@@ -375,7 +344,7 @@ QWidget *ReviewPromptView::buildForm()
 
     auto *header = new QVBoxLayout;
     header->setSpacing(8);
-    header->addWidget(new AppMark(page), 0, Qt::AlignHCenter);
+    header->addWidget(BrandMark::square(56, page), 0, Qt::AlignHCenter);
     m_title = new KitLabel(QString(), Typography::headline17Semibold(), Color::ink(), page);
     m_title->setAlignment(Qt::AlignHCenter);
     m_title->setWordWrap(true);
