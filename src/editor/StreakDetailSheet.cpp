@@ -24,6 +24,7 @@
 #include "ui/EmptyStateBlock.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
+#include "ui/MessagePage.h"
 #include "ui/PrimaryButton.h"
 #include "ui/SecondaryButton.h"
 #include "ui/Symbol.h"
@@ -190,21 +191,11 @@ QWidget *StreakDetailSheet::buildFound()
 
 QWidget *StreakDetailSheet::buildNotFound()
 {
-    auto *page = new QWidget;
+    auto *page = new MessagePage([this] { emit dismissed(); });
     page->setObjectName(QStringLiteral("streakEditor.detail.notFound"));
-    m_notFoundText = new KitLabel({}, Typography::body13(), Color::inkMuted());
-    m_notFoundText->setWordWrap(true);
-    m_notFoundText->setAlignment(Qt::AlignCenter);
-    auto *close = new PrimaryButton({.action = [this] { emit dismissed(); }});
-    close->setObjectName(QStringLiteral("streakEditor.detail.notFound.close"));
-    m_closeButtons << close;
-    auto *column = new QVBoxLayout(page);
-    column->setContentsMargins(24, 24, 24, 24);
-    column->setSpacing(12);
-    column->addStretch(1);
-    column->addWidget(m_notFoundText);
-    column->addWidget(close, 0, Qt::AlignHCenter);
-    column->addStretch(1);
+    m_notFoundText = page->text();
+    page->button()->setObjectName(QStringLiteral("streakEditor.detail.notFound.close"));
+    m_closeButtons << page->button();
     return page;
 }
 
