@@ -90,7 +90,13 @@ private:
 } // namespace
 
 ApplicationChooser::ApplicationChooser(const InstalledApplications &applications, QWidget *parent)
+    : ApplicationChooser(applications, Options(), parent)
+{}
+
+ApplicationChooser::ApplicationChooser(const InstalledApplications &applications, Options options,
+                                       QWidget *parent)
     : QDialog(parent)
+    , m_options(std::move(options))
     , m_search(new TextInputField(
           {.accessibilityID = QStringLiteral("streakEditor.apps.chooser.search")}, this))
     , m_list(new QListWidget(this))
@@ -103,7 +109,8 @@ ApplicationChooser::ApplicationChooser(const InstalledApplications &applications
     resize(440, 520);
 
     m_list->setObjectName(QStringLiteral("streakEditor.apps.chooser.list"));
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setSelectionMode(m_options.multipleSelection ? QAbstractItemView::ExtendedSelection
+                                                         : QAbstractItemView::SingleSelection);
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setUniformItemSizes(true);
     m_list->setItemDelegate(new ApplicationRowDelegate(m_list));
@@ -199,7 +206,8 @@ void ApplicationChooser::applyTheme()
 void ApplicationChooser::retranslate()
 {
     //% "Choose applications"
-    setWindowTitle(qtTrId("streakEditor.apps.chooser.title"));
+    const QString title = qtTrId("streakEditor.apps.chooser.title");
+    setWindowTitle(m_options.title ? m_options.title() : title);
     //% "Search"
     m_search->input()->setPlaceholderText(qtTrId("streakEditor.apps.chooser.search"));
     //% "No applications found"
@@ -207,7 +215,8 @@ void ApplicationChooser::retranslate()
     //% "Cancel"
     m_cancel->setText(qtTrId("streakEditor.apps.chooser.cancel"));
     //% "Choose apps"
-    m_confirm->setText(qtTrId("streakEditor.apps.choose"));
+    const QString confirm = qtTrId("streakEditor.apps.choose");
+    m_confirm->setText(m_options.confirmTitle ? m_options.confirmTitle() : confirm);
 }
 
 void ApplicationChooser::paintEvent(QPaintEvent *)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 #include "editor/InstalledApplications.h"
@@ -16,8 +18,9 @@ class TextInputField;
 // Our own dialog for choosing installed applications, in place of a file
 // panel on an applications folder: every listed application with its icon,
 // name and identifier, a search field, and several may be chosen at once
-// (Ctrl and Shift extend the selection). Run it with exec(); once accepted,
-// chosenIdentifiers() names the chosen ones in the list's order.
+// (Ctrl and Shift extend the selection) unless the caller wants exactly one.
+// Run it with exec(); once accepted, chosenIdentifiers() names the chosen
+// ones in the list's order.
 //
 // Identifiers: "streakEditor.apps.chooser" (the dialog), ".search",
 // ".list", ".confirm" and ".cancel".
@@ -25,8 +28,18 @@ class ApplicationChooser final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ApplicationChooser)
 public:
+    struct Options {
+        bool multipleSelection = true;
+        // The window's and the confirm button's titles, looked up afresh
+        // on a change of language; the editor's own when empty.
+        std::function<QString()> title{};
+        std::function<QString()> confirmTitle{};
+    };
+
     explicit ApplicationChooser(const InstalledApplications &applications,
                                 QWidget *parent = nullptr);
+    ApplicationChooser(const InstalledApplications &applications, Options options,
+                       QWidget *parent = nullptr);
 
     static constexpr int iconSize = 24;
     static constexpr int rowHeight = 44;
@@ -49,6 +62,7 @@ private:
     void retranslate();
     void refreshState();
 
+    Options m_options;
     TextInputField *m_search;
     QListWidget *m_list;
     KitLabel *m_empty;

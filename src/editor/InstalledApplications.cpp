@@ -14,7 +14,7 @@ namespace {
 InstalledApplications::Application applicationOf(const platform::DesktopEntry &entry)
 {
     return {platform::ApplicationIdentity::presented(entry.id()),
-            entry.name().isEmpty() ? entry.id() : entry.name(), entry.icon()};
+            entry.name().isEmpty() ? entry.id() : entry.name(), entry.icon(), entry.path()};
 }
 
 } // namespace

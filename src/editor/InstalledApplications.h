@@ -23,6 +23,7 @@ public:
         QString identifier;
         QString name; // the entry's name, or its desktop-file id when it has none
         QString icon; // the entry's Icon value: a theme name or an absolute path
+        QString path; // the entry's own ".desktop" file
     };
 
     explicit InstalledApplications(const platform::DesktopEntryIndex &index)

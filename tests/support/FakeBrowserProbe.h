@@ -14,7 +14,8 @@ namespace testing {
 
 // A browser bridge whose answers the test sets. Calls are logged in order.
 // With hold, URL reads stay unanswered until release(), as a slow script
-// would; with holdGoBack the step back waits until the test answers it.
+// would; with holdGoBack the step back waits until the test answers it, and
+// with holdAccess the access request waits for answerAccess().
 class FakeBrowserProbe final : public halvex::BrowserURLProbe {
 public:
     explicit FakeBrowserProbe(QString bundleIdentifier, halvex::BrowserAccessKind access = {})
@@ -29,7 +30,17 @@ public:
     QFuture<fennimar::AutomationStatus> requestAccess() override
     {
         calls << QStringLiteral("requestAccess");
-        return QtFuture::makeReadyFuture(ownStatus);
+        if (!holdAccess)
+            return QtFuture::makeReadyFuture(ownStatus);
+        heldAccess.emplace();
+        heldAccess->start();
+        return heldAccess->future();
+    }
+    void answerAccess(fennimar::AutomationStatus status)
+    {
+        ownStatus = status;
+        heldAccess->addResult(status);
+        heldAccess->finish();
     }
 
     QFuture<halvex::URLReadResult> fetchURL() override
@@ -80,6 +91,8 @@ public:
     bool closeTabSucceeds = true;
     bool holdGoBack = false;
     std::optional<QPromise<bool>> heldGoBack;
+    bool holdAccess = false;
+    std::optional<QPromise<fennimar::AutomationStatus>> heldAccess;
     QStringList calls;
 
 private:

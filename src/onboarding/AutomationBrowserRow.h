@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QWidget>
+
+namespace halvex {
+
+class ActivityIndicator;
+class KitLabel;
+class SecondaryButton;
+class SymbolView;
+
+// One browser on the permissions step: its name and identifier, whether
+// Halvex can read it as far as this screen knows, and the button that runs
+// the test. The row keeps no state: its owner sets the status, and the note,
+// a reason the browser cannot be read now that the user can act on.
+//
+// Identifiers: "onboarding.automation.row" (the row; its "bundleIdentifier"
+// property names the browser), "onboarding.automation.testConnection" (the
+// button), "onboarding.automation.status" and "onboarding.automation.note".
+class AutomationBrowserRow final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AutomationBrowserRow)
+public:
+    enum class RowStatus { notTested, testing, granted, denied, notInstalled };
+
+    static constexpr int iconSize = 16;
+    static constexpr int spacing = 12;
+    static constexpr int statusHeight = 30;
+    static constexpr qreal cornerRadius = 8.0;
+
+    AutomationBrowserRow(const QString &name, const QString &bundleId, RowStatus status,
+                         std::function<void()> onTest, QWidget *parent = nullptr);
+
+    const QString &bundleId() const { return m_bundleId; }
+    RowStatus status() const { return m_status; }
+    void setStatus(RowStatus status);
+    void setNote(const std::optional<QString> &note);
+
+    static QString statusText(RowStatus status);
+
+    SecondaryButton *testButton() const { return m_test; }
+    KitLabel *statusLabel() const { return m_statusText; }
+    KitLabel *noteLabel() const { return m_note; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void apply();
+
+    QString m_bundleId;
+    RowStatus m_status;
+    SymbolView *m_icon;
+    SymbolView *m_check;
+    ActivityIndicator *m_spinner;
+    KitLabel *m_statusText;
+    SecondaryButton *m_test;
+    KitLabel *m_note;
+};
+
+} // namespace halvex

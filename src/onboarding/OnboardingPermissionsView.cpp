@@ -1,0 +1,388 @@
+#include "onboarding/OnboardingPermissionsView.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QPointer>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "kit/AppActiveRefreshObserver.h"
+#include "kit/NotificationAuthorizationCenter.h"
+#include "onboarding/OnboardingCoordinator.h"
+#include "onboarding/OnboardingScreenLayout.h"
+#include "onboarding/PermissionManager.h"
+#include "onboarding/PermissionStatusCard.h"
+#include "platform/ApplicationIdentity.h"
+#include "platform/DesktopEntryIndex.h"
+#include "ui/Color.h"
+#include "ui/KitLabel.h"
+#include "ui/PrimaryButton.h"
+#include "ui/Typography.h"
+
+namespace halvex {
+
+namespace {
+
+using fennimar::AutomationStatus;
+using fennimar::NotificationDisplayState;
+
+AutomationBrowserRow::RowStatus rowStatusOf(AutomationStatus status)
+{
+    switch (status) {
+    case AutomationStatus::granted:
+        return AutomationBrowserRow::RowStatus::granted;
+    case AutomationStatus::denied:
+        return AutomationBrowserRow::RowStatus::denied;
+    case AutomationStatus::notDetermined:
+        break;
+    }
+    return AutomationBrowserRow::RowStatus::notTested;
+}
+
+QString grantedText()
+{
+    //% "Allowed"
+    return qtTrId("onboarding.permissions.granted");
+}
+
+QString deniedText()
+{
+    //% "Not allowed"
+    return qtTrId("settings.permissions.status.denied");
+}
+
+QString fixTitle(bool denied)
+{
+    if (denied) {
+        //% "Open settings"
+        return qtTrId("settings.permissions.fix");
+    }
+    //% "Allow"
+    return qtTrId("onboarding.permissions.allow");
+}
+
+} // namespace
+
+OnboardingPermissionsView::OnboardingPermissionsView(OnboardingCoordinator &coordinator,
+                                                     Services services, QWidget *parent)
+    : QWidget(parent)
+    , m_coordinator(coordinator)
+    , m_services(services)
+    , m_title(new KitLabel({}, Typography::title22Semibold(), Color::ink()))
+    , m_subtitle(new KitLabel({}, Typography::caption11(), Color::inkMuted()))
+    , m_finish(new PrimaryButton({.action = [this] {
+        m_coordinator.finish(m_services.persistence, m_services.permissionManager);
+    }}))
+{
+    setObjectName(QStringLiteral("onboarding.permissions"));
+    m_browsers = automationBrowsers();
+
+    auto *list = new QWidget;
+    auto *items = new QVBoxLayout(list);
+    items->setContentsMargins(0, 0, 0, 8);
+    items->setSpacing(16);
+
+    m_notifications = new PermissionStatusCard(
+        {.icon = QStringLiteral("bell.fill")}, [this] { handleNotificationFix(); }, list);
+    m_notifications->setObjectName(QStringLiteral("onboarding.permissions.notifications"));
+    items->addWidget(m_notifications);
+
+    m_accessibility = new PermissionStatusCard(
+        {.icon = QStringLiteral("accessibility")}, [this] { handleAccessibilityFix(); }, list);
+    m_accessibility->setObjectName(QStringLiteral("onboarding.permissions.accessibility"));
+    // Only a browser read through accessibility needs it.
+    m_accessibility->setVisible(
+        std::any_of(m_browsers.cbegin(), m_browsers.cend(), [](const AutomationBrowserConfig &c) {
+            return c.probe->accessKind() == BrowserAccessKind::accessibility;
+        }));
+    items->addWidget(m_accessibility);
+
+    m_automation = new QWidget(list);
+    m_automation->setObjectName(QStringLiteral("onboarding.permissions.automation"));
+    auto *automation = new QVBoxLayout(m_automation);
+    automation->setContentsMargins(0, 0, 0, 0);
+    automation->setSpacing(8);
+    m_automationTitle = new KitLabel({}, Typography::body13Medium(), Color::ink(), m_automation);
+    m_automationBody = new KitLabel({}, Typography::caption11(), Color::inkMuted(), m_automation);
+    m_automationBody->setWordWrap(true);
+    automation->addWidget(m_automationTitle);
+    automation->addWidget(m_automationBody);
+    for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
+        auto *row = new AutomationBrowserRow(
+            config.name, config.bundleId, RowStatus::notTested,
+            [this, id = config.id] { testAutomation(id); }, m_automation);
+        automation->addWidget(row);
+        m_rows.insert(config.id, row);
+    }
+    m_automation->setVisible(!m_browsers.isEmpty());
+    items->addWidget(m_automation);
+    items->addStretch(1);
+
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("onboarding.permissions.list"));
+    scroll->setWidget(list);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->viewport()->setAutoFillBackground(false);
+    list->setAutoFillBackground(false);
+
+    auto *content = new QWidget;
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(16);
+    auto *header = new QVBoxLayout;
+    header->setContentsMargins(0, 32, 0, 0);
+    header->setSpacing(4);
+    m_subtitle->setWordWrap(true);
+    header->addWidget(m_title);
+    header->addWidget(m_subtitle);
+    column->addLayout(header);
+    column->addWidget(scroll, 1);
+
+    m_finish->setObjectName(QStringLiteral("onboarding.permissions.finish"));
+    m_layout = new OnboardingScreenLayout(
+        raw(OnboardingStep::permissions), [this] { m_coordinator.goBack(); }, content, m_finish,
+        this);
+    auto *fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(m_layout);
+
+    connect(&m_services.permissionManager, &PermissionManager::snapshotChanged, this,
+            &OnboardingPermissionsView::showAccessibility);
+    connect(&m_services.authorization, &fennimar::NotificationAuthorizationCenter::statusChanged,
+            this, &OnboardingPermissionsView::showNotifications);
+    retranslate();
+}
+
+OnboardingPermissionsView::~OnboardingPermissionsView()
+{
+    if (!m_appeared)
+        return;
+    m_activation.reset();
+    m_services.permissionManager.stopMonitoring();
+    m_services.authorization.stopPolling();
+}
+
+bool OnboardingPermissionsView::isInstalled(const QString &bundleId,
+                                            const platform::DesktopEntryIndex &index)
+{
+    const QStringList ids = platform::ApplicationIdentity::desktopIds(bundleId);
+    return std::any_of(ids.cbegin(), ids.cend(),
+                       [&](const QString &id) { return index.entry(id).has_value(); });
+}
+
+QList<AutomationBrowserConfig> OnboardingPermissionsView::automationBrowsers() const
+{
+    QList<AutomationBrowserConfig> browsers;
+    for (const std::shared_ptr<BrowserURLProbe> &probe : m_services.browserProbes) {
+        if (!probe || !isInstalled(probe->bundleIdentifier(), m_services.installed))
+            continue;
+        browsers << AutomationBrowserConfig{probe->bundleIdentifier(), probe->name(),
+                                            probe->bundleIdentifier(), probe};
+    }
+    // Plain comparison, so the table's hash order never shows.
+    std::sort(browsers.begin(), browsers.end(),
+              [](const AutomationBrowserConfig &a, const AutomationBrowserConfig &b) {
+                  return a.name < b.name || (a.name == b.name && a.id < b.id);
+              });
+    return browsers;
+}
+
+AutomationBrowserRow *OnboardingPermissionsView::row(const QString &bundleId) const
+{
+    return m_rows.value(bundleId);
+}
+
+NotificationDisplayState OnboardingPermissionsView::notificationState() const
+{
+    return fennimar::notificationDisplayState(m_services.authorization.status(),
+                                              m_isRequestingNotifications,
+                                              m_hasRequestedNotifications);
+}
+
+void OnboardingPermissionsView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_appeared)
+        return;
+    m_appeared = true;
+    seedAutomationStatuses();
+    m_services.permissionManager.startMonitoring();
+    m_services.authorization.startPolling();
+    m_activation = std::make_unique<fennimar::AppActiveRefreshObserver>(
+        [this] { refreshAutomationStatuses(); });
+    showAccessibility();
+}
+
+void OnboardingPermissionsView::seedAutomationStatuses()
+{
+    for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
+        if (!m_rowStatuses.contains(config.id))
+            setRowStatus(config.id, rowStatusOf(config.probe->automationStatus()));
+    }
+}
+
+void OnboardingPermissionsView::refreshAutomationStatuses()
+{
+    for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
+        if (m_rowStatuses.value(config.id) != RowStatus::testing)
+            setRowStatus(config.id, rowStatusOf(config.probe->automationStatus()));
+    }
+    m_services.permissionManager.refresh();
+}
+
+void OnboardingPermissionsView::testAutomation(const QString &bundleId)
+{
+    const auto config =
+        std::find_if(m_browsers.cbegin(), m_browsers.cend(),
+                     [&](const AutomationBrowserConfig &c) { return c.id == bundleId; });
+    if (config == m_browsers.cend())
+        return;
+    setRowStatus(bundleId, RowStatus::testing);
+    const QPointer<OnboardingPermissionsView> self(this);
+    config->probe->requestAccess().then(this, [self, bundleId](AutomationStatus status) {
+        if (self)
+            self->applyAutomationResult(bundleId, status);
+    });
+}
+
+void OnboardingPermissionsView::applyAutomationResult(const QString &bundleId,
+                                                      AutomationStatus status)
+{
+    setRowStatus(bundleId, rowStatusOf(status));
+    m_coordinator.setAutomationResult(bundleId, status == AutomationStatus::granted
+                                                    ? PermissionStatus::granted
+                                                    : PermissionStatus::denied);
+    m_services.permissionManager.refresh();
+}
+
+void OnboardingPermissionsView::setRowStatus(const QString &bundleId, RowStatus status)
+{
+    m_rowStatuses.insert(bundleId, status);
+    AutomationBrowserRow *row = m_rows.value(bundleId);
+    if (!row)
+        return;
+    row->setStatus(status);
+    // Read with the status: why a browser that may be read still cannot be.
+    for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
+        if (config.id == bundleId)
+            row->setNote(status == RowStatus::testing ? std::nullopt
+                                                      : config.probe->unreadableReason());
+    }
+}
+
+void OnboardingPermissionsView::handleNotificationFix()
+{
+    if (notificationState() == NotificationDisplayState::denied)
+        m_services.authorization.openSystemSettings();
+    else
+        requestNotifications();
+}
+
+void OnboardingPermissionsView::requestNotifications()
+{
+    if (m_isRequestingNotifications)
+        return;
+    m_isRequestingNotifications = true;
+    m_hasRequestedNotifications = true;
+    showNotifications();
+    const QPointer<OnboardingPermissionsView> self(this);
+    // The answer itself is not used: the card follows the centre's status.
+    m_services.authorization
+        .request(fennimar::NotificationAuthorizationCenter::standardOptions(),
+                 fennimar::NotificationAuthorizationCenter::standardRequestTimeout)
+        .then(this, [self](platform::NotificationAuthorizationStatus) {
+            if (!self)
+                return;
+            self->m_isRequestingNotifications = false;
+            self->showNotifications();
+        });
+}
+
+void OnboardingPermissionsView::handleAccessibilityFix()
+{
+    if (m_services.permissionManager.snapshot().accessibilityDisplayStatus() ==
+        PermissionStatus::denied)
+        m_services.permissionManager.openAccessibilitySettings();
+    else
+        m_services.permissionManager.requestAccessibility();
+    showAccessibility();
+}
+
+void OnboardingPermissionsView::showNotifications()
+{
+    const NotificationDisplayState state = notificationState();
+    const bool denied = state == NotificationDisplayState::denied;
+    PermissionStatusCard::Model model = m_notifications->model();
+    //% "Notifications"
+    model.name = qtTrId("onboarding.permissions.notifications.title");
+    //% "Milestones and the weekly summary arrive as notifications."
+    model.detail = qtTrId("onboarding.permissions.notifications.body");
+    model.status = state == NotificationDisplayState::granted ? PermissionStatus::granted
+                   : denied                                   ? PermissionStatus::denied
+                                                              : PermissionStatus::unchecked;
+    model.statusText = state == NotificationDisplayState::granted ? std::optional(grantedText())
+                       : denied                                   ? std::optional(deniedText())
+                                                                  : std::nullopt;
+    model.isRequesting = state == NotificationDisplayState::requesting;
+    model.fixTitle = fixTitle(denied);
+    model.fixIdentifier = denied ? QStringLiteral("onboarding.permissions.openSettingsButton")
+                                 : QStringLiteral("onboarding.permissions.allow");
+    m_notifications->setModel(std::move(model));
+}
+
+void OnboardingPermissionsView::showAccessibility()
+{
+    const PermissionStatus status =
+        m_services.permissionManager.snapshot().accessibilityDisplayStatus();
+    PermissionStatusCard::Model model = m_accessibility->model();
+    //% "Accessibility"
+    model.name = qtTrId("settings.permissions.accessibility.name");
+    //% "Lets Halvex see which page your browser shows, through the desktop’s "
+    //% "accessibility support."
+    model.detail = qtTrId("onboarding.permissions.accessibility.body");
+    model.status = status;
+    model.statusText = status == PermissionStatus::granted  ? std::optional(grantedText())
+                       : status == PermissionStatus::denied ? std::optional(deniedText())
+                                                            : std::nullopt;
+    model.isRequesting = false;
+    model.fixTitle = fixTitle(status == PermissionStatus::denied);
+    model.fixIdentifier = QStringLiteral("onboarding.permissions.accessibility.action");
+    m_accessibility->setModel(std::move(model));
+}
+
+void OnboardingPermissionsView::retranslate()
+{
+    //% "A few permissions"
+    m_title->setText(qtTrId("onboarding.permissions.title"));
+    //% "Nothing is asked for on its own. Allow what you like; "
+    //% "you can finish without any of it."
+    m_subtitle->setText(qtTrId("onboarding.permissions.subtitle"));
+    //% "Browsers"
+    m_automationTitle->setText(qtTrId("onboarding.permissionIntro.automation.name"));
+    //% "To see which site is open, Halvex reads the browser’s address through "
+    //% "accessibility. Test each browser you use."
+    m_automationBody->setText(qtTrId("onboarding.permissions.automation.body"));
+    //% "Finish"
+    m_finish->setText(qtTrId("onboarding.automation.finish"));
+    showNotifications();
+    showAccessibility();
+    for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
+        if (AutomationBrowserRow *row = m_rows.value(config.id))
+            row->setNote(m_rowStatuses.value(config.id) == RowStatus::testing
+                             ? std::nullopt
+                             : config.probe->unreadableReason());
+    }
+}
+
+void OnboardingPermissionsView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+} // namespace halvex

@@ -1,0 +1,138 @@
+// Renders every onboarding screen in both themes, in English and in German,
+// to PNG files for people to look at: under $HALVEX_SCREENSHOT_DIR when set,
+// else a temporary folder.
+#include <functional>
+#include <set>
+
+#include <QTemporaryDir>
+
+#include "FakeActivationPolicy.h"
+#include "OnboardingFixture.h"
+#include "UiTestSupport.h"
+#include "kit/ActivationPolicyCoordinator.h"
+#include "model/AppSettings.h"
+#include "onboarding/FirstStreakScreen.h"
+#include "onboarding/OnboardingCoordinator.h"
+#include "onboarding/OnboardingWindow.h"
+#include "onboarding/PermissionManager.h"
+#include "ui/Color.h"
+#include "ui/Motion.h"
+#include "ui/TextInputField.h"
+
+using namespace halvex;
+
+// Brings a fresh window to the screen to draw, in the state to show.
+using Stage = std::function<void(OnboardingWindow &, onboardingtest::Desktop &)>;
+Q_DECLARE_METATYPE(Stage)
+
+namespace {
+
+void advanceTo(OnboardingCoordinator &coordinator, OnboardingStep step)
+{
+    while (coordinator.step() != step)
+        coordinator.advance();
+}
+
+FirstStreakScreen *firstStreak(OnboardingWindow &window)
+{
+    advanceTo(*window.coordinator(), OnboardingStep::firstStreak);
+    return qobject_cast<FirstStreakScreen *>(window.host()->currentScreen());
+}
+
+} // namespace
+
+class tst_OnboardingGallery : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_temp;
+    QString m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        Motion::setReduceMotion(true);
+        m_dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
+        if (m_dir.isEmpty())
+            m_dir = m_temp.path();
+        QVERIFY(QDir().mkpath(m_dir));
+    }
+
+    void screen_data()
+    {
+        QTest::addColumn<Stage>("stage");
+        QTest::addColumn<QString>("language");
+        const QList<std::pair<const char *, Stage>> stages = {
+            {"welcome", [](OnboardingWindow &, auto &) {}},
+            {"preferences",
+             [](OnboardingWindow &w, auto &) {
+                 advanceTo(*w.coordinator(), OnboardingStep::preferences);
+             }},
+            {"first-streak-site",
+             [](OnboardingWindow &w, auto &) {
+                 FirstStreakScreen *screen = firstStreak(w);
+                 screen->select(FirstStreakSelection::customDomain());
+                 screen->findChild<TextInputField *>()->setText("https://example.com");
+             }},
+            {"first-streak-app",
+             [](OnboardingWindow &w, onboardingtest::Desktop &desktop) {
+                 FirstStreakScreen *screen = firstStreak(w);
+                 auto *picker = screen->findChild<OnboardingAppPicker *>();
+                 picker->setSelection(picker->readAppSelection("org.example.Notes"));
+                 screen->select(FirstStreakSelection::customApp());
+                 Q_UNUSED(desktop)
+             }},
+            {"mode", [](OnboardingWindow &w,
+                        auto &) { advanceTo(*w.coordinator(), OnboardingStep::modeSelection); }},
+            {"permissions",
+             [](OnboardingWindow &w, onboardingtest::Desktop &desktop) {
+                 desktop.notificationServer.status =
+                     platform::NotificationAuthorizationStatus::authorized;
+                 desktop.bed.host.trustedAfterRequest = false;
+                 desktop.permissions.requestAccessibility();
+                 advanceTo(*w.coordinator(), OnboardingStep::permissions);
+             }},
+        };
+        for (const char *language : {"en", "de"}) {
+            for (const auto &[name, stage] : stages)
+                QTest::newRow(qPrintable(QString::fromLatin1(name) + u'-' + language))
+                    << stage << QString::fromLatin1(language);
+        }
+    }
+    void screen()
+    {
+        QFETCH(Stage, stage);
+        QFETCH(QString, language);
+        for (const char *themeName : {"light", "dark"}) {
+            const QString theme = QString::fromLatin1(themeName);
+            onboardingtest::Desktop desktop;
+            const auto settings = AppSettings::fetchOrCreate(desktop.store.context());
+            settings->setLanguageRaw(language);
+            settings->setThemeRaw(theme);
+            fennimar::ActivationPolicyCoordinator policy(
+                std::make_shared<testing::FakeActivationPolicy>());
+            OnboardingWindow window(desktop.services(), {}, policy);
+            window.show();
+            stage(window, desktop);
+            // Reads of the notification server and the like land first.
+            for (int i = 0; i < 10; ++i)
+                QCoreApplication::processEvents();
+            const QImage image = testing::render(&window);
+
+            const QString path = m_dir + u"/onboarding-" +
+                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + theme +
+                                 u".png";
+            QVERIFY2(image.save(path), qPrintable(path));
+            std::set<QRgb> colours;
+            for (int y = 0; y < image.height(); y += 2)
+                for (int x = 0; x < image.width(); x += 2)
+                    colours.insert(image.pixel(x, y));
+            QVERIFY2(colours.size() > 8, qPrintable(path));
+            const ThemeColor &background = Color::background();
+            QCOMPARE_COLOR(image.pixelColor(2, 2),
+                           theme == u"dark" ? background.dark() : background.light());
+        }
+    }
+};
+
+QTEST_MAIN(tst_OnboardingGallery)
+#include "tst_OnboardingGallery.moc"
