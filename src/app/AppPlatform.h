@@ -22,6 +22,7 @@ class LaunchAtLoginBackend;
 } // namespace fennimar
 
 namespace platform {
+class DesktopEntryIndex;
 class SystemAppearance;
 class SystemSleep;
 class TimerScheduler;
@@ -75,6 +76,9 @@ struct AppPlatform {
     // How the workspace names this application, so that our own windows
     // coming to the front are told apart.
     std::optional<QString> ownBundleIdentifier;
+    // The installed applications the workspace resolves windows with; null:
+    // whoever needs them reads the XDG application folders.
+    const platform::DesktopEntryIndex *applications = nullptr;
 };
 
 } // namespace halvex

@@ -107,6 +107,7 @@ AppPlatform LiveAppPlatform::platform() const
         .automationProbe = *m_automation,
         .frontmostWindowFrames = FrictionPanelController::liveFrontmostWindowFrames(*m_workspace),
         .ownBundleIdentifier = m_ownBundleIdentifier,
+        .applications = m_entries.get(),
     };
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/CoreServices.h"
+#include "app/MenuBarInstallation.h"
 #include "app/MilestoneScheduler.h"
 #include "app/WeeklyDigestScheduler.h"
 #include "kit/Telemetry.h"
@@ -22,6 +23,7 @@ LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
 LiveSurfaces::~LiveSurfaces()
 {
     // The windows and the dependencies refer to services that go with us.
+    m_menuBar.reset();
     closeWindows();
     SettingsWindow::clearDependencies();
 }
@@ -29,6 +31,14 @@ LiveSurfaces::~LiveSurfaces()
 AppSurfaces LiveSurfaces::surfaces()
 {
     AppSurfaces surfaces;
+    surfaces.installMenuBar = [this] { installMenuBar(); };
+    surfaces.removeMenuBar = [this] { m_menuBar.reset(); };
+    surfaces.revealPopover = [this](std::function<void()> completion) {
+        if (!m_menuBar)
+            return false;
+        m_menuBar->revealPopover(std::move(completion));
+        return true;
+    };
     surfaces.configureSettings = [this] { configureSettings(); };
     surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
     surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
@@ -43,6 +53,25 @@ void LiveSurfaces::closeWindows()
         settings->window()->close();
     if (StatsWindow *stats = StatsWindow::shared())
         stats->window()->close();
+}
+
+void LiveSurfaces::installMenuBar()
+{
+    CoreServices *services = m_delegate.coreServices();
+    if (m_menuBar || !services || !m_delegate.persistence())
+        return;
+    AppDelegate *delegate = &m_delegate;
+    m_menuBar = std::make_unique<MenuBarInstallation>(MenuBarInstallation::Services{
+        .persistence = *m_delegate.persistence(),
+        .coreServices = *services,
+        .platform = m_delegate.platform(),
+        .themeController = *m_delegate.themeController(),
+        .translations = *m_delegate.translations(),
+        .applications = m_delegate.platform().applications,
+        .openStats = [delegate] { delegate->openStats(); },
+        .openSettings = [delegate] { delegate->openSettings(); },
+        .quit = [delegate] { delegate->requestQuit(); },
+    });
 }
 
 void LiveSurfaces::openStats()

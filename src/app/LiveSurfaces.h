@@ -12,11 +12,12 @@ class WindowFronting;
 namespace halvex {
 
 class AppDelegate;
+class MenuBarInstallation;
 
-// The surfaces of the running application that exist so far: the settings
-// and statistics windows, over the delegate's services. The other hooks stay
-// empty until their windows exist. Made after the delegate and kept as long
-// as it.
+// The surfaces of the running application that exist so far: the menu-bar
+// UI, the settings and statistics windows, over the delegate's services. The
+// other hooks stay empty until their windows exist. Made after the delegate
+// and kept as long as it.
 class LiveSurfaces final {
 public:
     explicit LiveSurfaces(AppDelegate &delegate);
@@ -25,8 +26,11 @@ public:
     LiveSurfaces &operator=(const LiveSurfaces &) = delete;
 
     AppSurfaces surfaces();
+    // The status item and popover while the menu-bar UI is installed, else null.
+    MenuBarInstallation *menuBar() const { return m_menuBar.get(); }
 
 private:
+    void installMenuBar();
     void configureSettings();
     void openStats();
     static void closeWindows();
@@ -34,6 +38,7 @@ private:
     AppDelegate &m_delegate;
     std::unique_ptr<fennimar::TipJar> m_tipJar;
     std::unique_ptr<fennimar::WindowFronting> m_fronting;
+    std::unique_ptr<MenuBarInstallation> m_menuBar;
 };
 
 } // namespace halvex

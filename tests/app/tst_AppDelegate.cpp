@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "app/CoreServices.h"
 #include "app/LifecycleManager.h"
 #include "app/LiveSurfaces.h"
+#include "app/MenuBarInstallation.h"
 #include "app/MilestoneScheduler.h"
 #include "app/NotificationService.h"
 #include "engine/NotificationHub.h"
@@ -23,6 +25,8 @@
 #include "friction/FrictionPanelController.h"
 #include "kit/ActivationPolicyCoordinator.h"
 #include "kit/AutomationProbe.h"
+#include "menubar/PopoverWindowController.h"
+#include "menubar/StatusItemController.h"
 #include "model/AppSettings.h"
 #include "platform/UserDefaults.h"
 #include "settings/SettingsWindow.h"
@@ -177,6 +181,8 @@ private slots:
     void aBlockedApplicationInFrontAtLaunchGetsItsPanel();
     void notificationsArePlannedAtStartAndTakenBackAtQuit();
     void theWindowsAnswerTheCommandsAndGoWithTheUI();
+    void thePopoverOpensTheWindowsAndQuits_data();
+    void thePopoverOpensTheWindowsAndQuits();
     void everyWayOutQuitsOnce_data();
     void everyWayOutQuitsOnce();
     void anUnansweredRetractionWaitsTwoSeconds();
@@ -384,6 +390,69 @@ void tst_AppDelegate::theWindowsAnswerTheCommandsAndGoWithTheUI()
     // Onboarding reset: the menu-bar UI goes, and the windows with it.
     AppSettings::fetchOrCreate(launch->f.context())->setFirstLaunchCompleted(false);
     emit NotificationHub::shared().onboardingReset();
+    QTRY_VERIFY(!SettingsWindow::shared() && !StatsWindow::shared());
+}
+
+void tst_AppDelegate::thePopoverOpensTheWindowsAndQuits_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("opens");
+    QTest::newRow("statistics") << "popover.footer.stats"
+                                << "stats";
+    QTest::newRow("settings") << "popover.footer.settings"
+                              << "settings";
+    QTest::newRow("quit") << "popover.header.quit"
+                          << "quit";
+}
+
+void tst_AppDelegate::thePopoverOpensTheWindowsAndQuits()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, opens);
+    launch->completeFirstLaunch();
+    auto streak = launch->f.addStreak();
+    streak->setName("Work");
+    streak->setStartedAt(launch->f.now.addDays(-3));
+    QVERIFY(launch->f.save());
+    launch->make();
+    LiveSurfaces live(*launch->delegate);
+    launch->delegate->setSurfaces(live.surfaces());
+    launch->start();
+    launch->delegate->interceptApplicationQuit();
+
+    QVERIFY(live.menuBar());
+    StatusItemController &status = live.menuBar()->statusItemController();
+    PopoverWindowController &popover = live.menuBar()->popoverController();
+    QCOMPARE(status.accessibilityLabel(), "3 days, Work");
+    // The engine behind the icon: a reset turns it red.
+    launch->delegate->coreServices()->streakEngine->resetStreak(streak->id());
+    QVERIFY(status.iconView().isBreaking());
+    QCOMPARE(status.accessibilityLabel(), "0 days, Work");
+
+    // The launch's reveal waits for a tray; without one it opens the
+    // popover, with the streak list in it, as an ordinary window.
+    QVERIFY(!popover.isShown());
+    launch->f.scheduler.advance(StatusItemController::trayGraceSeconds);
+    QVERIFY(popover.isShown() && popover.isStandalone());
+    QVERIFY(popover.window()->findChild<QWidget *>("popover.root"));
+
+    auto *action = popover.window()->findChild<QAbstractButton *>(button);
+    QVERIFY(action);
+    action->click();
+    if (opens == "quit") {
+        QTRY_COMPARE(launch->exits, QList<int>{0});
+        return;
+    }
+    QVERIFY(!popover.isShown());
+    QWidget *window =
+        opens == "stats" ? StatsWindow::shared()->window() : SettingsWindow::shared()->window();
+    QVERIFY(window->isVisible());
+    QVERIFY(!launch->delegate->isQuitting());
+
+    // Onboarding reset: the menu-bar UI goes with the windows.
+    AppSettings::fetchOrCreate(launch->f.context())->setFirstLaunchCompleted(false);
+    emit NotificationHub::shared().onboardingReset();
+    QVERIFY(!live.menuBar());
     QTRY_VERIFY(!SettingsWindow::shared() && !StatsWindow::shared());
 }
 

@@ -1,0 +1,98 @@
+// The real halvex binary, past onboarding, in a real tray (trayer): its icon
+// is docked, a click of the real pointer opens the popover at it, and the
+// next click closes it. Screenshots go under $HALVEX_SCREENSHOT_DIR.
+#include <QFile>
+#include <QTest>
+
+#include "DesktopHarness.h"
+#include "menubar/PopoverWindowController.h"
+#include "model/AppSettings.h"
+#include "model/ModelContext.h"
+#include "model/PersistenceController.h"
+#include "model/Streak.h"
+
+using namespace halvex;
+
+namespace {
+
+const QString binary = QStringLiteral(HALVEX_BINARY);
+
+} // namespace
+
+class tst_MenuBarOnX11 : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void aClickOnTheTrayIconOpensThePopoverAtItAndTheNextClosesIt();
+
+private:
+    testing::DesktopHarness m_desktop;
+};
+
+void tst_MenuBarOnX11::initTestCase()
+{
+    QVERIFY2(QFile::exists(binary), qPrintable(binary));
+    // The tray host first, so that the icon is docked once, when it is shown.
+    for (const QString &why : {m_desktop.startWindowManager(), m_desktop.startTrayHost()})
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+
+    // A home past onboarding, with one streak to name in the tooltip.
+    PersistenceController store(
+        false, {m_desktop.homePath() + QStringLiteral("/.local/share"), m_desktop.homePath(), {}});
+    ModelContext &context = store.mainContext();
+    AppSettings::fetchOrCreate(context)->setFirstLaunchCompleted(true);
+    context.insert(std::make_shared<Streak>(
+        QUuid::createUuid(), QStringLiteral("Feeds"), StreakType::site, StrictnessMode::gentle,
+        QStringList{QStringLiteral("example.com")}, QStringList{}, QStringList{},
+        QDateTime::currentDateTimeUtc().addDays(-3)));
+    QVERIFY(context.save().hasValue());
+}
+
+void tst_MenuBarOnX11::aClickOnTheTrayIconOpensThePopoverAtItAndTheNextClosesIt()
+{
+    // Quiet, as at a login: the popover waits for a click.
+    QProcess *halvex = m_desktop.launch(binary, {QStringLiteral("--ui-test")});
+    QVERIFY(halvex);
+    const qint64 pid = halvex->processId();
+
+    // The only window it maps is its icon, docked in trayer's panel along the top.
+    const auto icon = m_desktop.waitForWindow({.processIdentifier = pid}, 15000);
+    QVERIFY2(icon, qPrintable(m_desktop.logOf(halvex)));
+    QRect iconFrame;
+    QTRY_VERIFY((iconFrame = m_desktop.frame(*icon)).isValid() && iconFrame.bottom() < 32 &&
+                iconFrame.width() <= 64);
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("halvex-tray-docked")).isEmpty());
+
+    const testing::DesktopHarness::WindowMatch popover{.title = QStringLiteral("Halvex"),
+                                                       .processIdentifier = pid,
+                                                       .size =
+                                                           PopoverWindowController::contentSize};
+    QVERIFY(m_desktop.click(iconFrame.center()));
+    const auto shown = m_desktop.waitForWindow(popover);
+    QVERIFY2(shown, qPrintable(m_desktop.logOf(halvex)));
+    // Mapped right under the icon, where the placement puts it.
+    QTRY_COMPARE(m_desktop.frame(*shown), PopoverWindowController::anchoredFrame(iconFrame));
+    const QRect frame = m_desktop.frame(*shown);
+    QVERIFY(frame.top() > iconFrame.bottom() && frame.top() - iconFrame.bottom() <= 8);
+    QVERIFY(frame.left() <= iconFrame.center().x() && iconFrame.center().x() <= frame.right());
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("halvex-popover-open")).isEmpty());
+
+    QVERIFY(m_desktop.click(iconFrame.center()));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_desktop.findWindow(popover), 10000);
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("halvex-popover-closed")).isEmpty());
+    // Closed, not closed and opened again by the same click; the icon stays.
+    QVERIFY(!m_desktop.findWindow(popover));
+    QVERIFY(m_desktop.findWindow({.processIdentifier = pid, .size = iconFrame.size()}));
+
+    halvex->terminate();
+    QVERIFY2(halvex->waitForFinished(15000) && halvex->exitStatus() == QProcess::NormalExit &&
+                 halvex->exitCode() == 0,
+             qPrintable(m_desktop.logOf(halvex)));
+}
+
+int main(int argc, char **argv)
+{
+    return testing::DesktopHarness::run<tst_MenuBarOnX11>(argc, argv);
+}
+
+#include "tst_MenuBarOnX11.moc"
