@@ -15,8 +15,8 @@ const QString nullPath = QStringLiteral("/org/a11y/atspi/null");
 const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
 const QString componentInterface = QStringLiteral("org.a11y.atspi.Component");
 constexpr int callTimeoutMs = 2000;
-constexpr uint stateShowing = 25;
 constexpr uint screenCoordinates = 0;
+constexpr uint stateEnabled = 8;
 // Deep enough for a window's scroll areas and stacked pages.
 constexpr int maximumDepth = 40;
 
@@ -87,6 +87,24 @@ QList<AccessibleUi::Element> AccessibleUi::children(const Element &element) cons
     return elementsIn(firstArgument(reply));
 }
 
+std::optional<AccessibleUi::Element> AccessibleUi::parent(const Element &element) const
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        element.service, element.path, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get << accessibleInterface << QStringLiteral("Parent");
+    const QVariant value = firstArgument(m_bus.call(get, QDBus::Block, callTimeoutMs));
+    QDBusArgument argument = value.value<QDBusVariant>().variant().value<QDBusArgument>();
+    QString service;
+    QDBusObjectPath path;
+    argument.beginStructure();
+    argument >> service >> path;
+    argument.endStructure();
+    if (service.isEmpty() || path.path() == nullPath)
+        return std::nullopt;
+    return Element{service, path.path()};
+}
+
 QString AccessibleUi::name(const Element &element) const
 {
     QDBusMessage get = QDBusMessage::createMethodCall(
@@ -108,20 +126,16 @@ QString AccessibleUi::roleName(const Element &element) const
         .toString();
 }
 
-bool AccessibleUi::isShowing(const Element &element) const
+bool AccessibleUi::isEnabled(const Element &element) const
 {
-    const QVariant value = firstArgument(
-        m_bus.call(QDBusMessage::createMethodCall(element.service, element.path,
-                                                  accessibleInterface, QStringLiteral("GetState")),
-                   QDBus::Block, callTimeoutMs));
+    const QVariant value = firstArgument(m_bus.call(
+        QDBusMessage::createMethodCall(element.service, element.path, accessibleInterface,
+                                       QStringLiteral("GetState")),
+        QDBus::Block, callTimeoutMs));
     QList<uint> words;
-    if (value.canConvert<QDBusArgument>()) {
-        const QDBusArgument argument = value.value<QDBusArgument>();
-        argument >> words;
-    } else {
-        words = value.value<QList<uint>>();
-    }
-    return !words.isEmpty() && (words.first() >> stateShowing & 1u);
+    if (value.canConvert<QDBusArgument>())
+        value.value<QDBusArgument>() >> words;
+    return !words.isEmpty() && (words.first() >> stateEnabled & 1u);
 }
 
 QRect AccessibleUi::extents(const Element &element) const
@@ -147,8 +161,9 @@ void AccessibleUi::walk(const Element &element, int depth,
     if (depth > maximumDepth)
         return;
     for (const Element &child : children(element)) {
-        // Hidden pages and closed windows are no place to click.
-        if (!isShowing(child))
+        // Hidden pages and closed windows are no place to click. Qt gives
+        // them no extents; its showing state is not reliable for containers.
+        if (extents(child).isEmpty())
             continue;
         if (!visit(child, depth))
             return;

@@ -15,8 +15,8 @@ namespace testing {
 // Another process's widgets as a screen reader sees them: its tree on the
 // AT-SPI accessibility bus (see DesktopHarness::startAccessibilityBus), so
 // an end-to-end test finds what to click by role and visible text and clicks
-// it with the real pointer. Only elements on screen are searched; the
-// process's windows are walked in the order it lists them.
+// it with the real pointer. Only elements on screen (those with extents) are
+// searched; the process's windows are walked in the order it lists them.
 //
 //   testing::AccessibleUi ui(m_desktop.accessibilityBusAddress(), halvex->processId());
 //   const auto button = ui.find({.role = "push button", .name = "Continue"});
@@ -55,7 +55,9 @@ public:
     QString name(const Element &element) const;
     QString roleName(const Element &element) const;
     QList<Element> children(const Element &element) const;
-    bool isShowing(const Element &element) const;
+    std::optional<Element> parent(const Element &element) const;
+    // Whether it takes input now (a disabled button does not).
+    bool isEnabled(const Element &element) const;
     // In screen pixels; empty when the element has none or is gone.
     QRect extents(const Element &element) const;
     QPoint centre(const Element &element) const { return extents(element).center(); }
