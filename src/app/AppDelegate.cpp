@@ -317,6 +317,12 @@ void AppDelegate::revealOnRequest()
         m_surfaces.revealPopover([] {});
 }
 
+bool AppDelegate::revealPopover(std::function<void()> completion)
+{
+    return m_appUIInstalled && m_surfaces.revealPopover &&
+           m_surfaces.revealPopover(std::move(completion));
+}
+
 void AppDelegate::requestQuit()
 {
     m_quitFunnel->request();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QObject>
@@ -62,6 +63,9 @@ public:
     void showAbout();
     // Another launch asked us to show ourselves.
     void revealOnRequest();
+    // Reveals the popover from the status item, then runs the completion;
+    // false, without the completion, when there is no status item.
+    bool revealPopover(std::function<void()> completion);
 
     // The quit funnel: every way out comes here. Pending notifications are
     // taken back first (for at most two seconds), then the services stop,

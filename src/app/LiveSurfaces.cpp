@@ -6,11 +6,14 @@
 #include "app/CoreServices.h"
 #include "app/MenuBarInstallation.h"
 #include "app/MilestoneScheduler.h"
+#include "app/NotificationService.h"
 #include "app/WeeklyDigestScheduler.h"
+#include "engine/NotificationHub.h"
 #include "kit/Telemetry.h"
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
 #include "kit/WindowFronting.h"
+#include "onboarding/OnboardingWindow.h"
 #include "settings/SettingsWindow.h"
 #include "stats/StatsWindow.h"
 
@@ -24,6 +27,7 @@ LiveSurfaces::~LiveSurfaces()
 {
     // The windows and the dependencies refer to services that go with us.
     m_menuBar.reset();
+    delete m_onboarding;
     closeWindows();
     SettingsWindow::clearDependencies();
 }
@@ -39,6 +43,8 @@ AppSurfaces LiveSurfaces::surfaces()
         m_menuBar->revealPopover(std::move(completion));
         return true;
     };
+    surfaces.openOnboarding = [this] { openOnboarding(); };
+    surfaces.isOnboardingOpen = [this] { return isOnboardingOpen(); };
     surfaces.configureSettings = [this] { configureSettings(); };
     surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
     surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
@@ -72,6 +78,48 @@ void LiveSurfaces::installMenuBar()
         .openSettings = [delegate] { delegate->openSettings(); },
         .quit = [delegate] { delegate->requestQuit(); },
     });
+}
+
+void LiveSurfaces::openOnboarding()
+{
+    CoreServices *services = m_delegate.coreServices();
+    const AppPlatform &platform = m_delegate.platform();
+    if (!services || !m_delegate.persistence() || !platform.applications || isOnboardingOpen())
+        return;
+    AppDelegate &delegate = m_delegate;
+    m_onboarding = new OnboardingWindow(
+        {
+            *m_delegate.persistence(),
+            *services->permissionManager,
+            platform.loginItem,
+            services->browserProbes,
+            services->notificationService->authorization(),
+            *platform.applications,
+            *m_delegate.themeController(),
+            *m_delegate.translations(),
+        },
+        {
+            [this] { completeOnboarding(); },
+            [&delegate](std::function<void()> completion) {
+                return delegate.revealPopover(std::move(completion));
+            },
+            [&delegate] { delegate.requestQuit(); },
+        },
+        platform.activationPolicy, platform.clock);
+    QObject::connect(m_onboarding, &OnboardingWindow::closed, m_onboarding, &QObject::deleteLater);
+    m_onboarding->present();
+}
+
+bool LiveSurfaces::isOnboardingOpen() const
+{
+    return m_onboarding && !m_onboarding->isGone();
+}
+
+void LiveSurfaces::completeOnboarding()
+{
+    emit NotificationHub::shared().onboardingCompleted();
+    m_delegate.startRuntime();
+    m_delegate.planNotifications();
 }
 
 void LiveSurfaces::openStats()

@@ -1,5 +1,6 @@
 #include "onboarding/FirstStreakScreen.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -190,6 +191,10 @@ void FirstStreakScreen::revealSelectedRow()
             FirstStreakRow *row = m_selection->kind == FirstStreakSelection::Kind::customDomain
                                       ? m_websiteRow
                                       : m_appRow;
+            // The row's own parts (the picked application) may still wait
+            // for their layouts: settle them all first, or the row scrolled
+            // to is the one before it grew.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             m_scroll->widget()->layout()->activate();
             m_scroll->ensureWidgetVisible(row, 0, 0);
         },

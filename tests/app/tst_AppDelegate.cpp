@@ -248,6 +248,9 @@ void tst_AppDelegate::finishingOnboardingInstallsTheUIOnce()
 {
     launch->launch();
     launch->journal.clear();
+    int revealed = 0;
+    // No status item yet to reveal from: the completion never runs.
+    QVERIFY(!launch->delegate->revealPopover([&] { ++revealed; }));
 
     launch->completeFirstLaunch();
     emit NotificationHub::shared().onboardingCompleted();
@@ -255,6 +258,9 @@ void tst_AppDelegate::finishingOnboardingInstallsTheUIOnce()
     // Onboarding reveals the popover itself, once its window goes.
     QCOMPARE(launch->journal, QStringList{"menu bar: housekeeping panel"});
     QCOMPARE(launch->state(), "housekeeping watching panel");
+    QVERIFY(launch->delegate->revealPopover([&] { ++revealed; }));
+    QCOMPARE(revealed, 1);
+    launch->journal.removeAll("reveal");
 
     // A reset takes the UI down and brings onboarding back, from the event loop.
     AppSettings::fetchOrCreate(launch->f.context())->setFirstLaunchCompleted(false);

@@ -77,8 +77,13 @@ private slots:
              [](OnboardingWindow &w, onboardingtest::Desktop &desktop) {
                  FirstStreakScreen *screen = firstStreak(w);
                  auto *picker = screen->findChild<OnboardingAppPicker *>();
-                 picker->setSelection(picker->readAppSelection("org.example.Notes"));
                  screen->select(FirstStreakSelection::customApp());
+                 // As the chooser reports a choice, so the screen takes it up.
+                 const auto notes = picker->readAppSelection("org.example.Notes");
+                 picker->setSelection(notes);
+                 emit picker->selectionEdited(notes);
+                 // The row that grew is scrolled into view from the event loop.
+                 QCoreApplication::processEvents();
                  Q_UNUSED(desktop)
              }},
             {"mode", [](OnboardingWindow &w,
