@@ -94,7 +94,8 @@ std::optional<AccessibleUi::Element> AccessibleUi::parent(const Element &element
         QStringLiteral("Get"));
     get << accessibleInterface << QStringLiteral("Parent");
     const QVariant value = firstArgument(m_bus.call(get, QDBus::Block, callTimeoutMs));
-    QDBusArgument argument = value.value<QDBusVariant>().variant().value<QDBusArgument>();
+    // Const: a writable argument would be written to rather than read.
+    const QDBusArgument argument = value.value<QDBusVariant>().variant().value<QDBusArgument>();
     QString service;
     QDBusObjectPath path;
     argument.beginStructure();
@@ -128,10 +129,10 @@ QString AccessibleUi::roleName(const Element &element) const
 
 bool AccessibleUi::isEnabled(const Element &element) const
 {
-    const QVariant value = firstArgument(m_bus.call(
-        QDBusMessage::createMethodCall(element.service, element.path, accessibleInterface,
-                                       QStringLiteral("GetState")),
-        QDBus::Block, callTimeoutMs));
+    const QVariant value = firstArgument(
+        m_bus.call(QDBusMessage::createMethodCall(element.service, element.path,
+                                                  accessibleInterface, QStringLiteral("GetState")),
+                   QDBus::Block, callTimeoutMs));
     QList<uint> words;
     if (value.canConvert<QDBusArgument>())
         value.value<QDBusArgument>() >> words;
@@ -153,6 +154,30 @@ QRect AccessibleUi::extents(const Element &element) const
     argument >> x >> y >> width >> height;
     argument.endStructure();
     return QRect(x, y, width, height);
+}
+
+QRect AccessibleUi::visibleExtents(const Element &element) const
+{
+    QRect visible = extents(element);
+    for (std::optional<Element> above = parent(element); above && !visible.isEmpty();
+         above = parent(*above)) {
+        const QRect box = extents(*above);
+        // The application itself has no extents of its own.
+        if (!box.isEmpty())
+            visible &= box;
+    }
+    return visible;
+}
+
+std::optional<AccessibleUi::Element> AccessibleUi::clippingAncestor(const Element &element) const
+{
+    const QRect whole = extents(element);
+    for (std::optional<Element> above = parent(element); above; above = parent(*above)) {
+        const QRect box = extents(*above);
+        if (!box.isEmpty() && !box.contains(whole))
+            return above;
+    }
+    return std::nullopt;
 }
 
 void AccessibleUi::walk(const Element &element, int depth,

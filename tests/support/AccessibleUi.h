@@ -61,6 +61,12 @@ public:
     // In screen pixels; empty when the element has none or is gone.
     QRect extents(const Element &element) const;
     QPoint centre(const Element &element) const { return extents(element).center(); }
+    // What of the element its ancestors leave on screen: a row scrolled
+    // half out of its scroll area is cut at the area's edge.
+    QRect visibleExtents(const Element &element) const;
+    // The nearest ancestor that cuts the element off (the scroll area to
+    // scroll), if any.
+    std::optional<Element> clippingAncestor(const Element &element) const;
 
     // One line per element on screen ("  role 'name' [x,y w×h]"), indented
     // by depth: what a failed search had to choose from.
