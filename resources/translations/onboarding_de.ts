@@ -43,12 +43,6 @@
     <message id="onboarding.permissions.allow"><source>Allow</source><translation>Erlauben</translation></message>
     <message id="onboarding.permissionIntro.automation.name"><source>Browsers</source><translation>Browser</translation></message>
     <message id="onboarding.permissions.automation.body"><source>To see which site is open, Halvex reads the browser’s address through accessibility. Test each browser you use.</source><translation>Um zu sehen, welche Website offen ist, liest Halvex die Adresse des Browsers über die Barrierefreiheit. Teste jeden Browser, den du nutzt.</translation></message>
-    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Testen</translation></message>
-    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Nicht getestet</translation></message>
-    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Wird getestet…</translation></message>
-    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Lesbar</translation></message>
-    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Nicht lesbar</translation></message>
-    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Nicht installiert</translation></message>
     <message id="onboarding.automation.finish"><source>Finish</source><translation>Fertig</translation></message>
 </context>
 </TS>

@@ -43,12 +43,6 @@
     <message id="onboarding.permissions.allow"><source>Allow</source><translation>Allow</translation></message>
     <message id="onboarding.permissionIntro.automation.name"><source>Browsers</source><translation>Browsers</translation></message>
     <message id="onboarding.permissions.automation.body"><source>To see which site is open, Halvex reads the browser’s address through accessibility. Test each browser you use.</source><translation>To see which site is open, Halvex reads the browser’s address through accessibility. Test each browser you use.</translation></message>
-    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Test</translation></message>
-    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Not tested</translation></message>
-    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Testing…</translation></message>
-    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Can read</translation></message>
-    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Cannot read</translation></message>
-    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Not installed</translation></message>
     <message id="onboarding.automation.finish"><source>Finish</source><translation>Finish</translation></message>
 </context>
 </TS>

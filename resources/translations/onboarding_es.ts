@@ -43,12 +43,6 @@
     <message id="onboarding.permissions.allow"><source>Allow</source><translation>Permitir</translation></message>
     <message id="onboarding.permissionIntro.automation.name"><source>Browsers</source><translation>Navegadores</translation></message>
     <message id="onboarding.permissions.automation.body"><source>To see which site is open, Halvex reads the browser’s address through accessibility. Test each browser you use.</source><translation>Para saber qué sitio está abierto, Halvex lee la dirección del navegador mediante la accesibilidad. Prueba cada navegador que uses.</translation></message>
-    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Probar</translation></message>
-    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Sin probar</translation></message>
-    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Probando…</translation></message>
-    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Se puede leer</translation></message>
-    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>No se puede leer</translation></message>
-    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>No instalado</translation></message>
     <message id="onboarding.automation.finish"><source>Finish</source><translation>Terminar</translation></message>
 </context>
 </TS>

@@ -43,12 +43,6 @@
     <message id="onboarding.permissions.allow"><source>Allow</source><translation>Autoriser</translation></message>
     <message id="onboarding.permissionIntro.automation.name"><source>Browsers</source><translation>Navigateurs</translation></message>
     <message id="onboarding.permissions.automation.body"><source>To see which site is open, Halvex reads the browser’s address through accessibility. Test each browser you use.</source><translation>Pour savoir quel site est ouvert, Halvex lit l’adresse du navigateur via l’accessibilité. Testez chaque navigateur que vous utilisez.</translation></message>
-    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Tester</translation></message>
-    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Non testé</translation></message>
-    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Test en cours…</translation></message>
-    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Lisible</translation></message>
-    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Illisible</translation></message>
-    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Non installé</translation></message>
     <message id="onboarding.automation.finish"><source>Finish</source><translation>Terminer</translation></message>
 </context>
 </TS>

@@ -43,12 +43,6 @@
     <message id="onboarding.permissions.allow"><source>Allow</source><translation>許可</translation></message>
     <message id="onboarding.permissionIntro.automation.name"><source>Browsers</source><translation>ブラウザー</translation></message>
     <message id="onboarding.permissions.automation.body"><source>To see which site is open, Halvex reads the browser’s address through accessibility. Test each browser you use.</source><translation>どのサイトが開いているかを知るため、Halvex はアクセシビリティ経由でブラウザーのアドレスを読み取ります。使っているブラウザーをそれぞれテストしてください。</translation></message>
-    <message id="onboarding.automation.testConnection"><source>Test</source><translation>テスト</translation></message>
-    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>未テスト</translation></message>
-    <message id="onboarding.automation.testing"><source>Testing…</source><translation>テスト中…</translation></message>
-    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>読み取り可</translation></message>
-    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>読み取り不可</translation></message>
-    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>未インストール</translation></message>
     <message id="onboarding.automation.finish"><source>Finish</source><translation>完了</translation></message>
 </context>
 </TS>

@@ -43,12 +43,6 @@
     <message id="onboarding.permissions.allow"><source>Allow</source><translation>İzin ver</translation></message>
     <message id="onboarding.permissionIntro.automation.name"><source>Browsers</source><translation>Tarayıcılar</translation></message>
     <message id="onboarding.permissions.automation.body"><source>To see which site is open, Halvex reads the browser’s address through accessibility. Test each browser you use.</source><translation>Hangi sitenin açık olduğunu görmek için Halvex tarayıcının adresini erişilebilirlik üzerinden okur. Kullandığın her tarayıcıyı dene.</translation></message>
-    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Dene</translation></message>
-    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Denenmedi</translation></message>
-    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Deneniyor…</translation></message>
-    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Okunabiliyor</translation></message>
-    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Okunamıyor</translation></message>
-    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Yüklü değil</translation></message>
     <message id="onboarding.automation.finish"><source>Finish</source><translation>Bitir</translation></message>
 </context>
 </TS>

@@ -9,5 +9,16 @@
     <message id="settings.permissions.status.denied"><source>Not allowed</source><translation>No permitido</translation></message>
     <message id="settings.permissions.fix"><source>Open settings</source><translation>Abrir ajustes</translation></message>
     <message id="settings.permissions.accessibility.name"><source>Accessibility</source><translation>Accesibilidad</translation></message>
+    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Probar</translation></message>
+    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Sin probar</translation></message>
+    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Probando…</translation></message>
+    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Se puede leer</translation></message>
+    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>No se puede leer</translation></message>
+    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>No instalado</translation></message>
+    <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex necesita permiso para ver %1</translation></message>
+    <message id="permissionError.banner.action.fix"><source>Fix</source><translation>Arreglar</translation></message>
+    <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>Notificaciones</translation></message>
+    <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex celebra tus hitos con una notificación.</translation></message>
+    <message id="settings.permissions.browsers.title"><source>Per-browser access</source><translation>Acceso por navegador</translation></message>
 </context>
 </TS>

@@ -9,5 +9,16 @@
     <message id="settings.permissions.status.denied"><source>Not allowed</source><translation>Non autorisé</translation></message>
     <message id="settings.permissions.fix"><source>Open settings</source><translation>Ouvrir les réglages</translation></message>
     <message id="settings.permissions.accessibility.name"><source>Accessibility</source><translation>Accessibilité</translation></message>
+    <message id="onboarding.automation.testConnection"><source>Test</source><translation>Tester</translation></message>
+    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>Non testé</translation></message>
+    <message id="onboarding.automation.testing"><source>Testing…</source><translation>Test en cours…</translation></message>
+    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>Lisible</translation></message>
+    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Illisible</translation></message>
+    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Non installé</translation></message>
+    <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex a besoin d’une autorisation pour voir %1</translation></message>
+    <message id="permissionError.banner.action.fix"><source>Fix</source><translation>Corriger</translation></message>
+    <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>Notifications</translation></message>
+    <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex célèbre vos étapes avec une notification.</translation></message>
+    <message id="settings.permissions.browsers.title"><source>Per-browser access</source><translation>Accès par navigateur</translation></message>
 </context>
 </TS>

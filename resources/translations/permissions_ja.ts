@@ -9,5 +9,16 @@
     <message id="settings.permissions.status.denied"><source>Not allowed</source><translation>許可されていません</translation></message>
     <message id="settings.permissions.fix"><source>Open settings</source><translation>設定を開く</translation></message>
     <message id="settings.permissions.accessibility.name"><source>Accessibility</source><translation>アクセシビリティ</translation></message>
+    <message id="onboarding.automation.testConnection"><source>Test</source><translation>テスト</translation></message>
+    <message id="onboarding.automation.status.notTested"><source>Not tested</source><translation>未テスト</translation></message>
+    <message id="onboarding.automation.testing"><source>Testing…</source><translation>テスト中…</translation></message>
+    <message id="onboarding.automation.status.granted"><source>Can read</source><translation>読み取り可</translation></message>
+    <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>読み取り不可</translation></message>
+    <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>未インストール</translation></message>
+    <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex が %1 を確認するには許可が必要です</translation></message>
+    <message id="permissionError.banner.action.fix"><source>Fix</source><translation>修正</translation></message>
+    <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>通知</translation></message>
+    <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex はマイルストーンを通知でお祝いします。</translation></message>
+    <message id="settings.permissions.browsers.title"><source>Per-browser access</source><translation>ブラウザーごとのアクセス</translation></message>
 </context>
 </TS>

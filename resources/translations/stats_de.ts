@@ -38,5 +38,18 @@
     <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Antworten auf „Warum bist du hier?“</translation></message>
     <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>Noch keine Antworten.</translation></message>
     <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>„%1“</translation></message>
+    <message id="review_prompt.window_title"><source>Rate Halvex</source><translation>Halvex bewerten</translation></message>
+    <message id="review_prompt.title"><source>Enjoying Halvex?</source><translation>Gefällt dir Halvex?</translation></message>
+    <message id="review_prompt.subtitle"><source>Your rating reaches the people who make Halvex, and only when you press Send.</source><translation>Deine Bewertung erreicht die Menschen hinter Halvex – und erst, wenn du auf „Senden“ drückst.</translation></message>
+    <message id="review_prompt.name.placeholder"><source>Your name (optional)</source><translation>Dein Name (optional)</translation></message>
+    <message id="review_prompt.comment.placeholder"><source>What works for you? What could be better? (optional)</source><translation>Was gefällt dir? Was könnte besser sein? (optional)</translation></message>
+    <message id="review_prompt.error"><source>Couldn't send your review. Check your connection and try again.</source><translation>Deine Bewertung konnte nicht gesendet werden. Prüfe deine Verbindung und versuche es erneut.</translation></message>
+    <message id="review_prompt.not_now"><source>Not now</source><translation>Nicht jetzt</translation></message>
+    <message id="review_prompt.send"><source>Send</source><translation>Senden</translation></message>
+    <message id="review_prompt.sending"><source>Sending…</source><translation>Wird gesendet…</translation></message>
+    <message id="review_prompt.thanks.title"><source>Thank you!</source><translation>Danke!</translation></message>
+    <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Deine Bewertung hilft, Halvex für alle besser zu machen, die es nutzen.</translation></message>
+    <message id="review_prompt.close"><source>Close</source><translation>Schließen</translation></message>
+    <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n Stern</numerusform><numerusform>%n Sterne</numerusform></translation></message>
 </context>
 </TS>

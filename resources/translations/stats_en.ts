@@ -38,5 +38,18 @@
     <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Answers to "Why are you here?"</translation></message>
     <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>No answers yet.</translation></message>
     <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>“%1”</translation></message>
+    <message id="review_prompt.window_title"><source>Rate Halvex</source><translation>Rate Halvex</translation></message>
+    <message id="review_prompt.title"><source>Enjoying Halvex?</source><translation>Enjoying Halvex?</translation></message>
+    <message id="review_prompt.subtitle"><source>Your rating reaches the people who make Halvex, and only when you press Send.</source><translation>Your rating reaches the people who make Halvex, and only when you press Send.</translation></message>
+    <message id="review_prompt.name.placeholder"><source>Your name (optional)</source><translation>Your name (optional)</translation></message>
+    <message id="review_prompt.comment.placeholder"><source>What works for you? What could be better? (optional)</source><translation>What works for you? What could be better? (optional)</translation></message>
+    <message id="review_prompt.error"><source>Couldn't send your review. Check your connection and try again.</source><translation>Couldn't send your review. Check your connection and try again.</translation></message>
+    <message id="review_prompt.not_now"><source>Not now</source><translation>Not now</translation></message>
+    <message id="review_prompt.send"><source>Send</source><translation>Send</translation></message>
+    <message id="review_prompt.sending"><source>Sending…</source><translation>Sending…</translation></message>
+    <message id="review_prompt.thanks.title"><source>Thank you!</source><translation>Thank you!</translation></message>
+    <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Your review helps Halvex get better for everyone who uses it.</translation></message>
+    <message id="review_prompt.close"><source>Close</source><translation>Close</translation></message>
+    <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n star</numerusform><numerusform>%n stars</numerusform></translation></message>
 </context>
 </TS>

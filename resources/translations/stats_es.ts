@@ -38,5 +38,18 @@
     <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Respuestas a «¿Por qué estás aquí?»</translation></message>
     <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>Aún no hay respuestas.</translation></message>
     <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>«%1»</translation></message>
+    <message id="review_prompt.window_title"><source>Rate Halvex</source><translation>Valorar Halvex</translation></message>
+    <message id="review_prompt.title"><source>Enjoying Halvex?</source><translation>¿Te gusta Halvex?</translation></message>
+    <message id="review_prompt.subtitle"><source>Your rating reaches the people who make Halvex, and only when you press Send.</source><translation>Tu valoración llega a quienes hacen Halvex, y solo cuando pulsas Enviar.</translation></message>
+    <message id="review_prompt.name.placeholder"><source>Your name (optional)</source><translation>Tu nombre (opcional)</translation></message>
+    <message id="review_prompt.comment.placeholder"><source>What works for you? What could be better? (optional)</source><translation>¿Qué te funciona? ¿Qué podría mejorar? (opcional)</translation></message>
+    <message id="review_prompt.error"><source>Couldn't send your review. Check your connection and try again.</source><translation>No se pudo enviar tu reseña. Comprueba tu conexión e inténtalo de nuevo.</translation></message>
+    <message id="review_prompt.not_now"><source>Not now</source><translation>Ahora no</translation></message>
+    <message id="review_prompt.send"><source>Send</source><translation>Enviar</translation></message>
+    <message id="review_prompt.sending"><source>Sending…</source><translation>Enviando…</translation></message>
+    <message id="review_prompt.thanks.title"><source>Thank you!</source><translation>¡Gracias!</translation></message>
+    <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Tu reseña ayuda a que Halvex mejore para todos los que lo usan.</translation></message>
+    <message id="review_prompt.close"><source>Close</source><translation>Cerrar</translation></message>
+    <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n estrella</numerusform><numerusform>%n estrellas</numerusform></translation></message>
 </context>
 </TS>

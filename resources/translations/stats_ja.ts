@@ -38,5 +38,18 @@
     <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>「なぜここに来ましたか？」への答え</translation></message>
     <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>まだ答えはありません。</translation></message>
     <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>「%1」</translation></message>
+    <message id="review_prompt.window_title"><source>Rate Halvex</source><translation>Halvexを評価</translation></message>
+    <message id="review_prompt.title"><source>Enjoying Halvex?</source><translation>Halvexを気に入っていただけましたか？</translation></message>
+    <message id="review_prompt.subtitle"><source>Your rating reaches the people who make Halvex, and only when you press Send.</source><translation>評価は「送信」を押したときだけ、Halvexの開発者に届きます。</translation></message>
+    <message id="review_prompt.name.placeholder"><source>Your name (optional)</source><translation>お名前（任意）</translation></message>
+    <message id="review_prompt.comment.placeholder"><source>What works for you? What could be better? (optional)</source><translation>気に入っている点や、改善してほしい点は？（任意）</translation></message>
+    <message id="review_prompt.error"><source>Couldn't send your review. Check your connection and try again.</source><translation>レビューを送信できませんでした。接続を確認して、もう一度お試しください。</translation></message>
+    <message id="review_prompt.not_now"><source>Not now</source><translation>今はしない</translation></message>
+    <message id="review_prompt.send"><source>Send</source><translation>送信</translation></message>
+    <message id="review_prompt.sending"><source>Sending…</source><translation>送信中…</translation></message>
+    <message id="review_prompt.thanks.title"><source>Thank you!</source><translation>ありがとうございます！</translation></message>
+    <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>いただいたレビューは、Halvexをより良くするために役立てられます。</translation></message>
+    <message id="review_prompt.close"><source>Close</source><translation>閉じる</translation></message>
+    <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>星%n個</numerusform></translation></message>
 </context>
 </TS>

@@ -38,5 +38,18 @@
     <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>“Neden buradasın?” sorusuna yanıtlar</translation></message>
     <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>Henüz yanıt yok.</translation></message>
     <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>“%1”</translation></message>
+    <message id="review_prompt.window_title"><source>Rate Halvex</source><translation>Halvex'i değerlendir</translation></message>
+    <message id="review_prompt.title"><source>Enjoying Halvex?</source><translation>Halvex'i beğendin mi?</translation></message>
+    <message id="review_prompt.subtitle"><source>Your rating reaches the people who make Halvex, and only when you press Send.</source><translation>Puanın Halvex'i yapanlara ulaşır, hem de yalnızca Gönder'e bastığında.</translation></message>
+    <message id="review_prompt.name.placeholder"><source>Your name (optional)</source><translation>Adın (isteğe bağlı)</translation></message>
+    <message id="review_prompt.comment.placeholder"><source>What works for you? What could be better? (optional)</source><translation>Neyi seviyorsun? Ne daha iyi olabilir? (isteğe bağlı)</translation></message>
+    <message id="review_prompt.error"><source>Couldn't send your review. Check your connection and try again.</source><translation>Değerlendirmen gönderilemedi. Bağlantını kontrol edip yeniden dene.</translation></message>
+    <message id="review_prompt.not_now"><source>Not now</source><translation>Şimdi değil</translation></message>
+    <message id="review_prompt.send"><source>Send</source><translation>Gönder</translation></message>
+    <message id="review_prompt.sending"><source>Sending…</source><translation>Gönderiliyor…</translation></message>
+    <message id="review_prompt.thanks.title"><source>Thank you!</source><translation>Teşekkürler!</translation></message>
+    <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Değerlendirmen, Halvex'i kullanan herkes için daha iyi olmasına yardım ediyor.</translation></message>
+    <message id="review_prompt.close"><source>Close</source><translation>Kapat</translation></message>
+    <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n yıldız</numerusform></translation></message>
 </context>
 </TS>

@@ -24,7 +24,7 @@
 #include "model/AppSettings.h"
 #include "model/BackupManager.h"
 #include "model/ModelContext.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 #include "platform/UserNotificationCenter.h"
 #include "platform/Workspace.h"
 #include "ui/ThemeController.h"

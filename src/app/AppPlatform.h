@@ -13,7 +13,7 @@
 #include "engine/TriggerWatcher.h"
 #include "model/DayClock.h"
 #include "model/PersistenceController.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 
 namespace fennimar {
 class ActivationPolicyCoordinator;
@@ -76,9 +76,9 @@ struct AppPlatform {
     // How the workspace names this application, so that our own windows
     // coming to the front are told apart.
     std::optional<QString> ownBundleIdentifier;
-    // The installed applications the workspace resolves windows with; null:
-    // whoever needs them reads the XDG application folders.
-    const platform::DesktopEntryIndex *applications = nullptr;
+    // The installed applications, as the frontmost detector resolves them;
+    // null: whoever needs them reads the XDG application folders.
+    const platform::DesktopEntryIndex *installedApplications = nullptr;
 };
 
 } // namespace halvex

@@ -18,7 +18,7 @@
 #include "model/DayClock.h"
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 
 namespace halvex {
 

@@ -107,7 +107,7 @@ AppPlatform LiveAppPlatform::platform() const
         .automationProbe = *m_automation,
         .frontmostWindowFrames = FrictionPanelController::liveFrontmostWindowFrames(*m_workspace),
         .ownBundleIdentifier = m_ownBundleIdentifier,
-        .applications = m_entries.get(),
+        .installedApplications = m_entries.get(),
     };
 }
 

@@ -1,5 +1,6 @@
 #include "app/LiveSurfaces.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include "app/AppDelegate.h"
@@ -9,12 +10,21 @@
 #include "app/NotificationService.h"
 #include "app/WeeklyDigestScheduler.h"
 #include "engine/NotificationHub.h"
+#include "friction/FrictionPanel.h"
+#include "friction/FrictionPanelController.h"
 #include "kit/Telemetry.h"
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
 #include "kit/WindowFronting.h"
+#include "menubar/PopoverWindowController.h"
+#include "model/PersistenceController.h"
+#include "onboarding/OnboardingPermissionsView.h"
 #include "onboarding/OnboardingWindow.h"
+#include "platform/DesktopEntryIndex.h"
+#include "settings/PermissionsTab.h"
 #include "settings/SettingsWindow.h"
+#include "stats/ReviewPromptCoordinator.h"
+#include "stats/ReviewPromptWindowController.h"
 #include "stats/StatsWindow.h"
 
 namespace halvex {
@@ -26,8 +36,8 @@ LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
 LiveSurfaces::~LiveSurfaces()
 {
     // The windows and the dependencies refer to services that go with us.
-    m_menuBar.reset();
     delete m_onboarding;
+    m_menuBar.reset();
     closeWindows();
     SettingsWindow::clearDependencies();
 }
@@ -35,22 +45,51 @@ LiveSurfaces::~LiveSurfaces()
 AppSurfaces LiveSurfaces::surfaces()
 {
     AppSurfaces surfaces;
+    surfaces.openOnboarding = [this] { openOnboarding(); };
+    surfaces.isOnboardingOpen = [this] { return isOnboardingOpen(); };
     surfaces.installMenuBar = [this] { installMenuBar(); };
-    surfaces.removeMenuBar = [this] { m_menuBar.reset(); };
+    surfaces.removeMenuBar = [this] { removeMenuBar(); };
     surfaces.revealPopover = [this](std::function<void()> completion) {
         if (!m_menuBar)
             return false;
         m_menuBar->revealPopover(std::move(completion));
         return true;
     };
-    surfaces.openOnboarding = [this] { openOnboarding(); };
-    surfaces.isOnboardingOpen = [this] { return isOnboardingOpen(); };
     surfaces.configureSettings = [this] { configureSettings(); };
     surfaces.openSettings = [] { SettingsWindow::show(SettingsTab::general); };
     surfaces.openAbout = [] { SettingsWindow::show(SettingsTab::about); };
     surfaces.openStats = [this] { openStats(); };
     surfaces.closeWindows = &LiveSurfaces::closeWindows;
     return surfaces;
+}
+
+void LiveSurfaces::removeMenuBar()
+{
+    // Dropping the coordinator cancels its pending check.
+    m_reviewPrompt.reset();
+    m_menuBar.reset();
+}
+
+ReviewPromptCoordinator &LiveSurfaces::installReviewPrompt(std::function<bool()> isPopoverShown)
+{
+    const AppPlatform &platform = m_delegate.platform();
+    if (!m_reviewWindow)
+        m_reviewWindow =
+            std::make_unique<ReviewPromptWindowController>(ReviewPromptWindowController::Services{
+                *m_delegate.themeController(),
+                *m_delegate.translations(),
+                platform.workspace,
+                platform.activationPolicy,
+            });
+    const QPointer<FrictionPanelController> panel(m_delegate.frictionPanelController());
+    m_reviewPrompt = std::make_unique<ReviewPromptCoordinator>(ReviewPromptCoordinator::Services{
+        m_delegate.persistence()->container(),
+        std::move(isPopoverShown),
+        [panel] { return panel && panel->isPanelActive(); },
+        *m_reviewWindow,
+        platform.scheduler,
+    });
+    return *m_reviewPrompt;
 }
 
 void LiveSurfaces::closeWindows()
@@ -73,18 +112,25 @@ void LiveSurfaces::installMenuBar()
         .platform = m_delegate.platform(),
         .themeController = *m_delegate.themeController(),
         .translations = *m_delegate.translations(),
-        .applications = m_delegate.platform().applications,
+        .applications = m_delegate.platform().installedApplications,
         .openStats = [delegate] { delegate->openStats(); },
         .openSettings = [delegate] { delegate->openSettings(); },
         .quit = [delegate] { delegate->requestQuit(); },
     });
+    // The review prompt goes over the status item and the popover, and asks
+    // once the popover has closed.
+    const QPointer<PopoverWindowController> popover(&m_menuBar->popoverController());
+    QObject::connect(popover, &PopoverWindowController::didChangeOpenState,
+                     &installReviewPrompt([popover] { return popover && popover->isShown(); }),
+                     &ReviewPromptCoordinator::popoverOpenStateChanged);
 }
 
 void LiveSurfaces::openOnboarding()
 {
     CoreServices *services = m_delegate.coreServices();
     const AppPlatform &platform = m_delegate.platform();
-    if (!services || !m_delegate.persistence() || !platform.applications || isOnboardingOpen())
+    if (!services || !m_delegate.persistence() || !platform.installedApplications ||
+        isOnboardingOpen())
         return;
     AppDelegate &delegate = m_delegate;
     m_onboarding = new OnboardingWindow(
@@ -94,7 +140,7 @@ void LiveSurfaces::openOnboarding()
             platform.loginItem,
             services->browserProbes,
             services->notificationService->authorization(),
-            *platform.applications,
+            *platform.installedApplications,
             *m_delegate.themeController(),
             *m_delegate.translations(),
         },
@@ -174,8 +220,18 @@ void LiveSurfaces::configureSettings()
             },
             [digest] { return digest->reschedule(); },
         },
-        // The Permissions page comes with the permission views.
-        {},
+        [services] {
+            // Read afresh each time, so a browser installed meanwhile shows.
+            auto installed = std::make_shared<platform::DesktopEntryIndex>();
+            return new PermissionsTab({
+                *services->permissionManager,
+                services->browserProbes,
+                services->notificationService->authorization(),
+                [installed](const QString &bundleId) {
+                    return OnboardingPermissionsView::isInstalled(bundleId, *installed);
+                },
+            });
+        },
         &platform.defaults,
     });
 }

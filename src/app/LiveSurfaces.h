@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QPointer>
@@ -16,11 +17,13 @@ namespace halvex {
 class AppDelegate;
 class MenuBarInstallation;
 class OnboardingWindow;
+class ReviewPromptCoordinator;
+class ReviewPromptWindowController;
 
 // The surfaces of the running application that exist so far: the onboarding
-// window, the menu-bar UI, the settings and statistics windows, over the
-// delegate's services. The other hooks stay empty until their windows exist.
-// Made after the delegate and kept as long as it.
+// window, the menu-bar UI with the review prompt, the settings and statistics
+// windows, over the delegate's services. The other hooks stay empty until
+// their windows exist. Made after the delegate and kept as long as it.
 class LiveSurfaces final {
 public:
     explicit LiveSurfaces(AppDelegate &delegate);
@@ -32,8 +35,17 @@ public:
     // The status item and popover while the menu-bar UI is installed, else null.
     MenuBarInstallation *menuBar() const { return m_menuBar.get(); }
 
+    // While the menu-bar UI is installed: asks for a review after the
+    // popover closes. Null otherwise.
+    ReviewPromptCoordinator *reviewPromptCoordinator() const { return m_reviewPrompt.get(); }
+
 private:
     void installMenuBar();
+    void removeMenuBar();
+    // Builds the coordinator over the friction panel and `isPopoverShown`
+    // (empty: no popover). The popover feeds its open state to the
+    // coordinator's popoverOpenStateChanged.
+    ReviewPromptCoordinator &installReviewPrompt(std::function<bool()> isPopoverShown);
     void configureSettings();
     void openStats();
     static void closeWindows();
@@ -46,8 +58,11 @@ private:
     AppDelegate &m_delegate;
     std::unique_ptr<fennimar::TipJar> m_tipJar;
     std::unique_ptr<fennimar::WindowFronting> m_fronting;
-    std::unique_ptr<MenuBarInstallation> m_menuBar;
     QPointer<OnboardingWindow> m_onboarding;
+    // The review window lives for the run; the coordinator with the menu-bar UI.
+    std::unique_ptr<ReviewPromptWindowController> m_reviewWindow;
+    std::unique_ptr<ReviewPromptCoordinator> m_reviewPrompt;
+    std::unique_ptr<MenuBarInstallation> m_menuBar;
 };
 
 } // namespace halvex

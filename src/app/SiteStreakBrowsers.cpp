@@ -7,7 +7,7 @@
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
 #include "model/Streak.h"
-#include "onboarding/PermissionSnapshot.h"
+#include "permissions/PermissionSnapshot.h"
 #include "platform/Log.h"
 
 namespace halvex {

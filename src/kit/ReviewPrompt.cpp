@@ -141,11 +141,17 @@ bool ReviewPrompt::isRegularWindowVisible()
     for (const QWidget *widget : QApplication::topLevelWidgets()) {
         const Qt::WindowFlags flags = widget->windowFlags();
         const Qt::WindowType type = widget->windowType();
+        // Tool windows (the popover, the friction panel and its overlays),
+        // popups and tooltips are not the user's windows.
         const bool ordinary = type == Qt::Window || type == Qt::Dialog;
-        const bool titled = !(flags & Qt::FramelessWindowHint);
+        // Decorated by the window manager, with a title bar.
+        const bool titled = !(flags & (Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)) &&
+                            (!(flags & Qt::CustomizeWindowHint) || (flags & Qt::WindowTitleHint));
         const bool normalLevel =
             !(flags & (Qt::WindowStaysOnTopHint | Qt::WindowStaysOnBottomHint));
-        if (widget->isVisible() && ordinary && titled && normalLevel)
+        // A minimised window is not on screen.
+        const bool onScreen = widget->isVisible() && !widget->isMinimized();
+        if (onScreen && ordinary && titled && normalLevel)
             return true;
     }
     return false;

@@ -86,8 +86,9 @@ public:
     // such sheet exists here, so nothing is shown.
     void requestSystemReview(QWidget *anchor = nullptr);
 
-    // Whether an ordinary titled window of the application is on screen;
-    // the prompt waits while one is.
+    // Whether an ordinary window of the application, decorated with a title
+    // bar at the normal level, is on screen (not minimised); the prompt waits
+    // while one is. Frameless and tool windows do not count.
     static bool isRegularWindowVisible();
 
     RemoteConfig::ReviewPrompt currentSettings() const { return m_parts.settings(); }

@@ -69,7 +69,8 @@ QWidget *PopoverRootView::buildListScreen()
     m_bannerSlot = new QWidget;
     m_bannerSlot->setObjectName(QStringLiteral("popover.bannerSlot"));
     auto *banner = new QVBoxLayout(m_bannerSlot);
-    banner->setContentsMargins(20, 12, 20, 0);
+    // Room below for the banner's shadow.
+    banner->setContentsMargins(20, 12, 20, 6);
     m_bannerSlot->hide();
     column->addWidget(m_bannerSlot);
 
@@ -237,9 +238,19 @@ void PopoverRootView::setPermissionBanner(QWidget *banner)
             old->deleteLater();
         delete item;
     }
-    if (banner)
+    if (banner) {
         slot->addWidget(banner);
-    m_bannerSlot->setVisible(banner != nullptr);
+        banner->installEventFilter(this);
+    }
+    m_bannerSlot->setVisible(banner && !banner->isHidden());
+}
+
+bool PopoverRootView::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) &&
+        watched->parent() == m_bannerSlot)
+        m_bannerSlot->setVisible(event->type() == QEvent::ShowToParent);
+    return QWidget::eventFilter(watched, event);
 }
 
 void PopoverRootView::paintEvent(QPaintEvent *)

@@ -79,7 +79,8 @@ public:
     {
         m_editScreenBuilder = std::move(builder);
     }
-    // Takes the banner into the slot above the header; null empties the slot.
+    // Takes the banner into the slot above the header; null empties the
+    // slot. The slot takes space only while the banner is not hidden.
     void setPermissionBanner(QWidget *banner);
 
     // The list screen, or the route's screen while it shows.
@@ -99,6 +100,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildListScreen();

@@ -6,7 +6,7 @@
 #include "model/AppSettings.h"
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 #include "platform/Log.h"
 
 namespace halvex {

@@ -12,7 +12,7 @@
 #include "model/Streak.h"
 #include "onboarding/OnboardingPreset.h"
 #include "onboarding/OnboardingStep.h"
-#include "onboarding/PermissionStatus.h"
+#include "permissions/PermissionStatus.h"
 
 namespace fennimar {
 class LaunchAtLoginBackend;

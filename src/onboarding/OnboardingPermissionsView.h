@@ -8,7 +8,7 @@
 
 #include "browsers/BrowserURLProbe.h"
 #include "kit/NotificationDisplayState.h"
-#include "onboarding/AutomationBrowserRow.h"
+#include "permissions/AutomationBrowserRow.h"
 
 namespace fennimar {
 class AppActiveRefreshObserver;

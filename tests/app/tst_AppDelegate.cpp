@@ -30,6 +30,7 @@
 #include "model/AppSettings.h"
 #include "platform/UserDefaults.h"
 #include "settings/SettingsWindow.h"
+#include "stats/ReviewPromptCoordinator.h"
 #include "stats/StatsWindow.h"
 #include "ui/Motion.h"
 
@@ -393,10 +394,26 @@ void tst_AppDelegate::theWindowsAnswerTheCommandsAndGoWithTheUI()
     launch->delegate->openStats();
     QVERIFY(StatsWindow::shared() && StatsWindow::shared()->window()->isVisible());
 
-    // Onboarding reset: the menu-bar UI goes, and the windows with it.
+    // The review prompt's check after the popover closes runs on the shell's scheduler.
+    ReviewPromptCoordinator *review = live.reviewPromptCoordinator();
+    QVERIFY(review && live.menuBar());
+    PopoverWindowController &popover = live.menuBar()->popoverController();
+    popover.showAsWindow();
+    QTRY_VERIFY(popover.isShown());
+    QVERIFY(!review->hasPendingCheck());
+    popover.performClose();
+    QCOMPARE(launch->f.scheduler.requestedDelays().back(),
+             ReviewPromptCoordinator::checkDelaySeconds);
+    QVERIFY(review->hasPendingCheck());
+
+    // Onboarding reset: the menu-bar UI goes, and the windows and the
+    // review prompt's pending check with it.
     AppSettings::fetchOrCreate(launch->f.context())->setFirstLaunchCompleted(false);
     emit NotificationHub::shared().onboardingReset();
     QTRY_VERIFY(!SettingsWindow::shared() && !StatsWindow::shared());
+    QVERIFY(!live.reviewPromptCoordinator());
+    // The dropped coordinator's check must not run into it.
+    launch->f.scheduler.advance(ReviewPromptCoordinator::checkDelaySeconds);
 }
 
 void tst_AppDelegate::thePopoverOpensTheWindowsAndQuits_data()

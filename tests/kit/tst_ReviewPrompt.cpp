@@ -99,6 +99,7 @@ private slots:
     void submitSendsTheReview_data();
     void submitSendsTheReview();
     void localeCodeKeepsKnownLanguages();
+    void regularWindowHoldsThePromptBack_data();
     void regularWindowHoldsThePromptBack();
 };
 
@@ -284,18 +285,42 @@ void tst_ReviewPrompt::localeCodeKeepsKnownLanguages()
     QCOMPARE(ReviewPrompt::localeCode(QStringLiteral("zz-unknown")), QStringLiteral("en"));
 }
 
+void tst_ReviewPrompt::regularWindowHoldsThePromptBack_data()
+{
+    QTest::addColumn<Qt::WindowFlags>("flags");
+    QTest::addColumn<bool>("minimized");
+    QTest::addColumn<bool>("counts");
+    QTest::newRow("titled window") << Qt::WindowFlags(Qt::Window) << false << true;
+    QTest::newRow("titled dialog") << Qt::WindowFlags(Qt::Dialog) << false << true;
+    QTest::newRow("title and close button only")
+        << (Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+        << false << true;
+    QTest::newRow("minimised") << Qt::WindowFlags(Qt::Window) << true << false;
+    QTest::newRow("frameless (the popover)")
+        << (Qt::Tool | Qt::FramelessWindowHint) << false << false;
+    QTest::newRow("overlay above everything")
+        << (Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) << false << false;
+    QTest::newRow("always on top") << (Qt::Window | Qt::WindowStaysOnTopHint) << false << false;
+    QTest::newRow("decorated tool window") << Qt::WindowFlags(Qt::Tool) << false << false;
+    QTest::newRow("customised without a title")
+        << (Qt::Window | Qt::CustomizeWindowHint) << false << false;
+    QTest::newRow("past the window manager")
+        << (Qt::Window | Qt::X11BypassWindowManagerHint) << false << false;
+}
+
 void tst_ReviewPrompt::regularWindowHoldsThePromptBack()
 {
+    QFETCH(Qt::WindowFlags, flags);
+    QFETCH(bool, minimized);
+    QFETCH(bool, counts);
     QVERIFY(!ReviewPrompt::isRegularWindowVisible());
-    QWidget panel(nullptr, Qt::FramelessWindowHint);
-    panel.show();
-    QWidget onTop(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
-    onTop.show();
-    QVERIFY(!ReviewPrompt::isRegularWindowVisible());
-    QWidget settings;
-    settings.show();
-    QVERIFY(ReviewPrompt::isRegularWindowVisible());
-    settings.hide();
+    QWidget window(nullptr, flags);
+    if (minimized)
+        window.showMinimized();
+    else
+        window.show();
+    QCOMPARE(ReviewPrompt::isRegularWindowVisible(), counts);
+    window.hide();
     QVERIFY(!ReviewPrompt::isRegularWindowVisible());
 }
 

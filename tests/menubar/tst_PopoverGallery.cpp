@@ -11,8 +11,10 @@
 
 #include "FakeSystemAppearance.h"
 #include "EditorFixture.h"
+#include "PermissionDesk.h"
 #include "UiTestSupport.h"
 #include "editor/NewStreakFormContent.h"
+#include "menubar/PermissionErrorBanner.h"
 #include "menubar/PopoverListView.h"
 #include "menubar/PopoverNewStreakView.h"
 #include "menubar/PopoverRootView.h"
@@ -44,6 +46,23 @@ class tst_PopoverGallery : public QObject {
     QTemporaryDir m_temp;
     QString m_dir;
     TranslationLoader m_translations;
+    std::unique_ptr<testing::PermissionDesk> m_desk;
+
+    // The permission banner over a fresh desk, above two site streaks (one
+    // listing `browsers`), with `installed` browsers and no trust.
+    Scene banner(QStringList browsers, QStringList installed)
+    {
+        return [this, browsers, installed](editortest::ScreensFixture &f, PopoverRootView &root) {
+            m_desk = std::make_unique<testing::PermissionDesk>();
+            m_desk->installed = installed;
+            f.add("Reading the news", {"news.ycombinator.com"}, 24 * 12, 0)->setBrowsers(browsers);
+            f.add("Video", {"youtube.com"}, 2, 1);
+            f.save();
+            f.engine.reload();
+            root.setPermissionBanner(new PermissionErrorBanner(
+                {f.engine, m_desk->manager, m_desk->probes, m_desk->isInstalled()}));
+        };
+    }
 
 private slots:
     void initTestCase()
@@ -101,6 +120,11 @@ private slots:
             root.setRoute(PopoverRoute::newStreak(), false);
             scrollToEnd(root, root.findChild<NewStreakFormContent *>()->findChild<QScrollArea *>());
         }) << "en";
+        QTest::newRow("banner-automation") << banner({"safari"}, {}) << "en";
+        QTest::newRow("banner-accessibility")
+            << banner({}, {testing::PermissionDesk::firefox}) << "en";
+        QTest::newRow("banner-accessibility-de")
+            << banner({}, {testing::PermissionDesk::chrome}) << "de";
         QTest::newRow("new-error-ja") << Scene([](auto &, PopoverRootView &root) {
             root.setRoute(PopoverRoute::newStreak(), false);
             root.findChild<NewStreakFormContent *>()->attemptSave();

@@ -23,7 +23,7 @@
 #include "kit/NotificationAuthorizationCenter.h"
 #include "kit/SystemNotificationAuthorizationProbe.h"
 #include "onboarding/OnboardingHostView.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 #include "platform/DesktopEntryIndex.h"
 #include "settings/MenuPicker.h"
 #include "ui/ThemeController.h"

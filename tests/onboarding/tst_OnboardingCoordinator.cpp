@@ -10,7 +10,7 @@
 #include "kit/AutomationProbe.h"
 #include "model/AppSettings.h"
 #include "onboarding/OnboardingCoordinator.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 #include "ui/TranslationLoader.h"
 
 using fennimar::LaunchAtLoginStatus;

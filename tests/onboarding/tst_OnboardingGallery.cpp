@@ -14,7 +14,7 @@
 #include "onboarding/FirstStreakScreen.h"
 #include "onboarding/OnboardingCoordinator.h"
 #include "onboarding/OnboardingWindow.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 #include "ui/Color.h"
 #include "ui/Motion.h"
 #include "ui/TextInputField.h"

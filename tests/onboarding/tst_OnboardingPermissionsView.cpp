@@ -5,7 +5,7 @@
 #include "model/AppSettings.h"
 #include "onboarding/OnboardingCoordinator.h"
 #include "onboarding/OnboardingPermissionsView.h"
-#include "onboarding/PermissionStatusCard.h"
+#include "permissions/PermissionStatusCard.h"
 #include "ui/ActivityIndicator.h"
 #include "ui/KitLabel.h"
 #include "ui/Motion.h"

@@ -6,9 +6,14 @@
 
 #include <QTest>
 
+#include "PermissionDesk.h"
 #include "SettingsFixture.h"
 #include "UiTestSupport.h"
+#include "permissions/AutomationBrowserRow.h"
+#include "permissions/PermissionStatusCard.h"
+#include "settings/PermissionsTab.h"
 #include "settings/SettingsWindow.h"
+#include "ui/SecondaryButton.h"
 #include "ui/Color.h"
 #include "ui/ToggleSwitch.h"
 
@@ -23,6 +28,24 @@ class tst_SettingsGallery : public QObject {
 
     QTemporaryDir m_temp;
     QString m_dir;
+    // What the Permissions section is built over: Firefox, Chrome and
+    // Safari installed, nothing granted.
+    std::unique_ptr<testing::PermissionDesk> m_desk;
+
+    // Presses a test button or a card's fix button of the Permissions page.
+    static void press(QWidget *window, const QString &name)
+    {
+        auto *button = window->findChild<SecondaryButton *>(name);
+        QVERIFY2(button, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static void test(QWidget *window, const QString &bundleId)
+    {
+        for (auto *row : window->findChildren<AutomationBrowserRow *>()) {
+            if (row->bundleId() == bundleId)
+                QTest::mouseClick(row->testButton(), Qt::LeftButton);
+        }
+    }
 
 private slots:
     void initTestCase()
@@ -41,6 +64,31 @@ private slots:
         const Setup nothing = [](auto &, QWidget *) {};
         QTest::newRow("general") << SettingsTab::general << "en" << nothing;
         QTest::newRow("permissions") << SettingsTab::permissions << "en" << nothing;
+        using Desk = testing::PermissionDesk;
+        QTest::newRow("permissions-granted")
+            << SettingsTab::permissions << "en" << Setup([this](auto &, QWidget *) {
+                   m_desk->trusted = true;
+                   m_desk->running.add(Desk::safari, 41);
+                   m_desk->manager.refresh();
+                   m_desk->notificationServer.status =
+                       platform::NotificationAuthorizationStatus::authorized;
+                   m_desk->notifications.refresh();
+                   // The read answers on the next turn; the layout on the one after.
+                   for (int i = 0; i < 3; ++i)
+                       QCoreApplication::processEvents();
+               });
+        QTest::newRow("permissions-testing")
+            << SettingsTab::permissions << "en" << Setup([this](auto &, QWidget *window) {
+                   m_desk->safariProbe->holdAccess = true;
+                   test(window, Desk::safari);
+                   press(window, "settings.permissions.notifications.action");
+               });
+        QTest::newRow("permissions-denied")
+            << SettingsTab::permissions << "en" << Setup([this](auto &, QWidget *window) {
+                   m_desk->firefoxProbe->ownStatus = fennimar::AutomationStatus::denied;
+                   press(window, "settings.permissions.accessibility.action");
+                   test(window, Desk::firefox);
+               });
         QTest::newRow("about") << SettingsTab::about << "en" << nothing;
         QTest::newRow("about-available")
             << SettingsTab::about << "en" << Setup([](auto &f, QWidget *) {
@@ -71,7 +119,15 @@ private slots:
         settingstest::SettingsFixture f;
         f.settings()->setLanguageRaw(language);
         f.settings()->setThemeRaw("auto"); // the desktop is light
-        SettingsWindow::setDependencies(f.dependencies());
+        m_desk = std::make_unique<testing::PermissionDesk>();
+        m_desk->installed = {testing::PermissionDesk::firefox, testing::PermissionDesk::chrome,
+                             testing::PermissionDesk::safari};
+        SettingsDependencies dependencies = f.dependencies();
+        dependencies.permissionsPage = [this] {
+            return new PermissionsTab(
+                {m_desk->manager, m_desk->probes, m_desk->notifications, m_desk->isInstalled()});
+        };
+        SettingsWindow::setDependencies(dependencies);
         SettingsWindow::show(tab);
         QWidget *window = SettingsWindow::shared()->window();
         QVERIFY(QTest::qWaitForWindowExposed(window));

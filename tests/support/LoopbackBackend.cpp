@@ -80,9 +80,11 @@ LoopbackBackend::LoopbackBackend(QObject *parent)
 
 LoopbackBackend::~LoopbackBackend()
 {
-    for (const QPointer<QTcpSocket> &socket : std::as_const(m_hanging)) {
-        if (socket)
-            socket->abort();
+    // The sockets are the server's and die with it, after the members their
+    // handlers use: a connection still open must not call back into them.
+    for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>()) {
+        socket->disconnect(this);
+        socket->abort();
     }
 }
 

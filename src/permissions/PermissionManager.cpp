@@ -1,4 +1,4 @@
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 
 #include "browsers/BrowserCatalog.h"
 #include "kit/AccessibilityProbe.h"

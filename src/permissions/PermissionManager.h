@@ -8,7 +8,7 @@
 
 #include "browsers/BrowserURLProbe.h"
 #include "kit/UserDefaultsAutomationGrantMemory.h"
-#include "onboarding/PermissionSnapshot.h"
+#include "permissions/PermissionSnapshot.h"
 #include "platform/DesktopSettings.h"
 #include "platform/TimerScheduler.h"
 #include "platform/UserDefaults.h"

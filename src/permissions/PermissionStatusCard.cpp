@@ -1,4 +1,4 @@
-#include "onboarding/PermissionStatusCard.h"
+#include "permissions/PermissionStatusCard.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "onboarding/PermissionStatus.h"
+#include "permissions/PermissionStatus.h"
 
 namespace halvex {
 

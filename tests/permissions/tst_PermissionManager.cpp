@@ -9,7 +9,7 @@
 #include "ManualScheduler.h"
 #include "browsers/LinuxProbeTable.h"
 #include "kit/AutomationProbe.h"
-#include "onboarding/PermissionManager.h"
+#include "permissions/PermissionManager.h"
 
 using fennimar::AutomationStatus;
 using halvex::BrowserAccessKind;

@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "onboarding/PermissionStatusCard.h"
+#include "permissions/PermissionStatusCard.h"
 #include "ui/ActivityIndicator.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"

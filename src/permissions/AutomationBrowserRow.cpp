@@ -1,4 +1,4 @@
-#include "onboarding/AutomationBrowserRow.h"
+#include "permissions/AutomationBrowserRow.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "kit/AutomationStatus.h"
-#include "onboarding/PermissionStatus.h"
+#include "permissions/PermissionStatus.h"
 
 namespace halvex {
 

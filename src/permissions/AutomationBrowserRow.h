@@ -12,7 +12,7 @@ class KitLabel;
 class SecondaryButton;
 class SymbolView;
 
-// One browser on the permissions step: its name and identifier, whether
+// One browser on a permissions screen: its name and identifier, whether
 // Halvex can read it as far as this screen knows, and the button that runs
 // the test. The row keeps no state: its owner sets the status, and the note,
 // a reason the browser cannot be read now that the user can act on.
