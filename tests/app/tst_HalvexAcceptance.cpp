@@ -6,7 +6,7 @@
 // other and run in order.
 #include <memory>
 
-#include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -108,8 +108,10 @@ bool tst_HalvexAcceptance::clickOn(const Match &match)
             const QRect whole = m_ui->extents(*element);
             const QRect visible = m_ui->visibleExtents(*element);
             if (visible != whole) {
-                if (const std::optional<Element> area = m_ui->clippingAncestor(*element))
-                    scroll(m_ui->visibleExtents(*area), whole.center().y() > visible.center().y());
+                if (const std::optional<Element> area = m_ui->clippingAncestor(*element)) {
+                    const QRect shown = m_ui->visibleExtents(*area);
+                    scroll(shown, whole.center().y() > shown.center().y());
+                }
                 box = {};
                 return false;
             }
@@ -192,10 +194,10 @@ QString tst_HalvexAcceptance::missed(const QString &what)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(tree.toUtf8());
-    QString why = what + QStringLiteral(" (what was on screen: ") + path + u')';
-    if (m_halvex)
-        why += QStringLiteral("; halvex's output: ") + m_desktop.logOf(m_halvex);
-    return why;
+    // The log goes with the temporary home: its end goes to the output.
+    if (QFile log(m_halvex ? m_desktop.logOf(m_halvex) : QString()); log.open(QIODevice::ReadOnly))
+        qWarning().noquote() << "halvex said:\n" << QString::fromUtf8(log.readAll().right(3000));
+    return what + QStringLiteral(" (what was on screen: ") + path + u')';
 }
 
 void tst_HalvexAcceptance::initTestCase()
