@@ -7,11 +7,13 @@
 #include "app/MilestoneScheduler.h"
 #include "engine/StreakEngine.h"
 #include "friction/HalvexLocalizedRoot.h"
+#include "menubar/PermissionErrorBanner.h"
 #include "menubar/PopoverRootView.h"
 #include "menubar/PopoverWindowController.h"
 #include "menubar/StatusItemController.h"
 #include "model/PersistenceController.h"
-#include "onboarding/PermissionManager.h"
+#include "onboarding/OnboardingPermissionsView.h"
+#include "permissions/PermissionManager.h"
 #include "platform/DesktopEntryIndex.h"
 #include "platform/PortalAppearanceWatcher.h"
 #include "settings/SettingsWindow.h"
@@ -48,6 +50,15 @@ MenuBarInstallation::MenuBarInstallation(Services services)
                                               services.themeController, services.translations);
     m_rootView = new PopoverRootView(services.persistence, *core.streakEngine,
                                      *core.milestoneScheduler, applications, platform.scheduler);
+    // The banner names what a streak needs and Halvex may not do yet.
+    m_rootView->setPermissionBanner(new PermissionErrorBanner({
+        *core.streakEngine,
+        *permissions,
+        core.browserProbes,
+        [&applications](const QString &bundleId) {
+            return OnboardingPermissionsView::isInstalled(bundleId, applications);
+        },
+    }));
     localized->setContent(m_rootView);
     popover.setContentWidget(localized);
     QObject::connect(m_rootView, &PopoverRootView::openStatsRequested, &popover,

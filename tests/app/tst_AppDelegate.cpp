@@ -458,6 +458,7 @@ void tst_AppDelegate::thePopoverOpensTheWindowsAndQuits()
     launch->f.scheduler.advance(StatusItemController::trayGraceSeconds);
     QVERIFY(popover.isShown() && popover.isStandalone());
     QVERIFY(popover.window()->findChild<QWidget *>("popover.root"));
+    QVERIFY(popover.window()->findChild<QWidget *>("PermissionErrorBanner"));
 
     auto *action = popover.window()->findChild<QAbstractButton *>(button);
     QVERIFY(action);
