@@ -173,7 +173,7 @@ void tst_HalvexAcceptance::shoot(const QString &step) const
     // alike, which spans a screen's short delay before it appears too.
     QImage last;
     int alike = 0;
-    QTest::qWaitFor(
+    const bool settled = QTest::qWaitFor(
         [&] {
             QImage now = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
             alike = now == last ? alike + 1 : 0;
@@ -181,6 +181,9 @@ void tst_HalvexAcceptance::shoot(const QString &step) const
             return alike >= settledGrabs;
         },
         stepTimeoutMs);
+    // Still moving is worth a look at the picture, not a failure.
+    if (!settled)
+        qWarning("the screen kept changing before %s", qPrintable(step));
     QVERIFY(!m_desktop.screenshot(QStringLiteral("acceptance-") + step).isEmpty());
 }
 
