@@ -54,5 +54,15 @@
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Abbrechen</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Speichern</translation></message>
     <message id="streakEditor.tombstone.days"><source>days</source><translation>Tage</translation></message>
+    <message id="streakEditor.detail.title"><source>Streak</source><translation>Serie</translation></message>
+    <message id="streakEditor.detail.triggers.title"><source>Blocks</source><translation>Blockiert</translation></message>
+    <message id="streakEditor.detail.tombstones.title"><source>Broken runs</source><translation>Gerissene Serien</translation></message>
+    <message id="tombstone.empty"><source>No broken runs yet.</source><translation>Noch keine gerissene Serie.</translation></message>
+    <message id="streakEditor.detail.close"><source>Close</source><translation>Schließen</translation></message>
+    <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Diese Serie gibt es nicht mehr.</translation></message>
+    <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Serie löschen</translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Diese Serie läuft seit %n Tag. Löschen beendet sie endgültig.</numerusform><numerusform>Diese Serie läuft seit %n Tagen. Löschen beendet sie endgültig.</numerusform></translation></message>
+    <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Ihr Verlauf wird mitgelöscht: gerissene Serien, Auslöser, Ausnahmen und Nutzung.</translation></message>
+    <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Abbrechen</translation></message>
 </context>
 </TS>

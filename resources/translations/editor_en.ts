@@ -54,5 +54,15 @@
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Cancel</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Save</translation></message>
     <message id="streakEditor.tombstone.days"><source>days</source><translation>days</translation></message>
+    <message id="streakEditor.detail.title"><source>Streak</source><translation>Streak</translation></message>
+    <message id="streakEditor.detail.triggers.title"><source>Blocks</source><translation>Blocks</translation></message>
+    <message id="streakEditor.detail.tombstones.title"><source>Broken runs</source><translation>Broken runs</translation></message>
+    <message id="tombstone.empty"><source>No broken runs yet.</source><translation>No broken runs yet.</translation></message>
+    <message id="streakEditor.detail.close"><source>Close</source><translation>Close</translation></message>
+    <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>This streak no longer exists.</translation></message>
+    <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Delete streak</translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>This streak is %n day long. Deleting it ends it for good.</numerusform><numerusform>This streak is %n days long. Deleting it ends it for good.</numerusform></translation></message>
+    <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Its history goes with it: broken runs, triggers, bypasses and usage.</translation></message>
+    <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Cancel</translation></message>
 </context>
 </TS>

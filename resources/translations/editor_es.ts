@@ -54,5 +54,15 @@
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Cancelar</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Guardar</translation></message>
     <message id="streakEditor.tombstone.days"><source>days</source><translation>días</translation></message>
+    <message id="streakEditor.detail.title"><source>Streak</source><translation>Racha</translation></message>
+    <message id="streakEditor.detail.triggers.title"><source>Blocks</source><translation>Bloquea</translation></message>
+    <message id="streakEditor.detail.tombstones.title"><source>Broken runs</source><translation>Rachas rotas</translation></message>
+    <message id="tombstone.empty"><source>No broken runs yet.</source><translation>Aún no hay rachas rotas.</translation></message>
+    <message id="streakEditor.detail.close"><source>Close</source><translation>Cerrar</translation></message>
+    <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Esta racha ya no existe.</translation></message>
+    <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Eliminar racha</translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Esta racha lleva %n día. Eliminarla la termina para siempre.</numerusform><numerusform>Esta racha lleva %n días. Eliminarla la termina para siempre.</numerusform></translation></message>
+    <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Su historial se elimina con ella: rachas rotas, activaciones, excepciones y uso.</translation></message>
+    <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Cancelar</translation></message>
 </context>
 </TS>

@@ -54,5 +54,15 @@
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Annuler</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Enregistrer</translation></message>
     <message id="streakEditor.tombstone.days"><source>days</source><translation>jours</translation></message>
+    <message id="streakEditor.detail.title"><source>Streak</source><translation>Série</translation></message>
+    <message id="streakEditor.detail.triggers.title"><source>Blocks</source><translation>Bloque</translation></message>
+    <message id="streakEditor.detail.tombstones.title"><source>Broken runs</source><translation>Séries rompues</translation></message>
+    <message id="tombstone.empty"><source>No broken runs yet.</source><translation>Aucune série rompue pour l’instant.</translation></message>
+    <message id="streakEditor.detail.close"><source>Close</source><translation>Fermer</translation></message>
+    <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Cette série n’existe plus.</translation></message>
+    <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Supprimer la série</translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Cette série dure depuis %n jour. La supprimer y met fin pour de bon.</numerusform><numerusform>Cette série dure depuis %n jours. La supprimer y met fin pour de bon.</numerusform></translation></message>
+    <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Son historique part avec elle : séries rompues, déclenchements, contournements et utilisation.</translation></message>
+    <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Annuler</translation></message>
 </context>
 </TS>

@@ -54,5 +54,15 @@
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>キャンセル</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>保存</translation></message>
     <message id="streakEditor.tombstone.days"><source>days</source><translation>日</translation></message>
+    <message id="streakEditor.detail.title"><source>Streak</source><translation>記録</translation></message>
+    <message id="streakEditor.detail.triggers.title"><source>Blocks</source><translation>ブロック対象</translation></message>
+    <message id="streakEditor.detail.tombstones.title"><source>Broken runs</source><translation>途切れた記録</translation></message>
+    <message id="tombstone.empty"><source>No broken runs yet.</source><translation>途切れた記録はまだありません。</translation></message>
+    <message id="streakEditor.detail.close"><source>Close</source><translation>閉じる</translation></message>
+    <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>この記録はもうありません。</translation></message>
+    <message id="deleteConfirm.delete"><source>Delete streak</source><translation>記録を削除</translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>この記録は%n日続いています。削除すると元に戻せません。</numerusform></translation></message>
+    <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>履歴も削除されます：途切れた記録、トリガー、例外、使用状況。</translation></message>
+    <message id="deleteConfirm.cancel"><source>Cancel</source><translation>キャンセル</translation></message>
 </context>
 </TS>

@@ -54,5 +54,15 @@
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Vazgeç</translation></message>
     <message id="streakEditor.new.save"><source>Save</source><translation>Kaydet</translation></message>
     <message id="streakEditor.tombstone.days"><source>days</source><translation>gün</translation></message>
+    <message id="streakEditor.detail.title"><source>Streak</source><translation>Seri</translation></message>
+    <message id="streakEditor.detail.triggers.title"><source>Blocks</source><translation>Engellenenler</translation></message>
+    <message id="streakEditor.detail.tombstones.title"><source>Broken runs</source><translation>Bozulan seriler</translation></message>
+    <message id="tombstone.empty"><source>No broken runs yet.</source><translation>Henüz bozulan seri yok.</translation></message>
+    <message id="streakEditor.detail.close"><source>Close</source><translation>Kapat</translation></message>
+    <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Bu seri artık yok.</translation></message>
+    <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Seriyi sil</translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Bu seri %n gündür sürüyor. Silmek onu kalıcı olarak bitirir.</numerusform></translation></message>
+    <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Geçmişi de silinir: bozulan seriler, tetiklenmeler, istisnalar ve kullanım.</translation></message>
+    <message id="deleteConfirm.cancel"><source>Cancel</source><translation>İptal</translation></message>
 </context>
 </TS>

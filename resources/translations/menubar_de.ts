@@ -31,5 +31,9 @@
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>%1 für 1 Stunde pausieren</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>Mehr zu %1</translation></message>
     <message id="a11y.streakManager.resume"><source>Resume %1</source><translation>%1 fortsetzen</translation></message>
+    <message id="popover.edit.summary"><source>%1 days · best %2 · avg %3</source><translation>%1 Tage · Bestwert %2 · Schnitt %3</translation></message>
+    <message id="popover.edit.delete"><source>Delete streak</source><translation>Serie löschen</translation></message>
+    <message id="popover.metrics.best"><source>Best</source><translation>Bestwert</translation></message>
+    <message id="popover.metrics.avg"><source>Avg</source><translation>Schnitt</translation></message>
 </context>
 </TS>

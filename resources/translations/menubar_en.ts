@@ -31,5 +31,9 @@
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>Pause %1 for 1 hour</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>More for %1</translation></message>
     <message id="a11y.streakManager.resume"><source>Resume %1</source><translation>Resume %1</translation></message>
+    <message id="popover.edit.summary"><source>%1 days · best %2 · avg %3</source><translation>%1 days · best %2 · avg %3</translation></message>
+    <message id="popover.edit.delete"><source>Delete streak</source><translation>Delete streak</translation></message>
+    <message id="popover.metrics.best"><source>Best</source><translation>Best</translation></message>
+    <message id="popover.metrics.avg"><source>Avg</source><translation>Avg</translation></message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>Pausar %1 durante 1 hora</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>Más opciones de %1</translation></message>
     <message id="a11y.streakManager.resume"><source>Resume %1</source><translation>Reanudar %1</translation></message>
+    <message id="popover.edit.summary"><source>%1 days · best %2 · avg %3</source><translation>%1 días · récord %2 · media %3</translation></message>
+    <message id="popover.edit.delete"><source>Delete streak</source><translation>Eliminar racha</translation></message>
+    <message id="popover.metrics.best"><source>Best</source><translation>Récord</translation></message>
+    <message id="popover.metrics.avg"><source>Avg</source><translation>Media</translation></message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>Mettre %1 en pause pendant 1 heure</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>Plus d'options pour %1</translation></message>
     <message id="a11y.streakManager.resume"><source>Resume %1</source><translation>Reprendre %1</translation></message>
+    <message id="popover.edit.summary"><source>%1 days · best %2 · avg %3</source><translation>%1 jours · record %2 · moy. %3</translation></message>
+    <message id="popover.edit.delete"><source>Delete streak</source><translation>Supprimer la série</translation></message>
+    <message id="popover.metrics.best"><source>Best</source><translation>Record</translation></message>
+    <message id="popover.metrics.avg"><source>Avg</source><translation>Moy.</translation></message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>%1 を 1 時間一時停止</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>%1 のその他の操作</translation></message>
     <message id="a11y.streakManager.resume"><source>Resume %1</source><translation>%1 を再開</translation></message>
+    <message id="popover.edit.summary"><source>%1 days · best %2 · avg %3</source><translation>%1日 · 最長 %2 · 平均 %3</translation></message>
+    <message id="popover.edit.delete"><source>Delete streak</source><translation>記録を削除</translation></message>
+    <message id="popover.metrics.best"><source>Best</source><translation>最長</translation></message>
+    <message id="popover.metrics.avg"><source>Avg</source><translation>平均</translation></message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>%1 serisini 1 saat duraklat</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>%1 için diğer seçenekler</translation></message>
     <message id="a11y.streakManager.resume"><source>Resume %1</source><translation>%1 serisini sürdür</translation></message>
+    <message id="popover.edit.summary"><source>%1 days · best %2 · avg %3</source><translation>%1 gün · en iyi %2 · ort. %3</translation></message>
+    <message id="popover.edit.delete"><source>Delete streak</source><translation>Seriyi sil</translation></message>
+    <message id="popover.metrics.best"><source>Best</source><translation>En iyi</translation></message>
+    <message id="popover.metrics.avg"><source>Avg</source><translation>Ort.</translation></message>
 </context>
 </TS>

@@ -62,6 +62,23 @@ int HalvexApp::main(int argc, char **argv)
     delegate.interceptApplicationQuit();
     QObject::connect(&instance, &SingleInstance::revealRequested, &delegate,
                      &AppDelegate::revealOnRequest);
+    // A run started for tests opens and closes its windows on request, so
+    // that a driver outside can cycle them without knowing where to click.
+    if (QCoreApplication::arguments().contains(QString::fromLatin1(AppDelegate::uiTestArgument))) {
+        QObject::connect(&instance, &SingleInstance::windowRequested, &delegate,
+                         [&delegate, hooks = surfaces.surfaces()](const QString &name) {
+                             if (name == u"stats")
+                                 delegate.openStats();
+                             else if (name == u"settings")
+                                 delegate.openSettings();
+                             else if (name == u"about")
+                                 delegate.showAbout();
+                             else if (name == u"popover")
+                                 delegate.revealOnRequest();
+                             else if (name == u"close" && hooks.closeWindows)
+                                 hooks.closeWindows();
+                         });
+    }
     delegate.applicationWillFinishLaunching();
     delegate.applicationDidFinishLaunching();
     return application.exec();

@@ -15,12 +15,15 @@
 #include "kit/Telemetry.h"
 #include "kit/TipJar.h"
 #include "kit/UpdateChecker.h"
+#include "editor/StreakEditorWindow.h"
 #include "kit/WindowFronting.h"
 #include "menubar/PopoverWindowController.h"
 #include "model/PersistenceController.h"
+#include "model/Streak.h"
 #include "onboarding/OnboardingPermissionsView.h"
 #include "onboarding/OnboardingWindow.h"
 #include "platform/DesktopEntryIndex.h"
+#include "platform/TimerScheduler.h"
 #include "settings/PermissionsTab.h"
 #include "settings/SettingsWindow.h"
 #include "stats/ReviewPromptCoordinator.h"
@@ -98,6 +101,8 @@ void LiveSurfaces::closeWindows()
         settings->window()->close();
     if (StatsWindow *stats = StatsWindow::shared())
         stats->window()->close();
+    if (StreakEditorWindow *editor = StreakEditorWindow::current())
+        editor->window()->close();
 }
 
 void LiveSurfaces::installMenuBar()
@@ -173,8 +178,10 @@ void LiveSurfaces::openStats()
     CoreServices *services = m_delegate.coreServices();
     if (!services || !m_delegate.persistence())
         return;
-    // Choosing a streak opens it in the streak editor, once that window exists.
-    statsStreakSelectionHandler() = {};
+    // Choosing a streak opens it in the streak editor.
+    statsStreakSelectionHandler() = [this](const std::shared_ptr<Streak> &streak) {
+        openStreakEditor(streak);
+    };
     if (!StatsWindow::shared()) {
         const AppPlatform &platform = m_delegate.platform();
         if (!m_fronting)
@@ -189,6 +196,32 @@ void LiveSurfaces::openStats()
         }));
     }
     StatsWindow::shared()->show();
+}
+
+void LiveSurfaces::openStreakEditor(const std::shared_ptr<Streak> &streak)
+{
+    CoreServices *services = m_delegate.coreServices();
+    if (!streak || !services || !m_delegate.persistence() || !services->streakEngine ||
+        !services->milestoneScheduler)
+        return;
+    const AppPlatform &platform = m_delegate.platform();
+    if (!m_fronting)
+        m_fronting = std::make_unique<fennimar::WindowFronting>(platform.workspace);
+    if (!platform.installedApplications && !m_applications)
+        m_applications = std::make_unique<platform::DesktopEntryIndex>();
+    StreakEditorWindow::open(
+        StreakEditorMode::detail(streak->id()),
+        {
+            *m_delegate.persistence(),
+            *services->streakEngine,
+            *services->milestoneScheduler,
+            platform.installedApplications ? *platform.installedApplications : *m_applications,
+            *m_delegate.themeController(),
+            *m_delegate.translations(),
+            platform.activationPolicy,
+            platform.scheduler,
+            m_fronting.get(),
+        });
 }
 
 void LiveSurfaces::configureSettings()

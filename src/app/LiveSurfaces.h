@@ -12,6 +12,10 @@ class TipJar;
 class WindowFronting;
 } // namespace fennimar
 
+namespace platform {
+class DesktopEntryIndex;
+}
+
 namespace halvex {
 
 class AppDelegate;
@@ -19,11 +23,13 @@ class MenuBarInstallation;
 class OnboardingWindow;
 class ReviewPromptCoordinator;
 class ReviewPromptWindowController;
+class Streak;
 
 // The surfaces of the running application that exist so far: the onboarding
-// window, the menu-bar UI with the review prompt, the settings and statistics
-// windows, over the delegate's services. The other hooks stay empty until
-// their windows exist. Made after the delegate and kept as long as it.
+// window, the menu-bar UI with the review prompt, the settings, statistics
+// and streak editor windows, over the delegate's services. The other hooks
+// stay empty until their windows exist. Made after the delegate and kept as
+// long as it.
 class LiveSurfaces final {
 public:
     explicit LiveSurfaces(AppDelegate &delegate);
@@ -48,6 +54,9 @@ private:
     ReviewPromptCoordinator &installReviewPrompt(std::function<bool()> isPopoverShown);
     void configureSettings();
     void openStats();
+    // The streak in the editor window's detail mode; nothing until the
+    // services exist.
+    void openStreakEditor(const std::shared_ptr<Streak> &streak);
     static void closeWindows();
     void openOnboarding();
     bool isOnboardingOpen() const;
@@ -59,6 +68,9 @@ private:
     std::unique_ptr<fennimar::TipJar> m_tipJar;
     std::unique_ptr<fennimar::WindowFronting> m_fronting;
     QPointer<OnboardingWindow> m_onboarding;
+    // What the editor's application picker offers where the platform has no
+    // index of its own, read on first use.
+    std::unique_ptr<platform::DesktopEntryIndex> m_applications;
     // The review window lives for the run; the coordinator with the menu-bar UI.
     std::unique_ptr<ReviewPromptWindowController> m_reviewWindow;
     std::unique_ptr<ReviewPromptCoordinator> m_reviewPrompt;

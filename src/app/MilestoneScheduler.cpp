@@ -42,9 +42,13 @@ void MilestoneScheduler::bind(StreakEngine &engine)
                 QMetaObject::invokeMethod(
                     this, [this, streak] { schedule(streak); }, Qt::QueuedConnection);
             });
-    connect(&engine, &StreakEngine::deleteSubject, this, [this](const QUuid &id) {
-        m_notificationManager.removePending(milestoneIdentifiers(id));
-    });
+    connect(&engine, &StreakEngine::deleteSubject, this,
+            [this](const QUuid &id) { cancelMilestones(id); });
+}
+
+void MilestoneScheduler::cancelMilestones(const QUuid &streakId)
+{
+    m_notificationManager.removePending(milestoneIdentifiers(streakId));
 }
 
 QFuture<void> MilestoneScheduler::schedule(const std::shared_ptr<Streak> &streak)

@@ -63,6 +63,8 @@ public:
     // changes nothing. A streak deleted before this finishes is left with no
     // requests. Failed adds are dropped; the other milestones still go in.
     QFuture<void> schedule(const std::shared_ptr<Streak> &streak) override;
+    // Removes the streak's milestone requests through the notification manager.
+    void cancelMilestones(const QUuid &streakId) override;
     // pruneOrphans() with the list, then each streak in list order, one
     // after the other.
     QFuture<void> rescheduleAll(const StreakList &streaks);

@@ -97,8 +97,12 @@ void SingleInstance::acceptConnections()
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         const auto readRequests = [this, socket] {
             while (socket->canReadLine()) {
-                if (socket->readLine() == revealRequest)
+                const QByteArray line = socket->readLine();
+                if (line == revealRequest)
                     emit revealRequested();
+                else if (line.startsWith(windowRequestPrefix) && line.endsWith('\n'))
+                    emit windowRequested(QString::fromUtf8(
+                        line.sliced(qstrlen(windowRequestPrefix)).chopped(1).trimmed()));
             }
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequests);

@@ -23,6 +23,9 @@ public:
     enum class Role { first, second };
 
     static constexpr const char *revealRequest = "reveal\n";
+    // "window <name>\n": a driver of a run for tests and benchmarks asks
+    // for one of the windows; only a run started for that acts on it.
+    static constexpr const char *windowRequestPrefix = "window ";
 
     // `folder` is the user's runtime folder, `name` this application's.
     SingleInstance(QString folder, QString name, QObject *parent = nullptr);
@@ -43,6 +46,8 @@ public:
 signals:
     // A later launch asked this one to show itself.
     void revealRequested();
+    // Something asked for the window `name` (see windowRequestPrefix).
+    void windowRequested(const QString &name);
 
 private:
     Role decide();

@@ -21,4 +21,12 @@ void followStreak(QWidget *section, const std::shared_ptr<Streak> &streak,
                      });
 }
 
+void followStore(QWidget *owner, ModelContext &context, const std::function<void()> &refresh)
+{
+    QObject::connect(&context, &ModelContext::recordChanged, owner, [refresh] { refresh(); });
+    QObject::connect(&context, &ModelContext::recordInserted, owner, [refresh] { refresh(); });
+    QObject::connect(&context, &ModelContext::recordRemoved, owner, [refresh] { refresh(); });
+    QObject::connect(&context, &ModelContext::didSave, owner, refresh);
+}
+
 } // namespace halvex

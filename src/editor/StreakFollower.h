@@ -18,4 +18,12 @@ class Streak;
 void followStreak(QWidget *section, const std::shared_ptr<Streak> &streak,
                   const QStringList &fields, const std::function<void()> &refresh);
 
+class ModelContext;
+
+// Runs `refresh` whenever anything in `context` changes, is inserted,
+// removed or saved, for as long as `owner` lives: for views whose record
+// may disappear (a streak deleted in another window) or gain related
+// records (a broken run).
+void followStore(QWidget *owner, ModelContext &context, const std::function<void()> &refresh);
+
 } // namespace halvex

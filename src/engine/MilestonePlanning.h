@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QFuture>
+#include <QUuid>
 
 namespace halvex {
 
@@ -15,6 +16,8 @@ public:
     virtual ~MilestonePlanning() = default;
     // Runs on the main thread; no error reaches the caller.
     virtual QFuture<void> schedule(const std::shared_ptr<Streak> &streak) = 0;
+    // Removes the streak's pending milestone notifications at once.
+    virtual void cancelMilestones(const QUuid &streakId) = 0;
 };
 
 } // namespace halvex

@@ -49,6 +49,14 @@ bool StreakEditBindings::applyEdit(const std::shared_ptr<Streak> &streak,
     return true;
 }
 
+void StreakEditBindings::setName(const std::shared_ptr<Streak> &streak, const QString &value)
+{
+    if (!applyEdit(streak, [&](Streak &s) { s.setName(value); }))
+        return;
+    reloadAfterEdit();
+    planMilestonesAfterEdit(streak);
+}
+
 StrictnessMode StreakEditBindings::modeBindingGet(const std::shared_ptr<Streak> &streak)
 {
     return readField(streak, &Streak::mode);

@@ -21,6 +21,9 @@ class StreakEditBindings {
 public:
     static std::shared_ptr<Streak> placeholderStreak();
 
+    // Renames as given (callers trim and skip blank names), then the list
+    // reloads and the milestones, which carry the name, are planned again.
+    void setName(const std::shared_ptr<Streak> &streak, const QString &value);
     static StrictnessMode modeBindingGet(const std::shared_ptr<Streak> &streak);
     void setMode(const std::shared_ptr<Streak> &streak, StrictnessMode value);
     static bool notificationsEnabledBindingGet(const std::shared_ptr<Streak> &streak);

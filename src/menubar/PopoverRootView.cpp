@@ -8,6 +8,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "menubar/PopoverDeleteConfirmOverlay.h"
+#include "menubar/PopoverEditStreakView.h"
 #include "menubar/PopoverEmptyStateView.h"
 #include "menubar/PopoverFooter.h"
 #include "menubar/PopoverListHeader.h"
@@ -150,6 +152,7 @@ void PopoverRootView::refreshList()
     m_emptyArea->setVisible(empty);
     m_listArea->setVisible(!empty);
     m_footer->setStreakCount(int(m_engine.streaks().size()));
+    refreshDeleteOverlay();
 }
 
 QWidget *PopoverRootView::currentScreen() const
@@ -174,11 +177,13 @@ void PopoverRootView::setRoute(const PopoverRoute &route, bool animated)
         break;
     }
     case PopoverRoute::Kind::edit: {
-        if (!m_editScreenBuilder)
-            return; // no edit screen to go to: the list stays
         const QUuid id = route.streakId();
-        screen = m_editScreenBuilder(
-            id, [this] { setRoute(PopoverRoute::list()); }, [this, id] { setPendingDeleteId(id); });
+        auto *view = new PopoverEditStreakView(id, m_persistence, m_engine, m_applications);
+        connect(view, &PopoverEditStreakView::dismissed, this,
+                [this] { setRoute(PopoverRoute::list()); });
+        connect(view, &PopoverEditStreakView::deleteRequested, this,
+                [this, id] { setPendingDeleteId(id); });
+        screen = view;
         break;
     }
     }
@@ -227,7 +232,42 @@ void PopoverRootView::setPendingDeleteId(const std::optional<QUuid> &id)
     if (id == m_pendingDeleteId)
         return;
     m_pendingDeleteId = id;
+    refreshDeleteOverlay();
     emit pendingDeleteIdChanged();
+}
+
+void PopoverRootView::refreshDeleteOverlay()
+{
+    std::shared_ptr<Streak> streak;
+    if (m_pendingDeleteId) {
+        for (const auto &s : m_engine.streaks()) {
+            if (s->id() == *m_pendingDeleteId) {
+                streak = s;
+                break;
+            }
+        }
+    }
+    if (m_deleteOverlay && (!streak || m_deleteOverlay->streakId() != streak->id())) {
+        // Its own button may have led here.
+        m_deleteOverlay->hide();
+        m_deleteOverlay->deleteLater();
+        m_deleteOverlay = nullptr;
+    }
+    // A pending id that names no streak shows nothing and blocks nothing.
+    if (!streak || m_deleteOverlay)
+        return;
+    const QUuid id = streak->id();
+    m_deleteOverlay = new PopoverDeleteConfirmOverlay(id, m_engine.days(*streak), m_engine,
+                                                      m_milestonePlanning, m_scheduler, this);
+    connect(m_deleteOverlay, &PopoverDeleteConfirmOverlay::willDelete, this, [this, id] {
+        if (m_route == PopoverRoute::edit(id))
+            setRoute(PopoverRoute::list(), false);
+    });
+    connect(m_deleteOverlay, &PopoverDeleteConfirmOverlay::dismissed, this,
+            [this] { setPendingDeleteId(std::nullopt); });
+    m_deleteOverlay->setGeometry(rect());
+    m_deleteOverlay->show();
+    m_deleteOverlay->raise();
 }
 
 void PopoverRootView::setPermissionBanner(QWidget *banner)

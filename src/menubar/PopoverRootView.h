@@ -19,6 +19,7 @@ namespace halvex {
 
 class KitLabel;
 class MilestonePlanning;
+class PopoverDeleteConfirmOverlay;
 class PersistenceController;
 class PopoverFooter;
 class PopoverListHeader;
@@ -43,20 +44,14 @@ class StreakEngine;
 // the popover first and quitting through the application's one quit path
 // are the host's.
 //
-// The edit screen is built by the builder set with setEditScreenBuilder();
-// until one is set, asking to edit a streak keeps the list. The delete
-// confirmation follows pendingDeleteId().
+// The delete confirmation lies over the current screen while
+// pendingDeleteId() names a streak the engine lists.
 //
 // Identifiers: "popover.root", "popover.totals", "popover.list.area".
 class PopoverRootView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PopoverRootView)
 public:
-    // Builds the edit screen of one streak; `dismiss` returns to the list and
-    // `requestDelete` asks to delete the streak.
-    using EditScreenBuilder = std::function<QWidget *(
-        const QUuid &streakId, std::function<void()> dismiss, std::function<void()> requestDelete)>;
-
     PopoverRootView(PersistenceController &persistence, StreakEngine &engine,
                     MilestonePlanning &milestonePlanning,
                     const platform::DesktopEntryIndex &applications,
@@ -75,10 +70,6 @@ public:
     const std::optional<QUuid> &pendingDeleteId() const { return m_pendingDeleteId; }
     void setPendingDeleteId(const std::optional<QUuid> &id);
 
-    void setEditScreenBuilder(EditScreenBuilder builder)
-    {
-        m_editScreenBuilder = std::move(builder);
-    }
     // Takes the banner into the slot above the header; null empties the
     // slot. The slot takes space only while the banner is not hidden.
     void setPermissionBanner(QWidget *banner);
@@ -88,6 +79,8 @@ public:
     QWidget *listScreen() const { return m_listScreen; }
     PopoverListHeader *header() const { return m_header; }
     PopoverFooter *footer() const { return m_footer; }
+    // The delete confirmation while it shows.
+    PopoverDeleteConfirmOverlay *deleteOverlay() const { return m_deleteOverlay; }
 
 signals:
     void openStatsRequested();
@@ -106,13 +99,13 @@ private:
     QWidget *buildListScreen();
     void refreshList();
     void fadeIn(QWidget *screen);
+    void refreshDeleteOverlay();
 
     PersistenceController &m_persistence;
     StreakEngine &m_engine;
     MilestonePlanning &m_milestonePlanning;
     const platform::DesktopEntryIndex &m_applications;
     platform::TimerScheduler &m_scheduler;
-    EditScreenBuilder m_editScreenBuilder;
 
     PopoverRoute m_route;
     std::optional<QUuid> m_pendingDeleteId;
@@ -127,6 +120,7 @@ private:
     PopoverListView *m_list = nullptr;
     QWidget *m_listArea = nullptr;
     PopoverFooter *m_footer = nullptr;
+    PopoverDeleteConfirmOverlay *m_deleteOverlay = nullptr;
 };
 
 } // namespace halvex

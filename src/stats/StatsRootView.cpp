@@ -15,7 +15,7 @@
 #include "model/ModelContext.h"
 #include "model/Streak.h"
 #include "model/TriggerEvent.h"
-#include "stats/StatsDateFormat.h"
+#include "model/DayMonthFormat.h"
 #include "stats/StreakSummaryRow.h"
 #include "stats/TriggerHourDistributionView.h"
 #include "stats/UsageSection.h"
@@ -296,8 +296,8 @@ QString StatsRootView::nextMilestoneText() const
     if (!m_metrics.nextMilestone)
         return {};
     const UpcomingMilestone &next = *m_metrics.nextMilestone;
-    const QString date = StatsDateFormat::milestoneDate(next.date, m_engine.dayClock().now(),
-                                                        m_engine.dayClock().timeZone(), locale());
+    const QString date = DayMonthFormat::milestoneDate(next.date, m_engine.dayClock().now(),
+                                                       m_engine.dayClock().timeZone(), locale());
     //% "Next milestone: %1 reaches %2 days on %3."
     return qtTrId("stats.nextMilestone").arg(next.name, locale().toString(next.target), date);
 }
@@ -372,8 +372,8 @@ void StatsRootView::retranslate()
         //% "Since %1"
         m_since->setText(
             qtTrId("stats.since")
-                .arg(StatsDateFormat::dayMonth(*m_metrics.earliestStreakCreation,
-                                               m_engine.dayClock().timeZone(), locale())));
+                .arg(DayMonthFormat::dayMonth(*m_metrics.earliestStreakCreation,
+                                              m_engine.dayClock().timeZone(), locale())));
     }
     m_since->setVisible(m_metrics.earliestStreakCreation.has_value());
 

@@ -44,7 +44,10 @@ int DestructiveButton::contentHeightForWidth(int width) const
 QSize DestructiveButton::sizeHint() const
 {
     const QFontMetrics fm(font());
-    const int content = isLoading() ? ActivityIndicator::smallSize : fm.horizontalAdvance(text());
+    // Measured as the wrapping measures it, so the title fits on one line.
+    const int content =
+        isLoading() ? ActivityIndicator::smallSize
+                    : fm.boundingRect(QRect(0, 0, 100000, 100000), wrapFlags, text()).width();
     const int w = content + qRound(2 * horizontalPadding);
     return {w, heightForWidth(w)};
 }

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -15,6 +16,8 @@ private slots:
     void laterLaunchesAskTheFirstToShowItself_data();
     void laterLaunchesAskTheFirstToShowItself();
     void theNextLaunchAfterTheFirstIsGoneRunsFirst();
+    void requestsOverTheSocketAreToldApart_data();
+    void requestsOverTheSocketAreToldApart();
 };
 
 void tst_SingleInstance::laterLaunchesAskTheFirstToShowItself_data()
@@ -68,6 +71,41 @@ void tst_SingleInstance::theNextLaunchAfterTheFirstIsGoneRunsFirst()
     SingleInstance later(folder.path(), "halvex");
     QCOMPARE(later.claim(), SingleInstance::Role::second);
     QTRY_COMPARE(reveals.size(), 1);
+}
+
+void tst_SingleInstance::requestsOverTheSocketAreToldApart_data()
+{
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<int>("reveals");
+    QTest::addColumn<QStringList>("windows");
+    QTest::newRow("windows, then a reveal") << QByteArray("window stats\nwindow settings\nreveal\n")
+                                            << 1 << QStringList{"stats", "settings"};
+    QTest::newRow("unknown lines")
+        << QByteArray("windows\nquit\nwindow\nreveal now\n") << 0 << QStringList{};
+}
+
+void tst_SingleInstance::requestsOverTheSocketAreToldApart()
+{
+    QFETCH(QByteArray, sent);
+    QFETCH(int, reveals);
+    QFETCH(QStringList, windows);
+    QTemporaryDir folder;
+    SingleInstance first(folder.path(), "halvex");
+    QCOMPARE(first.claim(), SingleInstance::Role::first);
+    QSignalSpy revealed(&first, &SingleInstance::revealRequested);
+    QSignalSpy asked(&first, &SingleInstance::windowRequested);
+
+    QLocalSocket socket;
+    socket.connectToServer(first.socketPath());
+    QVERIFY(socket.waitForConnected());
+    // A last line that marks the end of what was sent.
+    socket.write(sent + "reveal\n");
+    QVERIFY(socket.waitForBytesWritten());
+    QTRY_COMPARE(revealed.size(), reveals + 1);
+    QStringList names;
+    for (const QList<QVariant> &arguments : asked)
+        names << arguments.at(0).toString();
+    QCOMPARE(names, windows);
 }
 
 QTEST_GUILESS_MAIN(tst_SingleInstance)

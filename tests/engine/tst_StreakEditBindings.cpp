@@ -47,6 +47,13 @@ const std::map<QString, Field> &fields()
           true,
           {"reload"},
           true}},
+        {"name",
+         {[](const S &s) { return QVariant(s->name()); },
+          [](E &e, const S &s, const QVariant &v) { e.setName(s, v.toString()); },
+          [](const Streak &s) { return QVariant(s.name()); },
+          "Renamed",
+          {"reload"},
+          true}},
         {"domains",
          {[](const S &s) { return QVariant(E::domainsBindingGet(s)); },
           [](E &e, const S &s, const QVariant &v) { e.domainsBindingSet(s, v.toStringList()); },
@@ -155,7 +162,7 @@ void tst_StreakEditBindings::setterStampsSavesAndRunsItsEffects()
     QCOMPARE(planning.calls.size(), size_t(d.plans ? 1 : 0));
     if (d.plans) {
         QCOMPARE(planning.calls.front().streak, s);
-        QCOMPARE(planning.calls.front().notificationsEnabled, true);
+        QCOMPARE(planning.calls.front().notificationsEnabled, s->notificationsEnabled());
     }
 }
 

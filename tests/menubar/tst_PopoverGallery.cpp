@@ -15,6 +15,7 @@
 #include "UiTestSupport.h"
 #include "editor/NewStreakFormContent.h"
 #include "menubar/PermissionErrorBanner.h"
+#include "menubar/PopoverDeleteConfirmOverlay.h"
 #include "menubar/PopoverListView.h"
 #include "menubar/PopoverNewStreakView.h"
 #include "menubar/PopoverRootView.h"
@@ -125,6 +126,29 @@ private slots:
             << banner({}, {testing::PermissionDesk::firefox}) << "en";
         QTest::newRow("banner-accessibility-de")
             << banner({}, {testing::PermissionDesk::chrome}) << "de";
+        const auto editing = [](editortest::ScreensFixture &f, PopoverRootView &root) {
+            auto s = f.add("Reading the news late at night, every night",
+                           {"news.ycombinator.com", "lobste.rs"}, 24 * 12 + 3, 0);
+            s->setBestDays(30);
+            f.save();
+            f.engine.reload();
+            root.setRoute(PopoverRoute::edit(s->id()), false);
+            return s;
+        };
+        QTest::newRow("edit") << Scene([editing](auto &f, PopoverRootView &root) {
+            editing(f, root);
+        }) << "en";
+        QTest::newRow("edit-scrolled") << Scene([editing](auto &f, PopoverRootView &root) {
+            editing(f, root);
+            scrollToEnd(root, root.currentScreen()->findChild<QScrollArea *>());
+        }) << "en";
+        QTest::newRow("edit-delete-de") << Scene([editing](auto &f, PopoverRootView &root) {
+            root.setPendingDeleteId(editing(f, root)->id());
+        }) << "de";
+        QTest::newRow("edit-gone") << Scene([editing](auto &f, PopoverRootView &root) {
+            f.context().remove(editing(f, root));
+            f.save();
+        }) << "en";
         QTest::newRow("new-error-ja") << Scene([](auto &, PopoverRootView &root) {
             root.setRoute(PopoverRoute::newStreak(), false);
             root.findChild<NewStreakFormContent *>()->attemptSave();
@@ -160,8 +184,12 @@ private slots:
                     colours.insert(image.pixel(x, y));
             QVERIFY2(colours.size() > 8, qPrintable(path));
         }
-        QCOMPARE_COLOR(light.pixelColor(1, 1), Color::background().light());
-        QCOMPARE_COLOR(dark.pixelColor(1, 1), Color::background().dark());
+        // The delete confirmation dims the corner.
+        const qreal dim = root.deleteOverlay() ? 0.35 : 0.0;
+        QCOMPARE_COLOR(light.pixelColor(1, 1),
+                       testing::over(Qt::black, dim, Color::background().light()));
+        QCOMPARE_COLOR(dark.pixelColor(1, 1),
+                       testing::over(Qt::black, dim, Color::background().dark()));
         QVERIFY(m_translations.load("en"));
     }
 };

@@ -7,15 +7,20 @@
 #include <QTest>
 
 #include "EditorFixture.h"
+#include "editor/DeleteConfirmContent.h"
 #include "editor/NewStreakFormContent.h"
 #include "editor/SeededDomainsRow.h"
 #include "menubar/ClampedLabel.h"
 #include "menubar/PopoverBackHeader.h"
+#include "menubar/PopoverDeleteConfirmOverlay.h"
+#include "menubar/PopoverEditStreakView.h"
 #include "menubar/PopoverFooter.h"
 #include "menubar/PopoverListView.h"
 #include "menubar/PopoverNewStreakView.h"
 #include "menubar/PopoverRootView.h"
 #include "menubar/StreakManagerRow.h"
+#include "model/Tombstone.h"
+#include "ui/DestructiveButton.h"
 #include "ui/KitLabel.h"
 #include "ui/Motion.h"
 #include "ui/TranslationLoader.h"
@@ -161,31 +166,27 @@ private slots:
         QCOMPARE(rig.root->footer()->counter()->text(), "2 / 5");
     }
 
-    // Edit and delete from a row: the route moves to the edit screen once
-    // there is one to build, and a delete waits for confirmation.
+    // Edit from a row opens the streak's edit screen; its back button and
+    // the row's delete action behave as the route table says.
     void editAndDeleteRequests()
     {
         RootRig rig;
         auto streak = rig.add("S", {"a.com"});
         rig.build();
         rig.click("popover.list.row.edit");
-        QCOMPARE(rig.root->route(), PopoverRoute::list()); // no edit screen yet
-
-        std::function<void()> dismiss, requestDelete;
-        rig.root->setEditScreenBuilder([&](const QUuid &id, auto d, auto r) -> QWidget * {
-            dismiss = d;
-            requestDelete = r;
-            return new QLabel(id.toString());
-        });
-        rig.click("popover.list.row.edit");
         QCOMPARE(rig.root->route(), PopoverRoute::edit(streak->id()));
-        QCOMPARE(static_cast<QLabel *>(rig.root->currentScreen())->text(), streak->id().toString());
-        requestDelete();
+        auto *screen = qobject_cast<PopoverEditStreakView *>(rig.root->currentScreen());
+        QVERIFY(screen && screen->showsStreak());
+        QCOMPARE(screen->header()->titleLabel()->text(), "S");
+        rig.click("popover.edit.delete");
         QCOMPARE(rig.root->pendingDeleteId(), streak->id());
-        dismiss();
+        QVERIFY(rig.shown("popover.delete.confirm"));
+        rig.click("popover.delete.cancel");
+        QVERIFY(!rig.root->pendingDeleteId());
+        QVERIFY(!rig.shown("popover.delete.confirm"));
+        rig.click("popover.edit.back");
         QCOMPARE(rig.root->route(), PopoverRoute::list());
 
-        rig.root->setPendingDeleteId(std::nullopt);
         rig.root->findChild<StreakManagerRow *>()
             ->makeMenu()
             ->findChild<QAction *>("popover.list.row.delete")
@@ -193,6 +194,96 @@ private slots:
         QCOMPARE(rig.root->pendingDeleteId(), streak->id());
         QCOMPARE(rig.root->route(), PopoverRoute::list());
         QCOMPARE(rig.stored(), 1);
+    }
+
+    // The confirmation over the list or over the streak's own edit screen:
+    // Delete refuses clicks for its first half second; cancelling (button or
+    // the dimmed area) keeps everything; confirming returns to the list first,
+    // cancels the streak's milestones and deletes it with its history, and
+    // another streak becomes the primary one.
+    void deleteConfirmation_data()
+    {
+        QTest::addColumn<bool>("fromEditScreen");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("list, confirm") << false << "popover.delete.confirm.button";
+        QTest::newRow("list, cancel") << false << "popover.delete.cancel";
+        QTest::newRow("list, dimmed area") << false << "dim";
+        QTest::newRow("edit, confirm") << true << "popover.delete.confirm.button";
+        QTest::newRow("edit, cancel") << true << "popover.delete.cancel";
+    }
+    void deleteConfirmation()
+    {
+        QFETCH(bool, fromEditScreen);
+        QFETCH(QString, answer);
+        RootRig rig;
+        auto doomed = rig.add("Doomed", {"a.com"}, 24 * 3, 0);
+        auto other = rig.add("Other", {"b.com"}, 0, 1);
+        doomed->setIsPrimary(true);
+        auto broken = std::make_shared<Tombstone>(QUuid::createUuid(), 2, rig.now.addDays(-6),
+                                                  rig.now.addDays(-3), std::nullopt, "firm");
+        rig.context().insert(broken);
+        QVERIFY(broken->setStreak(doomed));
+        QVERIFY(rig.save());
+        rig.engine.reload();
+        rig.build();
+        QSignalSpy routes(rig.root.get(), &PopoverRootView::routeChanged);
+        if (fromEditScreen) {
+            rig.root->setRoute(PopoverRoute::edit(doomed->id()), false);
+            rig.click("popover.edit.delete");
+        } else {
+            rig.root->setPendingDeleteId(doomed->id());
+        }
+        auto *overlay = rig.root->deleteOverlay();
+        QVERIFY(overlay && overlay->isVisible());
+        QCOMPARE(overlay->card()->size(), QSize(300, 214));
+        QVERIFY(overlay->content()
+                    ->findChild<QLabel *>("deleteConfirm.warning")
+                    ->text()
+                    .contains("3 days"));
+
+        // Too soon: the click does nothing.
+        auto *confirm = overlay->content()->deleteButton();
+        QTest::mouseClick(confirm, Qt::LeftButton);
+        QCOMPARE(rig.stored(), 2);
+        rig.scheduler.advance(0.49);
+        QVERIFY(!confirm->isEnabled());
+        rig.scheduler.advance(0.01);
+        QVERIFY(confirm->isEnabled());
+
+        const int routesBefore = int(routes.count());
+        if (answer == "dim")
+            QTest::mouseClick(overlay, Qt::LeftButton, {}, QPoint(5, 5));
+        else
+            rig.click(answer);
+        QVERIFY(!rig.root->pendingDeleteId());
+        QVERIFY(!rig.shown("popover.delete.confirm"));
+        const bool confirmed = answer == "popover.delete.confirm.button";
+        QCOMPARE(rig.stored(), confirmed ? 1 : 2);
+        QCOMPARE(rig.context().fetchCount<Tombstone>().value(), confirmed ? 0 : 1);
+        QCOMPARE(rig.planning.cancelled,
+                 confirmed ? std::vector<QUuid>{doomed->id()} : std::vector<QUuid>{});
+        QCOMPARE(rig.engine.primaryStreakId(),
+                 std::optional<QUuid>(confirmed ? other->id() : doomed->id()));
+        // Confirming from the edit screen returns to the list, once, unanimated.
+        QCOMPARE(rig.root->route(), fromEditScreen && !confirmed ? PopoverRoute::edit(doomed->id())
+                                                                 : PopoverRoute::list());
+        QCOMPARE(int(routes.count()) - routesBefore, fromEditScreen && confirmed ? 1 : 0);
+    }
+
+    // A pending id whose streak is gone shows nothing and blocks nothing.
+    void pendingIdOfAStreakGone()
+    {
+        RootRig rig;
+        auto streak = rig.add("S", {"a.com"});
+        rig.build();
+        rig.root->setPendingDeleteId(QUuid::createUuid());
+        QVERIFY(!rig.root->deleteOverlay());
+        rig.root->setPendingDeleteId(streak->id());
+        QVERIFY(rig.root->deleteOverlay());
+        QVERIFY(rig.engine.deleteStreak(streak->id()));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!rig.root->deleteOverlay());
+        QVERIFY(rig.shown("popover.empty.root"));
     }
 
     // The header's buttons come out of the root for the host to act on.

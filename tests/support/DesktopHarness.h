@@ -90,6 +90,11 @@ public:
         });
     }
 
+    // run() for a program that is not a test (a benchmark): `body` runs once
+    // the application object exists, and its result is the exit code.
+    static int runMain(int argc, char **argv, const RunOptions &options,
+                       const std::function<int()> &body);
+
     DesktopHarness();
     ~DesktopHarness();
     DesktopHarness(const DesktopHarness &) = delete;
@@ -161,8 +166,6 @@ public:
     static QString screenshotDirectory();
 
 private:
-    static int runMain(int argc, char **argv, const RunOptions &options,
-                       const std::function<int()> &runTest);
     QString startService(const QString &what, const QString &program, const QStringList &arguments,
                          const QByteArray &input, const std::function<bool()> &ready);
     // Starts the program once, into `slot`, and waits until it owns `name`

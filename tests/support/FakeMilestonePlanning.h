@@ -11,7 +11,7 @@
 namespace testing {
 
 // Remembers each streak it was asked to plan, with the notifications flag
-// the streak had at that moment.
+// the streak had at that moment, and each cancellation.
 class FakeMilestonePlanning final : public halvex::MilestonePlanning {
 public:
     struct Call {
@@ -25,7 +25,11 @@ public:
         return QtFuture::makeReadyFuture();
     }
 
+    void cancelMilestones(const QUuid &streakId) override { cancelled.push_back(streakId); }
+
     std::vector<Call> calls;
+    // Each streak whose milestones were cancelled, in order.
+    std::vector<QUuid> cancelled;
 };
 
 } // namespace testing

@@ -7,9 +7,9 @@
 
 namespace halvex {
 
-// How the statistics window writes dates: in the zone's calendar and the
+// How the windows write a day and month: in the zone's calendar and the
 // locale's language and order.
-class StatsDateFormat final {
+class DayMonthFormat final {
 public:
     // A milestone this close to now is named by its weekday alone.
     static constexpr qint64 weekdayHorizonSeconds = 6 * 86400;

@@ -1,4 +1,4 @@
-#include "stats/StatsDateFormat.h"
+#include "model/DayMonthFormat.h"
 
 #include <vector>
 
@@ -76,7 +76,7 @@ bool isWeekdayOrYear(const Piece &piece)
 
 } // namespace
 
-QString StatsDateFormat::dayMonthPattern(const QLocale &locale)
+QString DayMonthFormat::dayMonthPattern(const QLocale &locale)
 {
     std::vector<Piece> pieces = split(locale.dateFormat(QLocale::LongFormat));
     for (size_t i = 0; i + 1 < pieces.size(); ++i) {
@@ -105,14 +105,14 @@ QString StatsDateFormat::dayMonthPattern(const QLocale &locale)
     return any ? result : QStringLiteral("d MMMM");
 }
 
-QString StatsDateFormat::dayMonth(const QDateTime &instant, const QTimeZone &zone,
-                                  const QLocale &locale)
+QString DayMonthFormat::dayMonth(const QDateTime &instant, const QTimeZone &zone,
+                                 const QLocale &locale)
 {
     return locale.toString(instant.toTimeZone(zone).date(), dayMonthPattern(locale));
 }
 
-QString StatsDateFormat::milestoneDate(const QDateTime &date, const QDateTime &now,
-                                       const QTimeZone &zone, const QLocale &locale)
+QString DayMonthFormat::milestoneDate(const QDateTime &date, const QDateTime &now,
+                                      const QTimeZone &zone, const QLocale &locale)
 {
     if (now.msecsTo(date) < weekdayHorizonSeconds * 1000)
         return locale.dayName(date.toTimeZone(zone).date().dayOfWeek(), QLocale::LongFormat);

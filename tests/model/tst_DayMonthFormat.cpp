@@ -1,11 +1,11 @@
 #include <QTest>
 
 #include "StoreFixture.h"
-#include "stats/StatsDateFormat.h"
+#include "model/DayMonthFormat.h"
 
 using namespace halvex;
 
-class tst_StatsDateFormat : public QObject {
+class tst_DayMonthFormat : public QObject {
     Q_OBJECT
 private slots:
     void dayAndMonthInTheLocalesOrder_data()
@@ -42,10 +42,10 @@ private slots:
     {
         QFETCH(QString, locale);
         const QLocale l(locale);
-        QTEST(StatsDateFormat::dayMonthPattern(l), "pattern");
+        QTEST(DayMonthFormat::dayMonthPattern(l), "pattern");
         // 23:30 UTC is already the 14th in Berlin.
         const QDateTime instant(QDate(2026, 3, 13), QTime(23, 30), Qt::UTC);
-        QTEST(StatsDateFormat::dayMonth(instant, testing::berlin, l), "text");
+        QTEST(DayMonthFormat::dayMonth(instant, testing::berlin, l), "text");
     }
 
     void weekdayWithinSixDays_data()
@@ -64,11 +64,11 @@ private slots:
     {
         QFETCH(qint64, ahead);
         const QDateTime now = testing::local(3, 6, 10, 0);
-        QTEST(StatsDateFormat::milestoneDate(now.addSecs(ahead), now, testing::berlin,
-                                             QLocale(QLocale::English)),
+        QTEST(DayMonthFormat::milestoneDate(now.addSecs(ahead), now, testing::berlin,
+                                            QLocale(QLocale::English)),
               "text");
     }
 };
 
-QTEST_GUILESS_MAIN(tst_StatsDateFormat)
-#include "tst_StatsDateFormat.moc"
+QTEST_GUILESS_MAIN(tst_DayMonthFormat)
+#include "tst_DayMonthFormat.moc"

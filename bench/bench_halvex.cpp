@@ -1,0 +1,449 @@
+// What the running application costs all day, measured on the real halvex
+// binary on a desktop of our own (Xvfb, openbox, trayer, a notification
+// server, a private session bus) over a heavy user's store of 10 streaks and
+// 100,000 trigger events:
+// - start-up of a normal launch until the tray icon is docked;
+// - activation of a blocked application until its friction panel is mapped;
+// - CPU and wake-ups while idle with the icon up and no window open;
+// - resident memory after start-up, after opening and closing every window,
+//   and over rounds of that.
+//
+//   build/bench/bench_halvex [path of halvex]
+//
+// HALVEX_BENCH_IDLE_SECONDS (60), HALVEX_BENCH_ROUNDS (20) and
+// HALVEX_BENCH_LAUNCHES (5) shorten a quick run. Times are taken by polling
+// the X server every millisecond, so they are good to about that.
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <unistd.h>
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QThread>
+
+#include <xcb/xcb.h>
+
+#include "DesktopHarness.h"
+#include "ForegroundScene.h"
+#include "app/SingleInstance.h"
+#include "model/AppSettings.h"
+#include "model/ModelContext.h"
+#include "model/PersistenceController.h"
+#include "model/Streak.h"
+#include "model/TriggerEvent.h"
+#include "platform/Log.h"
+#include "platform/X11Connection.h"
+#include "platform/XcbReply.h"
+
+using namespace halvex;
+using testing::DesktopHarness;
+
+namespace {
+
+constexpr int streakCount = 10;
+constexpr int eventCount = 100'000;
+constexpr int perDay = 50;
+constexpr int waitMs = 20000;
+// The friction panel's size on screen.
+constexpr QSize panelSize(520, 420);
+
+const testing::ForegroundScene::Application own{QStringLiteral("org.example.BenchDesk"),
+                                                QStringLiteral("Bench desk"),
+                                                QStringLiteral("HalvexBenchDesk")};
+
+int setting(const char *name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+void row(const char *name, double value, const char *unit, const char *aim = nullptr,
+         int decimals = 1)
+{
+    if (aim)
+        std::printf("%-56s %10.*f %s (aim %s)\n", name, decimals, value, unit, aim);
+    else
+        std::printf("%-56s %10.*f %s\n", name, decimals, value, unit);
+    std::fflush(stdout);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// The store the binary finds in the desktop's home: settings past the first
+// launch, ten app streaks (the first on the blocked helper) and a heavy
+// user's history of events, fifty a day.
+QString seed(const QString &home, const QString &blockedId)
+{
+    PersistenceController store(false, {home + QStringLiteral("/.local/share"), home, {}});
+    ModelContext &ctx = store.mainContext();
+    AppSettings::fetchOrCreate(ctx)->setFirstLaunchCompleted(true);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    std::vector<std::shared_ptr<Streak>> streaks;
+    for (int i = 0; i < streakCount; ++i) {
+        auto s = std::make_shared<Streak>(
+            QUuid::createUuid(), QStringLiteral("Streak %1").arg(i), StreakType::app,
+            StrictnessMode::gentle, QStringList{}, QStringList{},
+            QStringList{i == 0 ? blockedId : QStringLiteral("org.example.App%1").arg(i)},
+            now.addDays(-3 - 37 * i));
+        s->setSortOrder(i);
+        s->setIsPrimary(i == 0);
+        s->setCreatedAt(now.addDays(-2100));
+        ctx.insert(s);
+        streaks.push_back(s);
+    }
+    const QStringList outcomes{QStringLiteral("stepBack"), QStringLiteral("openAnyway"),
+                               QStringLiteral("pause"), QStringLiteral("stepBack")};
+    for (int i = 0; i < eventCount; ++i) {
+        auto e = std::make_shared<TriggerEvent>(
+            QUuid::createUuid(), now.addSecs(-qint64(i + 1) * 86400 / perDay), TriggerSource::app,
+            std::nullopt, QStringLiteral("org.example.App"));
+        e->setOutcomeRaw(outcomes[i % outcomes.size()]);
+        e->setStreak(streaks[size_t(i % streakCount)]);
+        ctx.insert(e);
+    }
+    if (auto saved = ctx.save(); !saved)
+        return QStringLiteral("cannot seed the store: ") + saved.error().message;
+    return {};
+}
+
+struct Shown {
+    quint32 window = 0;
+    QSize size;
+    bool docked = false; // inside the tray host's panel
+};
+
+// The mapped windows of a process, top-level and embedded alike.
+QList<Shown> shownWindows(const platform::X11Connection &x, qint64 pid)
+{
+    xcb_connection_t *c = x.connection();
+    QList<Shown> shown;
+    QList<std::pair<quint32, bool>> pending{{x.root(), false}};
+    while (!pending.isEmpty()) {
+        const auto [window, inTray] = pending.takeLast();
+        const auto tree =
+            platform::xcbReply(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr));
+        if (!tree)
+            continue;
+        const xcb_window_t *children = xcb_query_tree_children(tree.get());
+        for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+            const xcb_window_t child = children[i];
+            const auto attributes = platform::xcbReply(
+                xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, child), nullptr));
+            if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+                continue;
+            const bool docked = inTray || x.windowClass(child).second.compare(
+                                              QStringLiteral("trayer"), Qt::CaseInsensitive) == 0;
+            if (x.processIdentifier(child) == pid) {
+                const auto geometry = platform::xcbReply(
+                    xcb_get_geometry_reply(c, xcb_get_geometry(c, child), nullptr));
+                shown.push_back(
+                    {child, geometry ? QSize(geometry->width, geometry->height) : QSize(), docked});
+            }
+            pending.push_back({child, docked});
+        }
+    }
+    return shown;
+}
+
+// Polls every millisecond until `done` holds; the elapsed milliseconds of
+// `clock` then, or a negative number when `timeoutMs` ran out.
+double pollUntil(const QElapsedTimer &clock, const std::function<bool()> &done,
+                 int timeoutMs = waitMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (done())
+            return double(clock.nsecsElapsed()) / 1e6;
+        QThread::usleep(1000);
+    }
+    return -1;
+}
+
+// What /proc says about a running process.
+struct ProcessFigures {
+    double cpuSeconds = 0;      // user and system time of every thread
+    qint64 contextSwitches = 0; // of the main thread
+    double residentMb = 0;
+};
+
+ProcessFigures figuresOf(qint64 pid)
+{
+    ProcessFigures figures;
+    const QString proc = QStringLiteral("/proc/%1").arg(pid);
+    QFile stat(proc + QStringLiteral("/stat"));
+    if (stat.open(QIODevice::ReadOnly)) {
+        // The fields after the command, which may hold spaces, start at state.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 12)
+            figures.cpuSeconds =
+                double(fields[11].toLongLong() + fields[12].toLongLong()) / sysconf(_SC_CLK_TCK);
+    }
+    const auto statusValue = [](const QString &path, const QByteArray &key) {
+        QFile status(path);
+        if (!status.open(QIODevice::ReadOnly))
+            return qint64(0);
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith(QByteArray(key + ':')))
+                return line.mid(key.size() + 1).trimmed().split(' ').value(0).toLongLong();
+        }
+        return qint64(0);
+    };
+    figures.residentMb = double(statusValue(proc + QStringLiteral("/status"), "VmRSS")) / 1024.0;
+    // The main thread's: the event loop's wake-ups. Other threads come and
+    // go, and the counts of one that ended are gone with it.
+    const QString status = proc + QStringLiteral("/status");
+    figures.contextSwitches = statusValue(status, "voluntary_ctxt_switches") +
+                              statusValue(status, "nonvoluntary_ctxt_switches");
+    return figures;
+}
+
+class Bench final {
+public:
+    explicit Bench(QString binary)
+        : m_binary(std::move(binary))
+    {}
+
+    int run() { return prepare() && launches() && idleAndWindows() ? 0 : 1; }
+
+private:
+    bool prepare()
+    {
+        if (!QFile::exists(m_binary))
+            return fail(QStringLiteral("no binary at ") + m_binary);
+        if (const QString why = m_scene.setUp({.title = QStringLiteral("distraction"),
+                                               .size = QSize(800, 500),
+                                               .background = QColor(0x8a3b1f),
+                                               .text = QStringLiteral("Endless feed")});
+            !why.isEmpty())
+            return fail(why);
+        for (const QString &why :
+             {m_desktop.startTrayHost(), m_desktop.startNotificationServer(),
+              seed(m_desktop.homePath(), testing::ForegroundScene::distraction().id)}) {
+            if (!why.isEmpty())
+                return fail(why);
+        }
+        return true;
+    }
+
+    static bool fail(const QString &why)
+    {
+        std::fprintf(stderr, "bench_halvex: %s\n", qPrintable(why));
+        return false;
+    }
+
+    bool frontOwn() { return m_scene.bringToFront(m_scene.ownApp()); }
+
+    std::optional<Shown> icon(qint64 pid) const
+    {
+        for (const Shown &shown : shownWindows(m_x11, pid))
+            if (shown.docked)
+                return shown;
+        return std::nullopt;
+    }
+    bool panelShown(qint64 pid) const
+    {
+        const QList<Shown> shown = shownWindows(m_x11, pid);
+        return std::any_of(shown.begin(), shown.end(),
+                           [](const Shown &s) { return !s.docked && s.size == panelSize; });
+    }
+    int openWindows(qint64 pid) const
+    {
+        const QList<Shown> shown = shownWindows(m_x11, pid);
+        return int(std::count_if(shown.begin(), shown.end(), [](const Shown &s) {
+            return !s.docked && s.size.width() > 1 && s.size.height() > 1;
+        }));
+    }
+
+    bool stop(QProcess *halvex)
+    {
+        halvex->terminate();
+        if (halvex->waitForFinished(waitMs) && halvex->exitCode() == 0)
+            return true;
+        return fail(QStringLiteral("halvex did not stop in order; its log: ") +
+                    m_desktop.logOf(halvex));
+    }
+
+    // Normal launches: to the tray icon, then a blocked application's
+    // activation to its panel. A build without a tray icon is timed to the
+    // panel of a blocked application already in front at launch instead.
+    bool launches()
+    {
+        const int count = setting("HALVEX_BENCH_LAUNCHES", 5);
+        std::vector<double> startUps, activations;
+        for (int i = 0; i < count; ++i) {
+            if (!frontOwn())
+                return fail(QStringLiteral("cannot bring the bench's window to the front"));
+            if (!m_hasTray)
+                m_scene.bringToFront(m_scene.helperApp());
+            QElapsedTimer clock;
+            clock.start();
+            QProcess *halvex = m_desktop.launch(m_binary);
+            if (!halvex)
+                return fail(QStringLiteral("cannot start ") + m_binary);
+            const qint64 pid = halvex->processId();
+            double ms = pollUntil(
+                clock, [&] { return m_hasTray ? icon(pid).has_value() : panelShown(pid); });
+            if (ms < 0 && m_hasTray && i == 0) {
+                // No icon at all: this build has no tray icon yet.
+                m_hasTray = false;
+                std::printf("no tray icon: start-up is timed to a panel at launch\n");
+                if (!stop(halvex))
+                    return false;
+                --i;
+                continue;
+            }
+            if (ms < 0)
+                return fail(QStringLiteral("halvex did not come up; its log: ") +
+                            m_desktop.logOf(halvex));
+            startUps.push_back(ms);
+            if (m_hasTray) {
+                // Settled, then a blocked application comes to the front.
+                QTest::qWait(1000);
+                if (!frontOwn())
+                    return fail(QStringLiteral("halvex kept the front"));
+                QTest::qWait(500);
+                QElapsedTimer activation;
+                activation.start();
+                if (!m_scene.workspace().activate(m_scene.helperApp()))
+                    return fail(QStringLiteral("cannot activate the blocked application"));
+                const double toPanel = pollUntil(activation, [&] { return panelShown(pid); });
+                if (toPanel < 0)
+                    return fail(QStringLiteral("no panel for the blocked application"));
+                activations.push_back(toPanel);
+            }
+            if (!stop(halvex))
+                return false;
+        }
+        const char *startName = m_hasTray ? "start-up to tray icon, first launch"
+                                          : "start-up to panel at launch, first launch";
+        row(startName, startUps.front(), "ms", "< 400 ms");
+        row(m_hasTray ? "start-up to tray icon, median" : "start-up to panel at launch, median",
+            median(startUps), "ms", "< 400 ms");
+        if (!activations.empty())
+            row("activation to panel on screen, median", median(activations), "ms");
+        return true;
+    }
+
+    bool request(const QString &window) const
+    {
+        // Where the running process listens, as it works that out itself.
+        const SingleInstance instance(m_desktop.homePath() + QStringLiteral("/runtime"),
+                                      QString::fromLatin1(platform::log::appSubsystem));
+        QLocalSocket socket;
+        socket.connectToServer(instance.socketPath());
+        if (!socket.waitForConnected(waitMs))
+            return false;
+        socket.write(SingleInstance::windowRequestPrefix + window.toUtf8() + '\n');
+        return socket.waitForBytesWritten(waitMs);
+    }
+
+    // Opens one window and closes it again, each time waiting until the
+    // process has it on screen or no longer.
+    bool cycle(qint64 pid, const QString &window)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const bool popover = window == QStringLiteral("popover");
+        const auto iconNow = icon(pid);
+        if (popover && !iconNow)
+            return false;
+        const auto clickIcon = [&] {
+            return m_desktop.click(m_desktop.frame(iconNow->window).center());
+        };
+        if (!(popover ? clickIcon() : request(window)) ||
+            pollUntil(clock, [&] { return openWindows(pid) > 0; }) < 0)
+            return fail(QStringLiteral("the window did not open: ") + window);
+        QTest::qWait(300); // its first paints
+        if (!(popover ? clickIcon() : request(QStringLiteral("close"))) ||
+            pollUntil(clock, [&] { return openWindows(pid) == 0; }) < 0)
+            return fail(QStringLiteral("the window did not close: ") + window);
+        return true;
+    }
+
+    bool idleAndWindows()
+    {
+        if (!frontOwn())
+            return fail(QStringLiteral("cannot bring the bench's window to the front"));
+        // A quiet launch: no popover at start, and windows open on request.
+        QProcess *halvex = m_desktop.launch(m_binary, {QStringLiteral("--ui-test")});
+        if (!halvex)
+            return fail(QStringLiteral("cannot start ") + m_binary);
+        const qint64 pid = halvex->processId();
+        QElapsedTimer clock;
+        clock.start();
+        if (m_hasTray && pollUntil(clock, [&] { return icon(pid).has_value(); }) < 0)
+            return fail(QStringLiteral("no tray icon"));
+        QTest::qWait(3000); // what start-up leaves to the event loop
+        row("resident memory after start-up", figuresOf(pid).residentMb, "MB", "< 80 MB");
+
+        const int seconds = setting("HALVEX_BENCH_IDLE_SECONDS", 60);
+        const ProcessFigures before = figuresOf(pid);
+        QElapsedTimer idle;
+        idle.start();
+        QTest::qWait(seconds * 1000);
+        const ProcessFigures after = figuresOf(pid);
+        const double wallSeconds = double(idle.elapsed()) / 1000.0;
+        if (openWindows(pid) != 0)
+            return fail(QStringLiteral("a window opened while idle"));
+        const QByteArray idleName =
+            QByteArray("idle CPU over ") + QByteArray::number(seconds) + " s, icon up, no window";
+        row(idleName.constData(), 100.0 * (after.cpuSeconds - before.cpuSeconds) / wallSeconds,
+            "% of a core", "< 0.5 %", 3);
+        row("idle wake-ups (main thread's context switches)",
+            double(after.contextSwitches - before.contextSwitches) * 60.0 / wallSeconds, "/min");
+
+        QStringList windows{QStringLiteral("stats"), QStringLiteral("settings")};
+        if (m_hasTray)
+            windows.prepend(QStringLiteral("popover"));
+        const int rounds = setting("HALVEX_BENCH_ROUNDS", 20);
+        std::vector<double> resident;
+        for (int round = 0; round < rounds; ++round) {
+            for (const QString &window : windows) {
+                if (!cycle(pid, window))
+                    return false;
+            }
+            QTest::qWait(200);
+            resident.push_back(figuresOf(pid).residentMb);
+        }
+        row(qPrintable(QStringLiteral("resident memory after opening and closing %1")
+                           .arg(windows.join(QStringLiteral(", ")))),
+            resident.front(), "MB", "< 80 MB");
+        row(qPrintable(QStringLiteral("resident memory after %1 such rounds").arg(rounds)),
+            resident.back(), "MB", "< 80 MB");
+        row(qPrintable(QStringLiteral("resident memory, highest over %1 rounds").arg(rounds)),
+            *std::max_element(resident.begin(), resident.end()), "MB", "< 80 MB");
+        row(qPrintable(QStringLiteral("growth from round 1 to round %1").arg(rounds)),
+            resident.back() - resident.front(), "MB", "none");
+        return stop(halvex);
+    }
+
+    QString m_binary;
+    DesktopHarness m_desktop;
+    testing::ForegroundScene m_scene{m_desktop, own};
+    platform::X11Connection m_x11;
+    bool m_hasTray = true;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QString binary =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(HALVEX_BINARY);
+    return DesktopHarness::runMain(argc, argv, {own.windowClass}, [&] {
+        Bench bench(binary);
+        return bench.run();
+    });
+}

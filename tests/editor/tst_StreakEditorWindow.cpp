@@ -1,0 +1,320 @@
+#include <memory>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <QDir>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "EditorFixture.h"
+#include "FakeActivationPolicy.h"
+#include "FakeSystemAppearance.h"
+#include "UiTestSupport.h"
+#include "editor/DeleteConfirmContent.h"
+#include "editor/NewStreakFormContent.h"
+#include "editor/NewStreakSheet.h"
+#include "editor/StreakDetailSheet.h"
+#include "editor/StreakEditorWindow.h"
+#include "editor/TombstoneRow.h"
+#include "kit/ActivationPolicyCoordinator.h"
+#include "model/Tombstone.h"
+#include "ui/Color.h"
+#include "ui/DestructiveButton.h"
+#include "ui/DisplayNumeral.h"
+#include "ui/Motion.h"
+#include "ui/ThemeController.h"
+#include "ui/TranslationLoader.h"
+
+using namespace halvex;
+
+namespace {
+
+// The editor window over a store with two streaks, one with broken runs.
+struct WindowRig : editortest::ScreensFixture {
+    std::shared_ptr<testing::FakeActivationPolicy> policy =
+        std::make_shared<testing::FakeActivationPolicy>();
+    fennimar::ActivationPolicyCoordinator coordinator{policy};
+    testing::FakeSystemAppearance system;
+    ThemeController theme{system};
+    TranslationLoader &translations;
+    std::shared_ptr<Streak> a;
+    std::shared_ptr<Streak> b;
+
+    explicit WindowRig(TranslationLoader &loader)
+        : translations(loader)
+    {
+        a = add("Reading", {"news.example.org"}, 24 * 9 + 1, 0);
+        b = add("Code", {"code"}, 24 * 2, 1, StreakType::app);
+        a->setIsPrimary(true);
+        a->setBestDays(14);
+        broke(a, 3, 30, "firm", "Bored");
+        broke(a, 14, 20, "brutal", std::nullopt);
+        save();
+        engine.reload();
+    }
+    ~WindowRig()
+    {
+        if (auto *open = StreakEditorWindow::current())
+            open->window()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void broke(const std::shared_ptr<Streak> &s, qint64 days, int brokenDaysAgo,
+               const QString &mode, const std::optional<QString> &why)
+    {
+        auto t = std::make_shared<Tombstone>(QUuid::createUuid(), days,
+                                             now.addDays(-brokenDaysAgo - days),
+                                             now.addDays(-brokenDaysAgo), why, mode);
+        context().insert(t);
+        QVERIFY(t->setStreak(s));
+    }
+    StreakEditorWindow *open(const StreakEditorMode &mode)
+    {
+        return StreakEditorWindow::open(mode, {persistence, engine, planning, apps.index(), theme,
+                                               translations, coordinator, scheduler});
+    }
+    StreakDetailSheet *sheet() const
+    {
+        auto *open = StreakEditorWindow::current();
+        return open ? qobject_cast<StreakDetailSheet *>(open->content()) : nullptr;
+    }
+};
+
+void click(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+} // namespace
+
+class tst_StreakEditorWindow : public QObject {
+    Q_OBJECT
+
+    TranslationLoader m_translations;
+
+private slots:
+    void initTestCase()
+    {
+        Motion::setReduceMotion(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(m_translations.load("en"));
+    }
+
+    // At most one editor: a second open shows its window before the first
+    // closes, so the policy hold goes 1, 2, 1 and the application never
+    // leaves the regular policy; closing the last gives the hold back once.
+    void openingAnotherReplacesTheWindow_data()
+    {
+        QTest::addColumn<bool>("sameStreak");
+        QTest::newRow("another streak") << false;
+        QTest::newRow("the same streak") << true;
+    }
+    void openingAnotherReplacesTheWindow()
+    {
+        QFETCH(bool, sameStreak);
+        WindowRig rig(m_translations);
+        QPointer<StreakEditorWindow> first = rig.open(StreakEditorMode::detail(rig.a->id()));
+        QVERIFY(first->window()->isVisible());
+        QCOMPARE(rig.coordinator.refCount(), 1);
+        QPointer<QWidget> firstWindow = first->window();
+        bool secondShownWhenFirstClosed = false;
+        QObject::connect(first.data(), &QObject::destroyed, [&] {
+            secondShownWhenFirstClosed = StreakEditorWindow::current() &&
+                                         StreakEditorWindow::current()->window()->isVisible();
+        });
+
+        const QUuid next = sameStreak ? rig.a->id() : rig.b->id();
+        QPointer<StreakEditorWindow> second = rig.open(StreakEditorMode::detail(next));
+        QCOMPARE(StreakEditorWindow::current(), second.data());
+        QVERIFY(!firstWindow->isVisible());
+        QCOMPARE(rig.coordinator.refCount(), 1);
+        QCOMPARE(rig.policy->changes,
+                 QList<fennimar::ActivationPolicy>{fennimar::ActivationPolicy::regular});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!first);
+        QVERIFY(secondShownWhenFirstClosed);
+        QCOMPARE(rig.sheet()->streakId(), next);
+
+        second->window()->close();
+        QVERIFY(!StreakEditorWindow::current());
+        QCOMPARE(rig.coordinator.refCount(), 0);
+        QCOMPARE(rig.policy->changes,
+                 (QList<fennimar::ActivationPolicy>{fennimar::ActivationPolicy::regular,
+                                                    fennimar::ActivationPolicy::accessory}));
+    }
+
+    // Each mode's title, starting size and content; both resize within limits.
+    void modes_data()
+    {
+        QTest::addColumn<bool>("detail");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("detail") << true << "Streak" << QSize(520, 760);
+        QTest::newRow("new streak") << false << "New streak" << QSize(520, 680);
+    }
+    void modes()
+    {
+        QFETCH(bool, detail);
+        QFETCH(QString, title);
+        QFETCH(QSize, size);
+        WindowRig rig(m_translations);
+        auto *editor = rig.open(detail ? StreakEditorMode::detail(rig.a->id())
+                                       : StreakEditorMode::newStreak());
+        QWidget *window = editor->window();
+        QCOMPARE(window->windowTitle(), title);
+        QCOMPARE(window->size(), size);
+        QCOMPARE(window->minimumSize(), QSize(480, 560));
+        QCOMPARE(window->maximumSize(), QSize(720, 1000));
+        // Within those, each sheet keeps its own limits.
+        QCOMPARE(editor->content()->minimumSize(), QSize(480, detail ? 640 : 560));
+        QCOMPARE(editor->content()->maximumSize(), QSize(720, detail ? 1000 : 900));
+        QCOMPARE(qobject_cast<StreakDetailSheet *>(editor->content()) != nullptr, detail);
+        if (!detail) {
+            // The new-streak sheet closes its window on Cancel.
+            auto *sheet = qobject_cast<NewStreakSheet *>(editor->content());
+            QSignalSpy dismissed(sheet, &NewStreakSheet::dismissed);
+            click(sheet->findChild<QWidget *>("streakEditor.button.cancel"));
+            QCOMPARE(dismissed.count(), 1);
+            QVERIFY(!window->isVisible());
+            QVERIFY(!StreakEditorWindow::current());
+        }
+    }
+
+    // The detail sheet: the day count, best and average; broken runs newest
+    // first, each followed by a divider; an empty history says so.
+    void detailShowsTheRuns()
+    {
+        WindowRig rig(m_translations);
+        rig.open(StreakEditorMode::detail(rig.a->id()));
+        auto *sheet = rig.sheet();
+        QCOMPARE(sheet->findChild<DisplayNumeral *>("streakEditor.detail.days")->value(), 9);
+        QCOMPARE(sheet->findChild<QLabel *>("streakEditor.detail.best")->text(), "14");
+        QCOMPARE(sheet->findChild<QLabel *>("streakEditor.detail.avg")->text(), "9"); // 26 / 3
+        QWidget *history = sheet->findChild<QWidget *>("streakEditor.detail.tombstones");
+        const auto rows = history->findChildren<TombstoneRow *>();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0]->findChild<QLabel *>("streakEditor.tombstone.count")->text(), "14");
+        QCOMPARE(rows[0]->findChild<QLabel *>("streakEditor.tombstone.mode")->text(), "Brutal");
+        QVERIFY(!rows[0]->findChild<QLabel *>("streakEditor.tombstone.why"));
+        QCOMPARE(rows[1]->findChild<QLabel *>("streakEditor.tombstone.why")->text(), "Bored");
+        QCOMPARE(history->findChildren<QWidget *>("divider", Qt::FindDirectChildrenOnly).size(), 2);
+
+        rig.open(StreakEditorMode::detail(rig.b->id()));
+        QVERIFY(rig.sheet()->findChild<QWidget *>("tombstone.empty"));
+        QCOMPARE(rig.sheet()->findChild<QLabel *>("streakEditor.detail.avg")->text(), "2");
+    }
+
+    // Deleting from the editor: Delete asks first and is refused for half a
+    // second; Cancel keeps everything; confirming cancels the milestones,
+    // deletes the streak with its history, moves the primary and closes.
+    void deleteFromTheEditor_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("confirm") << true;
+    }
+    void deleteFromTheEditor()
+    {
+        QFETCH(bool, confirm);
+        WindowRig rig(m_translations);
+        QPointer<StreakEditorWindow> editor = rig.open(StreakEditorMode::detail(rig.a->id()));
+        click(rig.sheet()->findChild<QWidget *>("streakEditor.detail.delete"));
+        auto *dialog = rig.sheet()->deleteDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->size(), QSize(420, 220));
+        auto *remove = dialog->content()->deleteButton();
+        click(remove);
+        rig.scheduler.advance(0.4);
+        click(remove);
+        QCOMPARE(rig.stored(), 2);
+        rig.scheduler.advance(0.1);
+
+        click(confirm ? static_cast<QWidget *>(remove)
+                      : dialog->findChild<QWidget *>("popover.delete.cancel"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!rig.sheet() || !rig.sheet()->deleteDialog());
+        QCOMPARE(rig.stored(), confirm ? 1 : 2);
+        QCOMPARE(rig.context().fetchCount<Tombstone>().value(), confirm ? 0 : 2);
+        QCOMPARE(rig.planning.cancelled,
+                 confirm ? std::vector<QUuid>{rig.a->id()} : std::vector<QUuid>{});
+        QCOMPARE(rig.engine.primaryStreakId(),
+                 std::optional<QUuid>(confirm ? rig.b->id() : rig.a->id()));
+        QCOMPARE(bool(editor), !confirm);
+        QCOMPARE(StreakEditorWindow::current() != nullptr, !confirm);
+    }
+
+    // Deleted elsewhere while the sheet is open: the not-found note, whose
+    // Close closes the window; the old controls write nothing.
+    void deletedElsewhere()
+    {
+        WindowRig rig(m_translations);
+        rig.open(StreakEditorMode::detail(rig.a->id()));
+        auto *sheet = rig.sheet();
+        auto *name = sheet->findChild<QLineEdit *>("streakEditor.field.name");
+        QVERIFY(sheet->showsStreak());
+        QVERIFY(rig.engine.deleteStreak(rig.a->id()));
+        QVERIFY(!sheet->showsStreak());
+        QSignalSpy saves(&rig.context(), &ModelContext::didSave);
+        name->setText("Ghost");
+        click(sheet->findChild<QWidget *>("streakEditor.toggle.notifications"));
+        QCOMPARE(saves.count(), 0);
+        QVERIFY(rig.planning.calls.empty());
+        click(sheet->findChild<QWidget *>("streakEditor.detail.notFound.close"));
+        QVERIFY(!StreakEditorWindow::current());
+    }
+
+    // The editor window's screens in both themes, as PNG files for people to
+    // look at: under $HALVEX_SCREENSHOT_DIR when set, else a temporary folder.
+    void screenshots_data()
+    {
+        QTest::addColumn<QString>("scene");
+        QTest::newRow("detail") << "detail";
+        QTest::newRow("detail-scrolled") << "scrolled";
+        QTest::newRow("detail-delete") << "delete";
+        QTest::newRow("detail-gone") << "gone";
+        QTest::newRow("new") << "new";
+    }
+    void screenshots()
+    {
+        QFETCH(QString, scene);
+        QTemporaryDir temp;
+        QString dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            dir = temp.path();
+        QVERIFY(QDir().mkpath(dir));
+        WindowRig rig(m_translations);
+        rig.theme.setTheme(AppTheme::light);
+        auto *editor = rig.open(scene == "new" ? StreakEditorMode::newStreak()
+                                               : StreakEditorMode::detail(rig.a->id()));
+        QWidget *window = editor->window();
+        QWidget *shot = window;
+        if (scene == "scrolled") {
+            QCoreApplication::processEvents();
+            auto *bar = rig.sheet()->findChild<QScrollArea *>()->verticalScrollBar();
+            bar->setValue(bar->maximum());
+        } else if (scene == "delete") {
+            rig.sheet()->showDeleteDialog();
+            shot = rig.sheet()->deleteDialog();
+        } else if (scene == "gone") {
+            QVERIFY(rig.engine.deleteStreak(rig.a->id()));
+        }
+        for (const auto &[name, theme] : {std::pair{QStringLiteral("light"), AppTheme::light},
+                                          std::pair{QStringLiteral("dark"), AppTheme::dark}}) {
+            rig.theme.setTheme(theme);
+            const QImage image = testing::renderWidget(shot);
+            const QString path = dir + u"/editor-" + QString::fromLatin1(QTest::currentDataTag()) +
+                                 u'-' + name + u".png";
+            QVERIFY2(image.save(path), qPrintable(path));
+            const ThemeColor &ground = Color::background();
+            QCOMPARE_COLOR(image.pixelColor(2, image.height() / 2),
+                           theme == AppTheme::light ? ground.light() : ground.dark());
+        }
+    }
+};
+
+QTEST_MAIN(tst_StreakEditorWindow)
+#include "tst_StreakEditorWindow.moc"
