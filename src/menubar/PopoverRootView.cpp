@@ -3,6 +3,7 @@
 #include <QAbstractAnimation>
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
+#include <QPointer>
 #include <QPainter>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -212,9 +213,18 @@ void PopoverRootView::fadeIn(QWidget *screen)
     screen->setGraphicsEffect(effect);
     QAbstractAnimation *animation =
         Motion::animate(effect, "opacity", 0.0, 1.0, Motion::snappySpring());
-    // Once opaque the effect draws the screen directly; without motion it goes.
-    if (!animation)
+    // The effect goes once the screen is opaque: left in place it paints the
+    // screen through a cached copy, and the list's scroll area then shows
+    // rows added later at stale places.
+    if (!animation) {
         screen->setGraphicsEffect(nullptr);
+        return;
+    }
+    const QPointer<QGraphicsOpacityEffect> fading(effect);
+    connect(animation, &QAbstractAnimation::finished, screen, [screen, fading] {
+        if (fading && screen->graphicsEffect() == fading)
+            screen->setGraphicsEffect(nullptr);
+    });
 }
 
 void PopoverRootView::setPendingDeleteId(const std::optional<QUuid> &id)
