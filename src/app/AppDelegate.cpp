@@ -22,6 +22,7 @@
 #include "kit/ActivationPolicyCoordinator.h"
 #include "kit/PendingNotifications.h"
 #include "model/AppSettings.h"
+#include "model/BackupManager.h"
 #include "model/ModelContext.h"
 #include "permissions/PermissionManager.h"
 #include "platform/UserNotificationCenter.h"
@@ -346,6 +347,9 @@ void AppDelegate::tearDown()
         m_coreServices->triggerWatcher->stop();
         // The open session ends now, before the store is saved.
         m_coreServices->usageRecorder->closeOpen();
+        // The hourly round may not have come yet: a day whose only run was
+        // shorter than an hour would otherwise have no backup.
+        m_coreServices->backupManager->runIfNeeded();
     }
     if (m_frictionPanelController) {
         m_frictionPanelController->stop();

@@ -2,8 +2,8 @@
 
 #include <QAbstractAnimation>
 #include <QEvent>
-#include <QGraphicsOpacityEffect>
 #include <QPainter>
+#include <QPixmap>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -36,6 +36,38 @@ QWidget *padded(QWidget *widget, int left, int top, int right, int bottom)
 }
 
 } // namespace
+
+// A picture of the screen that was left, laid over the new one while it fades.
+class ScreenVeil final : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(qreal opacity READ opacity WRITE setOpacity)
+public:
+    ScreenVeil(QPixmap picture, QWidget *parent)
+        : QWidget(parent)
+        , m_picture(std::move(picture))
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+    qreal opacity() const { return m_opacity; }
+    void setOpacity(qreal opacity)
+    {
+        m_opacity = opacity;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setOpacity(m_opacity);
+        p.drawPixmap(rect(), m_picture);
+    }
+
+private:
+    QPixmap m_picture;
+    qreal m_opacity = 1.0;
+};
 
 PopoverRootView::PopoverRootView(PersistenceController &persistence, StreakEngine &engine,
                                  MilestonePlanning &milestonePlanning,
@@ -187,6 +219,7 @@ void PopoverRootView::setRoute(const PopoverRoute &route, bool animated)
     }
     }
 
+    const QPixmap previous = animated && isVisible() ? currentScreen()->grab() : QPixmap();
     if (m_routeScreen) {
         // The old screen may be the one whose button led here.
         m_screens->removeWidget(m_routeScreen);
@@ -201,20 +234,28 @@ void PopoverRootView::setRoute(const PopoverRoute &route, bool animated)
     }
     m_screens->setCurrentWidget(currentScreen());
     if (animated)
-        fadeIn(currentScreen());
+        fadeOut(previous);
     emit routeChanged();
 }
 
-void PopoverRootView::fadeIn(QWidget *screen)
+void PopoverRootView::fadeOut(const QPixmap &previous)
 {
-    auto *effect = new QGraphicsOpacityEffect(screen);
-    effect->setOpacity(0.0);
-    screen->setGraphicsEffect(effect);
+    if (previous.isNull())
+        return;
+    // The leaving screen's picture fades out over the new one. An opacity
+    // effect on the new screen itself drew its scroll areas from stale
+    // pixels on X11, showing the old screen's rows under the new form.
+    auto *veil = new ScreenVeil(previous, this);
+    veil->setGeometry(rect());
+    veil->show();
+    veil->raise();
     QAbstractAnimation *animation =
-        Motion::animate(effect, "opacity", 0.0, 1.0, Motion::snappySpring());
-    // Once opaque the effect draws the screen directly; without motion it goes.
-    if (!animation)
-        screen->setGraphicsEffect(nullptr);
+        Motion::animate(veil, "opacity", 1.0, 0.0, Motion::snappySpring());
+    if (!animation) {
+        delete veil;
+        return;
+    }
+    connect(animation, &QAbstractAnimation::finished, veil, &QObject::deleteLater);
 }
 
 void PopoverRootView::setPendingDeleteId(const std::optional<QUuid> &id)
@@ -303,3 +344,5 @@ bool PopoverRootView::event(QEvent *event)
 }
 
 } // namespace halvex
+
+#include "PopoverRootView.moc"

@@ -98,7 +98,7 @@ protected:
 private:
     QWidget *buildListScreen();
     void refreshList();
-    void fadeIn(QWidget *screen);
+    void fadeOut(const QPixmap &previous);
     void refreshDeleteOverlay();
 
     PersistenceController &m_persistence;

@@ -436,6 +436,8 @@ std::optional<DesktopHarness::Window> DesktopHarness::findWindow(const WindowMat
             if (!geometry || QSize(geometry->width, geometry->height) != *match.size)
                 return false;
         }
+        if (match.within && !match.within->contains(frame(window)))
+            return false;
         return !match.processIdentifier ||
                connection.processIdentifier(window) == match.processIdentifier;
     };

@@ -149,6 +149,7 @@ public:
         QString title = {};       // _NET_WM_NAME or WM_NAME, exactly
         std::optional<qint64> processIdentifier = {};
         std::optional<QSize> size = {}; // in pixels
+        std::optional<QRect> within = {}; // the whole frame inside, in root pixels
     };
     std::optional<Window> findWindow(const WindowMatch &match) const;
     std::optional<Window> waitForWindow(const WindowMatch &match, int timeoutMs = 10000) const;
