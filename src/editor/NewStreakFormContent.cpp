@@ -16,6 +16,7 @@
 #include "editor/PopoverFormBox.h"
 #include "editor/SeededDomainsRow.h"
 #include "editor/SegmentedControl.h"
+#include "editor/SheetFooter.h"
 #include "engine/MilestonePlanning.h"
 #include "engine/StreakEngine.h"
 #include "engine/TrimmedBlanks.h"
@@ -49,26 +50,6 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter(this).fillRect(rect(), Color::divider().resolve(this));
-    }
-    bool event(QEvent *event) override
-    {
-        if (Environment::isChange(event))
-            update();
-        return QWidget::event(event);
-    }
-};
-
-// The footer's ground: the background colour under a divider line.
-class Footer final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), Color::background().resolve(this));
-        p.fillRect(QRect(0, 0, width(), 1), Color::divider().resolve(this));
     }
     bool event(QEvent *event) override
     {
@@ -205,7 +186,7 @@ NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence, S
     body->setAutoFillBackground(false);
     m_scroll->setWidget(body);
 
-    auto *footer = new Footer;
+    auto *footer = new SheetFooter;
     auto *buttons = new QHBoxLayout(footer);
     buttons->setContentsMargins(padding, 16, padding, 16);
     buttons->setSpacing(12);

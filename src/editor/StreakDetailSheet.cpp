@@ -9,6 +9,7 @@
 
 #include "editor/DeleteConfirmContent.h"
 #include "editor/DividerLine.h"
+#include "editor/SheetFooter.h"
 #include "editor/StreakFollower.h"
 #include "editor/StreakRulesEditor.h"
 #include "editor/StreakRuns.h"
@@ -33,26 +34,6 @@
 namespace halvex {
 
 namespace {
-
-// The footer's ground: the background colour under a divider line.
-class SheetFooter final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), Color::background().resolve(this));
-        p.fillRect(QRect(0, 0, width(), 1), Color::divider().resolve(this));
-    }
-    bool event(QEvent *event) override
-    {
-        if (Environment::isChange(event))
-            update();
-        return QWidget::event(event);
-    }
-};
 
 KitLabel *monospacedFigure()
 {
