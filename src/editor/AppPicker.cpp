@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "editor/ApplicationChooser.h"
@@ -11,7 +10,6 @@
 #include "ui/SymbolButton.h"
 #include "engine/StreakEngine.h"
 #include "ui/Color.h"
-#include "ui/Environment.h"
 #include "ui/KitLabel.h"
 #include "ui/SecondaryButton.h"
 #include "ui/Symbol.h"
@@ -84,29 +82,8 @@ void AppPicker::bindTo(StreakEngine &engine, const std::shared_ptr<Streak> &stre
 
 void AppPicker::choose()
 {
-    const QPointer<AppPicker> self(this);
-    auto run = [self] {
-        if (self)
-            self->runChooser();
-    };
-    if (const Environment::ModalPanelPresenter presenter = Environment::modalPanelPresenter(this))
-        presenter(run);
-    else
-        run();
-}
-
-void AppPicker::runChooser()
-{
-    const QPointer<AppPicker> self(this);
-    // On the heap: the window it belongs to may close while it runs.
-    const QPointer<ApplicationChooser> chooser = new ApplicationChooser(m_applications, window());
-    const int result = chooser->exec();
-    if (!chooser)
-        return;
-    const QStringList chosen = chooser->chosenIdentifiers();
-    delete chooser;
-    if (self && result == QDialog::Accepted)
-        append(chosen);
+    ApplicationChooser::choose(m_applications, {}, this,
+                               [this](const QStringList &chosen) { append(chosen); });
 }
 
 void AppPicker::append(const QStringList &identifiers)

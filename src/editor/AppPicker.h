@@ -70,7 +70,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void runChooser();
     void rebuildRows();
     void retranslate();
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -92,6 +93,29 @@ private:
 ApplicationChooser::ApplicationChooser(const InstalledApplications &applications, QWidget *parent)
     : ApplicationChooser(applications, Options(), parent)
 {}
+
+void ApplicationChooser::choose(const InstalledApplications &applications, Options options,
+                                QWidget *owner, std::function<void(const QStringList &)> chosen)
+{
+    const QPointer<QWidget> self(owner);
+    auto run = [self, &applications, options = std::move(options), chosen = std::move(chosen)] {
+        if (!self)
+            return;
+        const QPointer<ApplicationChooser> chooser =
+            new ApplicationChooser(applications, options, self->window());
+        const int result = chooser->exec();
+        if (!chooser)
+            return;
+        const QStringList identifiers = chooser->chosenIdentifiers();
+        delete chooser;
+        if (self && result == QDialog::Accepted)
+            chosen(identifiers);
+    };
+    if (const Environment::ModalPanelPresenter presenter = Environment::modalPanelPresenter(owner))
+        presenter(run);
+    else
+        run();
+}
 
 ApplicationChooser::ApplicationChooser(const InstalledApplications &applications, Options options,
                                        QWidget *parent)

@@ -41,6 +41,14 @@ public:
     ApplicationChooser(const InstalledApplications &applications, Options options,
                        QWidget *parent = nullptr);
 
+    // Runs a chooser over `owner`'s window, through the host's modal panel
+    // presenter when one is set, and on the heap: that window may close
+    // while it runs. `chosen` hears the identifiers once the user confirms;
+    // nothing is heard after a cancel or once `owner` is gone. `applications`
+    // must live as long as `owner`.
+    static void choose(const InstalledApplications &applications, Options options, QWidget *owner,
+                       std::function<void(const QStringList &)> chosen);
+
     static constexpr int iconSize = 24;
     static constexpr int rowHeight = 44;
 

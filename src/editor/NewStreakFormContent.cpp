@@ -16,8 +16,10 @@
 #include "editor/PopoverFormBox.h"
 #include "editor/SeededDomainsRow.h"
 #include "editor/SegmentedControl.h"
+#include "editor/SheetFooter.h"
 #include "engine/MilestonePlanning.h"
 #include "engine/StreakEngine.h"
+#include "engine/TrimmedBlanks.h"
 #include "model/DayClock.h"
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
@@ -34,11 +36,6 @@
 namespace halvex {
 
 namespace {
-
-bool isSpaceOrTab(QChar c)
-{
-    return c == u'\t' || c.category() == QChar::Separator_Space;
-}
 
 // A one-point line in the divider colour.
 class Divider final : public QWidget {
@@ -62,26 +59,6 @@ protected:
     }
 };
 
-// The footer's ground: the background colour under a divider line.
-class Footer final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), Color::background().resolve(this));
-        p.fillRect(QRect(0, 0, width(), 1), Color::divider().resolve(this));
-    }
-    bool event(QEvent *event) override
-    {
-        if (Environment::isChange(event))
-            update();
-        return QWidget::event(event);
-    }
-};
-
 QStringList typeTitles()
 {
     //% "Sites"
@@ -93,20 +70,9 @@ QStringList typeTitles()
 
 } // namespace
 
-QString NewStreakFormContent::trimmedSpacesAndTabs(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isSpaceOrTab(text.at(begin)))
-        ++begin;
-    while (end > begin && isSpaceOrTab(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QString NewStreakFormContent::domainDisplayName(const QString &entry)
 {
-    QString text = trimmedSpacesAndTabs(entry).toLower();
+    QString text = trimmedBlanks(entry).toLower();
     const qsizetype slash = text.indexOf(u'/');
     if (slash >= 0)
         text.truncate(slash);
@@ -220,7 +186,7 @@ NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence, S
     body->setAutoFillBackground(false);
     m_scroll->setWidget(body);
 
-    auto *footer = new Footer;
+    auto *footer = new SheetFooter;
     auto *buttons = new QHBoxLayout(footer);
     buttons->setContentsMargins(padding, 16, padding, 16);
     buttons->setSpacing(12);
@@ -252,9 +218,8 @@ NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence, S
             [this](const QString &text) { m_name = text; });
     // Only the user's own typing counts; clearing the name to blank hands
     // naming back to the targets.
-    connect(m_nameField->input(), &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_nameManuallyEdited = !trimmedSpacesAndTabs(text).isEmpty();
-    });
+    connect(m_nameField->input(), &QLineEdit::textEdited, this,
+            [this](const QString &text) { m_nameManuallyEdited = !trimmedBlanks(text).isEmpty(); });
     connect(m_modeSelector, &ModeSelector::modeEdited, this,
             [this](StrictnessMode mode) { m_mode = mode; });
     connect(activeWindow, &ActiveWindowInput::enabledEdited, this,
@@ -338,9 +303,8 @@ void NewStreakFormContent::refreshAutoName()
                     : m_appPicker->applications().displayName(m_bundleIdentifiers.first()));
         return;
     }
-    const auto first = std::find_if(m_domains.cbegin(), m_domains.cend(), [](const QString &d) {
-        return !trimmedSpacesAndTabs(d).isEmpty();
-    });
+    const auto first = std::find_if(m_domains.cbegin(), m_domains.cend(),
+                                    [](const QString &d) { return !trimmedBlanks(d).isEmpty(); });
     setName(first == m_domains.cend() ? QString() : domainDisplayName(*first));
 }
 
@@ -349,12 +313,12 @@ bool NewStreakFormContent::hasTriggers() const
     if (m_streakType == StreakType::app)
         return !m_bundleIdentifiers.isEmpty();
     return std::any_of(m_domains.cbegin(), m_domains.cend(),
-                       [](const QString &d) { return !trimmedSpacesAndTabs(d).isEmpty(); });
+                       [](const QString &d) { return !trimmedBlanks(d).isEmpty(); });
 }
 
 std::optional<QString> NewStreakFormContent::validate()
 {
-    if (trimmedSpacesAndTabs(m_name).isEmpty()) {
+    if (trimmedBlanks(m_name).isEmpty()) {
         //% "Give the streak a name."
         return qtTrId("streakEditor.new.error.name");
     }
@@ -392,7 +356,7 @@ void NewStreakFormContent::save()
     const bool site = m_streakType == StreakType::site;
     QStringList cleaned;
     for (const QString &entry : std::as_const(m_domains)) {
-        const QString domain = trimmedSpacesAndTabs(entry).toLower();
+        const QString domain = trimmedBlanks(entry).toLower();
         if (!domain.isEmpty())
             cleaned << domain;
     }
@@ -406,10 +370,10 @@ void NewStreakFormContent::save()
     }
 
     const QDateTime now = m_engine.dayClock().now();
-    auto streak = std::make_shared<Streak>(QUuid::createUuid(), trimmedSpacesAndTabs(m_name),
-                                           m_streakType, m_mode, site ? cleaned : QStringList(),
-                                           site ? m_browsers : QStringList(),
-                                           site ? QStringList() : m_bundleIdentifiers, now);
+    auto streak =
+        std::make_shared<Streak>(QUuid::createUuid(), trimmedBlanks(m_name), m_streakType, m_mode,
+                                 site ? cleaned : QStringList(), site ? m_browsers : QStringList(),
+                                 site ? QStringList() : m_bundleIdentifiers, now);
     streak->setCreatedAt(now);
     streak->setUpdatedAt(now);
     streak->setAllowDailyFreePass(m_allowDailyFreePass);

@@ -71,8 +71,6 @@ public:
 
     static constexpr int streakLimit = 5;
 
-    // Blanks and tabs trimmed from both ends; line breaks stay.
-    static QString trimmedSpacesAndTabs(const QString &text);
     // A name from a domain entry: "mail.example.com" and "www.example.com/news"
     // give "Example"; empty when nothing is left.
     static QString domainDisplayName(const QString &entry);

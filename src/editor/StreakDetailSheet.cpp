@@ -9,6 +9,7 @@
 
 #include "editor/DeleteConfirmContent.h"
 #include "editor/DividerLine.h"
+#include "editor/SheetFooter.h"
 #include "editor/StreakFollower.h"
 #include "editor/StreakRulesEditor.h"
 #include "editor/StreakRuns.h"
@@ -24,6 +25,7 @@
 #include "ui/EmptyStateBlock.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
+#include "ui/MessagePage.h"
 #include "ui/PrimaryButton.h"
 #include "ui/SecondaryButton.h"
 #include "ui/Symbol.h"
@@ -32,26 +34,6 @@
 namespace halvex {
 
 namespace {
-
-// The footer's ground: the background colour under a divider line.
-class SheetFooter final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), Color::background().resolve(this));
-        p.fillRect(QRect(0, 0, width(), 1), Color::divider().resolve(this));
-    }
-    bool event(QEvent *event) override
-    {
-        if (Environment::isChange(event))
-            update();
-        return QWidget::event(event);
-    }
-};
 
 KitLabel *monospacedFigure()
 {
@@ -190,21 +172,11 @@ QWidget *StreakDetailSheet::buildFound()
 
 QWidget *StreakDetailSheet::buildNotFound()
 {
-    auto *page = new QWidget;
+    auto *page = new MessagePage([this] { emit dismissed(); });
     page->setObjectName(QStringLiteral("streakEditor.detail.notFound"));
-    m_notFoundText = new KitLabel({}, Typography::body13(), Color::inkMuted());
-    m_notFoundText->setWordWrap(true);
-    m_notFoundText->setAlignment(Qt::AlignCenter);
-    auto *close = new PrimaryButton({.action = [this] { emit dismissed(); }});
-    close->setObjectName(QStringLiteral("streakEditor.detail.notFound.close"));
-    m_closeButtons << close;
-    auto *column = new QVBoxLayout(page);
-    column->setContentsMargins(24, 24, 24, 24);
-    column->setSpacing(12);
-    column->addStretch(1);
-    column->addWidget(m_notFoundText);
-    column->addWidget(close, 0, Qt::AlignHCenter);
-    column->addStretch(1);
+    m_notFoundText = page->text();
+    page->button()->setObjectName(QStringLiteral("streakEditor.detail.notFound.close"));
+    m_closeButtons << page->button();
     return page;
 }
 

@@ -1,6 +1,7 @@
 #include "editor/StreakEditorWindow.h"
 
-#include <QCloseEvent>
+#include <utility>
+
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -12,6 +13,7 @@
 #include "kit/WindowFronting.h"
 #include "kit/WindowPlacement.h"
 #include "model/PersistenceController.h"
+#include "ui/TitledWindow.h"
 
 namespace halvex {
 
@@ -22,38 +24,6 @@ QPointer<StreakEditorWindow> &currentSlot()
     static QPointer<StreakEditorWindow> slot;
     return slot;
 }
-
-// The top-level window; it tells its controller when it closes.
-class EditorWindowFrame final : public QWidget {
-public:
-    EditorWindowFrame(StreakEditorMode mode, std::function<void()> willClose)
-        : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint)
-        , m_mode(mode)
-        , m_willClose(std::move(willClose))
-    {
-        setObjectName(QStringLiteral("streakEditor.window"));
-        setWindowTitle(StreakEditorWindow::title(mode));
-    }
-
-protected:
-    void closeEvent(QCloseEvent *event) override
-    {
-        QWidget::closeEvent(event);
-        if (event->isAccepted() && m_willClose)
-            std::exchange(m_willClose, nullptr)();
-    }
-    void changeEvent(QEvent *event) override
-    {
-        if (event->type() == QEvent::LanguageChange)
-            setWindowTitle(StreakEditorWindow::title(m_mode));
-        QWidget::changeEvent(event);
-    }
-
-private:
-    StreakEditorMode m_mode;
-    std::function<void()> m_willClose;
-};
 
 } // namespace
 
@@ -88,7 +58,18 @@ StreakEditorWindow *StreakEditorWindow::open(const StreakEditorMode &mode, Servi
 StreakEditorWindow::StreakEditorWindow(const StreakEditorMode &mode, Services services)
     : m_mode(mode)
     , m_services(services)
-    , m_window(std::make_unique<EditorWindowFrame>(mode, [this] { windowWillClose(); }))
+    , m_window(std::make_unique<TitledWindow>(TitledWindow::Options{
+          .objectName = QStringLiteral("streakEditor.window"),
+          .title = [mode] { return title(mode); },
+          // Told once: a later close of the same window is not news.
+          .didClose =
+              [this, told = false]() mutable {
+                  if (!std::exchange(told, true))
+                      windowWillClose();
+              },
+          .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint,
+          .closesOnEscape = false}))
 {
     const bool detail = mode.kind() == StreakEditorMode::Kind::detail;
     auto *layout = new QVBoxLayout(m_window.get());

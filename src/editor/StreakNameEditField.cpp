@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "editor/NewStreakFormContent.h"
 #include "engine/StreakEngine.h"
+#include "engine/TrimmedBlanks.h"
 #include "ui/KitLabel.h"
 #include "ui/TextInputField.h"
 
@@ -34,7 +34,7 @@ StreakNameEditField::StreakNameEditField(const std::shared_ptr<Streak> &streak,
 void StreakNameEditField::commit(StreakEngine &engine, const std::shared_ptr<Streak> &streak,
                                  const QString &text)
 {
-    const QString name = NewStreakFormContent::trimmedSpacesAndTabs(text);
+    const QString name = trimmedBlanks(text);
     if (name.isEmpty() || name == streak->name())
         return;
     // The binding refuses a streak deleted meanwhile.

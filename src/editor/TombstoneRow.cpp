@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "engine/TrimmedBlanks.h"
 #include "model/Tombstone.h"
 #include "model/DayMonthFormat.h"
 #include "ui/Color.h"
@@ -15,22 +16,6 @@
 namespace halvex {
 
 namespace {
-
-bool isSpaceOrTab(QChar c)
-{
-    return c == u'\t' || c.category() == QChar::Separator_Space;
-}
-
-QString trimmedSpacesAndTabs(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isSpaceOrTab(text.at(begin)))
-        ++begin;
-    while (end > begin && isSpaceOrTab(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 // The outline around the mode label.
 class ModePill final : public QWidget {
@@ -132,7 +117,7 @@ QString TombstoneRow::modeLabel(const QString &modeAtBreak)
     const QStringList pieces = title.split(u'-', Qt::SkipEmptyParts);
     if (pieces.isEmpty())
         return title;
-    return trimmedSpacesAndTabs(pieces.first());
+    return trimmedBlanks(pieces.first());
 }
 
 QString TombstoneRow::datesLine(const QDateTime &startedAt, const QDateTime &brokenAt,

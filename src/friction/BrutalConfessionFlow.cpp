@@ -2,55 +2,18 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "friction/FrictionViewModel.h"
 #include "ui/Color.h"
 #include "ui/DestructiveButton.h"
-#include "ui/Environment.h"
 #include "ui/KitLabel.h"
+#include "ui/OutlinedTextEdit.h"
 #include "ui/PrimaryButton.h"
 #include "ui/Typography.h"
 
 namespace halvex {
-
-namespace {
-
-// The outline around the confession editor.
-class EditorFrame final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Color::divider().resolve(this), 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    }
-    bool event(QEvent *event) override
-    {
-        if (Environment::isChange(event))
-            update();
-        return QWidget::event(event);
-    }
-};
-
-void applyEditorColours(QPlainTextEdit *editor)
-{
-    QPalette pal = editor->palette();
-    pal.setColor(QPalette::Base, Qt::transparent);
-    pal.setColor(QPalette::Text, Color::ink().resolve(editor));
-    pal.setColor(QPalette::Highlight, Color::accent().resolve(editor));
-    pal.setColor(QPalette::HighlightedText, Color::onAccent().resolve(editor));
-    editor->setPalette(pal);
-}
-
-} // namespace
 
 BrutalConfessionFlow::BrutalConfessionFlow(FrictionViewModel &viewModel, QWidget *parent)
     : QWidget(parent)
@@ -68,20 +31,13 @@ BrutalConfessionFlow::BrutalConfessionFlow(FrictionViewModel &viewModel, QWidget
     m_prompt = new KitLabel({}, Typography::body13(), Color::inkMuted(), this);
     m_prompt->setWordWrap(true);
 
-    m_editorFrame = new EditorFrame(this);
+    m_editorFrame = new OutlinedTextEdit(
+        QMargins(editorPadding, editorPadding, editorPadding, editorPadding), this);
     m_editorFrame->setMinimumHeight(editorMinimumHeight);
-    auto *frame = new QVBoxLayout(m_editorFrame);
-    frame->setContentsMargins(editorPadding, editorPadding, editorPadding, editorPadding);
-    m_editor = new QPlainTextEdit(m_editorFrame);
+    m_editor = m_editorFrame->editor();
     m_editor->setObjectName(QStringLiteral("friction.brutal.confession"));
-    m_editor->setFrameShape(QFrame::NoFrame);
-    m_editor->setFont(Typography::body13());
-    m_editor->viewport()->setAutoFillBackground(false);
-    m_editor->setTabChangesFocus(true);
     m_editor->document()->setDocumentMargin(0);
     m_editor->setPlainText(vm->brutalConfession());
-    applyEditorColours(m_editor);
-    frame->addWidget(m_editor);
 
     m_counter = new KitLabel({}, Typography::caption11(), Color::inkMuted(), this);
 
@@ -155,13 +111,6 @@ void BrutalConfessionFlow::refresh()
     m_wait->setVisible(seconds > 0);
     m_counter->setText(counterText(m_viewModel.confessionRemaining()));
     m_submit->setEnabled(m_viewModel.isConfessionReady());
-}
-
-bool BrutalConfessionFlow::event(QEvent *event)
-{
-    if (Environment::isChange(event))
-        applyEditorColours(m_editor);
-    return QWidget::event(event);
 }
 
 void BrutalConfessionFlow::changeEvent(QEvent *event)

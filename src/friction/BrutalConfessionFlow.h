@@ -9,6 +9,7 @@ namespace halvex {
 class DestructiveButton;
 class FrictionViewModel;
 class KitLabel;
+class OutlinedTextEdit;
 class PrimaryButton;
 
 // The card's content in brutal mode once the user asked to open anyway: a
@@ -36,7 +37,6 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     void retranslate();
@@ -46,7 +46,7 @@ private:
     KitLabel *m_title;
     KitLabel *m_wait;
     KitLabel *m_prompt;
-    QWidget *m_editorFrame;
+    OutlinedTextEdit *m_editorFrame;
     QPlainTextEdit *m_editor;
     KitLabel *m_counter;
     PrimaryButton *m_cancel;

@@ -15,6 +15,7 @@
 #include "model/PersistenceController.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
+#include "ui/MessagePage.h"
 #include "ui/PrimaryButton.h"
 #include "ui/Typography.h"
 
@@ -96,21 +97,11 @@ QWidget *PopoverEditStreakView::buildFound()
 
 QWidget *PopoverEditStreakView::buildNotFound()
 {
-    auto *page = new QWidget;
+    auto *page = new MessagePage([this] { emit dismissed(); });
     page->setObjectName(QStringLiteral("popover.edit.notFound"));
-    m_notFoundText = new KitLabel({}, Typography::body13(), Color::inkMuted());
-    m_notFoundText->setWordWrap(true);
-    m_notFoundText->setAlignment(Qt::AlignCenter);
-    auto *back = new PrimaryButton({.action = [this] { emit dismissed(); }});
-    back->setObjectName(QStringLiteral("popover.edit.notFound.back"));
-    m_notFoundBack = back;
-    auto *column = new QVBoxLayout(page);
-    column->setContentsMargins(24, 24, 24, 24);
-    column->setSpacing(12);
-    column->addStretch(1);
-    column->addWidget(m_notFoundText);
-    column->addWidget(back, 0, Qt::AlignHCenter);
-    column->addStretch(1);
+    m_notFoundText = page->text();
+    page->button()->setObjectName(QStringLiteral("popover.edit.notFound.back"));
+    m_notFoundBack = page->button();
     return page;
 }
 

@@ -3,8 +3,8 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QSvgRenderer>
 
+#include "ui/BrandMark.h"
 #include "ui/SymbolButton.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
@@ -15,34 +15,6 @@
 namespace halvex {
 
 namespace {
-
-// The brand mark at a fixed height, its width following its aspect ratio.
-class BrandLogo final : public QWidget {
-public:
-    explicit BrandLogo(int height, QWidget *parent)
-        : QWidget(parent)
-        , m_svg(QStringLiteral(":/halvex/brand/BrandLogo.svg"))
-    {
-        const QSizeF natural = m_svg.defaultSize();
-        const int width =
-            natural.height() > 0 ? qRound(height * natural.width() / natural.height()) : height;
-        setFixedSize(width, height);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAccessibleName(QString()); // decoration: nothing for assistive tools to read
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        m_svg.render(&p, QRectF(rect()));
-    }
-
-private:
-    QSvgRenderer m_svg;
-};
 
 // A thin upright line between the actions and the quit button.
 class VerticalDivider final : public QWidget {
@@ -91,7 +63,7 @@ PopoverListHeader::PopoverListHeader(QWidget *parent)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(spacing);
-    row->addWidget(new BrandLogo(logoHeight, this), 0, Qt::AlignVCenter);
+    row->addWidget(BrandMark::ofHeight(logoHeight, this), 0, Qt::AlignVCenter);
     row->addWidget(name, 0, Qt::AlignVCenter);
     row->addStretch(1);
     row->addSpacing(12 - spacing);

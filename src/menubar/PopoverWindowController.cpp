@@ -6,7 +6,6 @@
 #include <QHideEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "engine/StreakEngine.h"
@@ -15,6 +14,7 @@
 #include "kit/StatusItemReveal.h"
 #include "kit/TrayIconButton.h"
 #include "kit/WindowPlacement.h"
+#include "ui/BrandMark.h"
 #include "ui/Color.h"
 #include "ui/EscClosableWindow.h"
 #include "ui/KitLabel.h"
@@ -35,29 +35,6 @@ QString brandText()
     return qtTrId("popover.brand");
 }
 
-// The brand mark at a fixed square size.
-class BrandMark final : public QWidget {
-public:
-    BrandMark(int size, QWidget *parent)
-        : QWidget(parent)
-        , m_svg(QStringLiteral(":/halvex/brand/BrandLogo.svg"))
-    {
-        setFixedSize(size, size);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        m_svg.render(&p, QRectF(rect()));
-    }
-
-private:
-    QSvgRenderer m_svg;
-};
-
 // What the popover shows until the shell hands it its content.
 class PopoverPlaceholderView final : public QWidget {
 public:
@@ -71,7 +48,7 @@ public:
         auto *stack = new QVBoxLayout(this);
         stack->setSpacing(12);
         stack->addStretch();
-        stack->addWidget(new BrandMark(64, this), 0, Qt::AlignHCenter);
+        stack->addWidget(BrandMark::square(64, this), 0, Qt::AlignHCenter);
         stack->addWidget(m_title, 0, Qt::AlignHCenter);
         stack->addStretch();
     }

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "engine/TrimmedBlanks.h"
 #include "onboarding/FirstStreakRow.h"
 #include "onboarding/OnboardingCoordinator.h"
 #include "onboarding/OnboardingScreenLayout.h"
@@ -20,23 +21,6 @@
 namespace halvex {
 
 namespace {
-
-// Spaces, tabs and the other space separators; a line break is no blank.
-bool isBlank(QChar c)
-{
-    return c == u'\t' || c.category() == QChar::Separator_Space;
-}
-
-QString trimmedBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 QString presetSymbol(OnboardingPreset preset)
 {

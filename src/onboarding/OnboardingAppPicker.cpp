@@ -4,13 +4,11 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "editor/ApplicationChooser.h"
 #include "platform/DesktopEntry.h"
 #include "ui/Color.h"
-#include "ui/Environment.h"
 #include "ui/KitLabel.h"
 #include "ui/SecondaryButton.h"
 #include "ui/Symbol.h"
@@ -59,22 +57,7 @@ void OnboardingAppPicker::setSelection(const std::optional<OnboardingAppSelectio
 
 void OnboardingAppPicker::chooseApplication()
 {
-    const QPointer<OnboardingAppPicker> self(this);
-    auto run = [self] {
-        if (self)
-            self->runChooser();
-    };
-    if (const Environment::ModalPanelPresenter presenter = Environment::modalPanelPresenter(this))
-        presenter(run);
-    else
-        run();
-}
-
-void OnboardingAppPicker::runChooser()
-{
-    const QPointer<OnboardingAppPicker> self(this);
-    // On the heap: the window it belongs to may close while it runs.
-    const QPointer<ApplicationChooser> chooser = new ApplicationChooser(
+    ApplicationChooser::choose(
         m_applications,
         {.multipleSelection = false,
          .title =
@@ -83,21 +66,17 @@ void OnboardingAppPicker::runChooser()
                  return qtTrId("onboarding.firstStreak.custom.app.chooserTitle");
              },
          .confirmTitle = chooseTitle},
-        window());
-    const int result = chooser->exec();
-    if (!chooser)
-        return;
-    const QStringList chosen = chooser->chosenIdentifiers();
-    delete chooser;
-    if (!self || result != QDialog::Accepted || chosen.isEmpty())
-        return;
-    // What cannot be read leaves the earlier choice as it was, silently.
-    const std::optional<OnboardingAppSelection> read = readAppSelection(chosen.first());
-    if (!read || read == m_selection)
-        return;
-    m_selection = read;
-    showSelection();
-    emit selectionEdited(m_selection);
+        this, [this](const QStringList &chosen) {
+            if (chosen.isEmpty())
+                return;
+            // What cannot be read leaves the earlier choice as it was, silently.
+            const std::optional<OnboardingAppSelection> read = readAppSelection(chosen.first());
+            if (!read || read == m_selection)
+                return;
+            m_selection = read;
+            showSelection();
+            emit selectionEdited(m_selection);
+        });
 }
 
 std::optional<OnboardingAppSelection>

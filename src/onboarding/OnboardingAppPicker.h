@@ -72,7 +72,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void runChooser();
     void showSelection();
     void retranslate();
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/TrimmedBlanks.h"
 #include "kit/LaunchAtLoginBackend.h"
 #include "model/AppSettings.h"
 #include "model/ModelContext.h"
@@ -12,23 +13,6 @@
 namespace halvex {
 
 namespace {
-
-// Spaces, tabs and the other space separators; line breaks stay.
-bool isBlank(QChar c)
-{
-    return c == u'\t' || c.category() == QChar::Separator_Space;
-}
-
-QString trimmedBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 template <class T, class Signal>
 void assign(OnboardingCoordinator *owner, T &field, const T &value, Signal changed)

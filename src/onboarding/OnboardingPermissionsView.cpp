@@ -11,6 +11,7 @@
 #include "kit/NotificationAuthorizationCenter.h"
 #include "onboarding/OnboardingCoordinator.h"
 #include "onboarding/OnboardingScreenLayout.h"
+#include "permissions/NotificationPermissionRequest.h"
 #include "permissions/PermissionManager.h"
 #include "permissions/PermissionStatusCard.h"
 #include "platform/ApplicationIdentity.h"
@@ -52,16 +53,6 @@ QString deniedText()
     return qtTrId("settings.permissions.status.denied");
 }
 
-QString fixTitle(bool denied)
-{
-    if (denied) {
-        //% "Open settings"
-        return qtTrId("settings.permissions.fix");
-    }
-    //% "Allow"
-    return qtTrId("onboarding.permissions.allow");
-}
-
 } // namespace
 
 OnboardingPermissionsView::OnboardingPermissionsView(OnboardingCoordinator &coordinator,
@@ -76,6 +67,7 @@ OnboardingPermissionsView::OnboardingPermissionsView(OnboardingCoordinator &coor
     }}))
 {
     setObjectName(QStringLiteral("onboarding.permissions"));
+    m_notificationRequest = new NotificationPermissionRequest(m_services.authorization, this);
     m_browsers = automationBrowsers();
 
     auto *list = new QWidget;
@@ -154,6 +146,8 @@ OnboardingPermissionsView::OnboardingPermissionsView(OnboardingCoordinator &coor
             &OnboardingPermissionsView::showAccessibility);
     connect(&m_services.authorization, &fennimar::NotificationAuthorizationCenter::statusChanged,
             this, &OnboardingPermissionsView::showNotifications);
+    connect(m_notificationRequest, &NotificationPermissionRequest::changed, this,
+            &OnboardingPermissionsView::showNotifications);
     retranslate();
 }
 
@@ -198,9 +192,7 @@ AutomationBrowserRow *OnboardingPermissionsView::row(const QString &bundleId) co
 
 NotificationDisplayState OnboardingPermissionsView::notificationState() const
 {
-    return fennimar::notificationDisplayState(m_services.authorization.status(),
-                                              m_isRequestingNotifications,
-                                              m_hasRequestedNotifications);
+    return m_notificationRequest->state();
 }
 
 void OnboardingPermissionsView::showEvent(QShowEvent *event)
@@ -284,31 +276,12 @@ void OnboardingPermissionsView::handleNotificationFix()
 
 void OnboardingPermissionsView::requestNotifications()
 {
-    if (m_isRequestingNotifications)
-        return;
-    m_isRequestingNotifications = true;
-    m_hasRequestedNotifications = true;
-    showNotifications();
-    const QPointer<OnboardingPermissionsView> self(this);
-    // The answer itself is not used: the card follows the centre's status.
-    m_services.authorization
-        .request(fennimar::NotificationAuthorizationCenter::standardOptions(),
-                 fennimar::NotificationAuthorizationCenter::standardRequestTimeout)
-        .then(this, [self](platform::NotificationAuthorizationStatus) {
-            if (!self)
-                return;
-            self->m_isRequestingNotifications = false;
-            self->showNotifications();
-        });
+    m_notificationRequest->request();
 }
 
 void OnboardingPermissionsView::handleAccessibilityFix()
 {
-    if (m_services.permissionManager.snapshot().accessibilityDisplayStatus() ==
-        PermissionStatus::denied)
-        m_services.permissionManager.openAccessibilitySettings();
-    else
-        m_services.permissionManager.requestAccessibility();
+    m_services.permissionManager.fixAccessibility();
     showAccessibility();
 }
 
@@ -328,7 +301,7 @@ void OnboardingPermissionsView::showNotifications()
                        : denied                                   ? std::optional(deniedText())
                                                                   : std::nullopt;
     model.isRequesting = state == NotificationDisplayState::requesting;
-    model.fixTitle = fixTitle(denied);
+    model.fixTitle = PermissionStatusCard::defaultFixTitle(model.status);
     model.fixIdentifier = denied ? QStringLiteral("onboarding.permissions.openSettingsButton")
                                  : QStringLiteral("onboarding.permissions.allow");
     m_notifications->setModel(std::move(model));
@@ -338,20 +311,12 @@ void OnboardingPermissionsView::showAccessibility()
 {
     const PermissionStatus status =
         m_services.permissionManager.snapshot().accessibilityDisplayStatus();
-    PermissionStatusCard::Model model = m_accessibility->model();
-    //% "Accessibility"
-    model.name = qtTrId("settings.permissions.accessibility.name");
-    //% "Lets Halvex see which page your browser shows, through the desktop’s "
-    //% "accessibility support."
-    model.detail = qtTrId("onboarding.permissions.accessibility.body");
-    model.status = status;
-    model.statusText = status == PermissionStatus::granted  ? std::optional(grantedText())
-                       : status == PermissionStatus::denied ? std::optional(deniedText())
-                                                            : std::nullopt;
-    model.isRequesting = false;
-    model.fixTitle = fixTitle(status == PermissionStatus::denied);
-    model.fixIdentifier = QStringLiteral("onboarding.permissions.accessibility.action");
-    m_accessibility->setModel(std::move(model));
+    m_accessibility->setModel(PermissionStatusCard::accessibilityModel(
+        status,
+        status == PermissionStatus::granted  ? std::optional(grantedText())
+        : status == PermissionStatus::denied ? std::optional(deniedText())
+                                             : std::nullopt,
+        QStringLiteral("onboarding.permissions.accessibility.action")));
 }
 
 void OnboardingPermissionsView::retranslate()

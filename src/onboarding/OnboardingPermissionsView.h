@@ -22,6 +22,7 @@ class DesktopEntryIndex;
 namespace halvex {
 
 class KitLabel;
+class NotificationPermissionRequest;
 class OnboardingCoordinator;
 class OnboardingScreenLayout;
 class PermissionManager;
@@ -107,8 +108,7 @@ private:
     Services m_services;
     QList<AutomationBrowserConfig> m_browsers;
     QHash<QString, RowStatus> m_rowStatuses;
-    bool m_isRequestingNotifications = false;
-    bool m_hasRequestedNotifications = false;
+    NotificationPermissionRequest *m_notificationRequest;
     bool m_appeared = false;
     std::unique_ptr<fennimar::AppActiveRefreshObserver> m_activation;
 

@@ -3,14 +3,13 @@
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPointer>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "onboarding/OnboardingCoordinator.h"
 #include "onboarding/OnboardingScreenLayout.h"
+#include "ui/BrandMark.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
 #include "ui/Motion.h"
@@ -20,34 +19,6 @@
 namespace halvex {
 
 namespace {
-
-// The brand mark scaled to fit a height, drawn smoothly; decoration only.
-class BrandMark final : public QWidget {
-public:
-    BrandMark(int height, QWidget *parent)
-        : QWidget(parent)
-        , m_svg(QStringLiteral(":/halvex/brand/BrandLogo.svg"))
-    {
-        const QSizeF natural = m_svg.defaultSize();
-        const int width =
-            natural.height() > 0 ? qRound(height * natural.width() / natural.height()) : height;
-        setFixedSize(width, height);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAccessibleName(QString());
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        m_svg.render(&p, QRectF(rect()));
-    }
-
-private:
-    QSvgRenderer m_svg;
-};
 
 QFont brandFont()
 {
@@ -72,7 +43,7 @@ WelcomeScreen::WelcomeScreen(OnboardingCoordinator &coordinator, QWidget *parent
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addStretch(1);
-    column->addWidget(new BrandMark(logoHeight, m_content), 0, Qt::AlignHCenter);
+    column->addWidget(BrandMark::ofHeight(logoHeight, m_content), 0, Qt::AlignHCenter);
     column->addSpacing(16);
     // The product's name is never translated.
     auto *brand = new KitLabel(QStringLiteral("Halvex"), brandFont(), Color::ink(), m_content);

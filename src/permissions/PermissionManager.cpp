@@ -93,6 +93,14 @@ void PermissionManager::requestAccessibility()
     refresh();
 }
 
+void PermissionManager::fixAccessibility()
+{
+    if (snapshot().accessibilityDisplayStatus() == PermissionStatus::denied)
+        openAccessibilitySettings();
+    else
+        requestAccessibility();
+}
+
 void PermissionManager::openAccessibilitySettings()
 {
     if (!m_desktopSettings.open(platform::DesktopSettingsPage::accessibility))

@@ -94,6 +94,9 @@ public:
     // Records that the user was asked, refreshes, asks the desktop for
     // accessibility trust, and refreshes again with its answer.
     void requestAccessibility();
+    // The accessibility fix: its settings once trust was refused, else the
+    // request.
+    void fixAccessibility();
 
     // The desktop's accessibility settings, where its accessibility support
     // is turned on; logged when this desktop has none installed.

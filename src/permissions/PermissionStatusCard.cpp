@@ -89,6 +89,34 @@ QString PermissionStatusCard::defaultStatusText(PermissionStatus status)
     return qtTrId("settings.permissions.status.denied");
 }
 
+QString PermissionStatusCard::defaultFixTitle(PermissionStatus status)
+{
+    if (status == PermissionStatus::denied) {
+        //% "Open settings"
+        return qtTrId("settings.permissions.fix");
+    }
+    //% "Allow"
+    return qtTrId("onboarding.permissions.allow");
+}
+
+PermissionStatusCard::Model
+PermissionStatusCard::accessibilityModel(PermissionStatus status, std::optional<QString> statusText,
+                                         QString fixIdentifier)
+{
+    Model model{.icon = QStringLiteral("accessibility")};
+    //% "Accessibility"
+    model.name = qtTrId("settings.permissions.accessibility.name");
+    //% "Lets Halvex see which page your browser shows, through the desktop’s "
+    //% "accessibility support."
+    model.detail = qtTrId("onboarding.permissions.accessibility.body");
+    model.status = status;
+    model.statusText = std::move(statusText);
+    model.isRequesting = false;
+    model.fixTitle = defaultFixTitle(status);
+    model.fixIdentifier = std::move(fixIdentifier);
+    return model;
+}
+
 QString PermissionStatusCard::shownStatusText() const
 {
     return m_model.statusText.value_or(defaultStatusText(m_model.status));

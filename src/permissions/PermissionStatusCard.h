@@ -51,6 +51,12 @@ public:
 
     // The text for a status when the owner gives none.
     static QString defaultStatusText(PermissionStatus status);
+    // The fix button's title: to the settings once refused, else a request.
+    static QString defaultFixTitle(PermissionStatus status);
+    // The accessibility card: the same name, symbol and explanation on every
+    // screen; each screen gives its status wording and fix identifier.
+    static Model accessibilityModel(PermissionStatus status, std::optional<QString> statusText,
+                                    QString fixIdentifier);
     // What is shown, or read out, as the status.
     QString shownStatusText() const;
 

@@ -1,12 +1,10 @@
 #include "settings/AboutTab.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "kit/AppVersion.h"
@@ -16,6 +14,7 @@
 #include "kit/UpdateChecker.h"
 #include "platform/Workspace.h"
 #include "ui/ActivityIndicator.h"
+#include "ui/BrandMark.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
@@ -32,36 +31,6 @@ namespace {
 
 constexpr qreal chromeRadius = 8.0;
 constexpr int symbolFrame = 20;
-
-// The application's mark at 64 by 64: the brand artwork, or the
-// application's own icon where the artwork is missing.
-class AboutAppIcon final : public QWidget {
-public:
-    static constexpr int side = 64;
-
-    explicit AboutAppIcon(QWidget *parent)
-        : QWidget(parent)
-        , m_svg(QStringLiteral(":/halvex/brand/BrandLogo.svg"))
-    {
-        setFixedSize(side, side);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (m_svg.isValid())
-            m_svg.render(&p, QRectF(rect()));
-        else
-            QApplication::windowIcon().paint(&p, rect());
-    }
-
-private:
-    QSvgRenderer m_svg;
-};
 
 // A card's frame without padding: the surface behind, 8-point corners and a
 // divider outline. What it holds draws inside the outline or, like the
@@ -259,7 +228,7 @@ QWidget *AboutTab::buildIdentity()
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(16);
-    layout->addWidget(new AboutAppIcon(row), 0, Qt::AlignVCenter);
+    layout->addWidget(BrandMark::square(64, row), 0, Qt::AlignVCenter);
     auto *texts = new QVBoxLayout;
     texts->setContentsMargins(0, 0, 0, 0);
     texts->setSpacing(2);

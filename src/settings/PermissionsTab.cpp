@@ -9,6 +9,7 @@
 #include "kit/AppActiveRefreshObserver.h"
 #include "kit/NotificationAuthorizationCenter.h"
 #include "permissions/AutomationBrowserRow.h"
+#include "permissions/NotificationPermissionRequest.h"
 #include "permissions/PermissionManager.h"
 #include "permissions/PermissionStatusCard.h"
 #include "settings/SettingsTab.h"
@@ -24,22 +25,13 @@ using fennimar::AutomationStatus;
 using fennimar::NotificationDisplayState;
 using RowStatus = AutomationBrowserRow::RowStatus;
 
-QString fixTitle(PermissionStatus status)
-{
-    if (status == PermissionStatus::denied) {
-        //% "Open settings"
-        return qtTrId("settings.permissions.fix");
-    }
-    //% "Allow"
-    return qtTrId("onboarding.permissions.allow");
-}
-
 } // namespace
 
 PermissionsTab::PermissionsTab(Services services, QWidget *parent)
     : SettingsScrollPage(parent)
     , m_services(std::move(services))
     , m_seen(m_services.permissions.snapshot())
+    , m_notificationRequest(new NotificationPermissionRequest(m_services.notifications, this))
 {
     setObjectName(QStringLiteral("settings.permissions"));
 
@@ -92,6 +84,8 @@ PermissionsTab::PermissionsTab(Services services, QWidget *parent)
             &PermissionsTab::applySnapshot);
     connect(&m_services.notifications, &fennimar::NotificationAuthorizationCenter::statusChanged,
             this, &PermissionsTab::showNotifications);
+    connect(m_notificationRequest, &NotificationPermissionRequest::changed, this,
+            &PermissionsTab::showNotifications);
     retranslate();
 }
 
@@ -125,9 +119,7 @@ AutomationStatus PermissionsTab::rowStatus(const QString &bundleId) const
 
 NotificationDisplayState PermissionsTab::notificationState() const
 {
-    return fennimar::notificationDisplayState(m_services.notifications.status(),
-                                              m_isRequestingNotifications,
-                                              m_hasRequestedNotifications);
+    return m_notificationRequest->state();
 }
 
 void PermissionsTab::showEvent(QShowEvent *event)
@@ -217,30 +209,12 @@ void PermissionsTab::handleNotificationAction()
     case NotificationDisplayState::idle:
         break;
     }
-    if (m_isRequestingNotifications)
-        return;
-    m_isRequestingNotifications = true;
-    m_hasRequestedNotifications = true;
-    showNotifications();
-    const QPointer<PermissionsTab> self(this);
-    // The answer itself is not used: the card follows the centre's status.
-    m_services.notifications
-        .request(fennimar::NotificationAuthorizationCenter::standardOptions(),
-                 fennimar::NotificationAuthorizationCenter::standardRequestTimeout)
-        .then(this, [self](platform::NotificationAuthorizationStatus) {
-            if (!self)
-                return;
-            self->m_isRequestingNotifications = false;
-            self->showNotifications();
-        });
+    m_notificationRequest->request();
 }
 
 void PermissionsTab::handleAccessibilityAction()
 {
-    if (m_services.permissions.snapshot().accessibilityDisplayStatus() == PermissionStatus::denied)
-        m_services.permissions.openAccessibilitySettings();
-    else
-        m_services.permissions.requestAccessibility();
+    m_services.permissions.fixAccessibility();
     showAccessibility();
 }
 
@@ -259,7 +233,7 @@ void PermissionsTab::showNotifications()
     model.status = status;
     model.statusText = PermissionStatusCard::defaultStatusText(status);
     model.isRequesting = state == NotificationDisplayState::requesting;
-    model.fixTitle = fixTitle(status);
+    model.fixTitle = PermissionStatusCard::defaultFixTitle(status);
     model.fixIdentifier = QStringLiteral("settings.permissions.notifications.action");
     m_notifications->setModel(std::move(model));
 }
@@ -267,18 +241,9 @@ void PermissionsTab::showNotifications()
 void PermissionsTab::showAccessibility()
 {
     const PermissionStatus status = m_services.permissions.snapshot().accessibilityDisplayStatus();
-    PermissionStatusCard::Model model = m_accessibility->model();
-    //% "Accessibility"
-    model.name = qtTrId("settings.permissions.accessibility.name");
-    //% "Lets Halvex see which page your browser shows, through the desktop’s "
-    //% "accessibility support."
-    model.detail = qtTrId("onboarding.permissions.accessibility.body");
-    model.status = status;
-    model.statusText = PermissionStatusCard::defaultStatusText(status);
-    model.isRequesting = false;
-    model.fixTitle = fixTitle(status);
-    model.fixIdentifier = QStringLiteral("settings.permissions.accessibility.action");
-    m_accessibility->setModel(std::move(model));
+    m_accessibility->setModel(PermissionStatusCard::accessibilityModel(
+        status, PermissionStatusCard::defaultStatusText(status),
+        QStringLiteral("settings.permissions.accessibility.action")));
 }
 
 void PermissionsTab::showRow(const QString &bundleId)

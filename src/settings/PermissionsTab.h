@@ -21,6 +21,7 @@ namespace halvex {
 
 class AutomationBrowserRow;
 class KitLabel;
+class NotificationPermissionRequest;
 class PermissionManager;
 class PermissionStatusCard;
 
@@ -96,10 +97,9 @@ private:
     QStringList m_browsers;
     QSet<QString> m_inFlight;
     QHash<QString, fennimar::AutomationStatus> m_lastResults;
-    bool m_isRequestingNotifications = false;
-    bool m_hasRequestedNotifications = false;
     // The snapshot the rows were last shown from.
     PermissionSnapshot m_seen;
+    NotificationPermissionRequest *m_notificationRequest;
     bool m_onScreen = false;
     std::unique_ptr<fennimar::AppActiveRefreshObserver> m_activation;
 

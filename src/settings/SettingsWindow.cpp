@@ -1,6 +1,5 @@
 #include "settings/SettingsWindow.h"
 
-#include <QCloseEvent>
 #include <QLayout>
 #include <QVBoxLayout>
 
@@ -13,7 +12,7 @@
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 #include "settings/SettingsRootView.h"
-#include "ui/EscClosableWindow.h"
+#include "ui/TitledWindow.h"
 
 namespace halvex {
 
@@ -24,35 +23,6 @@ QString settingsWindowTitle()
     //% "Settings"
     return qtTrId("settings.window.title");
 }
-
-// The window itself: tells its controller when it has closed, and follows
-// the interface language in its title.
-class SettingsWindowFrame final : public EscClosableWindow {
-public:
-    explicit SettingsWindowFrame(std::function<void()> didClose)
-        : m_didClose(std::move(didClose))
-    {
-        setObjectName(QStringLiteral("settings.window"));
-        setWindowTitle(settingsWindowTitle());
-    }
-
-protected:
-    void closeEvent(QCloseEvent *event) override
-    {
-        EscClosableWindow::closeEvent(event);
-        if (event->isAccepted() && m_didClose)
-            m_didClose();
-    }
-    void changeEvent(QEvent *event) override
-    {
-        if (event->type() == QEvent::LanguageChange)
-            setWindowTitle(settingsWindowTitle());
-        EscClosableWindow::changeEvent(event);
-    }
-
-private:
-    std::function<void()> m_didClose;
-};
 
 } // namespace
 
@@ -107,7 +77,9 @@ void SettingsWindow::show(SettingsTab tab)
 SettingsWindow::SettingsWindow(const SettingsDependencies &dependencies, SettingsTab initialTab)
     : m_dependencies(dependencies)
     , m_router(initialTab)
-    , m_window(new SettingsWindowFrame([this] { windowWillClose(); }))
+    , m_window(new TitledWindow({.objectName = QStringLiteral("settings.window"),
+                                 .title = settingsWindowTitle,
+                                 .didClose = [this] { windowWillClose(); }}))
 {
     m_window->setMinimumSize(minimumContentSize);
     auto *layout = new QVBoxLayout(m_window);

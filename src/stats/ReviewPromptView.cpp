@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QAbstractAnimation>
-#include <QApplication>
 #include <QEnterEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -11,7 +10,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStackedLayout>
-#include <QSvgRenderer>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -22,10 +20,12 @@
 #include "kit/TipJar.h"
 #include "platform/Workspace.h"
 #include "stats/GraphemeText.h"
+#include "ui/BrandMark.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
 #include "ui/Motion.h"
+#include "ui/OutlinedTextEdit.h"
 #include "ui/PointingHandCursor.h"
 #include "ui/PrimaryButton.h"
 #include "ui/Symbol.h"
@@ -42,74 +42,6 @@ constexpr int starSpacing = 8;
 constexpr int commentBoxHeight = 112;
 constexpr int primaryMaxWidth = 200;
 const QString slug = QStringLiteral("halvex");
-
-// The application's mark: the brand artwork, or the application's own icon
-// where the artwork is missing.
-class AppMark final : public QWidget {
-public:
-    static constexpr int side = 56;
-
-    explicit AppMark(QWidget *parent)
-        : QWidget(parent)
-        , m_svg(QStringLiteral(":/halvex/brand/BrandLogo.svg"))
-    {
-        setFixedSize(side, side);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (m_svg.isValid())
-            m_svg.render(&p, QRectF(rect()));
-        else
-            QApplication::windowIcon().paint(&p, rect());
-    }
-
-private:
-    QSvgRenderer m_svg;
-};
-
-// The review's box: a rounded divider outline around the editor.
-class CommentBox final : public QWidget {
-public:
-    explicit CommentBox(QWidget *parent)
-        : QWidget(parent)
-    {
-        setFixedHeight(commentBoxHeight);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Color::divider().resolve(this), 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8.0, 8.0);
-    }
-    bool event(QEvent *event) override
-    {
-        if (Environment::isChange(event))
-            update();
-        return QWidget::event(event);
-    }
-};
-
-void applyEditorColours(QPlainTextEdit *editor)
-{
-    QPalette pal = editor->palette();
-    pal.setColor(QPalette::Base, Qt::transparent);
-    pal.setColor(QPalette::Text, Color::ink().resolve(editor));
-    pal.setColor(QPalette::PlaceholderText, Color::inkSubtle().resolve(editor));
-    pal.setColor(QPalette::Highlight, Color::accent().resolve(editor));
-    pal.setColor(QPalette::HighlightedText, Color::onAccent().resolve(editor));
-    editor->setPalette(pal);
-    editor->viewport()->setAutoFillBackground(false);
-}
 
 QString starName(int value)
 {
@@ -375,7 +307,7 @@ QWidget *ReviewPromptView::buildForm()
 
     auto *header = new QVBoxLayout;
     header->setSpacing(8);
-    header->addWidget(new AppMark(page), 0, Qt::AlignHCenter);
+    header->addWidget(BrandMark::square(56, page), 0, Qt::AlignHCenter);
     m_title = new KitLabel(QString(), Typography::headline17Semibold(), Color::ink(), page);
     m_title->setAlignment(Qt::AlignHCenter);
     m_title->setWordWrap(true);
@@ -394,18 +326,12 @@ QWidget *ReviewPromptView::buildForm()
     m_name = new TextInputField({.accessibilityID = QStringLiteral("review_prompt.name")}, page);
     connect(m_name, &TextInputField::textChanged, this, &ReviewPromptView::limitName);
     fields->addWidget(m_name);
-    auto *box = new CommentBox(page);
-    auto *boxLayout = new QVBoxLayout(box);
-    boxLayout->setContentsMargins(8, 4, 8, 4);
-    m_comment = new QPlainTextEdit(box);
+    auto *box = new OutlinedTextEdit(QMargins(8, 4, 8, 4), page);
+    box->setFixedHeight(commentBoxHeight);
+    m_comment = box->editor();
     m_comment->setObjectName(QStringLiteral("review_prompt.comment"));
-    m_comment->setFrameShape(QFrame::NoFrame);
-    m_comment->setFont(Typography::body13());
-    m_comment->setTabChangesFocus(true);
     m_comment->setAttribute(Qt::WA_MacShowFocusRect, false);
-    applyEditorColours(m_comment);
     connect(m_comment, &QPlainTextEdit::textChanged, this, &ReviewPromptView::limitComment);
-    boxLayout->addWidget(m_comment);
     fields->addWidget(box);
     column->addLayout(fields);
 
@@ -667,10 +593,8 @@ void ReviewPromptView::changeEvent(QEvent *event)
 
 bool ReviewPromptView::event(QEvent *event)
 {
-    if (Environment::isChange(event)) {
-        applyEditorColours(m_comment);
+    if (Environment::isChange(event))
         update();
-    }
     return QWidget::event(event);
 }
 

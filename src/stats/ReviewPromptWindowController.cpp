@@ -1,6 +1,5 @@
 #include "stats/ReviewPromptWindowController.h"
 
-#include <QCloseEvent>
 #include <QLayout>
 #include <QVBoxLayout>
 
@@ -10,7 +9,7 @@
 #include "model/AppSettings.h"
 #include "model/ModelContainer.h"
 #include "stats/ReviewPromptView.h"
-#include "ui/EscClosableWindow.h"
+#include "ui/TitledWindow.h"
 #include "ui/TranslationLoader.h"
 
 namespace halvex {
@@ -22,38 +21,6 @@ QString reviewWindowTitle()
     //% "Rate Halvex"
     return qtTrId("review_prompt.window_title");
 }
-
-// Titled and closable only: it can be neither resized nor minimised. Tells
-// its controller when it has closed, and follows the interface language in
-// its title.
-class ReviewWindow final : public EscClosableWindow {
-public:
-    explicit ReviewWindow(std::function<void()> didClose)
-        : EscClosableWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-        , m_didClose(std::move(didClose))
-    {
-        setObjectName(QStringLiteral("review_prompt.window"));
-        setWindowTitle(reviewWindowTitle());
-    }
-
-protected:
-    void closeEvent(QCloseEvent *event) override
-    {
-        EscClosableWindow::closeEvent(event);
-        if (event->isAccepted() && m_didClose)
-            m_didClose();
-    }
-    void changeEvent(QEvent *event) override
-    {
-        if (event->type() == QEvent::LanguageChange)
-            setWindowTitle(reviewWindowTitle());
-        EscClosableWindow::changeEvent(event);
-    }
-
-private:
-    std::function<void()> m_didClose;
-};
 
 } // namespace
 
@@ -92,7 +59,13 @@ void ReviewPromptWindowController::show(ModelContainer &container)
     m_services.activationPolicy.acquire();
     m_holdsDockPolicy = true;
 
-    auto *window = new ReviewWindow([this] { windowWillClose(); });
+    // Titled and closable only: it can be neither resized nor minimised.
+    auto *window =
+        new TitledWindow({.objectName = QStringLiteral("review_prompt.window"),
+                          .title = reviewWindowTitle,
+                          .didClose = [this] { windowWillClose(); },
+                          .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint});
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *root = new HalvexLocalizedRoot(container.mainContext(), m_services.theme,

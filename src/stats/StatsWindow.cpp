@@ -1,6 +1,5 @@
 #include "stats/StatsWindow.h"
 
-#include <QCloseEvent>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -10,6 +9,7 @@
 #include "kit/WindowPlacement.h"
 #include "model/PersistenceController.h"
 #include "stats/StatsRootView.h"
+#include "ui/TitledWindow.h"
 
 namespace halvex {
 
@@ -27,35 +27,6 @@ QString statsWindowTitle()
     return qtTrId("stats.window.title");
 }
 
-// The top-level window; it tells its controller when it closes.
-class StatsWindowFrame final : public QWidget {
-public:
-    explicit StatsWindowFrame(std::function<void()> willClose)
-        : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint)
-        , m_willClose(std::move(willClose))
-    {
-        setObjectName(QStringLiteral("stats.window"));
-    }
-
-protected:
-    void closeEvent(QCloseEvent *event) override
-    {
-        QWidget::closeEvent(event);
-        if (event->isAccepted() && m_willClose)
-            m_willClose();
-    }
-    void changeEvent(QEvent *event) override
-    {
-        if (event->type() == QEvent::LanguageChange)
-            setWindowTitle(statsWindowTitle());
-        QWidget::changeEvent(event);
-    }
-
-private:
-    std::function<void()> m_willClose;
-};
-
 } // namespace
 
 StatsStreakSelectionHandler &statsStreakSelectionHandler()
@@ -66,7 +37,13 @@ StatsStreakSelectionHandler &statsStreakSelectionHandler()
 
 StatsWindow::StatsWindow(Services services)
     : m_services(services)
-    , m_window(std::make_unique<StatsWindowFrame>([this] { windowWillClose(); }))
+    , m_window(std::make_unique<TitledWindow>(TitledWindow::Options{
+          .objectName = QStringLiteral("stats.window"),
+          .title = statsWindowTitle,
+          .didClose = [this] { windowWillClose(); },
+          .flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint,
+          .closesOnEscape = false}))
 {
     auto *layout = new QVBoxLayout(m_window.get());
     layout->setContentsMargins(0, 0, 0, 0);

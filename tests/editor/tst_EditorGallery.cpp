@@ -2,15 +2,14 @@
 // to PNG files for people to look at: under $HALVEX_SCREENSHOT_DIR when set,
 // else a temporary folder.
 #include <functional>
-#include <set>
 
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "EditorFixture.h"
 #include "FakeSystemAppearance.h"
+#include "ScreenshotFolder.h"
 #include "UiTestSupport.h"
 #include "editor/ActiveWindowInput.h"
 #include "editor/AllowanceInput.h"
@@ -52,8 +51,7 @@ QWidget *chips()
 class tst_EditorGallery : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_temp;
-    QString m_dir;
+    testing::ScreenshotFolder m_shots;
     TranslationLoader m_translations;
 
 private slots:
@@ -62,10 +60,7 @@ private slots:
         Motion::setReduceMotion(true);
         QVERIFY(m_translations.load("en"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        m_dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
-        if (m_dir.isEmpty())
-            m_dir = m_temp.path();
-        QVERIFY(QDir().mkpath(m_dir));
+        QVERIFY(m_shots.make());
     }
 
     void page_data()
@@ -166,15 +161,11 @@ private slots:
 
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = m_dir + u"/editor-" +
+            const QString path = m_shots.path() + u"/editor-" +
                                  QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
                                  u".png";
             QVERIFY2(image.save(path), qPrintable(path));
-            std::set<QRgb> colours;
-            for (int y = 0; y < image.height(); y += 2)
-                for (int x = 0; x < image.width(); x += 2)
-                    colours.insert(image.pixel(x, y));
-            QVERIFY2(colours.size() > 8, qPrintable(path));
+            QVERIFY2(testing::ScreenshotFolder::distinctColours(image) > 8, qPrintable(path));
         }
         QCOMPARE_COLOR(light.pixelColor(1, 1), Color::background().light());
         QCOMPARE_COLOR(dark.pixelColor(1, 1), Color::background().dark());

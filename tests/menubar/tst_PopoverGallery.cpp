@@ -2,16 +2,15 @@
 // files for people to look at: under $HALVEX_SCREENSHOT_DIR when set, else a
 // temporary folder.
 #include <functional>
-#include <set>
 
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "FakeSystemAppearance.h"
 #include "EditorFixture.h"
 #include "PermissionDesk.h"
+#include "ScreenshotFolder.h"
 #include "UiTestSupport.h"
 #include "editor/NewStreakFormContent.h"
 #include "menubar/PermissionErrorBanner.h"
@@ -44,8 +43,7 @@ void scrollToEnd(QWidget &window, QScrollArea *scroll)
 class tst_PopoverGallery : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_temp;
-    QString m_dir;
+    testing::ScreenshotFolder m_shots;
     TranslationLoader m_translations;
     std::unique_ptr<testing::PermissionDesk> m_desk;
 
@@ -70,10 +68,7 @@ private slots:
     {
         Motion::setReduceMotion(true);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        m_dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
-        if (m_dir.isEmpty())
-            m_dir = m_temp.path();
-        QVERIFY(QDir().mkpath(m_dir));
+        QVERIFY(m_shots.make());
     }
 
     void screen_data()
@@ -174,15 +169,11 @@ private slots:
 
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = m_dir + u"/popover-" +
+            const QString path = m_shots.path() + u"/popover-" +
                                  QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
                                  u".png";
             QVERIFY2(image.save(path), qPrintable(path));
-            std::set<QRgb> colours;
-            for (int y = 0; y < image.height(); y += 2)
-                for (int x = 0; x < image.width(); x += 2)
-                    colours.insert(image.pixel(x, y));
-            QVERIFY2(colours.size() > 8, qPrintable(path));
+            QVERIFY2(testing::ScreenshotFolder::distinctColours(image) > 8, qPrintable(path));
         }
         // The delete confirmation dims the corner.
         const qreal dim = root.deleteOverlay() ? 0.35 : 0.0;

@@ -2,12 +2,10 @@
 // to PNG files for people to look at: under $HALVEX_SCREENSHOT_DIR when set,
 // else a temporary folder.
 #include <functional>
-#include <set>
-
-#include <QTemporaryDir>
 
 #include "FakeActivationPolicy.h"
 #include "OnboardingFixture.h"
+#include "ScreenshotFolder.h"
 #include "UiTestSupport.h"
 #include "kit/ActivationPolicyCoordinator.h"
 #include "model/AppSettings.h"
@@ -44,17 +42,13 @@ FirstStreakScreen *firstStreak(OnboardingWindow &window)
 class tst_OnboardingGallery : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_temp;
-    QString m_dir;
+    testing::ScreenshotFolder m_shots;
 
 private slots:
     void initTestCase()
     {
         Motion::setReduceMotion(true);
-        m_dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
-        if (m_dir.isEmpty())
-            m_dir = m_temp.path();
-        QVERIFY(QDir().mkpath(m_dir));
+        QVERIFY(m_shots.make());
     }
 
     void screen_data()
@@ -123,15 +117,11 @@ private slots:
                 QCoreApplication::processEvents();
             const QImage image = testing::render(&window);
 
-            const QString path = m_dir + u"/onboarding-" +
+            const QString path = m_shots.path() + u"/onboarding-" +
                                  QString::fromLatin1(QTest::currentDataTag()) + u'-' + theme +
                                  u".png";
             QVERIFY2(image.save(path), qPrintable(path));
-            std::set<QRgb> colours;
-            for (int y = 0; y < image.height(); y += 2)
-                for (int x = 0; x < image.width(); x += 2)
-                    colours.insert(image.pixel(x, y));
-            QVERIFY2(colours.size() > 8, qPrintable(path));
+            QVERIFY2(testing::ScreenshotFolder::distinctColours(image) > 8, qPrintable(path));
             const ThemeColor &background = Color::background();
             QCOMPARE_COLOR(image.pixelColor(2, 2),
                            theme == u"dark" ? background.dark() : background.light());

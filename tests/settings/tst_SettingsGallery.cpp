@@ -2,11 +2,11 @@
 // for people to look at: under $HALVEX_SCREENSHOT_DIR when set, else a
 // temporary folder.
 #include <functional>
-#include <set>
 
 #include <QTest>
 
 #include "PermissionDesk.h"
+#include "ScreenshotFolder.h"
 #include "SettingsFixture.h"
 #include "UiTestSupport.h"
 #include "permissions/AutomationBrowserRow.h"
@@ -26,8 +26,7 @@ Q_DECLARE_METATYPE(SettingsTab)
 class tst_SettingsGallery : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_temp;
-    QString m_dir;
+    testing::ScreenshotFolder m_shots;
     // What the Permissions section is built over: Firefox, Chrome and
     // Safari installed, nothing granted.
     std::unique_ptr<testing::PermissionDesk> m_desk;
@@ -48,13 +47,7 @@ class tst_SettingsGallery : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
-        if (m_dir.isEmpty())
-            m_dir = m_temp.path();
-        QVERIFY(QDir().mkpath(m_dir));
-    }
+    void initTestCase() { QVERIFY(m_shots.make()); }
 
     void section_data()
     {
@@ -139,15 +132,11 @@ private slots:
         const QImage dark = window->grab().toImage();
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = m_dir + u"/settings-" +
+            const QString path = m_shots.path() + u"/settings-" +
                                  QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
                                  u".png";
             QVERIFY2(image.save(path), qPrintable(path));
-            std::set<QRgb> colours;
-            for (int y = 0; y < image.height(); y += 3)
-                for (int x = 0; x < image.width(); x += 3)
-                    colours.insert(image.pixel(x, y));
-            QVERIFY2(colours.size() > 8, qPrintable(path));
+            QVERIFY2(testing::ScreenshotFolder::distinctColours(image, 3) > 8, qPrintable(path));
         }
         QCOMPARE_COLOR(light.pixelColor(2, light.height() - 2), Color::background().light());
         QCOMPARE_COLOR(dark.pixelColor(2, dark.height() - 2), Color::background().dark());
@@ -171,7 +160,7 @@ private slots:
             f.settings()->setThemeRaw(theme);
             picker->openMenu();
             QVERIFY(QTest::qWaitForWindowExposed(picker->menu()));
-            const QString path = m_dir + u"/settings-language-menu-" + theme + u".png";
+            const QString path = m_shots.path() + u"/settings-language-menu-" + theme + u".png";
             QVERIFY2(picker->menu()->grab().save(path), qPrintable(path));
             picker->menu()->close();
             QTRY_VERIFY(!picker->menu());

@@ -1,14 +1,13 @@
 // Renders every kit widget in both themes to PNG files for people to look
 // at: under $HALVEX_SCREENSHOT_DIR when set, else a temporary folder.
 #include <functional>
-#include <set>
 
 #include <QGridLayout>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "FakeSystemAppearance.h"
+#include "ScreenshotFolder.h"
 #include "UiTestSupport.h"
 #include "ui/Color.h"
 #include "ui/DestructiveButton.h"
@@ -50,18 +49,14 @@ QWidget *row(std::initializer_list<QWidget *> widgets)
 class tst_Gallery : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_temp;
-    QString m_dir;
+    testing::ScreenshotFolder m_shots;
 
 private slots:
     void initTestCase()
     {
         Motion::setReduceMotion(true);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        m_dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
-        if (m_dir.isEmpty())
-            m_dir = m_temp.path();
-        QVERIFY(QDir().mkpath(m_dir));
+        QVERIFY(m_shots.make());
     }
 
     void page_data()
@@ -175,15 +170,12 @@ private slots:
 
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path =
-                m_dir + u'/' + QString::fromLatin1(QTest::currentDataTag()) + u'-' + name + u".png";
+            const QString path = m_shots.path() + u'/' +
+                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
+                                 u".png";
             QVERIFY2(image.save(path), qPrintable(path));
             // Not blank: more than the backdrop shows.
-            std::set<QRgb> colours;
-            for (int y = 0; y < image.height(); y += 2)
-                for (int x = 0; x < image.width(); x += 2)
-                    colours.insert(image.pixel(x, y));
-            QVERIFY2(colours.size() > 8, qPrintable(path));
+            QVERIFY2(testing::ScreenshotFolder::distinctColours(image) > 8, qPrintable(path));
         }
         QCOMPARE_COLOR(light.pixelColor(1, 1), Color::background().light());
         QCOMPARE_COLOR(dark.pixelColor(1, 1), Color::background().dark());
