@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "engine/StreakEngine.h"
 #include "kit/ActivationPolicyCoordinator.h"
@@ -165,6 +166,26 @@ PopoverWindowController::PopoverWindowController(Services services, QObject *par
     Environment::setModalPanelPresenter(m_window, modalPanelPresenter());
     m_focusDismissal = std::make_unique<fennimar::PopoverFocusDismissal>(
         std::make_shared<ControllerPopover>(this, true), m_services.workspace);
+    // X11 folds a quick turn to another application and on to a window of
+    // ours (the friction panel coming up over a blocked application) into
+    // no activation at all: the popover also goes when another window of
+    // ours takes the focus, unless it is a menu or dialog of its own.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focused) {
+        if (focused && isShown() && m_popover->behavior() == fennimar::PopoverBehavior::transient &&
+            !QGuiApplication::modalWindow() && !belongsToPopover(focused))
+            dismissForFocusChange();
+    });
+}
+
+bool PopoverWindowController::belongsToPopover(const QWindow *window) const
+{
+    if (window->type() == Qt::Popup || window->type() == Qt::ToolTip)
+        return true;
+    for (const QWindow *w = window; w; w = w->transientParent()) {
+        if (w == m_window->windowHandle())
+            return true;
+    }
+    return false;
 }
 
 PopoverWindowController::~PopoverWindowController()
@@ -287,6 +308,9 @@ void PopoverWindowController::toggle(const fennimar::StatusItemButton &button)
         m_dismissedByFocusAt.reset();
         return;
     }
+    // Opened by the user's click: an ordinary popover, even while a reveal
+    // that would hold it open is still settling.
+    setBehavior(fennimar::PopoverBehavior::transient);
     show(button);
 }
 

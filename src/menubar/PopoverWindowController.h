@@ -15,6 +15,8 @@
 #include "platform/TimerScheduler.h"
 #include "ui/Environment.h"
 
+class QWindow;
+
 namespace fennimar {
 class ActivationPolicyCoordinator;
 class PopoverFocusDismissal;
@@ -140,6 +142,8 @@ signals:
     void didChangeOpenState(bool open);
 
 private:
+    // A menu, tooltip or dialog of the popover itself.
+    bool belongsToPopover(const QWindow *window) const;
     friend class PopoverWindow;
 
     void setStandalone(bool standalone);

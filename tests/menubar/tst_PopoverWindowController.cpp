@@ -67,8 +67,11 @@ private slots:
     void clickRightAfterAFocusDismissalDoesNotReopen_data();
     void clickRightAfterAFocusDismissalDoesNotReopen();
     void modalPanelKeepsItOpen();
+    void anotherWindowOfOursTakingTheFocus_data();
+    void anotherWindowOfOursTakingTheFocus();
     void openActionsCloseItFirst();
     void revealShowsItAtTheSettledButtonAndFollowsIt();
+    void aClickEndsTheRevealsHold();
     void placeholderUntilTheContentArrives();
 };
 
@@ -192,6 +195,35 @@ void tst_PopoverWindowController::clickRightAfterAFocusDismissalDoesNotReopen()
     }
 }
 
+void tst_PopoverWindowController::anotherWindowOfOursTakingTheFocus_data()
+{
+    // The friction panel coming up over a blocked application reaches us as
+    // our own window taking the focus, with no activation of the other.
+    QTest::addColumn<QString>("taker");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::newRow("another window of ours") << "window" << false;
+    QTest::newRow("a dialog of the popover's own") << "dialog" << true;
+}
+
+void tst_PopoverWindowController::anotherWindowOfOursTakingTheFocus()
+{
+    QFETCH(QString, taker);
+    QFETCH(bool, staysOpen);
+    PopoverFixture f;
+    auto *content = new QWidget;
+    f.controller.setContentWidget(content);
+    f.controller.show(f.button);
+    QVERIFY(QTest::qWaitForWindowActive(f.controller.window()));
+
+    QWidget other(taker == u"dialog" ? content : nullptr,
+                  taker == u"dialog" ? Qt::Dialog : Qt::Window);
+    other.resize(200, 100);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(f.controller.isShown(), staysOpen);
+}
+
 void tst_PopoverWindowController::modalPanelKeepsItOpen()
 {
     PopoverFixture f;
@@ -252,6 +284,22 @@ void tst_PopoverWindowController::revealShowsItAtTheSettledButtonAndFollowsIt()
     f.turnElsewhere();
     QVERIFY(!f.controller.isShown());
     QCOMPARE(completions, 1);
+}
+
+// Closed and opened again by the user's clicks while it settles: the
+// popover the click opens goes when the user turns elsewhere.
+void tst_PopoverWindowController::aClickEndsTheRevealsHold()
+{
+    PopoverFixture f;
+    auto button = std::make_shared<FixedButton>(QRect(900, 4, 24, 24));
+    f.controller.revealWhenReady(button);
+    f.scheduler.advance(0.2);
+    QVERIFY(f.controller.isShown());
+    f.controller.toggle(*button);
+    f.controller.toggle(*button);
+    QVERIFY(f.controller.isShown());
+    f.turnElsewhere();
+    QVERIFY(!f.controller.isShown());
 }
 
 void tst_PopoverWindowController::placeholderUntilTheContentArrives()
