@@ -16,13 +16,13 @@ struct Scenario : testing::StoreFixture {
     std::vector<std::shared_ptr<halvex::Streak>> listed;
     QHash<QString, std::shared_ptr<halvex::Streak>> byName;
 
-    void addStreaks(const QStringList &specs)
+    void addStreaks(const QStringList &rows)
     {
-        for (QString spec : specs) {
-            const bool unlisted = spec.startsWith(u'!');
+        for (QString row : rows) {
+            const bool unlisted = row.startsWith(u'!');
             if (unlisted)
-                spec.remove(0, 1);
-            const QStringList parts = spec.split(u'@');
+                row.remove(0, 1);
+            const QStringList parts = row.split(u'@');
             auto streak = addStreak();
             streak->setName(parts[0]);
             streak->setStartedAt(now.addSecs(-parts[1].toLongLong() * 3600));
@@ -31,10 +31,10 @@ struct Scenario : testing::StoreFixture {
                 listed.push_back(streak);
         }
     }
-    void addEvents(const QStringList &specs)
+    void addEvents(const QStringList &rows)
     {
-        for (const QString &spec : specs) {
-            const QStringList parts = spec.split(u'@');
+        for (const QString &row : rows) {
+            const QStringList parts = row.split(u'@');
             const QDateTime firedAt = QDateTime::fromString(parts[1], Qt::ISODate);
             auto event = std::make_shared<halvex::TriggerEvent>(
                 QUuid::createUuid(),

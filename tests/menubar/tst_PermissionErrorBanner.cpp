@@ -35,11 +35,11 @@ struct Rig : editortest::ScreensFixture {
         root->setPermissionBanner(banner);
     }
     // "site:safari,firefox" or "app:" — a streak of that type listing those browsers.
-    void addStreak(const QString &spec)
+    void addStreak(const QString &row)
     {
-        const QStringList parts = spec.split(u':');
+        const QStringList parts = row.split(u':');
         const bool site = parts[0] == u"site";
-        auto streak = add(spec, {site ? QStringLiteral("example.com") : QStringLiteral("code")}, 0,
+        auto streak = add(row, {site ? QStringLiteral("example.com") : QStringLiteral("code")}, 0,
                           0, site ? StreakType::site : StreakType::app);
         streak->setBrowsers(parts[1].split(u',', Qt::SkipEmptyParts));
         save();
