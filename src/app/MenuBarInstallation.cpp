@@ -74,7 +74,6 @@ MenuBarInstallation::MenuBarInstallation(Services services)
     m_appearanceChanges = std::make_unique<platform::PortalAppearanceWatcher>();
     m_statusItem = std::make_unique<StatusItemController>(StatusItemController::Services{
         .streakEngine = *core.streakEngine,
-        .dayClock = *core.dayClock,
         .popoverController = popover,
         .systemAppearance = platform.appearance,
         .scheduler = platform.scheduler,

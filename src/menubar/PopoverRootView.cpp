@@ -14,6 +14,7 @@
 #include "menubar/PopoverListHeader.h"
 #include "menubar/PopoverListView.h"
 #include "menubar/PopoverNewStreakView.h"
+#include "menubar/PopoverWindowController.h"
 #include "engine/StreakEngine.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
@@ -82,7 +83,7 @@ PopoverRootView::PopoverRootView(PersistenceController &persistence, StreakEngin
     , m_screens(new QStackedLayout(this))
 {
     setObjectName(QStringLiteral("popover.root"));
-    setFixedSize(popoverWidth, popoverHeight);
+    setFixedSize(PopoverWindowController::contentSize);
     m_listScreen = buildListScreen();
     m_screens->addWidget(m_listScreen);
     connect(&engine, &StreakEngine::streaksChanged, this, &PopoverRootView::refreshList);

@@ -58,9 +58,6 @@ public:
                     platform::TimerScheduler &scheduler, QWidget *parent = nullptr);
     ~PopoverRootView() override;
 
-    static constexpr int popoverWidth = 340;
-    static constexpr int popoverHeight = 520;
-
     // "5 clean days across 2 streaks"; none below two streaks.
     static std::optional<QString> totalsText(const StreakEngine &engine);
 

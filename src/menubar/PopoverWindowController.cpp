@@ -381,9 +381,7 @@ void PopoverWindowController::willShow()
     }
     if (m_standalone && !m_holdsActivationPolicy) {
         // An ordinary window: in the task bar while it is open.
-        (m_services.activationPolicy ? *m_services.activationPolicy
-                                     : fennimar::ActivationPolicyCoordinator::shared())
-            .acquire();
+        activationPolicy().acquire();
         m_holdsActivationPolicy = true;
     }
     if (m_streakEngine)
@@ -403,11 +401,15 @@ void PopoverWindowController::didClose()
     }
     if (m_holdsActivationPolicy) {
         m_holdsActivationPolicy = false;
-        (m_services.activationPolicy ? *m_services.activationPolicy
-                                     : fennimar::ActivationPolicyCoordinator::shared())
-            .release();
+        activationPolicy().release();
     }
     emit didChangeOpenState(false);
+}
+
+fennimar::ActivationPolicyCoordinator &PopoverWindowController::activationPolicy() const
+{
+    return m_services.activationPolicy ? *m_services.activationPolicy
+                                       : fennimar::ActivationPolicyCoordinator::shared();
 }
 
 double PopoverWindowController::now() const

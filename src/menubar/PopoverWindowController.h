@@ -151,6 +151,7 @@ private:
     void willShow();
     void didClose();
     double now() const;
+    fennimar::ActivationPolicyCoordinator &activationPolicy() const;
 
     Services m_services;
     PopoverWindow *m_window;

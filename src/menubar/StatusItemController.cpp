@@ -7,25 +7,10 @@
 #include "kit/TrayIconButton.h"
 #include "menubar/PopoverWindowController.h"
 #include "model/AppSettings.h"
-#include "model/DayClock.h"
 #include "model/Streak.h"
 #include "platform/PortalAppearanceWatcher.h"
 
 namespace halvex {
-
-namespace {
-
-// Whole 24-hour periods from `start` to `now`, rounded down (negative for a start ahead).
-qint64 wholeDays(const QDateTime &start, const QDateTime &now)
-{
-    const qint64 seconds = start.secsTo(now);
-    qint64 days = seconds / StreakEngine::secondsPerDay;
-    if (seconds % StreakEngine::secondsPerDay < 0)
-        --days;
-    return days;
-}
-
-} // namespace
 
 StatusItemController::StatusItemController(Services services, QObject *parent)
     : QObject(parent)
@@ -180,7 +165,7 @@ void StatusItemController::refreshLabel()
     const StreakEngine &engine = m_services.streakEngine;
     const std::shared_ptr<Streak> primary =
         primaryStreak(engine.streaks(), engine.primaryStreakId());
-    const qint64 days = primary ? wholeDays(primary->startedAt(), m_services.dayClock.now()) : 0;
+    const qint64 days = primary ? engine.days(*primary) : 0;
     m_statusItem->setToolTip(accessibilityLabel(primary.get(), days));
 }
 

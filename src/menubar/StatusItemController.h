@@ -23,7 +23,6 @@ class SystemAppearance;
 
 namespace halvex {
 
-class DayClock;
 class PopoverWindowController;
 class Streak;
 class StreakEngine;
@@ -50,7 +49,6 @@ public:
 
     struct Services {
         StreakEngine &streakEngine;
-        const DayClock &dayClock;
         PopoverWindowController &popoverController;
         const platform::SystemAppearance &systemAppearance;
         platform::TimerScheduler &scheduler = platform::TimerScheduler::live();

@@ -259,7 +259,6 @@ StreakManagerRow::StreakManagerRow(Values values, Actions actions, Clock clock,
     days->addWidget(m_unit, 0, Qt::AlignHCenter);
 
     auto *name = new NameButton(m_nameLabel, this);
-    m_nameButton = name;
     name->setObjectName(QStringLiteral("popover.list.row.edit"));
     //% "Edit %1"
     name->setAccessibleName(qtTrId("a11y.streakManager.edit").arg(m_values.name));

@@ -114,7 +114,6 @@ private:
 
     QWidget *m_numeral;
     KitLabel *m_unit;
-    QWidget *m_nameButton;
     ClampedLabel *m_nameLabel;
     SymbolButton *m_pause = nullptr;
     SymbolButton *m_more;

@@ -57,7 +57,6 @@ struct StatusFixture {
                                               .activationPolicy = &policy});
         status = std::make_unique<StatusItemController>(
             StatusItemController::Services{.streakEngine = *engine,
-                                           .dayClock = store.dayClock,
                                            .popoverController = *popover,
                                            .systemAppearance = appearance,
                                            .scheduler = store.scheduler,

@@ -60,7 +60,6 @@ void tst_StatusItemOnX11::clicksOnTheDockedIconOpenAndCloseThePopoverAtIt()
     PopoverWindowController popover({.workspace = workspace});
     // The icon's red states run on the store's scheduler, which only the test moves.
     StatusItemController status({.streakEngine = engine,
-                                 .dayClock = store.dayClock,
                                  .popoverController = popover,
                                  .systemAppearance = appearance,
                                  .scheduler = store.scheduler});
