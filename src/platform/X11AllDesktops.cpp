@@ -1,57 +1,23 @@
 #include "platform/X11AllDesktops.h"
 
 #include <array>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 
 #include <QList>
 
 #include <xcb/xcb.h>
 
+#include "platform/XcbReply.h"
+
 namespace platform {
-
-namespace {
-
-template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <class T> Reply<T> reply(T *r)
-{
-    return Reply<T>(r, &std::free);
-}
-
-xcb_atom_t atom(xcb_connection_t *c, const char *name)
-{
-    auto r = reply(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
-    return r ? r->atom : xcb_atom_t(XCB_NONE);
-}
-
-QList<quint32> values(xcb_connection_t *c, xcb_window_t window, xcb_atom_t property,
-                      xcb_atom_t type)
-{
-    QList<quint32> found;
-    auto r = reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, property, type, 0, 1024), nullptr));
-    if (!r || r->format != 32 || r->type != type)
-        return found;
-    const auto *data = static_cast<const quint32 *>(xcb_get_property_value(r.get()));
-    const int count = xcb_get_property_value_length(r.get()) / int(sizeof(quint32));
-    for (int i = 0; i < count; ++i)
-        found << data[i];
-    return found;
-}
-
-} // namespace
 
 X11AllDesktops::X11AllDesktops(const QByteArray &displayName)
     : m_connection(displayName)
 {
     if (!m_connection.isValid())
         return;
-    xcb_connection_t *c = m_connection.connection();
-    m_desktop = atom(c, "_NET_WM_DESKTOP");
-    m_state = atom(c, "_NET_WM_STATE");
-    m_sticky = atom(c, "_NET_WM_STATE_STICKY");
+    m_desktop = m_connection.atom("_NET_WM_DESKTOP");
+    m_state = m_connection.atom("_NET_WM_STATE");
+    m_sticky = m_connection.atom("_NET_WM_STATE_STICKY");
 }
 
 void X11AllDesktops::showOnAllDesktops(Window window) const
@@ -60,14 +26,14 @@ void X11AllDesktops::showOnAllDesktops(Window window) const
         return;
     xcb_connection_t *c = m_connection.connection();
     auto attributes =
-        reply(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
+        xcbReply(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
     if (!attributes)
         return; // no such window
     if (attributes->map_state == XCB_MAP_STATE_UNMAPPED) {
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, m_desktop, XCB_ATOM_CARDINAL, 32, 1,
                             &allDesktops);
         // Qt merges the states it manages into what it finds here.
-        QList<quint32> states = values(c, window, m_state, XCB_ATOM_ATOM);
+        QList<quint32> states = m_connection.cardinalProperty(window, m_state, XCB_ATOM_ATOM);
         if (!states.contains(m_sticky)) {
             states << m_sticky;
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, m_state, XCB_ATOM_ATOM, 32,
@@ -91,7 +57,7 @@ void X11AllDesktops::showOnAllDesktops(Window window) const
         ask(m_desktop, {allDesktops, sourceApplication, 0, 0, 0});
         ask(m_state, {add, m_sticky, 0, sourceApplication, 0});
     }
-    reply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    xcbReply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 std::optional<quint32> X11AllDesktops::desktopOf(Window window) const
@@ -99,7 +65,7 @@ std::optional<quint32> X11AllDesktops::desktopOf(Window window) const
     if (!m_connection.isValid())
         return std::nullopt;
     const QList<quint32> found =
-        values(m_connection.connection(), window, m_desktop, XCB_ATOM_CARDINAL);
+        m_connection.cardinalProperty(window, m_desktop, XCB_ATOM_CARDINAL);
     return found.isEmpty() ? std::nullopt : std::optional<quint32>(found.first());
 }
 

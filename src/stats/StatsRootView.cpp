@@ -230,15 +230,15 @@ StatsRootView::StatsRootView(ModelContext &context, StreakEngine &engine,
     m_stack->addWidget(m_scroll);
 
     // Queued: the engine announces before its list changes.
-    connect(&m_engine, &StreakEngine::objectWillChange, this, &StatsRootView::scheduleRefresh);
-    connect(&m_engine, &StreakEngine::streaksChanged, this, &StatsRootView::scheduleRefresh);
-    connect(&m_engine, &StreakEngine::primaryStreakIdChanged, this,
-            &StatsRootView::scheduleRefresh);
+    const auto refreshLater = [this] { m_pendingRefresh.schedule(); };
+    connect(&m_engine, &StreakEngine::objectWillChange, this, refreshLater);
+    connect(&m_engine, &StreakEngine::streaksChanged, this, refreshLater);
+    connect(&m_engine, &StreakEngine::primaryStreakIdChanged, this, refreshLater);
     const auto watch = [this](Record *record, const QString &field) {
         const EntitySchema *entity = &record->entity();
         if ((entity == &TriggerEvent::schema() && isStepBackField(field)) ||
             entity == &Streak::schema())
-            scheduleRefresh();
+            m_pendingRefresh.schedule();
     };
     connect(&m_context, &ModelContext::recordInserted, this,
             [watch](Record *record) { watch(record, QString()); });
@@ -302,23 +302,9 @@ QString StatsRootView::nextMilestoneText() const
     return qtTrId("stats.nextMilestone").arg(next.name, locale().toString(next.target), date);
 }
 
-void StatsRootView::scheduleRefresh()
-{
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_refreshPending)
-                refresh();
-        },
-        Qt::QueuedConnection);
-}
-
 void StatsRootView::refresh()
 {
-    m_refreshPending = false;
+    m_pendingRefresh.settle();
     m_metrics = StatsMetrics::compute(m_engine);
     const auto count = m_context.fetchCount(recentStepBacksFetch(m_stepBackCutoff));
     m_recentStepBacks = count ? *count : 0; // a failed count shows as none
@@ -417,7 +403,7 @@ bool StatsRootView::event(QEvent *event)
 void StatsRootView::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange)
-        scheduleRefresh();
+        m_pendingRefresh.schedule();
     QWidget::changeEvent(event);
 }
 

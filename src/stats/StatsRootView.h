@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QWidget>
 
+#include "stats/CoalescedRefresh.h"
 #include "stats/StatsMetrics.h"
 
 class QScrollArea;
@@ -73,7 +74,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void scheduleRefresh();
     QWidget *buildMetricRow();
     void rebuildStreakList();
     void retranslate();
@@ -85,7 +85,7 @@ private:
     QDateTime m_stepBackCutoff;
     StatsMetrics m_metrics;
     qint64 m_recentStepBacks = 0;
-    bool m_refreshPending = false;
+    CoalescedRefresh m_pendingRefresh{this, [this] { refresh(); }};
 
     QStackedLayout *m_stack;
     EmptyStateBlock *m_empty;

@@ -130,7 +130,7 @@ bool TriggerHourChart::event(QEvent *event)
             event->ignore();
         } else {
             QToolTip::showText(
-                help->globalPos(), helpAt(help->pos().x()), this,
+                help->globalPos(), barHelp(hour, m_distribution.count(hour)), this,
                 // The whole column, so a short bar is easy to point at.
                 QRectF(barRect(hour).left(), 0, barWidth(), height()).toAlignedRect());
         }

@@ -47,7 +47,6 @@ public:
     const std::array<qint64, hours> &buckets() const { return m_buckets; }
     qint64 count(int hour) const { return m_buckets.at(size_t(hour)); }
     qint64 total() const { return m_total; }
-    qint64 maximum() const { return m_maximum; }
     // The earliest hour with the highest count (0 when there are no events).
     int peakHour() const { return m_peakHour; }
     // The hour the chart names as the hardest one: none up to four events.

@@ -104,16 +104,16 @@ TriggerHourDistributionView::TriggerHourDistributionView(ModelContext &context,
 
     connect(&m_context, &ModelContext::recordInserted, this, [this](Record *record) {
         if (isTriggerEvent(record))
-            scheduleRefresh();
+            m_pendingRefresh.schedule();
     });
     connect(&m_context, &ModelContext::recordRemoved, this, [this](Record *record) {
         if (isTriggerEvent(record))
-            scheduleRefresh();
+            m_pendingRefresh.schedule();
     });
     connect(&m_context, &ModelContext::recordChanged, this,
             [this](Record *record, const QString &field) {
                 if (isTriggerEvent(record) && field == u"firedAt")
-                    scheduleRefresh();
+                    m_pendingRefresh.schedule();
             });
 
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -140,24 +140,9 @@ QString TriggerHourDistributionView::peakText() const
     return qtTrId("stats.triggerHours.peak").arg(TriggerHourDistribution::hourLabel(*hour));
 }
 
-void TriggerHourDistributionView::scheduleRefresh()
-{
-    // A save touches many rows at once; redraw once for all of them.
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_refreshPending)
-                refresh();
-        },
-        Qt::QueuedConnection);
-}
-
 void TriggerHourDistributionView::refresh()
 {
-    m_refreshPending = false;
+    m_pendingRefresh.settle();
     const auto events =
         m_context.fetch<TriggerEvent>(TriggerHourDistribution::eventsFetch(m_cutoff));
     std::vector<QDateTime> firedAt;

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QWidget>
 
+#include "stats/CoalescedRefresh.h"
 #include "model/DayClock.h"
 #include "stats/TriggerHourDistribution.h"
 
@@ -45,14 +46,13 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void scheduleRefresh();
     void retranslate();
 
     ModelContext &m_context;
     QTimeZone m_zone;
     QDateTime m_cutoff;
     TriggerHourDistribution m_distribution;
-    bool m_refreshPending = false;
+    CoalescedRefresh m_pendingRefresh{this, [this] { refresh(); }};
 
     KitLabel *m_title;
     KitLabel *m_range;

@@ -108,17 +108,17 @@ UsageSection::UsageSection(ModelContext &context, DayClock clock, QWidget *paren
             &UsageSection::refresh);
     connect(&m_context, &ModelContext::recordInserted, this, [this](Record *record) {
         if (isWatched(record))
-            scheduleRefresh();
+            m_pendingRefresh.schedule();
     });
     connect(&m_context, &ModelContext::recordRemoved, this, [this](Record *record) {
         if (isWatched(record))
-            scheduleRefresh();
+            m_pendingRefresh.schedule();
     });
     connect(&m_context, &ModelContext::recordChanged, this,
             [this](Record *record, const QString &field) {
                 if (isWatched(record) || (&record->entity() == &AppSettings::schema() &&
                                           field == u"dismissedSuggestionsRaw"))
-                    scheduleRefresh();
+                    m_pendingRefresh.schedule();
             });
 
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -149,24 +149,9 @@ void UsageSection::setRange(UsageReportRange range)
     refresh();
 }
 
-void UsageSection::scheduleRefresh()
-{
-    // A save or a commit touches many rows at once; rebuild once for all.
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_refreshPending)
-                refresh();
-        },
-        Qt::QueuedConnection);
-}
-
 void UsageSection::refresh()
 {
-    m_refreshPending = false;
+    m_pendingRefresh.settle();
     const auto settings = AppSettings::fetchOrCreate(m_context);
     const auto dismissed = AppSettings::decodeDismissedSuggestions(
         settings->dismissedSuggestionsRaw().value_or(QString()));
@@ -292,7 +277,7 @@ void UsageSection::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
-        scheduleRefresh();
+        m_pendingRefresh.schedule();
     }
     QWidget::changeEvent(event);
 }

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "stats/CoalescedRefresh.h"
 #include "model/DayClock.h"
 #include "model/Predicate.h"
 #include "stats/UsageReportRange.h"
@@ -78,7 +79,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void scheduleRefresh();
     void rebuild();
     QWidget *buildContent();
     QWidget *buildLegend();
@@ -88,7 +88,7 @@ private:
     DayClock m_clock;
     UsageReportRange m_range = UsageReportRange::today;
     std::vector<UsageStreakSummary> m_summaries;
-    bool m_refreshPending = false;
+    CoalescedRefresh m_pendingRefresh{this, [this] { refresh(); }};
 
     KitLabel *m_title;
     UsageRangePicker *m_picker;

@@ -203,16 +203,16 @@ WhyAnswerListView::WhyAnswerListView(ModelContext &context, QWidget *parent)
 
     connect(&m_context, &ModelContext::recordInserted, this, [this](Record *record) {
         if (&record->entity() == &WhyAnswer::schema())
-            scheduleRefresh();
+            m_pendingRefresh.schedule();
     });
     connect(&m_context, &ModelContext::recordRemoved, this, [this](Record *record) {
         if (isWatched(record, QString()))
-            scheduleRefresh();
+            m_pendingRefresh.schedule();
     });
     connect(&m_context, &ModelContext::recordChanged, this,
             [this](Record *record, const QString &field) {
                 if (isWatched(record, field))
-                    scheduleRefresh();
+                    m_pendingRefresh.schedule();
             });
 
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -225,24 +225,9 @@ QString WhyAnswerListView::namesText(const QStringList &streakNames)
     return streakNames.mid(0, 2).join(QStringLiteral(", "));
 }
 
-void WhyAnswerListView::scheduleRefresh()
-{
-    // A save touches many rows at once; rebuild once for all of them.
-    if (m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_refreshPending)
-                refresh();
-        },
-        Qt::QueuedConnection);
-}
-
 void WhyAnswerListView::refresh()
 {
-    m_refreshPending = false;
+    m_pendingRefresh.settle();
     m_entries = WhyAnswerGrouping::fromStore(m_context);
     rebuild();
 }
@@ -320,7 +305,7 @@ void WhyAnswerListView::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
-        scheduleRefresh();
+        m_pendingRefresh.schedule();
     }
     QWidget::changeEvent(event);
 }

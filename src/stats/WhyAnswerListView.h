@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "stats/CoalescedRefresh.h"
 #include "stats/WhyAnswerGrouping.h"
 
 class QVBoxLayout;
@@ -43,14 +44,13 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void scheduleRefresh();
     void rebuild();
     QWidget *buildContent();
     void retranslate();
 
     ModelContext &m_context;
     std::vector<WhyEntry> m_entries;
-    bool m_refreshPending = false;
+    CoalescedRefresh m_pendingRefresh{this, [this] { refresh(); }};
 
     KitLabel *m_title;
     KitLabel *m_subtitle;
