@@ -35,9 +35,7 @@ public:
                          platform::TimerScheduler &scheduler, QWidget *parent = nullptr);
     ~DeleteConfirmContent() override;
 
-    bool isDeleteEnabled() const { return m_deleteEnabled; }
     DestructiveButton *deleteButton() const { return m_delete; }
-    SecondaryButton *cancelButton() const { return m_cancel; }
 
 signals:
     void confirmed();

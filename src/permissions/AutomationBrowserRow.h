@@ -43,7 +43,6 @@ public:
 
     SecondaryButton *testButton() const { return m_test; }
     KitLabel *statusLabel() const { return m_statusText; }
-    KitLabel *noteLabel() const { return m_note; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
