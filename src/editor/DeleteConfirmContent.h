@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include <QPointer>
 #include <QWidget>
 
 namespace platform {

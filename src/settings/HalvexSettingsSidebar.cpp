@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 #include "editor/SelectionLook.h"
