@@ -28,19 +28,6 @@ namespace {
 using fennimar::AutomationStatus;
 using fennimar::NotificationDisplayState;
 
-AutomationBrowserRow::RowStatus rowStatusOf(AutomationStatus status)
-{
-    switch (status) {
-    case AutomationStatus::granted:
-        return AutomationBrowserRow::RowStatus::granted;
-    case AutomationStatus::denied:
-        return AutomationBrowserRow::RowStatus::denied;
-    case AutomationStatus::notDetermined:
-        break;
-    }
-    return AutomationBrowserRow::RowStatus::notTested;
-}
-
 QString grantedText()
 {
     //% "Allowed"
@@ -213,7 +200,8 @@ void OnboardingPermissionsView::seedAutomationStatuses()
 {
     for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
         if (!m_rowStatuses.contains(config.id))
-            setRowStatus(config.id, rowStatusOf(config.probe->automationStatus()));
+            setRowStatus(config.id,
+                         AutomationBrowserRow::statusOf(config.probe->automationStatus()));
     }
 }
 
@@ -221,7 +209,8 @@ void OnboardingPermissionsView::refreshAutomationStatuses()
 {
     for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
         if (m_rowStatuses.value(config.id) != RowStatus::testing)
-            setRowStatus(config.id, rowStatusOf(config.probe->automationStatus()));
+            setRowStatus(config.id,
+                         AutomationBrowserRow::statusOf(config.probe->automationStatus()));
     }
     m_services.permissionManager.refresh();
 }
@@ -244,7 +233,7 @@ void OnboardingPermissionsView::testAutomation(const QString &bundleId)
 void OnboardingPermissionsView::applyAutomationResult(const QString &bundleId,
                                                       AutomationStatus status)
 {
-    setRowStatus(bundleId, rowStatusOf(status));
+    setRowStatus(bundleId, AutomationBrowserRow::statusOf(status));
     m_coordinator.setAutomationResult(bundleId, status == AutomationStatus::granted
                                                     ? PermissionStatus::granted
                                                     : PermissionStatus::denied);
