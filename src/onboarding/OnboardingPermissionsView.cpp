@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "editor/InstalledApplications.h"
 #include "kit/AppActiveRefreshObserver.h"
 #include "kit/NotificationAuthorizationCenter.h"
 #include "onboarding/OnboardingCoordinator.h"
@@ -14,7 +15,6 @@
 #include "permissions/NotificationPermissionRequest.h"
 #include "permissions/PermissionManager.h"
 #include "permissions/PermissionStatusCard.h"
-#include "platform/ApplicationIdentity.h"
 #include "platform/DesktopEntryIndex.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
@@ -150,9 +150,7 @@ OnboardingPermissionsView::~OnboardingPermissionsView()
 bool OnboardingPermissionsView::isInstalled(const QString &bundleId,
                                             const platform::DesktopEntryIndex &index)
 {
-    const QStringList ids = platform::ApplicationIdentity::desktopIds(bundleId);
-    return std::any_of(ids.cbegin(), ids.cend(),
-                       [&](const QString &id) { return index.entry(id).has_value(); });
+    return InstalledApplications(index).find(bundleId).has_value();
 }
 
 QList<AutomationBrowserConfig> OnboardingPermissionsView::automationBrowsers() const
