@@ -17,26 +17,17 @@
 
 namespace halvex {
 
-namespace {
-
-QWidget *iconView(const std::optional<InstalledApplications::Application> &application,
-                  QWidget *parent)
+QWidget *AppPicker::iconView(const QIcon &icon, const QString &objectName, QWidget *parent)
 {
-    const QIcon icon = application ? InstalledApplications::icon(application->icon) : QIcon();
     if (icon.isNull())
-        return new SymbolView(QStringLiteral("app"), AppPicker::iconSize, Color::inkMuted(),
-                              parent);
+        return new SymbolView(QStringLiteral("app"), iconSize, Color::inkMuted(), parent);
     auto *label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("streakEditor.apps.icon"));
-    label->setFixedSize(AppPicker::iconSize, AppPicker::iconSize);
-    label->setPixmap(
-        icon.pixmap(QSize(AppPicker::iconSize, AppPicker::iconSize), parent->devicePixelRatioF()));
-    label->setScaledContents(false);
+    label->setObjectName(objectName);
+    label->setFixedSize(iconSize, iconSize);
     label->setAlignment(Qt::AlignCenter);
+    label->setPixmap(icon.pixmap(QSize(iconSize, iconSize), parent->devicePixelRatioF()));
     return label;
 }
-
-} // namespace
 
 AppPicker::AppPicker(const platform::DesktopEntryIndex &index, const QStringList &bundleIdentifiers,
                      QWidget *parent)
@@ -148,7 +139,10 @@ void AppPicker::rebuildRows()
         auto *line = new QHBoxLayout(row);
         line->setContentsMargins(0, 4, 0, 4);
         line->setSpacing(8);
-        line->addWidget(iconView(application, row), 0, Qt::AlignVCenter);
+        line->addWidget(
+            iconView(application ? InstalledApplications::icon(application->icon) : QIcon(),
+                     QStringLiteral("streakEditor.apps.icon"), row),
+            0, Qt::AlignVCenter);
         line->addLayout(texts, 1);
         line->addSpacing(8);
         line->addWidget(removeButton, 0, Qt::AlignVCenter);

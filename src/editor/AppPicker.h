@@ -47,6 +47,9 @@ public:
                        const QStringList &bundleIdentifiers = {}, QWidget *parent = nullptr);
 
     static constexpr int iconSize = 24;
+    // An application's icon at iconSize, named `objectName`; the generic app
+    // symbol when `icon` is null.
+    static QWidget *iconView(const QIcon &icon, const QString &objectName, QWidget *parent);
 
     const QStringList &bundleIdentifiers() const { return m_identifiers; }
     void setBundleIdentifiers(const QStringList &identifiers);

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QPointer>
 #include <QUuid>
 #include <QVBoxLayout>
 

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include <QPointer>
 #include <QWidget>
 
 namespace platform {
@@ -35,9 +34,7 @@ public:
                          platform::TimerScheduler &scheduler, QWidget *parent = nullptr);
     ~DeleteConfirmContent() override;
 
-    bool isDeleteEnabled() const { return m_deleteEnabled; }
     DestructiveButton *deleteButton() const { return m_delete; }
-    SecondaryButton *cancelButton() const { return m_cancel; }
 
 signals:
     void confirmed();

@@ -28,20 +28,6 @@ constexpr qreal cornerRadius = 8.0;
 const std::array<StrictnessMode, 3> modes{StrictnessMode::gentle, StrictnessMode::firm,
                                           StrictnessMode::brutal};
 
-// The outline of a card or row: divider at width 1, blending into ink at
-// width 2 as it becomes selected.
-void strokeOutline(QPainter &p, const QWidget *w, qreal look)
-{
-    const qreal t = qBound(0.0, look, 1.0);
-    const qreal width = 1.0 + t;
-    const QColor color =
-        SelectionLook::mix(Color::divider().resolve(w), Color::ink().resolve(w), t);
-    p.setPen(QPen(color, width));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(w->rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2),
-                      cornerRadius, cornerRadius);
-}
-
 // A choice of one mode. Clicking never unticks it: the selector decides.
 class ModeChoice : public QAbstractButton {
 public:
@@ -71,15 +57,6 @@ protected:
         if (Environment::isChange(event))
             update();
         return QAbstractButton::event(event);
-    }
-    void paintFocus(QPainter &p)
-    {
-        if (!KeyboardFocusRing::shows(this))
-            return;
-        p.setPen(QPen(Color::accent().resolve(this), 2.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), cornerRadius - 2,
-                          cornerRadius - 2);
     }
 
 private:
@@ -133,7 +110,7 @@ protected:
         p.setPen(Qt::NoPen);
         p.setBrush(Color::surfaceElevated().resolve(this));
         p.drawRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
-        strokeOutline(p, this, look());
+        SelectionLook::strokeOutline(p, this, look(), cornerRadius);
 
         const QColor ink = Color::ink().resolve(this);
         QFont font = titleFont();
@@ -151,7 +128,7 @@ protected:
         p.setPen(ink);
         p.drawText(QRectF(6, top + symbolSize + gap, width() - 12, fm.height()), Qt::AlignCenter,
                    fm.elidedText(text(), Qt::ElideRight, room));
-        paintFocus(p);
+        SelectionLook::paintFocusRing(p, this, cornerRadius);
     }
 };
 
@@ -220,8 +197,8 @@ protected:
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        strokeOutline(p, this, look());
-        paintFocus(p);
+        SelectionLook::strokeOutline(p, this, look(), cornerRadius);
+        SelectionLook::paintFocusRing(p, this, cornerRadius);
     }
 
 private:

@@ -5,12 +5,12 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/AllowanceInput.h"
 #include "editor/AppPicker.h"
+#include "editor/DividerLine.h"
 #include "editor/DomainListInput.h"
 #include "editor/ModeSelector.h"
 #include "editor/PopoverFormBox.h"
@@ -25,7 +25,6 @@
 #include "model/PersistenceController.h"
 #include "platform/Log.h"
 #include "ui/Color.h"
-#include "ui/Environment.h"
 #include "ui/KitLabel.h"
 #include "ui/PrimaryButton.h"
 #include "ui/SecondaryButton.h"
@@ -36,28 +35,6 @@
 namespace halvex {
 
 namespace {
-
-// A one-point line in the divider colour.
-class Divider final : public QWidget {
-public:
-    explicit Divider(QWidget *parent = nullptr)
-        : QWidget(parent)
-    {
-        setFixedHeight(1);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter(this).fillRect(rect(), Color::divider().resolve(this));
-    }
-    bool event(QEvent *event) override
-    {
-        if (Environment::isChange(event))
-            update();
-        return QWidget::event(event);
-    }
-};
 
 QStringList typeTitles()
 {
@@ -160,7 +137,7 @@ NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence, S
     toggleColumn->setSpacing(0);
     for (ToggleRow *row : {m_freePass, m_externalLink, m_notifications}) {
         if (m_options.compact && row != m_freePass)
-            toggleColumn->addWidget(new Divider);
+            toggleColumn->addWidget(new DividerLine);
         toggleColumn->addWidget(row);
     }
 

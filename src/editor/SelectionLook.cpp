@@ -1,7 +1,10 @@
 #include "editor/SelectionLook.h"
 
+#include <QPainter>
 #include <QWidget>
 
+#include "ui/Color.h"
+#include "ui/KeyboardFocusRing.h"
 #include "ui/Motion.h"
 
 namespace halvex {
@@ -37,6 +40,27 @@ QColor SelectionLook::mix(const QColor &from, const QColor &to, qreal amount)
                             from.greenF() + (to.greenF() - from.greenF()) * t,
                             from.blueF() + (to.blueF() - from.blueF()) * t,
                             from.alphaF() + (to.alphaF() - from.alphaF()) * t);
+}
+
+void SelectionLook::strokeOutline(QPainter &p, const QWidget *owner, qreal look, qreal cornerRadius)
+{
+    const qreal t = qBound(0.0, look, 1.0);
+    const qreal width = 1.0 + t;
+    p.setPen(QPen(mix(Color::divider().resolve(owner), Color::ink().resolve(owner), t), width));
+    p.setBrush(Qt::NoBrush);
+    const qreal inset = width / 2;
+    p.drawRoundedRect(QRectF(owner->rect()).adjusted(inset, inset, -inset, -inset), cornerRadius,
+                      cornerRadius);
+}
+
+void SelectionLook::paintFocusRing(QPainter &p, const QWidget *owner, qreal cornerRadius)
+{
+    if (!KeyboardFocusRing::shows(owner))
+        return;
+    p.setPen(QPen(Color::accent().resolve(owner), 2.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(owner->rect()).adjusted(3, 3, -3, -3), cornerRadius - 2,
+                      cornerRadius - 2);
 }
 
 } // namespace halvex

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QObject>
 
+class QPainter;
 class QWidget;
 
 namespace halvex {
@@ -26,6 +27,11 @@ public:
 
     // `from` at 0, `to` at 1.
     static QColor mix(const QColor &from, const QColor &to, qreal amount);
+    // A selectable card's outline across `owner`: divider at width 1,
+    // blending into ink at width 2 as `look` nears 1.
+    static void strokeOutline(QPainter &p, const QWidget *owner, qreal look, qreal cornerRadius);
+    // The accent ring inside that outline while the keyboard focus shows.
+    static void paintFocusRing(QPainter &p, const QWidget *owner, qreal cornerRadius);
 
 private:
     QWidget *m_owner;

@@ -37,7 +37,6 @@ public:
                       QWidget *parent = nullptr);
 
     StreakNameEditField *nameField() const { return m_name; }
-    StreakBypassEditToggles *bypassToggles() const { return m_bypass; }
     ToggleRow *notifications() const { return m_notifications; }
 
 protected:

@@ -3,15 +3,14 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
+#include "editor/AppPicker.h"
 #include "editor/ApplicationChooser.h"
 #include "platform/DesktopEntry.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
 #include "ui/SecondaryButton.h"
-#include "ui/Symbol.h"
 #include "ui/Typography.h"
 
 namespace halvex {
@@ -115,18 +114,8 @@ void OnboardingAppPicker::showSelection()
     m_row->setVisible(m_selection.has_value());
     if (!m_selection)
         return;
-    const QIcon icon = appIcon(*m_selection);
-    QWidget *iconView = nullptr;
-    if (icon.isNull()) {
-        iconView = new SymbolView(QStringLiteral("app"), iconSize, Color::inkMuted(), m_row);
-    } else {
-        auto *label = new QLabel(m_row);
-        label->setObjectName(QStringLiteral("onboarding.firstStreak.custom.app.icon"));
-        label->setFixedSize(iconSize, iconSize);
-        label->setAlignment(Qt::AlignCenter);
-        label->setPixmap(icon.pixmap(QSize(iconSize, iconSize), devicePixelRatioF()));
-        iconView = label;
-    }
+    QWidget *iconView = AppPicker::iconView(
+        appIcon(*m_selection), QStringLiteral("onboarding.firstStreak.custom.app.icon"), m_row);
     auto *name =
         new KitLabel(m_selection->displayName, Typography::body13Medium(), Color::ink(), m_row);
     name->setObjectName(QStringLiteral("onboarding.firstStreak.custom.app.selection.name"));

@@ -46,8 +46,6 @@ class OnboardingAppPicker final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OnboardingAppPicker)
 public:
-    static constexpr int iconSize = 24;
-
     // `index` must outlive the picker.
     explicit OnboardingAppPicker(const platform::DesktopEntryIndex &index,
                                  QWidget *parent = nullptr);

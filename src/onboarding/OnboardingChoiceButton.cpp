@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "editor/SelectionLook.h"
-#include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/KeyboardFocusRing.h"
 #include "ui/PointingHandCursor.h"
@@ -38,19 +37,8 @@ qreal OnboardingChoiceButton::look() const
 
 void OnboardingChoiceButton::paintFrame(QPainter &p) const
 {
-    const qreal t = qBound(0.0, look(), 1.0);
-    const qreal lineWidth = 1.0 + t;
-    p.setPen(QPen(SelectionLook::mix(Color::divider().resolve(this), Color::ink().resolve(this), t),
-                  lineWidth));
-    p.setBrush(Qt::NoBrush);
-    const qreal inset = lineWidth / 2.0;
-    p.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), cornerRadius,
-                      cornerRadius);
-    if (KeyboardFocusRing::shows(this)) {
-        p.setPen(QPen(Color::accent().resolve(this), 2.0));
-        p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), cornerRadius - 2,
-                          cornerRadius - 2);
-    }
+    SelectionLook::strokeOutline(p, this, look(), cornerRadius);
+    SelectionLook::paintFocusRing(p, this, cornerRadius);
 }
 
 void OnboardingChoiceButton::paintEvent(QPaintEvent *)

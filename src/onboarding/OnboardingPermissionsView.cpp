@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "editor/InstalledApplications.h"
 #include "kit/AppActiveRefreshObserver.h"
 #include "kit/NotificationAuthorizationCenter.h"
 #include "onboarding/OnboardingCoordinator.h"
@@ -14,7 +15,6 @@
 #include "permissions/NotificationPermissionRequest.h"
 #include "permissions/PermissionManager.h"
 #include "permissions/PermissionStatusCard.h"
-#include "platform/ApplicationIdentity.h"
 #include "platform/DesktopEntryIndex.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
@@ -27,19 +27,6 @@ namespace {
 
 using fennimar::AutomationStatus;
 using fennimar::NotificationDisplayState;
-
-AutomationBrowserRow::RowStatus rowStatusOf(AutomationStatus status)
-{
-    switch (status) {
-    case AutomationStatus::granted:
-        return AutomationBrowserRow::RowStatus::granted;
-    case AutomationStatus::denied:
-        return AutomationBrowserRow::RowStatus::denied;
-    case AutomationStatus::notDetermined:
-        break;
-    }
-    return AutomationBrowserRow::RowStatus::notTested;
-}
 
 QString grantedText()
 {
@@ -163,9 +150,7 @@ OnboardingPermissionsView::~OnboardingPermissionsView()
 bool OnboardingPermissionsView::isInstalled(const QString &bundleId,
                                             const platform::DesktopEntryIndex &index)
 {
-    const QStringList ids = platform::ApplicationIdentity::desktopIds(bundleId);
-    return std::any_of(ids.cbegin(), ids.cend(),
-                       [&](const QString &id) { return index.entry(id).has_value(); });
+    return InstalledApplications(index).find(bundleId).has_value();
 }
 
 QList<AutomationBrowserConfig> OnboardingPermissionsView::automationBrowsers() const
@@ -213,7 +198,8 @@ void OnboardingPermissionsView::seedAutomationStatuses()
 {
     for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
         if (!m_rowStatuses.contains(config.id))
-            setRowStatus(config.id, rowStatusOf(config.probe->automationStatus()));
+            setRowStatus(config.id,
+                         AutomationBrowserRow::statusOf(config.probe->automationStatus()));
     }
 }
 
@@ -221,7 +207,8 @@ void OnboardingPermissionsView::refreshAutomationStatuses()
 {
     for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
         if (m_rowStatuses.value(config.id) != RowStatus::testing)
-            setRowStatus(config.id, rowStatusOf(config.probe->automationStatus()));
+            setRowStatus(config.id,
+                         AutomationBrowserRow::statusOf(config.probe->automationStatus()));
     }
     m_services.permissionManager.refresh();
 }
@@ -244,7 +231,7 @@ void OnboardingPermissionsView::testAutomation(const QString &bundleId)
 void OnboardingPermissionsView::applyAutomationResult(const QString &bundleId,
                                                       AutomationStatus status)
 {
-    setRowStatus(bundleId, rowStatusOf(status));
+    setRowStatus(bundleId, AutomationBrowserRow::statusOf(status));
     m_coordinator.setAutomationResult(bundleId, status == AutomationStatus::granted
                                                     ? PermissionStatus::granted
                                                     : PermissionStatus::denied);

@@ -75,7 +75,6 @@ public:
     QList<AutomationBrowserConfig> automationBrowsers() const;
     static bool isInstalled(const QString &bundleId, const platform::DesktopEntryIndex &index);
 
-    const QHash<QString, RowStatus> &rowStatuses() const { return m_rowStatuses; }
     fennimar::NotificationDisplayState notificationState() const;
 
     // Reads the rows that have no status yet, without a prompt.

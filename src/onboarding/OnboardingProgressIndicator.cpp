@@ -20,15 +20,6 @@ OnboardingProgressIndicator::OnboardingProgressIndicator(int currentStep, int to
     retranslate();
 }
 
-void OnboardingProgressIndicator::setCurrentStep(int step)
-{
-    if (step == m_currentStep)
-        return;
-    m_currentStep = step;
-    retranslate();
-    update();
-}
-
 QSize OnboardingProgressIndicator::sizeHint() const
 {
     const int width = m_totalSteps == 0 ? 0 : m_totalSteps * dotSize + (m_totalSteps - 1) * spacing;

@@ -18,7 +18,6 @@ public:
     OnboardingProgressIndicator(int currentStep, int totalSteps, QWidget *parent = nullptr);
 
     int currentStep() const { return m_currentStep; }
-    void setCurrentStep(int step);
     int totalSteps() const { return m_totalSteps; }
 
     QSize sizeHint() const override;

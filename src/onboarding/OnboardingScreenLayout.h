@@ -32,7 +32,6 @@ public:
                            QWidget *footer, QWidget *parent = nullptr);
 
     int currentStep() const;
-    bool hasBackAction() const { return bool(m_onBack); }
     QAbstractButton *backButton() const { return m_back; }
     OnboardingProgressIndicator *progressIndicator() const { return m_progress; }
     QWidget *content() const { return m_content; }

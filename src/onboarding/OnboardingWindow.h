@@ -65,9 +65,7 @@ public:
     // None once the window is gone.
     OnboardingCoordinator *coordinator() const { return m_coordinator; }
     OnboardingHostView *host() const { return m_host; }
-    bool isDismissing() const { return m_dismissing; }
     bool isGone() const { return m_gone; }
-    bool holdsActivationPolicy() const { return m_holdsPolicy; }
 
 signals:
     // The finish sequence took the window away; the owner may drop it now.

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 

@@ -139,6 +139,19 @@ void AutomationBrowserRow::setNote(const std::optional<QString> &note)
     m_note->setVisible(note.has_value());
 }
 
+AutomationBrowserRow::RowStatus AutomationBrowserRow::statusOf(fennimar::AutomationStatus status)
+{
+    switch (status) {
+    case fennimar::AutomationStatus::granted:
+        return RowStatus::granted;
+    case fennimar::AutomationStatus::denied:
+        return RowStatus::denied;
+    case fennimar::AutomationStatus::notDetermined:
+        break;
+    }
+    return RowStatus::notTested;
+}
+
 QString AutomationBrowserRow::statusText(RowStatus status)
 {
     switch (status) {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "kit/AutomationStatus.h"
+
 namespace halvex {
 
 class ActivityIndicator;
@@ -40,10 +42,11 @@ public:
     void setNote(const std::optional<QString> &note);
 
     static QString statusText(RowStatus status);
+    // What a settled probe answer shows: not yet determined reads as not tested.
+    static RowStatus statusOf(fennimar::AutomationStatus status);
 
     SecondaryButton *testButton() const { return m_test; }
     KitLabel *statusLabel() const { return m_statusText; }
-    KitLabel *noteLabel() const { return m_note; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

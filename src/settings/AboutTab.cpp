@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "editor/DividerLine.h"
 #include "kit/AppVersion.h"
 #include "kit/DistributionChannel.h"
 #include "kit/LegalLinks.h"
@@ -56,21 +57,6 @@ protected:
         if (Environment::isChange(event))
             update();
         return QWidget::event(event);
-    }
-};
-
-class Divider final : public QWidget {
-public:
-    explicit Divider(QWidget *parent)
-        : QWidget(parent)
-    {
-        setFixedHeight(1);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter(this).fillRect(rect(), Color::divider().resolve(this));
     }
 };
 
@@ -318,7 +304,7 @@ QWidget *AboutTab::buildLinks(platform::Workspace &workspace)
     rows->setSpacing(0);
     for (qsizetype i = 0; i < links.size(); ++i) {
         if (i > 0)
-            rows->addWidget(new Divider(chrome));
+            rows->addWidget(new DividerLine(chrome));
         auto *row = new AboutLinkRow(QString::fromLatin1(links[i].symbol), links[i].destination,
                                      workspace, chrome);
         row->setObjectName(QString::fromLatin1(links[i].id));

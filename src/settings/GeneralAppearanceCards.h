@@ -34,9 +34,6 @@ public:
     static QString themeChoice(const QString &themeRaw);
     static QString languageChoice(const QString &languageRaw);
 
-    MenuPicker *themePicker() const { return m_themePicker; }
-    MenuPicker *languagePicker() const { return m_languagePicker; }
-
     void chooseTheme(const QString &raw);
     void chooseLanguage(const QString &choice);
 

@@ -42,8 +42,6 @@ public:
                          QWidget *parent = nullptr);
 
     ToggleRow *toggleRow() const { return m_toggle; }
-    const std::optional<QString> &loginItemError() const { return m_error; }
-    bool loginItemNeedsApproval() const { return m_needsApproval; }
 
     // What a flip of the switch does.
     void setLoginItemOn(bool on);

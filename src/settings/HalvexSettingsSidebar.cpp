@@ -2,9 +2,9 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "editor/SelectionLook.h"
 #include "kit/TipJar.h"
 #include "settings/SettingsRouter.h"
 #include "ui/Color.h"
@@ -21,13 +21,6 @@ namespace {
 constexpr int symbolFrame = 18;
 constexpr int symbolSize = 14;
 constexpr int spacing = 8;
-
-QColor mix(const QColor &from, const QColor &to, qreal t)
-{
-    const auto lerp = [t](float a, float b) { return a + (b - a) * float(t); };
-    return QColor::fromRgbF(lerp(from.redF(), to.redF()), lerp(from.greenF(), to.greenF()),
-                            lerp(from.blueF(), to.blueF()), lerp(from.alphaF(), to.alphaF()));
-}
 
 } // namespace
 
@@ -70,13 +63,14 @@ QColor SidebarRow::fillColor() const
 {
     const QColor plain = m_hovering ? Color::ink().withOpacity(hoverFillOpacity).resolve(this)
                                     : QColor(Qt::transparent);
-    return mix(plain, Color::accent().withOpacity(selectedFillOpacity).resolve(this),
-               m_selectionLook);
+    return SelectionLook::mix(plain, Color::accent().withOpacity(selectedFillOpacity).resolve(this),
+                              m_selectionLook);
 }
 
 QColor SidebarRow::foregroundColor() const
 {
-    return mix(Color::ink().resolve(this), Color::accent().resolve(this), m_selectionLook);
+    return SelectionLook::mix(Color::ink().resolve(this), Color::accent().resolve(this),
+                              m_selectionLook);
 }
 
 QSize SidebarRow::sizeHint() const

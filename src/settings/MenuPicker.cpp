@@ -3,7 +3,6 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "ui/Color.h"
 #include "ui/Environment.h"

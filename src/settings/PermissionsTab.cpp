@@ -252,21 +252,8 @@ void PermissionsTab::showRow(const QString &bundleId)
     if (!row)
         return;
     const bool testing = isTesting(bundleId);
-    RowStatus status = RowStatus::testing;
-    if (!testing) {
-        switch (rowStatus(bundleId)) {
-        case AutomationStatus::granted:
-            status = RowStatus::granted;
-            break;
-        case AutomationStatus::denied:
-            status = RowStatus::denied;
-            break;
-        case AutomationStatus::notDetermined:
-            status = RowStatus::notTested;
-            break;
-        }
-    }
-    row->setStatus(status);
+    row->setStatus(testing ? RowStatus::testing
+                           : AutomationBrowserRow::statusOf(rowStatus(bundleId)));
     // Why a browser that may be read still cannot be, when its bridge knows.
     const auto probe = m_services.probes.value(bundleId);
     row->setNote(testing || !probe ? std::nullopt : probe->unreadableReason());

@@ -60,8 +60,6 @@ public:
     explicit PermissionsTab(Services services, QWidget *parent = nullptr);
     ~PermissionsTab() override;
 
-    // The installed browsers of the probe table, by display name.
-    QStringList visibleBrowsers() const { return m_browsers; }
     fennimar::AutomationStatus rowStatus(const QString &bundleId) const;
     bool isTesting(const QString &bundleId) const { return m_inFlight.contains(bundleId); }
     const QHash<QString, fennimar::AutomationStatus> &lastResults() const { return m_lastResults; }

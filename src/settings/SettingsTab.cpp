@@ -15,15 +15,6 @@ QString raw(SettingsTab tab)
     return {};
 }
 
-std::optional<SettingsTab> settingsTabFromRaw(const QString &text)
-{
-    for (SettingsTab tab : allSettingsTabs) {
-        if (raw(tab) == text)
-            return tab;
-    }
-    return std::nullopt;
-}
-
 QString title(SettingsTab tab)
 {
     switch (tab) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 #include <QString>
 
@@ -15,8 +14,6 @@ inline constexpr std::array<SettingsTab, 3> allSettingsTabs{
 
 // "general", "permissions", "about".
 QString raw(SettingsTab tab);
-// Exact raw strings only.
-std::optional<SettingsTab> settingsTabFromRaw(const QString &raw);
 // The section's name in the interface language of the moment.
 QString title(SettingsTab tab);
 // The symbol its sidebar row shows.
