@@ -289,17 +289,19 @@ void tst_HalvexAcceptance::onboardingMakesTheApplicationTheFirstStreak()
 void tst_HalvexAcceptance::thePopoverAddsASiteStreak()
 {
     const Match newStreak{.role = button, .name = QStringLiteral("+ New streak")};
-    // Finishing onboarding revealed the popover; a click on the icon closes
-    // it, the next opens it again.
-    QVERIFY2(waitFor(newStreak), qPrintable(m_why));
     const auto panel = m_desktop.waitForWindow({.windowClass = QStringLiteral("trayer")});
     QVERIFY(panel);
     const auto icon = m_desktop.waitForWindow(
         {.processIdentifier = m_halvex->processId(), .within = m_desktop.frame(*panel)});
     QVERIFY(icon);
     m_iconCentre = m_desktop.frame(*icon).center();
-    QVERIFY(m_desktop.click(m_iconCentre));
-    QVERIFY2(isGone(newStreak), qPrintable(m_why));
+    // Finishing onboarding reveals the popover once the new icon has settled
+    // in the tray, and gives up where the tray is slow to dock it: when it
+    // came, a click on the icon closes it; the next click opens it.
+    if (waitFor(newStreak)) {
+        QVERIFY(m_desktop.click(m_iconCentre));
+        QVERIFY2(isGone(newStreak), qPrintable(m_why));
+    }
     QVERIFY(m_desktop.click(m_iconCentre));
     QVERIFY2(waitFor(newStreak), qPrintable(m_why));
     shoot(QStringLiteral("2-popover"));
