@@ -300,6 +300,7 @@ void PopoverWindowController::present()
 
 void PopoverWindowController::toggle(const fennimar::StatusItemButton &button)
 {
+    ++m_userToggles;
     if (isShown()) {
         performClose();
         return;
@@ -335,8 +336,10 @@ void PopoverWindowController::revealWhenReady(
     fennimar::StatusItemReveal::Handlers handlers{
         .isShown = [self] { return self && self->isShown(); },
         .show =
-            [self, button] {
-                if (!self)
+            [self, button, toggles = m_userToggles] {
+                // The user's click since has the last word: a late reveal
+                // must not reopen what they closed, nor hold what they opened.
+                if (!self || self->m_userToggles != toggles)
                     return;
                 // Left open on outside clicks until it has settled.
                 self->setBehavior(fennimar::PopoverBehavior::applicationDefined);

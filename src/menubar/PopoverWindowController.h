@@ -169,6 +169,9 @@ private:
     bool m_holdsPermissionMonitoring = false;
     bool m_holdsActivationPolicy = false;
     std::optional<double> m_dismissedByFocusAt;
+    // Counts the user's clicks on the icon: a reveal still waiting for the
+    // icon to settle gives way to any click that came meanwhile.
+    int m_userToggles = 0;
 };
 
 } // namespace halvex

@@ -9,6 +9,7 @@
 #include "FakeWorkspace.h"
 #include "ManualScheduler.h"
 #include "OffscreenScreens.h"
+#include "Screenshots.h"
 #include "StoreFixture.h"
 #include "engine/StreakEngine.h"
 #include "kit/ActivationPolicyCoordinator.h"
@@ -72,6 +73,8 @@ private slots:
     void openActionsCloseItFirst();
     void revealShowsItAtTheSettledButtonAndFollowsIt();
     void aClickEndsTheRevealsHold();
+    void aClickBeforeTheIconSettlesWins_data();
+    void aClickBeforeTheIconSettlesWins();
     void placeholderUntilTheContentArrives();
 };
 
@@ -302,6 +305,31 @@ void tst_PopoverWindowController::aClickEndsTheRevealsHold()
     QVERIFY(!f.controller.isShown());
 }
 
+void tst_PopoverWindowController::aClickBeforeTheIconSettlesWins_data()
+{
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("opened by the click") << 1;
+    QTest::newRow("opened and closed again") << 2;
+}
+
+// The icon is still moving into the tray when the user clicks it: what the
+// clicks left stands once the icon settles, and nothing holds it open.
+void tst_PopoverWindowController::aClickBeforeTheIconSettlesWins()
+{
+    QFETCH(int, clicks);
+    PopoverFixture f;
+    auto button = std::make_shared<FixedButton>(QRect(900, 4, 24, 24));
+    int completions = 0;
+    f.controller.revealWhenReady(button, [&] { ++completions; });
+    f.scheduler.advance(0.05);
+    for (int click = 0; click < clicks; ++click)
+        f.controller.toggle(*button);
+    f.scheduler.advance(1);
+    QCOMPARE(completions, 1);
+    QCOMPARE(f.controller.isShown(), clicks % 2 == 1);
+    QCOMPARE(f.controller.behavior(), PopoverBehavior::transient);
+}
+
 void tst_PopoverWindowController::placeholderUntilTheContentArrives()
 {
     PopoverFixture f;
@@ -314,14 +342,15 @@ void tst_PopoverWindowController::placeholderUntilTheContentArrives()
     QCOMPARE(placeholder->geometry(), QRect(0, 0, 340, 520));
     QVERIFY(qAbs(brand->geometry().center().x() - 170) <= 1);
 
-    const QDir shots(testing::DesktopHarness::screenshotDirectory());
     for (const auto &[appearance, name] :
          {std::pair{Appearance::dark, "dark"}, {Appearance::light, "light"}}) {
         Environment::setApplicationAppearance(appearance);
         const QImage image = window->grab().toImage();
         QCOMPARE(image.pixelColor(170, 20), Color::background().resolve(appearance));
-        QVERIFY(image.save(shots.filePath(
-            QStringLiteral("menubar-popover-placeholder-%1.png").arg(QLatin1String(name)))));
+        QVERIFY(
+            !testing::screenshots::save(
+                 image, QStringLiteral("menubar-popover-placeholder-%1").arg(QLatin1String(name)))
+                 .isEmpty());
     }
 
     auto *content = new QWidget;
