@@ -2,7 +2,8 @@
 // own: it creates its store, a second launch steps aside for it, SIGTERM
 // takes it down in order, and a blocked application already in front when
 // it starts gets its friction panel. The panel's screenshot is saved under
-// $HALVEX_SCREENSHOT_DIR when set, else in a temporary folder.
+// $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 #include <QDir>
 #include <QFile>
 #include <QTest>

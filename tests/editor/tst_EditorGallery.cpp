@@ -1,6 +1,6 @@
 // Renders every streak editor section and the popover's bars in both themes
-// to PNG files for people to look at: under $HALVEX_SCREENSHOT_DIR when set,
-// else a temporary folder.
+// to PNG files for people to look at: under $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 #include <functional>
 
 #include <QListWidget>
@@ -9,7 +9,7 @@
 
 #include "EditorFixture.h"
 #include "FakeSystemAppearance.h"
-#include "ScreenshotFolder.h"
+#include "Screenshots.h"
 #include "UiTestSupport.h"
 #include "editor/ActiveWindowInput.h"
 #include "editor/AllowanceInput.h"
@@ -51,7 +51,6 @@ QWidget *chips()
 class tst_EditorGallery : public QObject {
     Q_OBJECT
 
-    testing::ScreenshotFolder m_shots;
     TranslationLoader m_translations;
 
 private slots:
@@ -60,7 +59,6 @@ private slots:
         Motion::setReduceMotion(true);
         QVERIFY(m_translations.load("en"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        QVERIFY(m_shots.make());
     }
 
     void page_data()
@@ -161,11 +159,11 @@ private slots:
 
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = m_shots.path() + u"/editor-" +
-                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
-                                 u".png";
-            QVERIFY2(image.save(path), qPrintable(path));
-            QVERIFY2(testing::ScreenshotFolder::distinctColours(image) > 8, qPrintable(path));
+            const QString path = testing::screenshots::save(
+                image, QStringLiteral("editor-") + QString::fromLatin1(QTest::currentDataTag()) +
+                           u'-' + name);
+            QVERIFY2(!path.isEmpty(), QTest::currentDataTag());
+            QVERIFY2(testing::screenshots::distinctColours(image) > 8, qPrintable(path));
         }
         QCOMPARE_COLOR(light.pixelColor(1, 1), Color::background().light());
         QCOMPARE_COLOR(dark.pixelColor(1, 1), Color::background().dark());

@@ -14,6 +14,7 @@
 #include "EditorFixture.h"
 #include "FakeActivationPolicy.h"
 #include "FakeSystemAppearance.h"
+#include "Screenshots.h"
 #include "UiTestSupport.h"
 #include "editor/DeleteConfirmContent.h"
 #include "editor/NewStreakFormContent.h"
@@ -268,7 +269,7 @@ private slots:
     }
 
     // The editor window's screens in both themes, as PNG files for people to
-    // look at: under $HALVEX_SCREENSHOT_DIR when set, else a temporary folder.
+    // look at: among the screenshots.
     void screenshots_data()
     {
         QTest::addColumn<QString>("scene");
@@ -281,11 +282,6 @@ private slots:
     void screenshots()
     {
         QFETCH(QString, scene);
-        QTemporaryDir temp;
-        QString dir = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            dir = temp.path();
-        QVERIFY(QDir().mkpath(dir));
         WindowRig rig(m_translations);
         rig.theme.setTheme(AppTheme::light);
         auto *editor = rig.open(scene == "new" ? StreakEditorMode::newStreak()
@@ -306,9 +302,10 @@ private slots:
                                           std::pair{QStringLiteral("dark"), AppTheme::dark}}) {
             rig.theme.setTheme(theme);
             const QImage image = testing::renderWidget(shot);
-            const QString path = dir + u"/editor-" + QString::fromLatin1(QTest::currentDataTag()) +
-                                 u'-' + name + u".png";
-            QVERIFY2(image.save(path), qPrintable(path));
+            QVERIFY(
+                !testing::screenshots::save(
+                     image, u"editor-" + QString::fromLatin1(QTest::currentDataTag()) + u'-' + name)
+                     .isEmpty());
             const ThemeColor &ground = Color::background();
             QCOMPARE_COLOR(image.pixelColor(2, image.height() / 2),
                            theme == AppTheme::light ? ground.light() : ground.dark());

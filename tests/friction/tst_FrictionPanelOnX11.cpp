@@ -3,7 +3,8 @@
 // trigger watcher and the engine turn it into a trigger, and the friction
 // panel comes up over a blurred screen; the user's choice goes back to the
 // engine. Screenshots of the panel in each mode are saved under
-// $HALVEX_SCREENSHOT_DIR when set, else in a temporary folder.
+// $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPlainTextEdit>
@@ -18,6 +19,7 @@
 #include "FakeSystemAppearance.h"
 #include "LiveTriggerRoad.h"
 #include "ManualScheduler.h"
+#include "Screenshots.h"
 #include "engine/BypassController.h"
 #include "engine/StreakEngine.h"
 #include "friction/BlurOverlayWindow.h"
@@ -190,7 +192,7 @@ private:
     {
         settleLayout();
         const QStringList pictured = layoutOfPanel();
-        QVERIFY(panel()->grab().save(m_desktop.screenshotDirectory() + u'/' + name + u".png"));
+        QVERIFY(!testing::screenshots::save(panel()->grab().toImage(), name).isEmpty());
         settleLayout();
         QCOMPARE(layoutOfPanel(), pictured);
     }
@@ -240,7 +242,6 @@ void tst_FrictionPanelOnX11::initTestCase()
                                        .background = QColor(0x1f8a70),
                                        .text = QStringLiteral("Endless feed")});
     QVERIFY2(why.isEmpty(), qPrintable(why));
-    QVERIFY(QDir().mkpath(m_desktop.screenshotDirectory()));
 
     // A streak of twelve days against the distraction.
     m_streak = std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("Distraction"),
@@ -298,7 +299,7 @@ void tst_FrictionPanelOnX11::cleanupTestCase()
               int(m_latencies.size()), m_latencies.front(), m_latencies[m_latencies.size() / 2],
               m_latencies.back());
     }
-    qInfo("screenshots in %s", qPrintable(m_desktop.screenshotDirectory()));
+    qInfo("screenshots in %s", qPrintable(testing::screenshots::directory()));
 }
 
 bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)

@@ -3,8 +3,8 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 
-#include "DesktopHarness.h"
 #include "ManualScheduler.h"
+#include "Screenshots.h"
 #include "menubar/MenuBarIconView.h"
 #include "ui/Color.h"
 
@@ -65,8 +65,7 @@ void tst_MenuBarIconView::redFrameIsTheMarkFilledRed()
     painter.drawImage(68, 8, red);
     painter.end();
     const QString name = appearance == Appearance::dark ? "dark" : "light";
-    QVERIFY(strip.save(QDir(testing::DesktopHarness::screenshotDirectory())
-                           .filePath("menubar-icon-frames-" + name + ".png")));
+    QVERIFY(!testing::screenshots::save(strip, "menubar-icon-frames-" + name).isEmpty());
 }
 
 void tst_MenuBarIconView::redStatesLastUntilTheLastOneEnds_data()

@@ -1,6 +1,6 @@
 // Renders the popover's screens at the popover's size in both themes to PNG
-// files for people to look at: under $HALVEX_SCREENSHOT_DIR when set, else a
-// temporary folder.
+// files for people to look at: under $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 #include <functional>
 
 #include <QScrollArea>
@@ -10,7 +10,7 @@
 #include "FakeSystemAppearance.h"
 #include "EditorFixture.h"
 #include "PermissionDesk.h"
-#include "ScreenshotFolder.h"
+#include "Screenshots.h"
 #include "UiTestSupport.h"
 #include "editor/NewStreakFormContent.h"
 #include "menubar/PermissionErrorBanner.h"
@@ -43,7 +43,6 @@ void scrollToEnd(QWidget &window, QScrollArea *scroll)
 class tst_PopoverGallery : public QObject {
     Q_OBJECT
 
-    testing::ScreenshotFolder m_shots;
     TranslationLoader m_translations;
     std::unique_ptr<testing::PermissionDesk> m_desk;
 
@@ -68,7 +67,6 @@ private slots:
     {
         Motion::setReduceMotion(true);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        QVERIFY(m_shots.make());
     }
 
     void screen_data()
@@ -169,11 +167,11 @@ private slots:
 
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = m_shots.path() + u"/popover-" +
-                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
-                                 u".png";
-            QVERIFY2(image.save(path), qPrintable(path));
-            QVERIFY2(testing::ScreenshotFolder::distinctColours(image) > 8, qPrintable(path));
+            const QString path = testing::screenshots::save(
+                image, QStringLiteral("popover-") + QString::fromLatin1(QTest::currentDataTag()) +
+                           u'-' + name);
+            QVERIFY2(!path.isEmpty(), QTest::currentDataTag());
+            QVERIFY2(testing::screenshots::distinctColours(image) > 8, qPrintable(path));
         }
         // The delete confirmation dims the corner.
         const qreal dim = root.deleteOverlay() ? 0.35 : 0.0;

@@ -1,11 +1,11 @@
 // Renders every onboarding screen in both themes, in English and in German,
-// to PNG files for people to look at: under $HALVEX_SCREENSHOT_DIR when set,
-// else a temporary folder.
+// to PNG files for people to look at: under $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 #include <functional>
 
 #include "FakeActivationPolicy.h"
 #include "OnboardingFixture.h"
-#include "ScreenshotFolder.h"
+#include "Screenshots.h"
 #include "UiTestSupport.h"
 #include "kit/ActivationPolicyCoordinator.h"
 #include "model/AppSettings.h"
@@ -42,14 +42,8 @@ FirstStreakScreen *firstStreak(OnboardingWindow &window)
 class tst_OnboardingGallery : public QObject {
     Q_OBJECT
 
-    testing::ScreenshotFolder m_shots;
-
 private slots:
-    void initTestCase()
-    {
-        Motion::setReduceMotion(true);
-        QVERIFY(m_shots.make());
-    }
+    void initTestCase() { Motion::setReduceMotion(true); }
 
     void screen_data()
     {
@@ -117,11 +111,11 @@ private slots:
                 QCoreApplication::processEvents();
             const QImage image = testing::render(&window);
 
-            const QString path = m_shots.path() + u"/onboarding-" +
-                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + theme +
-                                 u".png";
-            QVERIFY2(image.save(path), qPrintable(path));
-            QVERIFY2(testing::ScreenshotFolder::distinctColours(image) > 8, qPrintable(path));
+            const QString path = testing::screenshots::save(
+                image, QStringLiteral("onboarding-") +
+                           QString::fromLatin1(QTest::currentDataTag()) + u'-' + theme);
+            QVERIFY2(!path.isEmpty(), QTest::currentDataTag());
+            QVERIFY2(testing::screenshots::distinctColours(image) > 8, qPrintable(path));
             const ThemeColor &background = Color::background();
             QCOMPARE_COLOR(image.pixelColor(2, 2),
                            theme == u"dark" ? background.dark() : background.light());

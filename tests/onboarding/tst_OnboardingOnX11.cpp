@@ -2,7 +2,8 @@
 // the test's own: the onboarding window comes, is walked by real clicks of
 // the pointer to its end, and goes; the store then holds the one first
 // streak and the completed first launch. Each screen, as the binary draws
-// it, is saved under $HALVEX_SCREENSHOT_DIR (else a temporary folder).
+// it, is saved under $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 //
 // Where to click is read from the same screens built in this process, off
 // screen, with the same fonts and size, and walked in step with the binary.

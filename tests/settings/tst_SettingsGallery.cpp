@@ -1,12 +1,12 @@
 // Renders the settings window on each section in both themes to PNG files
-// for people to look at: under $HALVEX_SCREENSHOT_DIR when set, else a
-// temporary folder.
+// for people to look at: under $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 #include <functional>
 
 #include <QTest>
 
 #include "PermissionDesk.h"
-#include "ScreenshotFolder.h"
+#include "Screenshots.h"
 #include "SettingsFixture.h"
 #include "UiTestSupport.h"
 #include "permissions/AutomationBrowserRow.h"
@@ -26,7 +26,6 @@ Q_DECLARE_METATYPE(SettingsTab)
 class tst_SettingsGallery : public QObject {
     Q_OBJECT
 
-    testing::ScreenshotFolder m_shots;
     // What the Permissions section is built over: Firefox, Chrome and
     // Safari installed, nothing granted.
     std::unique_ptr<testing::PermissionDesk> m_desk;
@@ -47,8 +46,6 @@ class tst_SettingsGallery : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_shots.make()); }
-
     void section_data()
     {
         QTest::addColumn<SettingsTab>("tab");
@@ -132,11 +129,11 @@ private slots:
         const QImage dark = window->grab().toImage();
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = m_shots.path() + u"/settings-" +
-                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
-                                 u".png";
-            QVERIFY2(image.save(path), qPrintable(path));
-            QVERIFY2(testing::ScreenshotFolder::distinctColours(image, 3) > 8, qPrintable(path));
+            const QString path = testing::screenshots::save(
+                image, QStringLiteral("settings-") + QString::fromLatin1(QTest::currentDataTag()) +
+                           u'-' + name);
+            QVERIFY2(!path.isEmpty(), QTest::currentDataTag());
+            QVERIFY2(testing::screenshots::distinctColours(image, 3) > 8, qPrintable(path));
         }
         QCOMPARE_COLOR(light.pixelColor(2, light.height() - 2), Color::background().light());
         QCOMPARE_COLOR(dark.pixelColor(2, dark.height() - 2), Color::background().dark());
@@ -160,8 +157,9 @@ private slots:
             f.settings()->setThemeRaw(theme);
             picker->openMenu();
             QVERIFY(QTest::qWaitForWindowExposed(picker->menu()));
-            const QString path = m_shots.path() + u"/settings-language-menu-" + theme + u".png";
-            QVERIFY2(picker->menu()->grab().save(path), qPrintable(path));
+            QVERIFY(!testing::screenshots::save(picker->menu()->grab().toImage(),
+                                                QStringLiteral("settings-language-menu-") + theme)
+                         .isEmpty());
             picker->menu()->close();
             QTRY_VERIFY(!picker->menu());
         }

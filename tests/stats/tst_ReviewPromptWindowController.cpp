@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "ReviewFixture.h"
+#include "Screenshots.h"
 #include "UiTestSupport.h"
 #include "ui/Color.h"
 
@@ -42,11 +43,7 @@ Q_DECLARE_METATYPE(Action)
 class tst_ReviewPromptWindowController : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_temp;
-    QString m_shots;
-
 private slots:
-    void initTestCase();
     void opensOnlyOnceTheFirstLaunchIsComplete();
     void aSecondShowChangesNothing();
     void everyCloseGivesTheHoldBackOnce_data();
@@ -55,14 +52,6 @@ private slots:
     void gallery_data();
     void gallery();
 };
-
-void tst_ReviewPromptWindowController::initTestCase()
-{
-    m_shots = qEnvironmentVariable("HALVEX_SCREENSHOT_DIR");
-    if (m_shots.isEmpty())
-        m_shots = m_temp.path();
-    QVERIFY(QDir().mkpath(m_shots));
-}
 
 void tst_ReviewPromptWindowController::opensOnlyOnceTheFirstLaunchIsComplete()
 {
@@ -213,9 +202,9 @@ void tst_ReviewPromptWindowController::gallery()
     const QImage dark = window->grab().toImage();
     for (const auto &[name, image] :
          {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-        const QString path = m_shots + u"/review-" + QString::fromLatin1(QTest::currentDataTag()) +
-                             u'-' + name + u".png";
-        QVERIFY2(image.save(path), qPrintable(path));
+        QVERIFY(!testing::screenshots::save(
+                     image, u"review-" + QString::fromLatin1(QTest::currentDataTag()) + u'-' + name)
+                     .isEmpty());
     }
     QCOMPARE_COLOR(light.pixelColor(2, light.height() - 2), halvex::Color::background().light());
     QCOMPARE_COLOR(dark.pixelColor(2, dark.height() - 2), halvex::Color::background().dark());

@@ -17,6 +17,7 @@
 #include <xcb/xtest.h>
 
 #include "DesktopFiles.h"
+#include "Screenshots.h"
 #include "platform/X11Connection.h"
 #include "platform/XcbReply.h"
 
@@ -506,17 +507,7 @@ bool DesktopHarness::click(const QPoint &point, Qt::MouseButton button) const
 QString DesktopHarness::screenshot(const QString &name, Window window) const
 {
     QScreen *screen = QGuiApplication::primaryScreen();
-    const QString directory = screenshotDirectory();
-    if (!screen || !QDir().mkpath(directory))
-        return {};
-    const QString path = directory + u'/' + name + QStringLiteral(".png");
-    return screen->grabWindow(window).save(path) ? path : QString();
-}
-
-QString DesktopHarness::screenshotDirectory()
-{
-    return qEnvironmentVariable("HALVEX_SCREENSHOT_DIR",
-                                QDir::tempPath() + QStringLiteral("/halvex-screenshots"));
+    return screen ? screenshots::save(screen->grabWindow(window).toImage(), name) : QString();
 }
 
 } // namespace testing

@@ -148,7 +148,7 @@ public:
         QString windowClass = {}; // the WM_CLASS class, letter case ignored
         QString title = {};       // _NET_WM_NAME or WM_NAME, exactly
         std::optional<qint64> processIdentifier = {};
-        std::optional<QSize> size = {}; // in pixels
+        std::optional<QSize> size = {};   // in pixels
         std::optional<QRect> within = {}; // the whole frame inside, in root pixels
     };
     std::optional<Window> findWindow(const WindowMatch &match) const;
@@ -159,11 +159,9 @@ public:
     // A click of the real pointer through XTest, at a point in root pixels.
     bool click(const QPoint &point, Qt::MouseButton button = Qt::LeftButton) const;
 
-    // Saves the window (0: the whole screen) as <name>.png in
-    // screenshotDirectory(); returns the path, empty on failure.
+    // Saves the window (0: the whole screen) as <name>.png among the
+    // screenshots; returns the path, empty on failure.
     QString screenshot(const QString &name, Window window = 0) const;
-    // $HALVEX_SCREENSHOT_DIR, else a folder in the temporary directory.
-    static QString screenshotDirectory();
 
 private:
     QString startService(const QString &what, const QString &program, const QStringList &arguments,

@@ -1,5 +1,6 @@
 // Renders every kit widget in both themes to PNG files for people to look
-// at: under $HALVEX_SCREENSHOT_DIR when set, else a temporary folder.
+// at: under $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 #include <functional>
 
 #include <QGridLayout>
@@ -7,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "FakeSystemAppearance.h"
-#include "ScreenshotFolder.h"
+#include "Screenshots.h"
 #include "UiTestSupport.h"
 #include "ui/Color.h"
 #include "ui/DestructiveButton.h"
@@ -49,14 +50,11 @@ QWidget *row(std::initializer_list<QWidget *> widgets)
 class tst_Gallery : public QObject {
     Q_OBJECT
 
-    testing::ScreenshotFolder m_shots;
-
 private slots:
     void initTestCase()
     {
         Motion::setReduceMotion(true);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        QVERIFY(m_shots.make());
     }
 
     void page_data()
@@ -170,12 +168,11 @@ private slots:
 
         for (const auto &[name, image] :
              {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = m_shots.path() + u'/' +
-                                 QString::fromLatin1(QTest::currentDataTag()) + u'-' + name +
-                                 u".png";
-            QVERIFY2(image.save(path), qPrintable(path));
+            const QString path = testing::screenshots::save(
+                image, QString::fromLatin1(QTest::currentDataTag()) + u'-' + name);
+            QVERIFY2(!path.isEmpty(), QTest::currentDataTag());
             // Not blank: more than the backdrop shows.
-            QVERIFY2(testing::ScreenshotFolder::distinctColours(image) > 8, qPrintable(path));
+            QVERIFY2(testing::screenshots::distinctColours(image) > 8, qPrintable(path));
         }
         QCOMPARE_COLOR(light.pixelColor(1, 1), Color::background().light());
         QCOMPARE_COLOR(dark.pixelColor(1, 1), Color::background().dark());
