@@ -1,5 +1,7 @@
 #include "app/AppDelegate.h"
 
+#include <utility>
+
 #include <QGuiApplication>
 #include <QPointer>
 
@@ -94,6 +96,8 @@ void AppDelegate::applicationDidFinishLaunching()
     m_coreServices->milestoneScheduler->bind(*m_coreServices->streakEngine);
     m_coreServices->weeklyDigestScheduler->bind(*m_coreServices->streakEngine);
 
+    // Ahead of the first window, so that they are read before anything is entered.
+    presentStartupNotices();
     if (!firstLaunchCompleted()) {
         openOnboardingWindow();
     } else {
@@ -198,11 +202,7 @@ void AppDelegate::setUIAllowed(bool allowed)
         return;
     if (allowed) {
         installAppUI();
-        if (m_pendingPopoverReveal) {
-            m_pendingPopoverReveal = false;
-            if (m_surfaces.revealPopover)
-                m_surfaces.revealPopover([] {});
-        }
+        revealPendingPopover();
     } else {
         if (m_appUIInstalled)
             m_pendingPopoverReveal = false;
@@ -228,8 +228,49 @@ void AppDelegate::installUIAllowedWiring()
     });
 }
 
+void AppDelegate::revealPendingPopover()
+{
+    // After the notices: it would only be hidden behind them.
+    if (!m_pendingPopoverReveal || m_noticesOpen || !m_appUIInstalled)
+        return;
+    m_pendingPopoverReveal = false;
+    if (m_surfaces.revealPopover)
+        m_surfaces.revealPopover([] {});
+}
+
+void AppDelegate::presentStartupNotices()
+{
+    const StartupNotices notices =
+        StartupNotices::due(*m_persistence, *m_coreServices->backupManager, m_platform.environment,
+                            m_platform.defaults);
+    if (notices.isEmpty() || !m_surfaces.presentNotices)
+        return;
+    m_noticesOpen = true;
+    m_surfaces.presentNotices(notices, [self = QPointer<AppDelegate>(this), notices] {
+        if (self)
+            self->startupNoticesRead(notices);
+    });
+}
+
+void AppDelegate::startupNoticesRead(const StartupNotices &notices)
+{
+    if (!m_noticesOpen)
+        return;
+    m_noticesOpen = false;
+    notices.markRead(m_platform.defaults);
+    if (isQuitting())
+        return;
+    if (std::exchange(m_onboardingWaits, false))
+        openOnboardingWindow();
+    revealPendingPopover();
+}
+
 void AppDelegate::openOnboardingWindow()
 {
+    if (m_noticesOpen) {
+        m_onboardingWaits = true;
+        return;
+    }
     if (m_surfaces.openOnboarding)
         m_surfaces.openOnboarding();
 }

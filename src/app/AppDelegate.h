@@ -79,6 +79,8 @@ public:
     bool uiAllowed() const { return m_uiAllowed; }
     bool isAppUIInstalled() const { return m_appUIInstalled; }
     bool isPopoverRevealPending() const { return m_pendingPopoverReveal; }
+    // The start-up notices are on screen; the first window waits for them.
+    bool areNoticesOpen() const { return m_noticesOpen; }
     bool isQuitting() const;
 
     // What start-up made; nothing before it, or in a unit-test host.
@@ -101,8 +103,11 @@ private:
     void installUIAllowedWiring();
     void subscribeLimitedModeReconcile();
     void subscribePermissionRefreshOnActivation();
+    void presentStartupNotices();
+    void startupNoticesRead(const StartupNotices &notices);
     void openOnboardingWindow();
     void reopenOnboardingAfterReset();
+    void revealPendingPopover();
     bool firstLaunchCompleted() const;
 
     AppPlatform m_platform;
@@ -121,6 +126,8 @@ private:
     bool m_uiAllowedWired = false;
     bool m_appUIInstalled = false;
     bool m_pendingPopoverReveal = false;
+    bool m_noticesOpen = false;
+    bool m_onboardingWaits = false;
 };
 
 } // namespace halvex

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "app/StartupNotices.h"
+
 namespace halvex {
 
 // The surfaces of the shell that come with windows of their own: the status
@@ -9,6 +11,10 @@ namespace halvex {
 // windows. The composition root fills a hook once its surface exists; an
 // empty hook makes the operation that calls it do nothing.
 struct AppSurfaces {
+    // Shows the start-up notices in a window of their own; `read` runs once
+    // it has gone (after a quit it asked for, too).
+    std::function<void(const StartupNotices &notices, std::function<void()> read)> presentNotices;
+
     // First launch: opens the onboarding window. Called by start-up, and
     // again when onboarding is reset while no onboarding window is open.
     std::function<void()> openOnboarding;

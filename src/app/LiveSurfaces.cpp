@@ -8,6 +8,7 @@
 #include "app/MenuBarInstallation.h"
 #include "app/MilestoneScheduler.h"
 #include "app/NotificationService.h"
+#include "app/StartupNoticeWindow.h"
 #include "app/WeeklyDigestScheduler.h"
 #include "engine/NotificationHub.h"
 #include "friction/FrictionPanel.h"
@@ -39,6 +40,7 @@ LiveSurfaces::LiveSurfaces(AppDelegate &delegate)
 LiveSurfaces::~LiveSurfaces()
 {
     // The windows and the dependencies refer to services that go with us.
+    delete m_notices;
     delete m_onboarding;
     m_menuBar.reset();
     closeWindows();
@@ -48,6 +50,9 @@ LiveSurfaces::~LiveSurfaces()
 AppSurfaces LiveSurfaces::surfaces()
 {
     AppSurfaces surfaces;
+    surfaces.presentNotices = [this](const StartupNotices &notices, std::function<void()> read) {
+        presentNotices(notices, std::move(read));
+    };
     surfaces.openOnboarding = [this] { openOnboarding(); };
     surfaces.isOnboardingOpen = [this] { return isOnboardingOpen(); };
     surfaces.installMenuBar = [this] { installMenuBar(); };
@@ -128,6 +133,36 @@ void LiveSurfaces::installMenuBar()
     QObject::connect(popover, &PopoverWindowController::didChangeOpenState,
                      &installReviewPrompt([popover] { return popover && popover->isShown(); }),
                      &ReviewPromptCoordinator::popoverOpenStateChanged);
+}
+
+void LiveSurfaces::presentNotices(const StartupNotices &notices, std::function<void()> read)
+{
+    // Nothing to show them in: start-up goes on at once.
+    if (m_notices || !m_delegate.persistence()) {
+        read();
+        return;
+    }
+    AppDelegate &delegate = m_delegate;
+    const AppPlatform &platform = m_delegate.platform();
+    m_notices = new StartupNoticeWindow(
+        {
+            m_delegate.persistence()->mainContext(),
+            *m_delegate.themeController(),
+            *m_delegate.translations(),
+            platform.activationPolicy,
+            platform.workspace,
+        },
+        notices,
+        {
+            [this, read = std::move(read)] {
+                // Later: the button that closed the window may still be on the stack.
+                if (m_notices)
+                    m_notices->deleteLater();
+                read();
+            },
+            [&delegate] { delegate.requestQuit(); },
+        });
+    m_notices->present();
 }
 
 void LiveSurfaces::openOnboarding()

@@ -23,6 +23,7 @@ class MenuBarInstallation;
 class OnboardingWindow;
 class ReviewPromptCoordinator;
 class ReviewPromptWindowController;
+class StartupNoticeWindow;
 class Streak;
 
 // The surfaces of the running application that exist so far: the onboarding
@@ -58,6 +59,7 @@ private:
     // services exist.
     void openStreakEditor(const std::shared_ptr<Streak> &streak);
     static void closeWindows();
+    void presentNotices(const StartupNotices &notices, std::function<void()> read);
     void openOnboarding();
     bool isOnboardingOpen() const;
     // The end of the wizard: announced, so that the menu-bar UI comes, then
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<fennimar::TipJar> m_tipJar;
     std::unique_ptr<fennimar::WindowFronting> m_fronting;
     QPointer<OnboardingWindow> m_onboarding;
+    QPointer<StartupNoticeWindow> m_notices;
     // What the editor's application picker offers where the platform has no
     // index of its own, read on first use.
     std::unique_ptr<platform::DesktopEntryIndex> m_applications;

@@ -55,6 +55,19 @@ QString BackupManager::backupsPath() const
                                             .filePath(QStringLiteral("backups"));
 }
 
+std::optional<QString> BackupManager::newestBackup() const
+{
+    const QDir folder(backupsPath());
+    // Named by their ISO dates, which sort as they follow each other.
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QString &name : names) {
+        if (QDate::fromString(QFileInfo(name).completeBaseName(), Qt::ISODate).isValid())
+            return folder.filePath(name);
+    }
+    return std::nullopt;
+}
+
 void BackupManager::runIfNeeded()
 {
     auto settings = AppSettings::fetchOrCreate(m_persistence.mainContext());

@@ -43,12 +43,15 @@ public:
     // for its owner only; files in it are too.
     platform::Expected<QString, BackupError> backupsDirectory() const;
 
+    // Where the backups go; the folder itself is not created.
+    QString backupsPath() const;
+    // The path of the newest backup there (the latest date in its name), if any.
+    std::optional<QString> newestBackup() const;
+
     // "yyyy-MM-dd.json" of the UTC date of `instant`.
     static QString fileName(const QDateTime &instant);
 
 private:
-    QString backupsPath() const;
-
     PersistenceController &m_persistence;
     StoreEnvironment m_environment;
     DayClock m_clock;

@@ -56,6 +56,15 @@ QString columnDefinition(const FieldDescriptor &field, bool isId)
     return def;
 }
 
+// What the engine itself said ("file is not a database"), without Qt's
+// words about the statement around it: the user reads it when the store
+// cannot be opened.
+QString engineWords(const QSqlError &error)
+{
+    const QString words = error.databaseText();
+    return words.isEmpty() ? error.text() : words;
+}
+
 std::optional<StoreError> exec(QSqlDatabase &db, const QString &sql, StoreError::Kind kind)
 {
     QSqlQuery query(db);
@@ -114,12 +123,12 @@ std::optional<StoreError> prepare(QSqlDatabase &db, const Schema &schema, bool i
         // Qt opens any file; only a read tells whether it is a database.
         QSqlQuery probe(db);
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !probe.next())
-            return StoreError{StoreError::Kind::notADatabase, probe.lastError().text()};
+            return StoreError{StoreError::Kind::notADatabase, engineWords(probe.lastError())};
     }
     if (!inMemory) {
         QSqlQuery wal(db);
         if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            return StoreError{StoreError::Kind::openFailed, wal.lastError().text()};
+            return StoreError{StoreError::Kind::openFailed, engineWords(wal.lastError())};
     }
     if (auto error =
             exec(db, QStringLiteral("PRAGMA foreign_keys=ON"), StoreError::Kind::openFailed))
@@ -153,7 +162,7 @@ ModelContainer::open(const Schema &schema, const ModelConfiguration &configurati
         db.setDatabaseName(configuration.storedInMemoryOnly ? QStringLiteral(":memory:")
                                                             : configuration.path);
         if (!db.open())
-            failure = StoreError{StoreError::Kind::openFailed, db.lastError().text()};
+            failure = StoreError{StoreError::Kind::openFailed, engineWords(db.lastError())};
         else
             failure = prepare(db, schema, configuration.storedInMemoryOnly);
         if (failure)

@@ -29,6 +29,40 @@ std::filesystem::path fsPath(const QString &path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+QString decodedPath(const std::filesystem::path &path)
+{
+    return QFile::decodeName(path.c_str());
+}
+
+// Privacy only ever takes away what the group and others may do: a right
+// the owner took away (a store made read-only) is never given back.
+void takeAwayOthersRights(const std::filesystem::path &path)
+{
+    namespace fs = std::filesystem;
+    constexpr fs::perms others = fs::perms::group_all | fs::perms::others_all;
+    std::error_code error;
+    const fs::perms current = fs::status(path, error).permissions();
+    if (!error && (current & others) == fs::perms::none)
+        return;
+    if (!error)
+        fs::permissions(path, others, fs::perm_options::remove, error);
+    if (error)
+        platform::log::persistence().error(
+            "could not make %s private: %s",
+            {decodedPath(path), QString::fromStdString(error.message())});
+}
+
+// Whether the owner kept the right to write: read from the rights
+// themselves, so that a store the user made read-only stays so for any
+// user, the superuser too.
+bool ownerMayWrite(const QString &path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::perms rights = fs::status(fsPath(path), error).permissions();
+    return error || (rights & fs::perms::owner_write) != fs::perms::none;
+}
+
 } // namespace
 
 std::optional<QString> PersistenceController::makePrivateFolder(const QString &path)
@@ -44,12 +78,8 @@ std::optional<QString> PersistenceController::makePrivateFolder(const QString &p
         if (error)
             return QString::fromStdString(error.message());
     }
-    if (fs::is_directory(folder, error)) {
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
-        if (error)
-            platform::log::persistence().error("could not make %s private: %s",
-                                               {path, QString::fromStdString(error.message())});
-    }
+    if (fs::is_directory(folder, error))
+        takeAwayOthersRights(folder);
     return std::nullopt;
 }
 
@@ -60,14 +90,8 @@ void PersistenceController::makeFilesPrivate(const QString &folder)
     for (fs::directory_iterator it(fsPath(folder), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code fileError;
-        if (!it->is_regular_file(fileError))
-            continue;
-        fs::permissions(it->path(), fs::perms::owner_read | fs::perms::owner_write,
-                        fs::perm_options::replace, fileError);
-        if (fileError)
-            platform::log::persistence().error("could not make %s private: %s",
-                                               {QFile::decodeName(it->path().c_str()),
-                                                QString::fromStdString(fileError.message())});
+        if (it->is_regular_file(fileError))
+            takeAwayOthersRights(it->path());
     }
 }
 
@@ -179,14 +203,25 @@ PersistenceController::PersistenceController(bool inMemory, StoreEnvironment env
 {
     const Schema &schema = SchemaV1::schema();
     ModelConfiguration configuration;
-    bool adoptionFailed = false;
+    std::optional<OpenFailure> failure;
     if (inMemory) {
         configuration.storedInMemoryOnly = true;
     } else {
         const QString directory = storeDirectory(environment);
         m_storePath = QDir(directory).filePath(storeFileName);
-        adoptionFailed = adoptSandboxedStore(m_storePath, environment) == Adoption::failed;
-        if (!adoptionFailed && !exists(m_storePath)) {
+        // A store or folder its owner made read-only is left as it is, with
+        // nothing created beside it: this run keeps to memory.
+        for (const QString &path : {m_storePath, directory}) {
+            if (!failure && exists(path) && !ownerMayWrite(path))
+                failure = OpenFailure{OpenFailure::Reason::readOnly, path,
+                                      path + QStringLiteral(" is read-only")};
+        }
+        // A store that failed to come over from the old build is not
+        // replaced by a new empty one: the next launch tries again.
+        if (!failure && adoptSandboxedStore(m_storePath, environment) == Adoption::failed)
+            failure = OpenFailure{OpenFailure::Reason::openFailed, m_storePath,
+                                  QStringLiteral("the store of the old build could not be copied")};
+        if (!failure && !exists(m_storePath)) {
             // Created private before SQLite opens it; its side files take
             // the database's rights.
             QFile file(m_storePath);
@@ -197,19 +232,19 @@ PersistenceController::PersistenceController(bool inMemory, StoreEnvironment env
         configuration.path = m_storePath;
     }
 
-    // A store that failed to come over from the old build is not replaced by
-    // a new empty one: this run keeps to memory and the next launch tries again.
     auto opened =
-        adoptionFailed
-            ? platform::Expected<std::unique_ptr<ModelContainer>, StoreError>(platform::unexpected(
-                  StoreError{StoreError::Kind::openFailed,
-                             QStringLiteral("the store of the old build could not be copied")}))
+        failure
+            ? platform::Expected<std::unique_ptr<ModelContainer>, StoreError>(
+                  platform::unexpected(StoreError{StoreError::Kind::openFailed, failure->detail}))
             : ModelContainer::open(schema, configuration);
     if (opened) {
         m_container = std::move(opened).value();
         m_inMemory = inMemory;
         m_degraded = false;
     } else {
+        if (!failure)
+            failure = OpenFailure{OpenFailure::Reason::openFailed, m_storePath,
+                                  opened.error().localizedDescription()};
         platform::log::persistence().error(
             "ModelContainer init failed, falling back to in-memory: %s",
             {opened.error().localizedDescription()});
@@ -219,6 +254,7 @@ PersistenceController::PersistenceController(bool inMemory, StoreEnvironment env
         m_container = std::move(fallback).value();
         m_inMemory = true;
         m_degraded = true;
+        m_openFailure = std::move(failure);
     }
 
     auto settings = AppSettings::fetchOrCreate(mainContext());

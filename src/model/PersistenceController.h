@@ -27,6 +27,15 @@ struct StoreEnvironment {
 // old sandboxed build, opens it, and falls back to memory when it cannot.
 class PersistenceController final {
 public:
+    // Why a run keeps to memory: the file (or folder) in question and what
+    // the system or the store engine said.
+    struct OpenFailure {
+        enum class Reason { readOnly, openFailed };
+        Reason reason = Reason::openFailed;
+        QString path;
+        QString detail;
+    };
+
     explicit PersistenceController(bool inMemory,
                                    StoreEnvironment environment = StoreEnvironment::system());
     ~PersistenceController();
@@ -41,9 +50,11 @@ public:
     // logged), for its owner only.
     static QString storeDirectory(const StoreEnvironment &environment = StoreEnvironment::system());
     // What the store and its backups hold is the user's own reflection on
-    // their habits: their folders are the owner's alone (0700), created so
-    // when missing, and their files too (0600). The first returns the
-    // creation's error; failures to tighten are logged.
+    // their habits: their folders and files are the owner's alone. Only the
+    // group's and others' rights are taken away; the owner's are left as
+    // they are, so a file or folder made read-only stays read-only. The
+    // first creates the folder when missing and returns the creation's
+    // error; failures to tighten are logged.
     static std::optional<QString> makePrivateFolder(const QString &path);
     static void makeFilesPrivate(const QString &folder);
     static QString sandboxedStorePath(const StoreEnvironment &environment, const QString &fileName);
@@ -59,12 +70,15 @@ public:
     bool inMemory() const { return m_inMemory; }
     bool degraded() const { return m_degraded; }
     const QString &storePath() const { return m_storePath; }
+    // Set exactly when the run fell back to memory.
+    const std::optional<OpenFailure> &openFailure() const { return m_openFailure; }
 
 private:
     std::unique_ptr<ModelContainer> m_container;
     QString m_storePath;
     bool m_inMemory = false;
     bool m_degraded = false;
+    std::optional<OpenFailure> m_openFailure;
 };
 
 } // namespace halvex

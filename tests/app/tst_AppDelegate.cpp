@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QDir>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "app/MenuBarInstallation.h"
 #include "app/MilestoneScheduler.h"
 #include "app/NotificationService.h"
+#include "app/StartupNotices.h"
 #include "engine/NotificationHub.h"
 #include "engine/StreakEngine.h"
 #include "engine/TriggerWatcher.h"
@@ -77,6 +79,10 @@ struct Launch {
     platform::UserDefaults defaults{folder.filePath("defaults.ini")};
     QStringList arguments{"halvex"};
     QProcessEnvironment environment;
+    // A store whose file cannot be opened, in place of the fixture's.
+    std::unique_ptr<PersistenceController> damagedStore;
+    // Closes the start-up notices shown, once they are.
+    std::function<void()> readNotices;
     bool loginLaunch = false;
     std::function<void()> sigterm;
     QList<int> exits;
@@ -95,6 +101,14 @@ struct Launch {
     AppSurfaces surfaces()
     {
         AppSurfaces surfaces;
+        surfaces.presentNotices = [this](const StartupNotices &notices,
+                                         std::function<void()> read) {
+            QStringList topics;
+            for (const NoticeView::Topic &topic : notices.topics())
+                topics << topic.objectName.section(u'.', -1);
+            journal << "notices: " + topics.join(u", ");
+            readNotices = std::move(read);
+        };
         surfaces.configureSettings = [this] { journal << "settings"; };
         surfaces.openOnboarding = [this] { journal << "onboarding: " + state(); };
         surfaces.installMenuBar = [this] { journal << "menu bar: " + state(); };
@@ -122,7 +136,9 @@ struct Launch {
                 [this](int status) { exits << status; },
                 [this] { journal << "origin"; },
                 [this] { return loginLaunch; },
-                [this]() -> PersistenceController & { return f.persistence; },
+                [this]() -> PersistenceController & {
+                    return damagedStore ? *damagedStore : f.persistence;
+                },
                 StoreEnvironment{folder.path(), folder.path(), {}},
                 [this] { return f.now; },
                 testing::berlin,
@@ -150,6 +166,14 @@ struct Launch {
         delegate->applicationDidFinishLaunching();
     }
 
+    void damageStore()
+    {
+        QVERIFY(QDir().mkpath(folder.filePath("Halvex/Halvex.sqlite")));
+        damagedStore = std::make_unique<PersistenceController>(
+            false, StoreEnvironment{folder.path(), folder.path(), {}});
+        QVERIFY(damagedStore->degraded());
+    }
+
     void completeFirstLaunch()
     {
         AppSettings::fetchOrCreate(f.context())->setFirstLaunchCompleted(true);
@@ -175,6 +199,8 @@ private slots:
 
     void startUpOrder_data();
     void startUpOrder();
+    void startupNoticesComeBeforeTheFirstWindow_data();
+    void startupNoticesComeBeforeTheFirstWindow();
     void finishingOnboardingInstallsTheUIOnce();
     void siteStreaksLoseTheirBrowserListsAndLimitedModeFollows();
     void permissionsRefreshWhenWeComeToTheFront_data();
@@ -243,6 +269,69 @@ void tst_AppDelegate::startUpOrder()
         firstLaunchCompleted);
     QVERIFY(launch->sigterm);
     QVERIFY(launch->sleep.subscribed);
+}
+
+void tst_AppDelegate::startupNoticesComeBeforeTheFirstWindow_data()
+{
+    QTest::addColumn<bool>("damaged");    // else a completed first launch on a good store
+    QTest::addColumn<QString>("session"); // "x11", "wayland", or "wayland, told before"
+    QTest::addColumn<bool>("quit");       // the user quits from the notices
+    QTest::addColumn<QStringList>("untilRead");
+    QTest::addColumn<QStringList>("afterRead");
+
+    const QStringList start{"origin", "accessory", "settings"};
+    const QString menuBar = "menu bar: housekeeping watching panel";
+    QTest::newRow("a store that cannot be opened")
+        << true << "x11" << false << start + QStringList{"notices: store"}
+        << QStringList{"onboarding: housekeeping"};
+    QTest::newRow("a store that cannot be opened, and the user quits")
+        << true << "x11" << true << start + QStringList{"notices: store"} << QStringList{};
+    QTest::newRow("a Wayland session")
+        << false << "wayland" << false << start + QStringList{"notices: xwayland", menuBar}
+        << QStringList{"reveal"};
+    QTest::newRow("a Wayland session, told before")
+        << false << "wayland, told before" << false << start + QStringList{menuBar, "reveal"}
+        << QStringList{};
+    QTest::newRow("both") << true << "wayland" << false
+                          << start + QStringList{"notices: store, xwayland"}
+                          << QStringList{"onboarding: housekeeping"};
+}
+
+void tst_AppDelegate::startupNoticesComeBeforeTheFirstWindow()
+{
+    QFETCH(bool, damaged);
+    QFETCH(QString, session);
+    QFETCH(bool, quit);
+    if (damaged)
+        launch->damageStore();
+    else
+        launch->completeFirstLaunch();
+    if (session.startsWith(u"wayland"))
+        launch->environment.insert("XDG_SESSION_TYPE", "wayland");
+    if (session.endsWith(u"told before"))
+        launch->defaults.setValue(StartupNotices::xwaylandReadKey, true);
+
+    launch->launch();
+    QTEST(launch->journal, "untilRead");
+    AppDelegate &delegate = *launch->delegate;
+    QCOMPARE(delegate.areNoticesOpen(), bool(launch->readNotices));
+    if (!launch->readNotices)
+        return;
+    // Only what is said once is remembered, once it was read.
+    QVERIFY(!launch->defaults.contains(StartupNotices::xwaylandReadKey));
+
+    const QStringList before = launch->journal;
+    if (quit)
+        delegate.requestQuit();
+    launch->readNotices();
+    QFETCH(QStringList, afterRead);
+    QCOMPARE(launch->journal, before + afterRead);
+    QVERIFY(!delegate.areNoticesOpen() && !delegate.isPopoverRevealPending());
+    QCOMPARE(launch->defaults.boolValue(StartupNotices::xwaylandReadKey, false),
+             session == u"wayland");
+    // A second read changes nothing.
+    launch->readNotices();
+    QCOMPARE(launch->journal, before + afterRead);
 }
 
 void tst_AppDelegate::finishingOnboardingInstallsTheUIOnce()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -94,6 +95,10 @@ private slots:
     void failedAdoptionRunsInMemoryAndIsRetried();
     void folderThatCannotBeMadeIsLoggedWithItsReason();
     void storeIsTheOwnersAlone();
+    void privacyNeverAddsARight_data();
+    void privacyNeverAddsARight();
+    void readOnlyStoreIsLeftAsItIs_data();
+    void readOnlyStoreIsLeftAsItIs();
     void noApplicationSupportUsesTemporaryFolder();
     void damagedFileFallsBackToMemoryUntouched_data();
     void damagedFileFallsBackToMemoryUntouched();
@@ -247,6 +252,83 @@ void tst_PersistenceController::storeIsTheOwnersAlone()
     QCOMPARE(mode(box.storePath()), 0600);
 }
 
+void tst_PersistenceController::privacyNeverAddsARight_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::newRow("usual rights") << 0644 << 0600;
+    QTest::newRow("private already") << 0600 << 0600;
+    QTest::newRow("read-only for all") << 0444 << 0400;
+    QTest::newRow("read-only for the owner alone") << 0400 << 0400;
+    QTest::newRow("no rights at all") << 0000 << 0000;
+    QTest::newRow("others may write") << 0666 << 0600;
+    QTest::newRow("executable") << 0755 << 0700;
+    QTest::newRow("read-only folder") << 0555 << 0500;
+}
+
+void tst_PersistenceController::privacyNeverAddsARight()
+{
+    // The owner's rights are the user's to set: only the group's and
+    // others' are taken away, on files and folders alike.
+    QFETCH(int, before);
+    QFETCH(int, after);
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("store"));
+    const QString file = folder + QStringLiteral("/Halvex.sqlite");
+    writeFile(file, "bytes");
+    QVERIFY(::chmod(QFile::encodeName(file).constData(), mode_t(before)) == 0);
+    PersistenceController::makeFilesPrivate(folder);
+    QCOMPARE(mode(file), after);
+
+    const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0700); });
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), mode_t(before | 0100)) == 0);
+    QCOMPARE(PersistenceController::makePrivateFolder(folder), std::nullopt);
+    QCOMPARE(mode(folder), after | 0100);
+}
+
+void tst_PersistenceController::readOnlyStoreIsLeftAsItIs_data()
+{
+    QTest::addColumn<bool>("folderReadOnly"); // else the store file is
+    QTest::newRow("read-only store file") << false;
+    QTest::newRow("read-only store folder") << true;
+}
+
+void tst_PersistenceController::readOnlyStoreIsLeftAsItIs()
+{
+    // Held to the rights themselves, for any user: a superuser could write
+    // the file anyway, and would otherwise.
+    QFETCH(bool, folderReadOnly);
+    Sandbox box;
+    makeStoreWithStreak(box.storePath(), QStringLiteral("Kept"));
+    const QString folder = QFileInfo(box.storePath()).absolutePath();
+    const QString readOnly = folderReadOnly ? folder : box.storePath();
+    const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0700); });
+    QVERIFY(::chmod(QFile::encodeName(readOnly).constData(), folderReadOnly ? 0555 : 0444) == 0);
+    const QByteArray bytes = readAll(box.storePath());
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+
+    testing::LogCapture log;
+    {
+        PersistenceController controller(false, box.env);
+        QVERIFY(controller.degraded() && controller.inMemory());
+        QVERIFY(controller.openFailure().has_value());
+        QCOMPARE(controller.openFailure()->reason,
+                 PersistenceController::OpenFailure::Reason::readOnly);
+        QCOMPARE(controller.openFailure()->path, readOnly);
+        QVERIFY(AppSettings::fetchOrCreate(controller.mainContext())->persistenceDegraded());
+        controller.mainContext().insert(std::make_shared<Streak>(
+            QUuid::createUuid(), QStringLiteral("lost"), StreakType::app, StrictnessMode::firm,
+            QStringList{}, QStringList{}, QStringList{}, QDateTime::currentDateTimeUtc()));
+        QVERIFY(controller.mainContext().save().hasValue());
+    }
+    QVERIFY(log.contains(category, u"ModelContainer init failed, falling back to in-memory: " +
+                                       readOnly + u" is read-only"));
+    QCOMPARE(readAll(box.storePath()), bytes);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), files);
+    // Still read-only, whatever else was taken away.
+    QCOMPARE(mode(readOnly) & 0200, 0);
+}
+
 void tst_PersistenceController::noApplicationSupportUsesTemporaryFolder()
 {
     QTemporaryDir tmp;
@@ -272,17 +354,28 @@ void tst_PersistenceController::damagedFileFallsBackToMemoryUntouched_data()
     header.append('\0');
     header.append(QByteArray(4080, '\xff'));
     QTest::newRow("damaged header") << header;
+    // Fails for the superuser too; null content stands for it.
+    QTest::newRow("a folder in the file's place") << QByteArray();
 }
 
 void tst_PersistenceController::damagedFileFallsBackToMemoryUntouched()
 {
     QFETCH(QByteArray, content);
     Sandbox box;
-    writeFile(box.storePath(), content);
+    if (content.isNull())
+        QVERIFY(QDir().mkpath(box.storePath()));
+    else
+        writeFile(box.storePath(), content);
     testing::LogCapture log;
     PersistenceController controller(false, box.env);
     QVERIFY(controller.degraded());
     QVERIFY(controller.inMemory());
+    // What failed, for the user to be told.
+    QVERIFY(controller.openFailure().has_value());
+    QCOMPARE(controller.openFailure()->reason,
+             PersistenceController::OpenFailure::Reason::openFailed);
+    QCOMPARE(controller.openFailure()->path, box.storePath());
+    QVERIFY(!controller.openFailure()->detail.isEmpty());
     QVERIFY(AppSettings::fetchOrCreate(controller.mainContext())->persistenceDegraded());
     bool logged = false;
     for (const QString &line : log.messages(category))
@@ -294,7 +387,10 @@ void tst_PersistenceController::damagedFileFallsBackToMemoryUntouched()
                                       QStringList{}, QDateTime());
     controller.mainContext().insert(s);
     QVERIFY(controller.mainContext().save().hasValue());
-    QCOMPARE(readAll(box.storePath()), content);
+    if (content.isNull())
+        QVERIFY(QDir(box.storePath()).isEmpty());
+    else
+        QCOMPARE(readAll(box.storePath()), content);
     QVERIFY(!QFile::exists(box.storePath() + u"-wal"));
     QVERIFY(!QFile::exists(box.storePath() + u"-shm"));
 }

@@ -340,6 +340,9 @@ QProcessEnvironment DesktopHarness::environment() const
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
     environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QString::fromLatin1(pinnedDesktop));
+    // The session is the harness's X server, whatever desktop the test runs from.
+    environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     // Programs find the accessibility bus through the session bus, as on a
     // desktop; an address given outright makes some toolkits skip
     // registering with the registry.

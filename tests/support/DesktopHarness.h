@@ -66,7 +66,8 @@ namespace testing {
 //
 // Programs started through launch() or startHelperWindow() get environment():
 // the display, the private session bus, a temporary HOME with XDG folders of
-// its own, XDG_CURRENT_DESKTOP pinned. Main thread only.
+// its own, XDG_CURRENT_DESKTOP pinned, an X11 session (XDG_SESSION_TYPE).
+// Main thread only.
 class DesktopHarness final {
 public:
     using Window = quint32;
