@@ -1,7 +1,7 @@
 // The start-up notices: what they say of a store that could not be opened,
 // and their window, which goes on however it closes. The window is drawn in
 // both themes, in English and German, to PNG files under
-// $HALVEX_SCREENSHOT_DIR (else a temporary folder).
+// $HALVEX_SCREENSHOT_DIR (else $TMPDIR/halvex-screenshots).
 #include <sys/stat.h>
 
 #include <QDir>
@@ -11,7 +11,7 @@
 #include "FakeActivationPolicy.h"
 #include "FakeSystemAppearance.h"
 #include "FakeWorkspace.h"
-#include "ScreenshotFolder.h"
+#include "Screenshots.h"
 #include "UiTestSupport.h"
 #include "app/StartupNoticeWindow.h"
 #include "app/StartupNotices.h"
@@ -119,14 +119,8 @@ ButtonBase *button(const StartupNoticeWindow &window, const QString &name)
 class tst_StartupNotices : public QObject {
     Q_OBJECT
 
-    testing::ScreenshotFolder m_shots;
-
 private slots:
-    void initTestCase()
-    {
-        Motion::setReduceMotion(true);
-        QVERIFY(m_shots.make());
-    }
+    void initTestCase() { Motion::setReduceMotion(true); }
 
     void theStoreNoticeSaysWhatFailedAndWhere_data();
     void theStoreNoticeSaysWhatFailedAndWhere();
@@ -177,7 +171,8 @@ void tst_StartupNotices::theStoreNoticeSaysWhatFailedAndWhere()
              qPrintable(text));
     QCOMPARE(text.contains(u".json"), !newest.isEmpty());
     if (!newest.isEmpty())
-        QVERIFY2(text.contains(QStringLiteral("The newest backup is %1.").arg(newest)), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("The newest backup is %1.").arg(newest)),
+                 qPrintable(text));
     QCOMPARE(notices.continueTitle(), QStringLiteral("Continue without saving"));
 }
 
@@ -239,8 +234,8 @@ void tst_StartupNotices::gallery()
     const auto window = desk.window(desk.notices(true));
     QWidget *shown = window->window();
     const QImage image = testing::render(shown);
-    const QString path = m_shots.path() + u"/startup-notices-" + language + u'-' + theme + u".png";
-    QVERIFY2(image.save(path), qPrintable(path));
+    QVERIFY(!testing::screenshots::save(image, u"startup-notices-" + language + u'-' + theme)
+                 .isEmpty());
 
     const ThemeColor &background = Color::background();
     QCOMPARE_COLOR(image.pixelColor(2, 2),

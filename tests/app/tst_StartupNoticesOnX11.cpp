@@ -4,7 +4,8 @@
 // the first-launch window can be used, and is left exactly as it was. In a
 // Wayland session the notice comes in the user's language, once. What is on
 // screen is found on the accessibility bus, as a screen reader finds it;
-// screenshots go under $HALVEX_SCREENSHOT_DIR (else a temporary folder).
+// screenshots go under $HALVEX_SCREENSHOT_DIR (else
+// $TMPDIR/halvex-screenshots).
 #include <sys/stat.h>
 
 #include <memory>
