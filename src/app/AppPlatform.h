@@ -7,7 +7,6 @@
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QStringList>
-#include <QTimeZone>
 
 #include "browsers/BrowserURLProbe.h"
 #include "engine/TriggerWatcher.h"
@@ -25,6 +24,7 @@ namespace platform {
 class DesktopEntryIndex;
 class SystemAppearance;
 class SystemSleep;
+class SystemTimeZone;
 class TimerScheduler;
 class UserDefaults;
 class UserNotificationCenter;
@@ -52,7 +52,9 @@ struct AppPlatform {
     // Where the store and its backups live.
     StoreEnvironment storeEnvironment;
     DayClock::Clock clock;
-    QTimeZone calendar;
+    // The zone calendar days and hours are reckoned in, as the system
+    // changes it.
+    const platform::SystemTimeZone &timeZone;
     platform::TimerScheduler &scheduler;
 
     platform::Workspace &workspace;

@@ -38,15 +38,15 @@ std::unique_ptr<CoreServices> CoreServices::make(PersistenceController &persiste
 {
     auto services = std::make_unique<CoreServices>();
     CoreServices &s = *services;
-    s.dayClock = std::make_unique<DayClock>(platform.clock, platform.calendar);
+    s.dayClock = std::make_unique<DayClock>(platform.clock, platform.timeZone);
     s.browserProbes =
         platform.makeBrowserProbes ? platform.makeBrowserProbes() : BrowserProbeTable();
     s.permissionManager = std::make_unique<PermissionManager>(
         platform.accessibilityTrust, platform.automationProbe,
         PermissionManager::automationBrowserBundleIds(s.browserProbes), platform.defaults,
         platform::DesktopSettings(), platform.scheduler);
-    s.bypassController = std::make_unique<BypassController>(persistence, *s.dayClock,
-                                                            platform.calendar, platform.scheduler);
+    s.bypassController = std::make_unique<BypassController>(
+        persistence, *s.dayClock, s.dayClock->timeZone(), platform.scheduler);
     s.streakEngine = std::make_unique<StreakEngine>(persistence, *s.dayClock,
                                                     s.bypassController.get(), platform.scheduler);
 
@@ -63,8 +63,8 @@ std::unique_ptr<CoreServices> CoreServices::make(PersistenceController &persiste
         std::make_unique<MilestoneScheduler>(*s.notificationManager, platform.clock, soundEnabled);
     s.streakEngine->setMilestonePlanning(s.milestoneScheduler.get());
     s.weeklyDigestScheduler = std::make_unique<WeeklyDigestScheduler>(
-        *s.notificationManager, persistence, *s.streakEngine, platform.clock, platform.calendar,
-        soundEnabled, digestEnabled);
+        *s.notificationManager, persistence, *s.streakEngine, platform.clock,
+        s.dayClock->timeZone(), soundEnabled, digestEnabled);
     s.notificationService =
         std::make_unique<NotificationService>(platform.notificationCenter, nullptr, soundEnabled);
 
@@ -101,10 +101,20 @@ std::unique_ptr<CoreServices> CoreServices::make(PersistenceController &persiste
         *s.usageRecorder,
         platform.automationStatus,
         platform.clock,
-        platform.calendar,
+        s.dayClock->timeZone(),
         platform.scheduler,
         platform.ownBundleIdentifier,
     });
+
+    // The engine's clock follows the system's zone; so does whatever keeps
+    // a zone of its own.
+    QObject::connect(s.streakEngine.get(), &StreakEngine::timeZoneChanged, s.triggerWatcher.get(),
+                     [&s] {
+                         const QTimeZone zone = s.dayClock->timeZone();
+                         s.bypassController->setCalendar(zone);
+                         s.triggerWatcher->setCalendar(zone);
+                         s.weeklyDigestScheduler->setTimeZone(zone);
+                     });
     return services;
 }
 

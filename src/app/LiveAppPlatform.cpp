@@ -17,6 +17,7 @@
 #include "platform/ApplicationIdentity.h"
 #include "platform/AtspiAccessibilityHost.h"
 #include "platform/DesktopEntryIndex.h"
+#include "platform/LocalTimeZoneWatcher.h"
 #include "platform/LogindSystemSleep.h"
 #include "platform/SecretServiceKeychain.h"
 #include "platform/SystemAppearance.h"
@@ -36,6 +37,7 @@ LiveAppPlatform::LiveAppPlatform()
     , m_workspace(std::make_unique<platform::X11Workspace>(*m_identity))
     , m_connection(std::make_unique<platform::X11Connection>())
     , m_sleep(std::make_unique<platform::LogindSystemSleep>())
+    , m_timeZone(std::make_unique<platform::LocalTimeZoneWatcher>())
     , m_appearance(std::make_unique<platform::PortalSystemAppearance>())
     , m_accessibility(std::make_unique<platform::AtspiAccessibilityHost>())
     , m_trust(std::make_unique<fennimar::AccessibilityProbe>(
@@ -92,7 +94,7 @@ AppPlatform LiveAppPlatform::platform() const
         .persistence = []() -> PersistenceController & { return PersistenceController::shared(); },
         .storeEnvironment = StoreEnvironment::system(),
         .clock = DayClock::systemClock(),
-        .calendar = QTimeZone::systemTimeZone(),
+        .timeZone = *m_timeZone,
         .scheduler = platform::TimerScheduler::live(),
         .workspace = *m_workspace,
         .systemSleep = *m_sleep,

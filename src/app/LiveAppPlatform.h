@@ -15,6 +15,7 @@ class ApplicationIdentity;
 class AtspiAccessibilityHost;
 class DesktopEntryIndex;
 class Keychain;
+class LocalTimeZoneWatcher;
 class LogindSystemSleep;
 class PortalSystemAppearance;
 class UnavailableAutomationChecking;
@@ -28,10 +29,11 @@ namespace halvex {
 class AXURLReader;
 
 // The live desktop under the shell: the X11 workspace, logind's sleep
-// announcements, the session's notification server, the autostart login
-// item, the task-bar activation policy, the accessibility bus and XTest
-// behind the browser bridges, and the Secret Service keychain. Made once,
-// after the application object, and kept for the whole run.
+// announcements, the system's time zone as it changes, the session's
+// notification server, the autostart login item, the task-bar activation
+// policy, the accessibility bus and XTest behind the browser bridges, and
+// the Secret Service keychain. Made once, after the application object,
+// and kept for the whole run.
 class LiveAppPlatform final {
 public:
     LiveAppPlatform();
@@ -48,6 +50,7 @@ private:
     std::unique_ptr<platform::X11Workspace> m_workspace;
     std::unique_ptr<platform::X11Connection> m_connection;
     std::unique_ptr<platform::LogindSystemSleep> m_sleep;
+    std::unique_ptr<platform::LocalTimeZoneWatcher> m_timeZone;
     std::unique_ptr<platform::PortalSystemAppearance> m_appearance;
     std::unique_ptr<platform::AtspiAccessibilityHost> m_accessibility;
     std::unique_ptr<fennimar::AccessibilityProbe> m_trust;

@@ -99,6 +99,16 @@ QFuture<void> WeeklyDigestScheduler::rescheduleIfStale()
     return reschedule();
 }
 
+void WeeklyDigestScheduler::setTimeZone(const QTimeZone &timeZone)
+{
+    if (timeZone == m_timeZone)
+        return;
+    m_timeZone = timeZone;
+    // Only a run that has scheduled before has a digest to move.
+    if (m_lastScheduledAt)
+        reschedule();
+}
+
 QDateTime WeeklyDigestScheduler::nextDigestFireDate(const QDateTime &after,
                                                     const QTimeZone &timeZone)
 {

@@ -54,6 +54,9 @@ public:
     QFuture<void> reschedule();
     // reschedule() unless the last one of this run is under six hours old.
     QFuture<void> rescheduleIfStale();
+    // The system's zone changed: Sunday 18:00 and the digest's week move
+    // with it, so a digest that was pending is built again.
+    void setTimeZone(const QTimeZone &timeZone);
     // When reschedule() last started (whatever it then found); none before
     // the first in this run.
     const std::optional<QDateTime> &lastScheduledAt() const { return m_lastScheduledAt; }

@@ -66,6 +66,9 @@ public:
     // Disarms the expiry timer (the watcher stops, or the rules changed).
     void invalidateTimer();
 
+    // The system's zone changed: "today" has other bounds from now on.
+    void setCalendar(const QTimeZone &calendar) { m_calendar = calendar; }
+
 private:
     std::optional<double> remainingSeconds(const Streak &streak, const QDateTime &now);
     void scheduleExpiryTimer(double seconds);

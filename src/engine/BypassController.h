@@ -47,6 +47,9 @@ public:
     // Ends a timed pause whose end has come. Does not save.
     void endPauseIfExpired(Streak &streak);
 
+    // The system's zone changed: "today" has other bounds from now on.
+    void setCalendar(const QTimeZone &calendar) { m_calendar = calendar; }
+
 private:
     std::shared_ptr<Streak> lookUp(const QUuid &streakId);
     bool recordBypass(const QUuid &streakId, const QString &kind, const char *operation);

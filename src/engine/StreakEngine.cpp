@@ -14,6 +14,7 @@
 #include "model/Tombstone.h"
 #include "model/WhyAnswer.h"
 #include "platform/Log.h"
+#include "platform/SystemTimeZone.h"
 
 namespace halvex {
 
@@ -53,6 +54,8 @@ StreakEngine::StreakEngine(PersistenceController &persistence, const DayClock &d
             persistence, dayClock, dayClock.timeZone(), scheduler);
         m_bypassController = m_ownedBypassController.get();
     }
+    if (const platform::SystemTimeZone *zone = m_dayClock.timeZoneSource())
+        connect(zone, &platform::SystemTimeZone::changed, this, &StreakEngine::followTimeZone);
     reload();
     startTicking();
 }
@@ -226,6 +229,15 @@ void StreakEngine::tick()
     for (const auto &streak : m_streaks)
         m_bypassController->endPauseIfExpired(*streak);
     context().saveOrLog(platform::log::persistence(), "StreakEngine.tick");
+    emit objectWillChange();
+}
+
+void StreakEngine::followTimeZone()
+{
+    if (m_ownedBypassController)
+        m_ownedBypassController->setCalendar(m_dayClock.timeZone());
+    emit timeZoneChanged();
+    // Today's allowance is counted from another midnight now.
     emit objectWillChange();
 }
 

@@ -42,8 +42,9 @@ public:
     static constexpr qint64 secondsPerDay = 86400;
 
     // Without a bypass controller the engine builds its own over the same
-    // store and clock, with the clock's time zone as calendar. Loads the
-    // streaks and starts the minute tick on `scheduler`.
+    // store and clock, with the clock's time zone as calendar (which it
+    // keeps following). Loads the streaks and starts the minute tick on
+    // `scheduler`.
     StreakEngine(PersistenceController &persistence, const DayClock &dayClock,
                  BypassController *bypassController = nullptr,
                  platform::TimerScheduler &scheduler = platform::TimerScheduler::live(),
@@ -89,8 +90,12 @@ public:
 signals:
     void streaksChanged();
     void primaryStreakIdChanged();
-    // Sent before the published state or a streak changes (at every reload and tick).
+    // Sent before the published state or a streak changes (at every reload
+    // and tick, and when the clock's time zone changes).
     void objectWillChange();
+    // The clock's time zone changed: calendar days and hours reckoned
+    // before are out of date. Followed by objectWillChange().
+    void timeZoneChanged();
 
     // Trigger events, new (undecided) and decided.
     void triggerSubject(const std::shared_ptr<halvex::TriggerEvent> &event);
@@ -105,6 +110,7 @@ signals:
 private:
     ModelContext &context() const;
     void startTicking();
+    void followTimeZone();
     std::shared_ptr<Streak> fetchStreak(const QUuid &id) const;
     StreakList fetchAllStreaks() const;
     void primaryFallback(const QUuid &excludedId);

@@ -87,6 +87,13 @@ AllowanceGate &TriggerWatcher::allowanceGate()
     return *m_allowanceGate;
 }
 
+void TriggerWatcher::setCalendar(const QTimeZone &calendar)
+{
+    m_services.calendar = calendar;
+    if (m_allowanceGate)
+        m_allowanceGate->setCalendar(calendar);
+}
+
 void TriggerWatcher::deliverLater(std::function<void()> handler)
 {
     const quint64 generation = m_subscriptionGeneration;

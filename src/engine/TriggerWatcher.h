@@ -104,6 +104,10 @@ public:
     // polled, else the application road for the workspace's front application.
     void reevaluateCurrent();
 
+    // The system's zone changed: active windows and today's allowance are
+    // reckoned in `calendar` from now on.
+    void setCalendar(const QTimeZone &calendar);
+
     // One browser poll tick; the poll timer calls it.
     void pollFrontBrowser();
 

@@ -38,6 +38,9 @@ PopoverListView::PopoverListView(StreakEngine &engine,
 
     connect(&engine, &StreakEngine::streaksChanged, this, &PopoverListView::rebuild);
     connect(&engine, &StreakEngine::primaryStreakIdChanged, this, &PopoverListView::rebuild);
+    // Queued: the engine announces before its list changes.
+    connect(&engine, &StreakEngine::objectWillChange, this, &PopoverListView::refreshValues,
+            Qt::QueuedConnection);
     applyScrollBarStyle();
     rebuild();
 }
@@ -78,38 +81,72 @@ StreakManagerRow::Values PopoverListView::rowValues(const Streak &streak,
 void PopoverListView::rebuild()
 {
     auto *column = static_cast<QVBoxLayout *>(widget()->layout());
-    // A row may be the one whose button started this reload: let it finish first.
-    for (StreakManagerRow *row : std::as_const(m_rows)) {
-        column->removeWidget(row);
-        row->hide();
-        row->deleteLater();
-    }
+    for (StreakManagerRow *row : std::as_const(m_rows))
+        dropRow(row);
     m_rows.clear();
+    m_rowIds.clear();
 
-    const QLocale here = locale();
     for (const auto &streak : m_engine.streaks()) {
-        const QUuid id = streak->id();
-        StreakManagerRow::Actions actions{
-            .onPause =
-                [this, id] {
-                    m_engine.bypassController().pauseOneHour(id);
-                    m_engine.reload();
-                },
-            .onResume =
-                [this, id] {
-                    m_engine.bypassController().resume(id);
-                    m_engine.reload();
-                    m_engine.sendRulesChanged(true);
-                },
-            .onEdit = [this, id] { emit editRequested(id); },
-            .onDelete = [this, id] { emit deleteRequested(id); },
-        };
-        auto *row = new StreakManagerRow(rowValues(*streak, m_engine, m_applications, here),
-                                         std::move(actions), m_engine.dayClock().clock(),
-                                         m_scheduler, widget());
+        auto *row = makeRow(*streak);
         column->insertWidget(column->count() - 1, row);
         m_rows << row;
+        m_rowIds << streak->id();
     }
+}
+
+void PopoverListView::refreshValues()
+{
+    const auto &streaks = m_engine.streaks();
+    QList<QUuid> ids;
+    for (const auto &streak : streaks)
+        ids << streak->id();
+    if (ids != m_rowIds) {
+        rebuild();
+        return;
+    }
+    auto *column = static_cast<QVBoxLayout *>(widget()->layout());
+    const QLocale here = locale();
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        const Streak &streak = *streaks[size_t(i)];
+        if (rowValues(streak, m_engine, m_applications, here) == m_rows[i]->values())
+            continue;
+        // Only the rows that changed: a menu open on another row stays.
+        auto *row = makeRow(streak);
+        column->insertWidget(column->indexOf(m_rows[i]), row);
+        dropRow(m_rows[i]);
+        m_rows[i] = row;
+    }
+}
+
+void PopoverListView::dropRow(StreakManagerRow *row)
+{
+    // A row may be the one whose button started this reload: let it finish first.
+    widget()->layout()->removeWidget(row);
+    row->hide();
+    row->deleteLater();
+}
+
+StreakManagerRow *PopoverListView::makeRow(const Streak &streak)
+{
+    const QUuid id = streak.id();
+    StreakManagerRow::Actions actions{
+        .onPause =
+            [this, id] {
+                m_engine.bypassController().pauseOneHour(id);
+                m_engine.reload();
+            },
+        .onResume =
+            [this, id] {
+                m_engine.bypassController().resume(id);
+                m_engine.reload();
+                m_engine.sendRulesChanged(true);
+            },
+        .onEdit = [this, id] { emit editRequested(id); },
+        .onDelete = [this, id] { emit deleteRequested(id); },
+    };
+    return new StreakManagerRow(rowValues(streak, m_engine, m_applications, locale()),
+                                std::move(actions), m_engine.dayClock().clock(), m_scheduler,
+                                widget());
 }
 
 void PopoverListView::applyScrollBarStyle()

@@ -19,7 +19,9 @@ class StreakEngine;
 
 // The scrolling list of the popover's list screen: one StreakManagerRow per
 // streak of the engine's published list, in its order, redrawn whenever the
-// engine publishes. Pausing and resuming go straight to the bypass
+// engine publishes. At the engine's minute tick (and any other change it
+// announces) the rows whose values moved on, a day count or today's
+// allowance, are drawn anew. Pausing and resuming go straight to the bypass
 // controller and the engine; edit and delete are handed up as streak ids
 // (the root asks before anything is deleted).
 //
@@ -54,12 +56,17 @@ protected:
 
 private:
     void rebuild();
+    // Replaces the rows whose values changed; rebuilds when the list did.
+    void refreshValues();
+    StreakManagerRow *makeRow(const Streak &streak);
+    void dropRow(StreakManagerRow *row);
     void applyScrollBarStyle();
 
     StreakEngine &m_engine;
     InstalledApplications m_applications;
     platform::TimerScheduler &m_scheduler;
     QList<StreakManagerRow *> m_rows;
+    QList<QUuid> m_rowIds; // the streak of each row
 };
 
 } // namespace halvex

@@ -87,6 +87,10 @@ PopoverRootView::PopoverRootView(PersistenceController &persistence, StreakEngin
     m_listScreen = buildListScreen();
     m_screens->addWidget(m_listScreen);
     connect(&engine, &StreakEngine::streaksChanged, this, &PopoverRootView::refreshList);
+    // The minute tick moves day counts on. Queued: the engine announces
+    // before its list changes.
+    connect(&engine, &StreakEngine::objectWillChange, this, &PopoverRootView::refreshTotals,
+            Qt::QueuedConnection);
     refreshList();
 }
 
@@ -175,11 +179,16 @@ std::optional<QString> PopoverRootView::totalsText(const StreakEngine &engine)
     return qtTrId("popover.totals.summary").arg(QString::number(days), count);
 }
 
-void PopoverRootView::refreshList()
+void PopoverRootView::refreshTotals()
 {
     const auto totals = totalsText(m_engine);
     m_totals->setText(totals.value_or(QString()));
     m_totals->setVisible(totals.has_value());
+}
+
+void PopoverRootView::refreshList()
+{
+    refreshTotals();
     const bool empty = m_engine.streaks().empty();
     m_emptyArea->setVisible(empty);
     m_listArea->setVisible(!empty);

@@ -30,8 +30,8 @@ class StreakEngine;
 // permission banner, the header, the totals line once there are two
 // streaks, the list or the empty state, and the footer), or the screen of
 // the current route. Everything shown comes from the engine's published
-// list; the root keeps only the route and the id of a streak awaiting
-// delete confirmation.
+// list, and the totals follow its minute tick too; the root keeps only the
+// route and the id of a streak awaiting delete confirmation.
 //
 // The popover window builds it once and hosts it, with what it needs:
 // - `persistence` and `engine`: the store and the shared streak state;
@@ -95,6 +95,7 @@ protected:
 private:
     QWidget *buildListScreen();
     void refreshList();
+    void refreshTotals();
     void fadeOut(const QPixmap &previous);
     void refreshDeleteOverlay();
 

@@ -51,6 +51,8 @@ public:
         std::optional<QDateTime> pausedUntil{};
         std::optional<double> allowanceRemainingSeconds{}; // none without an allowance
         int allowanceMinutes = 15;
+
+        bool operator==(const Values &) const = default;
     };
     struct Actions {
         std::function<void()> onPause{};

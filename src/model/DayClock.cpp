@@ -1,10 +1,17 @@
 #include "model/DayClock.h"
 
+#include "platform/SystemTimeZone.h"
+
 namespace halvex {
 
 DayClock::DayClock(Clock clock, QTimeZone timeZone)
     : m_clock(std::move(clock))
     , m_timeZone(std::move(timeZone))
+{}
+
+DayClock::DayClock(Clock clock, const platform::SystemTimeZone &timeZone)
+    : m_clock(std::move(clock))
+    , m_source(&timeZone)
 {}
 
 DayClock &DayClock::shared()
@@ -16,6 +23,11 @@ DayClock &DayClock::shared()
 DayClock::Clock DayClock::systemClock()
 {
     return [] { return QDateTime::currentDateTimeUtc(); };
+}
+
+QTimeZone DayClock::timeZone() const
+{
+    return m_source ? m_source->zone() : m_timeZone;
 }
 
 } // namespace halvex

@@ -59,6 +59,12 @@ void SidebarRow::setMinimumTextScale(qreal scale)
     update();
 }
 
+void SidebarRow::setAccentForeground(bool accent)
+{
+    m_accentForeground = accent;
+    update();
+}
+
 QColor SidebarRow::fillColor() const
 {
     const QColor plain = m_hovering ? Color::ink().withOpacity(hoverFillOpacity).resolve(this)
@@ -69,7 +75,8 @@ QColor SidebarRow::fillColor() const
 
 QColor SidebarRow::foregroundColor() const
 {
-    return SelectionLook::mix(Color::ink().resolve(this), Color::accent().resolve(this),
+    const QColor accent = Color::accent().resolve(this);
+    return SelectionLook::mix(m_accentForeground ? accent : Color::ink().resolve(this), accent,
                               m_selectionLook);
 }
 
@@ -172,7 +179,8 @@ HalvexSettingsSidebar::HalvexSettingsSidebar(SettingsRouter &selection,
 
     m_tipRow = new SidebarRow(QStringLiteral("cup.and.saucer.fill"), this);
     m_tipRow->setObjectName(QStringLiteral("settings.sidebar.tip"));
-    m_tipRow->setSelected(true);
+    // A second band and bar would read as a second selection.
+    m_tipRow->setAccentForeground(true);
     m_tipRow->setMinimumTextScale(0.9);
     m_tipRow->setToolTip(fennimar::TipJar::url().toString());
     connect(m_tipRow, &QAbstractButton::clicked, this,

@@ -15,7 +15,8 @@ class SettingsRouter;
 
 // One section's row: symbol and name, drawn selected (accent text, tinted
 // background, a bar at the leading edge) or plain, with an ink tint while
-// hovered. It takes no keyboard focus; named "settings.sidebar.<raw>".
+// hovered. A plain row may still write in the accent colour, as the tip row
+// does. It takes no keyboard focus; named "settings.sidebar.<raw>".
 class SidebarRow final : public QAbstractButton {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SidebarRow)
@@ -41,6 +42,8 @@ public:
     bool isHovering() const { return m_hovering; }
     // Shrinks the title's font down to this share before eliding it.
     void setMinimumTextScale(qreal scale);
+    // Symbol and text in the accent colour even while not selected.
+    void setAccentForeground(bool accent);
 
     // The colours it fills its shape with and draws its text in now.
     QColor fillColor() const;
@@ -62,12 +65,14 @@ private:
     bool m_selected = false;
     qreal m_selectionLook = 0.0;
     bool m_hovering = false;
+    bool m_accentForeground = false;
     qreal m_minimumTextScale = 1.0;
 };
 
 // The settings window's left column: a row per section, and at its foot a
-// row that opens the maker's tip page. Clicking a row selects its section
-// in the router; the rows follow the router's selection.
+// row that opens the maker's tip page, written in the accent colour but
+// never drawn as the selection. Clicking a row selects its section in the
+// router; the rows follow the router's selection.
 class HalvexSettingsSidebar final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HalvexSettingsSidebar)

@@ -162,6 +162,7 @@ StatsRootView::StatsRootView(ModelContext &context, StreakEngine &engine,
     , m_onStreakSelect(std::move(onStreakSelect))
     , m_stepBackCutoff(
           halvex::stepBackCutoff(engine.dayClock().now(), engine.dayClock().timeZone()))
+    , m_stepBackZone(engine.dayClock().timeZone())
 {
     setObjectName(QStringLiteral("stats.root"));
     setMinimumSize(minimumWidth, minimumHeight);
@@ -305,6 +306,10 @@ QString StatsRootView::nextMilestoneText() const
 void StatsRootView::refresh()
 {
     m_pendingRefresh.settle();
+    if (const QTimeZone zone = m_engine.dayClock().timeZone(); zone != m_stepBackZone) {
+        m_stepBackZone = zone;
+        m_stepBackCutoff = halvex::stepBackCutoff(m_engine.dayClock().now(), zone);
+    }
     m_metrics = StatsMetrics::compute(m_engine);
     const auto count = m_context.fetchCount(recentStepBacksFetch(m_stepBackCutoff));
     m_recentStepBacks = count ? *count : 0; // a failed count shows as none

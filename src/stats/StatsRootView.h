@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QDateTime>
+#include <QTimeZone>
 #include <QWidget>
 
 #include "stats/CoalescedRefresh.h"
@@ -34,7 +35,8 @@ class WhyAnswerListView;
 // list, its primary streak, its minute tick) and when step-back events
 // change in `context`; the cards follow the store themselves. The start of
 // "this week" is fixed when the view is built: a window that stays open
-// over midnight keeps counting from the same moment.
+// over midnight keeps counting from the same moment, until the clock's time
+// zone changes and the week's days with it.
 //
 // Choosing a streak, in the list or through the usage section's suggestion,
 // runs `onStreakSelect` with it.
@@ -83,6 +85,7 @@ private:
     StreakEngine &m_engine;
     StreakAction m_onStreakSelect;
     QDateTime m_stepBackCutoff;
+    QTimeZone m_stepBackZone;
     StatsMetrics m_metrics;
     qint64 m_recentStepBacks = 0;
     CoalescedRefresh m_pendingRefresh{this, [this] { refresh(); }};

@@ -7,6 +7,7 @@
 
 #include "model/ModelContext.h"
 #include "model/TriggerEvent.h"
+#include "platform/SystemTimeZone.h"
 #include "stats/StatsCardHeader.h"
 #include "stats/TriggerHourChart.h"
 #include "ui/Color.h"
@@ -55,6 +56,7 @@ TriggerHourDistributionView::TriggerHourDistributionView(ModelContext &context,
                                                          const DayClock &clock, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
+    , m_clock(clock)
     , m_zone(clock.timeZone())
     , m_cutoff(TriggerHourDistribution::cutoff(clock.now(), clock.timeZone()))
 {
@@ -115,6 +117,9 @@ TriggerHourDistributionView::TriggerHourDistributionView(ModelContext &context,
                 if (isTriggerEvent(record) && field == u"firedAt")
                     m_pendingRefresh.schedule();
             });
+    if (const platform::SystemTimeZone *zone = m_clock.timeZoneSource())
+        connect(zone, &platform::SystemTimeZone::changed, this,
+                [this] { m_pendingRefresh.schedule(); });
 
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     refresh();
@@ -143,6 +148,12 @@ QString TriggerHourDistributionView::peakText() const
 void TriggerHourDistributionView::refresh()
 {
     m_pendingRefresh.settle();
+    // The same events fall in other hours, and today began at another
+    // instant, in a new zone.
+    if (const QTimeZone zone = m_clock.timeZone(); zone != m_zone) {
+        m_zone = zone;
+        m_cutoff = TriggerHourDistribution::cutoff(m_clock.now(), zone);
+    }
     const auto events =
         m_context.fetch<TriggerEvent>(TriggerHourDistribution::eventsFetch(m_cutoff));
     std::vector<QDateTime> firedAt;

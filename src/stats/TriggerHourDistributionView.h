@@ -19,9 +19,10 @@ class TriggerHourChart;
 // from five events on, the hardest hour. It draws no frame of its own
 // around the card; the chart sits on a rounded surface.
 //
-// The period's start is fixed when the card is built. The card follows the
-// store: trigger events inserted, moved or deleted in `context` redraw it
-// (once per turn of the event loop), as does refresh().
+// The period's start is fixed when the card is built, and again when the
+// clock's time zone changes. The card follows the store and the zone:
+// trigger events inserted, moved or deleted in `context`, and a new zone,
+// redraw it (once per turn of the event loop), as does refresh().
 class TriggerHourDistributionView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TriggerHourDistributionView)
@@ -49,6 +50,7 @@ private:
     void retranslate();
 
     ModelContext &m_context;
+    DayClock m_clock;
     QTimeZone m_zone;
     QDateTime m_cutoff;
     TriggerHourDistribution m_distribution;

@@ -12,6 +12,7 @@
 #include "model/ModelContext.h"
 #include "model/Streak.h"
 #include "model/UsageSession.h"
+#include "platform/SystemTimeZone.h"
 #include "stats/BlockSuggestionCard.h"
 #include "stats/UsageRangePicker.h"
 #include "stats/UsageReport.h"
@@ -120,6 +121,10 @@ UsageSection::UsageSection(ModelContext &context, DayClock clock, QWidget *paren
                                           field == u"dismissedSuggestionsRaw"))
                     m_pendingRefresh.schedule();
             });
+    // The same sessions fall on other days in another zone.
+    if (const platform::SystemTimeZone *zone = m_clock.timeZoneSource())
+        connect(zone, &platform::SystemTimeZone::changed, this,
+                [this] { m_pendingRefresh.schedule(); });
 
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     retranslate();

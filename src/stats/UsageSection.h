@@ -36,8 +36,9 @@ class UsageRangePicker;
 //
 // The content is rebuilt, with a fresh current time, when the range changes,
 // when usage sessions, streaks or the dismissed suggestions change in the
-// context (coalesced: once per turn of the event loop), on every
-// NotificationHub::didCommitSession, after a dismissal, and on refresh().
+// context or the clock's time zone changes (coalesced: once per turn of the
+// event loop), on every NotificationHub::didCommitSession, after a
+// dismissal, and on refresh().
 // Between these it keeps what it showed, also across midnight.
 //
 // Output: streakSelected() when the user asks to tighten a streak that

@@ -10,6 +10,9 @@ KitLabel::KitLabel(const QString &text, const QFont &font, const ThemeColor &col
 {
     setTextFormat(Qt::PlainText);
     setFont(font);
+    // Inside a button a label would take the button's text role, and draw
+    // in the button's colour instead of this one.
+    setForegroundRole(QPalette::WindowText);
     applyColor();
 }
 

@@ -19,6 +19,7 @@
 #include "app/MilestoneScheduler.h"
 #include "app/NotificationService.h"
 #include "app/StartupNotices.h"
+#include "engine/BypassController.h"
 #include "engine/NotificationHub.h"
 #include "engine/StreakEngine.h"
 #include "engine/TriggerWatcher.h"
@@ -30,6 +31,7 @@
 #include "menubar/PopoverWindowController.h"
 #include "menubar/StatusItemController.h"
 #include "model/AppSettings.h"
+#include "model/TriggerEvent.h"
 #include "platform/UserDefaults.h"
 #include "settings/SettingsWindow.h"
 #include "stats/ReviewPromptCoordinator.h"
@@ -141,7 +143,7 @@ struct Launch {
                 },
                 StoreEnvironment{folder.path(), folder.path(), {}},
                 [this] { return f.now; },
-                testing::berlin,
+                f.zone,
                 f.scheduler,
                 workspace,
                 sleep,
@@ -206,6 +208,8 @@ private slots:
     void permissionsRefreshWhenWeComeToTheFront_data();
     void permissionsRefreshWhenWeComeToTheFront();
     void aBlockedApplicationInFrontAtLaunchGetsItsPanel();
+    void theServicesFollowTheSystemsTimeZone_data();
+    void theServicesFollowTheSystemsTimeZone();
     void notificationsArePlannedAtStartAndTakenBackAtQuit();
     void theWindowsAnswerTheCommandsAndGoWithTheUI();
     void thePopoverOpensTheWindowsAndQuits_data();
@@ -430,6 +434,41 @@ void tst_AppDelegate::aBlockedApplicationInFrontAtLaunchGetsItsPanel()
     FrictionPanelController *panels = launch->delegate->frictionPanelController();
     QTRY_VERIFY(panels->isPanelActive());
     QCOMPARE(launch->rows("TriggerEvent"), 1);
+}
+
+void tst_AppDelegate::theServicesFollowTheSystemsTimeZone_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<bool>("fires");
+    QTest::addColumn<int>("openedAnywayToday");
+    // 10:00 here: within the streak's hours. An "open anyway" late yesterday.
+    QTest::newRow("unchanged") << QByteArray("Europe/Berlin") << true << 0;
+    // 18:00 in Tokyo: past its hours; the same decision fell this morning.
+    QTest::newRow("moved to Tokyo") << QByteArray("Asia/Tokyo") << false << 1;
+}
+
+void tst_AppDelegate::theServicesFollowTheSystemsTimeZone()
+{
+    QFETCH(QByteArray, zone);
+    launch->completeFirstLaunch();
+    auto streak = launch->f.addStreak(); // blocks "code"
+    streak->setActiveWindowEnabled(true);
+    streak->setActiveWindowStartMinutes(9 * 60);
+    streak->setActiveWindowEndMinutes(17 * 60);
+    auto decided = std::make_shared<TriggerEvent>(QUuid::createUuid(), testing::local(3, 5, 23, 30),
+                                                  TriggerSource::app, std::nullopt, "code");
+    decided->setOutcome(TriggerOutcome::openAnyway);
+    decided->setStreak(streak);
+    launch->f.context().insert(decided);
+    QVERIFY(launch->f.save());
+    launch->launch();
+
+    launch->f.zone.setZone(QTimeZone(zone));
+    CoreServices &services = *launch->delegate->coreServices();
+    QTEST(services.bypassController->openAnywayCountToday(streak->id()), "openedAnywayToday");
+    launch->workspace.frontmost = testing::FakeWorkspace::app("code", 42);
+    services.triggerWatcher->reevaluateCurrent();
+    QTEST(services.triggerWatcher->lastFiredBundleId() == QString("code"), "fires");
 }
 
 void tst_AppDelegate::notificationsArePlannedAtStartAndTakenBackAtQuit()

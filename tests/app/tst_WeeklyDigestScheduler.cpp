@@ -109,6 +109,11 @@ void tst_WeeklyDigestScheduler::reschedulePlansTheComingSunday()
              QStringLiteral("Social: 12 days\nMost resisted: Social (2 steps back)"));
     QVERIFY(request->playsSound);
     QCOMPARE(f.digests.lastScheduledAt(), std::optional<QDateTime>(f.now));
+
+    // Moved to Tokyo, the same Sunday evening comes nine hours earlier.
+    f.digests.setTimeZone(QTimeZone("Asia/Tokyo"));
+    QTRY_COMPARE(f.pending(digest) ? f.pending(digest)->deliveryDate : QDateTime(), utc(3, 8, 9));
+    QCOMPARE(f.center.pending.size(), 1);
 }
 
 void tst_WeeklyDigestScheduler::body_data()

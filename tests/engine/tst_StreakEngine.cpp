@@ -353,13 +353,17 @@ void tst_StreakEngine::allowanceRemaining_data()
     QTest::addColumn<QDateTime>("to");
     QTest::addColumn<int>("openFor");      // seconds of an open session covering the streak
     QTest::addColumn<double>("remaining"); // -1: none
+    QTest::addColumn<QString>("movedTo");  // the system's new zone, if it changes
     const QDateTime nine = local(3, 6, 9, 0);
-    QTest::newRow("off") << false << nine << nine << 0 << -1.0;
-    QTest::newRow("1,000 s of 900") << true << nine << nine.addSecs(1000) << 0 << 0.0;
+    QTest::newRow("off") << false << nine << nine << 0 << -1.0 << "";
+    QTest::newRow("1,000 s of 900") << true << nine << nine.addSecs(1000) << 0 << 0.0 << "";
     // Today begins at the clock zone's midnight, not UTC's.
     QTest::newRow("from midnight")
-        << true << local(3, 5, 23, 50) << local(3, 6, 0, 10) << 0 << 300.0;
-    QTest::newRow("open session") << true << nine << nine.addSecs(300) << 240 << 360.0;
+        << true << local(3, 5, 23, 50) << local(3, 6, 0, 10) << 0 << 300.0 << "";
+    QTest::newRow("open session") << true << nine << nine.addSecs(300) << 240 << 360.0 << "";
+    // At 18:00 in Tokyo the whole session lies in today.
+    QTest::newRow("the zone moves east")
+        << true << local(3, 5, 23, 55) << local(3, 6, 0, 5) << 0 << 300.0 << "Asia/Tokyo";
 }
 
 void tst_StreakEngine::allowanceRemaining()
@@ -369,6 +373,7 @@ void tst_StreakEngine::allowanceRemaining()
     QFETCH(QDateTime, to);
     QFETCH(int, openFor);
     QFETCH(double, remaining);
+    QFETCH(QString, movedTo);
     auto s = f->addStreak();
     s->setAllowanceEnabled(enabled);
     auto row =
@@ -380,6 +385,13 @@ void tst_StreakEngine::allowanceRemaining()
     const OpenAllowance open{{s->id()}, f->now.addSecs(-openFor)};
     if (openFor > 0)
         engine().setOpenAllowanceProvider([open] { return std::optional(open); });
+    QSignalSpy zoneChanged(&engine(), &StreakEngine::timeZoneChanged);
+    QSignalSpy willChange(&engine(), &StreakEngine::objectWillChange);
+    if (!movedTo.isEmpty())
+        f->zone.setZone(QTimeZone(movedTo.toUtf8()));
+    // What shows today's allowance hears of the new zone.
+    QCOMPARE(zoneChanged.size(), willChange.size());
+    QCOMPARE(zoneChanged.size(), movedTo.isEmpty() ? 0 : 1);
     QCOMPARE(engine().allowanceRemainingSeconds(*s),
              remaining < 0 ? std::nullopt : std::optional(remaining));
 }

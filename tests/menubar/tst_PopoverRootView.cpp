@@ -19,7 +19,9 @@
 #include "menubar/PopoverNewStreakView.h"
 #include "menubar/PopoverRootView.h"
 #include "menubar/StreakManagerRow.h"
+#include "menubar/StreakRowProgressLine.h"
 #include "model/Tombstone.h"
+#include "model/UsageSession.h"
 #include "ui/DestructiveButton.h"
 #include "ui/KitLabel.h"
 #include "ui/Motion.h"
@@ -268,6 +270,41 @@ private slots:
         QCOMPARE(rig.root->route(), fromEditScreen && !confirmed ? PopoverRoute::edit(doomed->id())
                                                                  : PopoverRoute::list());
         QCOMPARE(int(routes.count()) - routesBefore, fromEditScreen && confirmed ? 1 : 0);
+    }
+
+    // Left open past midnight, when one streak completes its seventh day: the
+    // engine's minute tick moves the row's count and milestone line, the
+    // other row's allowance (a new day) and the totals on.
+    void anOpenPopoverFollowsTheMinuteTick()
+    {
+        RootRig rig;
+        rig.now = testing::local(3, 6, 23, 45);
+        rig.add("Social", {"a.com"}, 7 * 24 - 10.0 / 60, 0);
+        auto news = rig.add("News", {"b.com"}, 50, 1);
+        news->setAllowanceEnabled(true);
+        auto used =
+            std::make_shared<UsageSession>(QUuid::createUuid(), testing::local(3, 6, 23, 30),
+                                           testing::local(3, 6, 23, 40), 600.0, "site");
+        used->setIsAllowance(true);
+        used->setStreak(news);
+        rig.context().insert(used);
+        QVERIFY(rig.save());
+        rig.engine.reload();
+        rig.build();
+        const auto shown = [&] {
+            QStringList out{rig.shown<KitLabel>("popover.totals")->text()};
+            for (StreakManagerRow *row : rig.root->findChild<PopoverListView *>()->rows())
+                out << QString::number(row->values().days) + u' ' +
+                           row->progressLine()->caption()->text();
+            return out;
+        };
+        QCOMPARE(shown(), (QStringList{"8 clean days across 2 streaks", "6 1 more to 7 days",
+                                       "2 5 of 15 min left"}));
+
+        rig.now = rig.now.addSecs(16 * 60);
+        rig.scheduler.advance(StreakEngine::tickIntervalSeconds);
+        QTRY_COMPARE(shown(), (QStringList{"9 clean days across 2 streaks", "7 7 more to 14 days",
+                                           "2 15 of 15 min left"}));
     }
 
     // A pending id whose streak is gone shows nothing and blocks nothing.

@@ -192,7 +192,13 @@ private slots:
         QCOMPARE(controller->rootView()->page()->objectName(), QString("settings.about"));
         QTest::mouseClick(sidebar->row(SettingsTab::about), Qt::LeftButton);
         QCOMPARE(changes.size(), 1);
-        QVERIFY(sidebar->tipRow()->isSelected()); // its look, whatever is chosen
+        // The tip row writes in the accent colour whatever is chosen, with
+        // no band or bar that would read as a second selection.
+        SidebarRow *tip = sidebar->tipRow();
+        QVERIFY(!tip->isSelected());
+        QCOMPARE(tip->selectionLook(), 0.0);
+        QCOMPARE(tip->fillColor().alpha(), 0);
+        QCOMPARE(tip->foregroundColor(), Color::accent().resolve(sidebar));
 
         QCOMPARE(sidebar->row(SettingsTab::general)->fillColor().alpha(), 0);
         QEvent enter(QEvent::Enter);

@@ -6,6 +6,7 @@
 #include "StatsFixture.h"
 #include "model/UsageSession.h"
 #include "stats/StatsRootView.h"
+#include "stats/TriggerHourDistributionView.h"
 #include "stats/UsageSection.h"
 #include "ui/EmptyStateBlock.h"
 #include "ui/KitLabel.h"
@@ -141,6 +142,36 @@ private slots:
         QCOMPARE(r.view->recentStepBacks(), 1);
         undecided->setOutcome(TriggerOutcome::stepBack);
         QTRY_COMPARE(r.view->recentStepBacks(), 2);
+    }
+
+    // Moved to Tokyo while the window is open, the same stored events fall
+    // in other hours and weeks, and the same usage on another day.
+    void followsTheSystemsTimeZone()
+    {
+        Root r;
+        auto social = r.streak("Social", 6 * day);
+        r.event(testing::local(3, 6, 9, 30), social); // 17:30 in Tokyo
+        // Before this week's first midnight here; on its first morning in Tokyo.
+        r.event(QDateTime(QDate(2026, 2, 26), QTime(20, 0), QTimeZone::utc()), social);
+        // Late yesterday here, early today in Tokyo.
+        const QDateTime used = testing::local(3, 5, 23, 30);
+        auto session = std::make_shared<UsageSession>(QUuid::createUuid(), used, used.addSecs(600),
+                                                      600.0, "app");
+        session->setStreak(social);
+        r.context().insert(session);
+        r.open();
+        const auto shown = [&] {
+            const TriggerHourDistribution &hours = r.view->triggerHours()->distribution();
+            QList<qint64> out{r.view->recentStepBacks(),
+                              qint64(r.view->usageSection()->summaries().size())};
+            for (int hour : {9, 17, 21, 5})
+                out << hours.count(hour);
+            return out;
+        };
+        QCOMPARE(shown(), (QList<qint64>{1, 0, 1, 0, 1, 0}));
+
+        r.zone.setZone(QTimeZone("Asia/Tokyo"));
+        QTRY_COMPARE(shown(), (QList<qint64>{2, 1, 0, 1, 0, 1}));
     }
 };
 

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include "UiTestSupport.h"
@@ -44,6 +45,28 @@ private slots:
         QCOMPARE(row.findChild<QLabel *>("stats.streakRow.unit")->text(), QString("days"));
         QCOMPARE(row.bar()->fill(), paused ? Color::inkMuted().withOpacity(0.5) : Color::ink());
         QCOMPARE(row.bar()->track(), Color::surface());
+    }
+
+    // In the statistics list the row lies inside a button, whose text role
+    // its labels must not take: the mode and the unit stay muted.
+    void drawsInItsOwnColoursInsideAButton_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<ThemeColor>("color");
+        QTest::newRow("name") << "stats.streakRow.name" << Color::ink();
+        QTest::newRow("mode") << "stats.streakRow.subtitle" << Color::inkMuted();
+        QTest::newRow("count") << "stats.streakRow.count" << Color::ink();
+        QTest::newRow("unit") << "stats.streakRow.unit" << Color::inkMuted();
+    }
+    void drawsInItsOwnColoursInsideAButton()
+    {
+        QFETCH(QString, label);
+        QFETCH(ThemeColor, color);
+        QPushButton button;
+        auto *row = new StreakSummaryRow({.name = "Social", .days = 5, .scaleDays = 7}, &button);
+        auto *drawn = row->findChild<QLabel *>(label);
+        // What QLabel paints its text with.
+        QCOMPARE(drawn->palette().color(drawn->foregroundRole()), color.light());
     }
 
     void aLongNameKeepsToItsColumn()

@@ -2,6 +2,7 @@
 
 #include <QSqlQuery>
 
+#include "FakeSystemTimeZone.h"
 #include "ManualScheduler.h"
 #include "model/DayClock.h"
 #include "model/ModelContext.h"
@@ -18,11 +19,13 @@ inline QDateTime local(int month, int day, int hour, int minute, int second = 0)
     return QDateTime(QDate(2026, month, day), QTime(hour, minute, second), berlin).toUTC();
 }
 
-// An in-memory store, a day clock the test sets, and a scheduler it advances.
+// An in-memory store, a day clock the test sets (and whose zone it may move,
+// as the user does), and a scheduler it advances.
 struct StoreFixture {
     halvex::PersistenceController persistence{true};
     QDateTime now = local(3, 6, 10, 0); // a Friday
-    halvex::DayClock dayClock{[this] { return now; }, berlin};
+    FakeSystemTimeZone zone{berlin};
+    halvex::DayClock dayClock{[this] { return now; }, zone};
     testing::ManualScheduler scheduler;
 
     halvex::ModelContext &context() { return persistence.mainContext(); }
