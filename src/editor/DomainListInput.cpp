@@ -111,6 +111,14 @@ DomainListInput::DomainListInput(const QStringList &domains, QWidget *parent)
     syncRows();
 }
 
+DomainListInput::~DomainListInput()
+{
+    // A focused field still finishes its editing as the window closes, after
+    // this part of the input has gone.
+    for (const Row &row : std::as_const(m_rowViews))
+        row.field->input()->disconnect(this);
+}
+
 void DomainListInput::setDomains(const QStringList &domains)
 {
     if (domains == m_domains)

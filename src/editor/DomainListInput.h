@@ -46,6 +46,7 @@ class DomainListInput final : public QWidget {
     Q_DISABLE_COPY_MOVE(DomainListInput)
 public:
     explicit DomainListInput(const QStringList &domains = {}, QWidget *parent = nullptr);
+    ~DomainListInput() override;
 
     static constexpr int spacing = 8;
 

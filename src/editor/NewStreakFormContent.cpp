@@ -302,7 +302,7 @@ std::optional<QString> NewStreakFormContent::validate()
     // Text in the list that is no site stores nothing: saving past it would
     // leave the user thinking it is blocked.
     if (m_streakType == StreakType::site && m_domainList->hasUnusableEntry()) {
-        //% "A site in the list is not one and would block nothing. Correct it or remove it."
+        //% "An entry in the list is not a site and would block nothing. Correct it or remove it."
         return qtTrId("streakEditor.new.error.site");
     }
     if (!hasTriggers()) {
