@@ -55,15 +55,12 @@ private slots:
     }
 
     // Text no page's host is ever written as blocks nothing: it is stored
-    // as the empty entry, whatever normalising made of it.
+    // as the empty entry, whatever normalising made of it. (The list input's
+    // tests type the other such texts a user meets.)
     void textThatIsNoSiteStoresNothing_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::newRow("star glued to the name") << "*reddit.com";
-        QTest::newRow("two stars") << "**.reddit.com";
-        QTest::newRow("user name") << "user@reddit.com";
-        QTest::newRow("script") << "javascript:alert(1)";
-        QTest::newRow("space in the name") << "my site.com";
         QTest::newRow("port not typed yet") << "localhost:";
         QTest::newRow("scheme half typed") << "https:/";
         QTest::newRow("underscore") << "my_site.com";
