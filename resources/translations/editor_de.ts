@@ -26,6 +26,7 @@
     <message id="streakEditor.domains.title"><source>Websites</source><translation>Websites</translation></message>
     <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>Füge einen Pfad hinzu, um nur einen Teil einer Website zu sperren, z. B. reddit.com/r/all.</translation></message>
     <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.invalid"><source>Not a site, so it blocks nothing. Enter one like example.com or reddit.com/r/all.</source><translation>Keine Website, daher wird nichts gesperrt. Gib eine wie example.com oder reddit.com/r/all ein.</translation></message>
     <message id="streakEditor.domains.add"><source>Add site</source><translation>Website hinzufügen</translation></message>
     <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>Sammlung hinzufügen</translation></message>
     <message id="streakEditor.domains.remove"><source>Remove</source><translation>Entfernen</translation></message>
@@ -49,6 +50,7 @@
     <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Eine Nachricht, wenn die Serie 7, 14, 30 Tage und mehr erreicht.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Gib der Serie einen Namen.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Füge mindestens eine Website oder App zum Sperren hinzu.</translation></message>
+    <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>Ein Eintrag in der Liste ist keine Website und würde nichts sperren. Korrigiere oder entferne ihn.</translation></message>
     <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>Du kannst bis zu 5 Serien führen. Lösche eine, um eine neue zu beginnen.</translation></message>
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>Die Serie konnte nicht gespeichert werden. Bitte versuche es erneut.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Abbrechen</translation></message>

@@ -26,6 +26,7 @@
     <message id="streakEditor.domains.title"><source>Websites</source><translation>Websites</translation></message>
     <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>Add a path to block only part of a site, like reddit.com/r/all.</translation></message>
     <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.invalid"><source>Not a site, so it blocks nothing. Enter one like example.com or reddit.com/r/all.</source><translation>Not a site, so it blocks nothing. Enter one like example.com or reddit.com/r/all.</translation></message>
     <message id="streakEditor.domains.add"><source>Add site</source><translation>Add site</translation></message>
     <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>Add a set</translation></message>
     <message id="streakEditor.domains.remove"><source>Remove</source><translation>Remove</translation></message>
@@ -49,6 +50,7 @@
     <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>A note when the streak reaches 7, 14, 30 days and beyond.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Give the streak a name.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Add at least one site or app to block.</translation></message>
+    <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>An entry in the list is not a site and would block nothing. Correct it or remove it.</translation></message>
     <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>You can keep up to 5 streaks. Delete one to start another.</translation></message>
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>The streak could not be saved. Please try again.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Cancel</translation></message>

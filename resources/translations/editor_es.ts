@@ -26,6 +26,7 @@
     <message id="streakEditor.domains.title"><source>Websites</source><translation>Sitios web</translation></message>
     <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>Añade una ruta para bloquear solo una parte de un sitio, como reddit.com/r/all.</translation></message>
     <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.invalid"><source>Not a site, so it blocks nothing. Enter one like example.com or reddit.com/r/all.</source><translation>No es un sitio, así que no bloquea nada. Escribe uno como example.com o reddit.com/r/all.</translation></message>
     <message id="streakEditor.domains.add"><source>Add site</source><translation>Añadir sitio</translation></message>
     <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>Añadir un grupo</translation></message>
     <message id="streakEditor.domains.remove"><source>Remove</source><translation>Quitar</translation></message>
@@ -49,6 +50,7 @@
     <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Un aviso cuando la racha llega a 7, 14, 30 días y más.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Ponle un nombre a la racha.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Añade al menos un sitio o una app que bloquear.</translation></message>
+    <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>Una entrada de la lista no es un sitio y no bloquearía nada. Corrígela o quítala.</translation></message>
     <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>Puedes tener hasta 5 rachas. Elimina una para empezar otra.</translation></message>
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>No se pudo guardar la racha. Vuelve a intentarlo.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Cancelar</translation></message>

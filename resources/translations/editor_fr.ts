@@ -26,6 +26,7 @@
     <message id="streakEditor.domains.title"><source>Websites</source><translation>Sites web</translation></message>
     <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>Ajoutez un chemin pour ne bloquer qu’une partie d’un site, comme reddit.com/r/all.</translation></message>
     <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.invalid"><source>Not a site, so it blocks nothing. Enter one like example.com or reddit.com/r/all.</source><translation>Ce n’est pas un site : rien ne sera bloqué. Saisissez-en un comme example.com ou reddit.com/r/all.</translation></message>
     <message id="streakEditor.domains.add"><source>Add site</source><translation>Ajouter un site</translation></message>
     <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>Ajouter un ensemble</translation></message>
     <message id="streakEditor.domains.remove"><source>Remove</source><translation>Retirer</translation></message>
@@ -49,6 +50,7 @@
     <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Un mot quand la série atteint 7, 14, 30 jours et au-delà.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Donnez un nom à la série.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Ajoutez au moins un site ou une app à bloquer.</translation></message>
+    <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>Une entrée de la liste n’est pas un site et ne bloquerait rien. Corrigez-la ou supprimez-la.</translation></message>
     <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>Vous pouvez tenir jusqu'à 5 séries. Supprimez-en une pour en commencer une autre.</translation></message>
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>La série n'a pas pu être enregistrée. Veuillez réessayer.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Annuler</translation></message>

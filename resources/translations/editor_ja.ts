@@ -26,6 +26,7 @@
     <message id="streakEditor.domains.title"><source>Websites</source><translation>ウェブサイト</translation></message>
     <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>サイトの一部だけをブロックするにはパスを追加します（例: reddit.com/r/all）。</translation></message>
     <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.invalid"><source>Not a site, so it blocks nothing. Enter one like example.com or reddit.com/r/all.</source><translation>サイトではないため、何もブロックされません。example.com や reddit.com/r/all のように入力してください。</translation></message>
     <message id="streakEditor.domains.add"><source>Add site</source><translation>サイトを追加</translation></message>
     <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>セットを追加</translation></message>
     <message id="streakEditor.domains.remove"><source>Remove</source><translation>削除</translation></message>
@@ -49,6 +50,7 @@
     <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>記録が7日、14日、30日以降に達したときにお知らせします。</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>記録に名前を付けてください。</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>ブロックするサイトかアプリを1つ以上追加してください。</translation></message>
+    <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>リストに、サイトではないため何もブロックしない項目があります。修正するか削除してください。</translation></message>
     <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>記録は5件までです。新しく始めるには1件削除してください。</translation></message>
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>記録を保存できませんでした。もう一度お試しください。</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>キャンセル</translation></message>

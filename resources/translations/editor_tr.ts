@@ -26,6 +26,7 @@
     <message id="streakEditor.domains.title"><source>Websites</source><translation>Web siteleri</translation></message>
     <message id="streakEditor.domains.pathHint"><source>Add a path to block only part of a site, like reddit.com/r/all.</source><translation>Bir sitenin yalnızca bir bölümünü engellemek için yol ekle, örneğin reddit.com/r/all.</translation></message>
     <message id="streakEditor.domains.placeholder"><source>example.com</source><translation>example.com</translation></message>
+    <message id="streakEditor.domains.invalid"><source>Not a site, so it blocks nothing. Enter one like example.com or reddit.com/r/all.</source><translation>Bu bir site değil, hiçbir şeyi engellemez. example.com ya da reddit.com/r/all gibi bir site gir.</translation></message>
     <message id="streakEditor.domains.add"><source>Add site</source><translation>Site ekle</translation></message>
     <message id="streakEditor.domains.addSet"><source>Add a set</source><translation>Hazır liste ekle</translation></message>
     <message id="streakEditor.domains.remove"><source>Remove</source><translation>Kaldır</translation></message>
@@ -49,6 +50,7 @@
     <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Seri 7, 14, 30 güne ve ötesine ulaştığında bir not.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Seriye bir ad ver.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Engellenecek en az bir site ya da uygulama ekle.</translation></message>
+    <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>Listedeki bir girdi site değil ve hiçbir şeyi engellemez. Düzelt ya da kaldır.</translation></message>
     <message id="streakEditor.new.error.limit"><source>You can keep up to 5 streaks. Delete one to start another.</source><translation>En fazla 5 seri tutabilirsin. Yenisini başlatmak için birini sil.</translation></message>
     <message id="streakEditor.new.error.saveFailed"><source>The streak could not be saved. Please try again.</source><translation>Seri kaydedilemedi. Lütfen yeniden dene.</translation></message>
     <message id="streakEditor.new.cancel"><source>Cancel</source><translation>Vazgeç</translation></message>

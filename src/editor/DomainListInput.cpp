@@ -1,5 +1,7 @@
 #include "editor/DomainListInput.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -22,6 +24,13 @@ namespace halvex {
 namespace {
 
 const QString rowName = QStringLiteral("streakEditor.domains.row");
+
+// Text that means something, but no site: it stores the empty entry.
+bool isUnusable(const QString &text)
+{
+    const QString entry = normalizedDomainEntry(text);
+    return !entry.isEmpty() && !isSiteEntry(entry);
+}
 
 PlainTextButton *linkButton(const QString &symbol, QWidget *parent)
 {
@@ -102,6 +111,14 @@ DomainListInput::DomainListInput(const QStringList &domains, QWidget *parent)
     syncRows();
 }
 
+DomainListInput::~DomainListInput()
+{
+    // A focused field still finishes its editing as the window closes, after
+    // this part of the input has gone.
+    for (const Row &row : std::as_const(m_rowViews))
+        row.field->input()->disconnect(this);
+}
+
 void DomainListInput::setDomains(const QStringList &domains)
 {
     if (domains == m_domains)
@@ -137,13 +154,9 @@ void DomainListInput::editRow(int index, const QString &text)
     if (index < 0 || index >= m_domains.size())
         return;
     QStringList next = m_domains;
-    next[index] = normalizedDomainEntry(text);
-    if (next == m_domains) {
-        // The field may still hold what normalising took away.
-        syncRows();
-        return;
-    }
-    commit(next);
+    next[index] = storedDomainEntry(text);
+    if (next != m_domains)
+        commit(next);
 }
 
 void DomainListInput::removeRow(int index)
@@ -152,7 +165,25 @@ void DomainListInput::removeRow(int index)
         return;
     QStringList next = m_domains;
     next.removeAt(index);
+    // The rows below move up with their text, half-typed or refused as it
+    // may be, not only with what they store.
+    for (int i = index; i + 1 < m_rowViews.size(); ++i) {
+        m_rowViews[i].field->setText(m_rowViews[i + 1].field->text());
+        m_rowViews[i].typing = m_rowViews[i + 1].typing;
+    }
     commit(next);
+}
+
+void DomainListInput::finishEditing()
+{
+    for (int i = 0; i < m_rowViews.size(); ++i)
+        finishRow(i);
+}
+
+bool DomainListInput::hasUnusableEntry() const
+{
+    return std::any_of(m_rowViews.cbegin(), m_rowViews.cend(),
+                       [](const Row &row) { return isUnusable(row.field->text()); });
 }
 
 void DomainListInput::commit(const QStringList &domains)
@@ -165,17 +196,16 @@ void DomainListInput::commit(const QStringList &domains)
 void DomainListInput::syncRows()
 {
     auto *layout = static_cast<QVBoxLayout *>(m_rows->layout());
-    QList<QWidget *> rows = m_rows->findChildren<QWidget *>(rowName, Qt::FindDirectChildrenOnly);
     // Rows go by index: the last ones go (or come) and the rest keep their
     // field, so the one being typed in keeps its focus.
-    while (rows.size() > m_domains.size()) {
-        QWidget *row = rows.takeLast();
+    while (m_rowViews.size() > m_domains.size()) {
+        QWidget *row = m_rowViews.takeLast().widget;
         row->hide();
         row->setParent(nullptr);
         row->deleteLater(); // its remove button may be the one being clicked
     }
-    while (rows.size() < m_domains.size()) {
-        const int index = int(rows.size());
+    while (m_rowViews.size() < m_domains.size()) {
+        const int index = int(m_rowViews.size());
         auto *row = new QWidget(m_rows);
         row->setObjectName(rowName);
         auto *field = new TextInputField(
@@ -183,35 +213,80 @@ void DomainListInput::syncRows()
         auto *remove = new SymbolButton(QStringLiteral("xmark.circle.fill"),
                                         Symbol::sizeForFont(14), 22, Color::inkMuted(), row);
         remove->setObjectName(QStringLiteral("streakEditor.domains.remove"));
-        auto *line = new QHBoxLayout(row);
+        auto *problem = new KitLabel({}, Typography::caption11(), Color::destructive(), row);
+        problem->setObjectName(QStringLiteral("streakEditor.domains.invalid"));
+        problem->setWordWrap(true);
+        problem->hide();
+        auto *line = new QHBoxLayout;
         line->setContentsMargins(0, 0, 0, 0);
         line->setSpacing(8);
         line->addWidget(field, 1);
         line->addWidget(remove, 0, Qt::AlignVCenter);
-        connect(field->input(), &QLineEdit::textEdited, this,
-                [this, index](const QString &text) { editRow(index, text); });
+        auto *column = new QVBoxLayout(row);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(4);
+        column->addLayout(line);
+        column->addWidget(problem);
+        // A row that has gone may still hear from its field as it hides.
+        connect(field->input(), &QLineEdit::textEdited, this, [this, index](const QString &text) {
+            if (index >= m_rowViews.size())
+                return;
+            m_rowViews[index].typing = true;
+            showProblem(m_rowViews[index]);
+            editRow(index, text);
+        });
+        connect(field->input(), &QLineEdit::editingFinished, this,
+                [this, index] { finishRow(index); });
         connect(remove, &QAbstractButton::clicked, this, [this, index] { removeRow(index); });
         layout->addWidget(row);
         row->show();
-        rows.append(row);
+        m_rowViews.append({row, field, problem, remove});
     }
     //% "example.com"
     const QString placeholder = qtTrId("streakEditor.domains.placeholder");
     //% "Remove"
     const QString removeLabel = qtTrId("streakEditor.domains.remove");
-    for (int i = 0; i < rows.size(); ++i) {
-        auto *field = rows[i]->findChild<TextInputField *>();
-        QLineEdit *input = field->input();
-        if (input->text() != m_domains[i]) {
-            // While typing, the caret stays where it was, as far as the text allows.
+    //% "Not a site, so it blocks nothing. Enter one like example.com or reddit.com/r/all."
+    const QString problemText = qtTrId("streakEditor.domains.invalid");
+    for (int i = 0; i < m_rowViews.size(); ++i) {
+        Row &row = m_rowViews[i];
+        QLineEdit *input = row.field->input();
+        const QString shown = input->text();
+        // A field already saying what its row stores is left as typed; one
+        // whose entry changed elsewhere shows the entry.
+        if (shown != m_domains[i] && storedDomainEntry(shown) != m_domains[i]) {
             const int caret = input->cursorPosition();
-            field->setText(m_domains[i]);
+            row.field->setText(m_domains[i]);
+            row.typing = false;
             if (input->hasFocus())
                 input->setCursorPosition(qMin(caret, int(m_domains[i].size())));
         }
         input->setPlaceholderText(placeholder);
-        rows[i]->findChild<SymbolButton *>()->setAccessibleName(removeLabel);
+        row.remove->setAccessibleName(removeLabel);
+        row.problem->setText(problemText);
+        showProblem(row);
     }
+}
+
+void DomainListInput::finishRow(int index)
+{
+    if (index < 0 || index >= m_rowViews.size())
+        return;
+    Row &row = m_rowViews[index];
+    row.typing = false;
+    // Done typing: the field shows the stored form of what it says, so
+    // "HTTPS://Example.com:8080/a?b" becomes "example.com/a". Text that is
+    // no site stays for the user to mend.
+    if (normalizedDomainEntry(row.field->text()) == m_domains[index])
+        row.field->setText(m_domains[index]);
+    showProblem(row);
+}
+
+void DomainListInput::showProblem(Row &row)
+{
+    // Not while the letters are still coming: "ex" on the way to
+    // "example.com" is no fault.
+    row.problem->setVisible(!row.typing && isUnusable(row.field->text()));
 }
 
 void DomainListInput::showPresetMenu()

@@ -299,6 +299,12 @@ std::optional<QString> NewStreakFormContent::validate()
         //% "Give the streak a name."
         return qtTrId("streakEditor.new.error.name");
     }
+    // Text in the list that is no site stores nothing: saving past it would
+    // leave the user thinking it is blocked.
+    if (m_streakType == StreakType::site && m_domainList->hasUnusableEntry()) {
+        //% "An entry in the list is not a site and would block nothing. Correct it or remove it."
+        return qtTrId("streakEditor.new.error.site");
+    }
     if (!hasTriggers()) {
         //% "Add at least one site or app to block."
         return qtTrId("streakEditor.new.error.triggers");
@@ -316,6 +322,8 @@ void NewStreakFormContent::attemptSave()
 {
     if (m_isSaving)
         return;
+    // Save may be pressed with the caret still in a site: that row is done.
+    m_domainList->finishEditing();
     if (const auto message = validate()) {
         setErrorMessage(message);
         return;

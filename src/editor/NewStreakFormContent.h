@@ -35,10 +35,11 @@ class ToggleRow;
 // The one form that creates a streak: the kind of streak (sites or
 // applications) and its targets, its name, mode, active hours, allowance,
 // bypasses and notifications, over a Cancel / Save footer. It keeps all of
-// its editing state itself; Save validates (a name, a target, fewer than
-// five stored streaks), writes one new streak through the store's main
-// context, has the engine reload, plans the streak's milestone
-// notifications and emits dismissed(). Cancel emits dismissed() alone.
+// its editing state itself; Save validates (a name, no listed text that is
+// not a site, a target, fewer than five stored streaks), writes one new
+// streak through the store's main context, has the engine reload, plans the
+// streak's milestone notifications and emits dismissed(). Cancel emits
+// dismissed() alone.
 //
 // Until the user types a name, the name follows the first target. A save
 // the store refuses writes nothing: the unsaved streak is dropped, the form

@@ -1,6 +1,7 @@
 #include "editor/StreakDetailSheet.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScrollArea>
@@ -81,6 +82,7 @@ QWidget *StreakDetailSheet::buildFound()
     m_name->setTextFormat(Qt::PlainText);
     m_name->setMinimumWidth(0);
     m_name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_name->installEventFilter(this);
 
     // Metrics: the day count over best · average.
     m_days = new DisplayNumeral(0, DisplayNumeral::Size::medium);
@@ -197,11 +199,24 @@ void StreakDetailSheet::refresh()
     }
     m_pages->setCurrentWidget(m_found);
     const qint64 days = m_services.engine.days(*streak);
-    m_name->setText(streak->name());
+    m_fullName = streak->name();
+    elideName();
     m_days->setValue(int(days));
     m_best->setText(QString::number(streak->bestDays()));
     m_avg->setText(QString::number(StreakRuns::averageDays(*streak, days)));
     rebuildHistory();
+}
+
+void StreakDetailSheet::elideName()
+{
+    // One line: a name longer than the header ends in "…", never mid-letter.
+    // Whole until the header is laid out, so it asks for a line's height.
+    const int width = m_name->contentsRect().width();
+    const QString shown =
+        width > 0 ? QFontMetrics(m_name->font()).elidedText(m_fullName, Qt::ElideRight, width)
+                  : m_fullName;
+    m_name->setText(shown);
+    m_name->setToolTip(shown == m_fullName ? QString() : m_fullName);
 }
 
 void StreakDetailSheet::rebuildHistory()
@@ -285,6 +300,14 @@ bool StreakDetailSheet::event(QEvent *event)
     if (Environment::isChange(event))
         update();
     return QWidget::event(event);
+}
+
+bool StreakDetailSheet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_name &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+        elideName();
+    return QWidget::eventFilter(watched, event);
 }
 
 void StreakDetailSheet::changeEvent(QEvent *event)

@@ -58,6 +58,8 @@ public:
 
     const QUuid &streakId() const { return m_streakId; }
     bool showsStreak() const;
+    // The streak's name as stored; the header cuts it with "…" to its width.
+    const QString &name() const { return m_fullName; }
     // The delete confirmation while it is up.
     DeleteConfirmDialog *deleteDialog() const { return m_dialog; }
     void showDeleteDialog();
@@ -72,6 +74,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildFound();
@@ -79,6 +82,7 @@ private:
     void refresh();
     void rebuildHistory();
     void retranslate();
+    void elideName();
 
     QUuid m_streakId;
     Services m_services;
@@ -88,6 +92,7 @@ private:
     QPointer<DeleteConfirmDialog> m_dialog;
 
     KitLabel *m_name = nullptr;
+    QString m_fullName;
     DisplayNumeral *m_days = nullptr;
     KitLabel *m_bestTitle = nullptr;
     KitLabel *m_best = nullptr;

@@ -102,7 +102,9 @@ StreakEditorWindow::StreakEditorWindow(const StreakEditorMode &mode, Services se
     }
     m_localizedRoot->setContent(m_content);
     layout->addWidget(m_localizedRoot);
-    m_window->setMinimumSize(minimumContentSize);
+    // Never smaller than the sheet it shows: the sheet's footer buttons
+    // would be cut off.
+    m_window->setMinimumSize(minimumContentSize.expandedTo(m_content->minimumSize()));
     m_window->setMaximumSize(maximumContentSize);
     m_window->resize(detail ? detailContentSize : newStreakContentSize);
     fennimar::WindowPlacement::centerOnActiveScreen(m_window.get());

@@ -80,6 +80,7 @@ public:
 
     static constexpr QSize detailContentSize{520, 760};
     static constexpr QSize newStreakContentSize{520, 680};
+    // The least the window allows; a sheet that needs more raises it.
     static constexpr QSize minimumContentSize{480, 560};
     static constexpr QSize maximumContentSize{720, 1000};
 

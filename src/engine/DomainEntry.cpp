@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+#include <QHostAddress>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include "engine/DomainMatching.h"
+#include "engine/TrimmedBlanks.h"
+
 namespace halvex {
 
 namespace {
@@ -9,6 +16,36 @@ namespace {
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
+}
+
+// One label of a host name as DNS writes it.
+constexpr auto label = R"([A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?)";
+
+// Anchored as a whole: a bare "$" would also match before a final line
+// break, which the trims leave in place.
+const QRegularExpression &dottedName()
+{
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("%1(\\.%1)+").arg(QLatin1String(label))));
+    return pattern;
+}
+
+const QRegularExpression &anyName()
+{
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("%1(\\.%1)*\\.?").arg(QLatin1String(label))));
+    return pattern;
+}
+
+bool isSiteHost(const QString &host)
+{
+    if (host.size() > 2 && host.startsWith(u'[') && host.endsWith(u']'))
+        return QHostAddress(host.mid(1, host.size() - 2)).protocol() ==
+               QAbstractSocket::IPv6Protocol;
+    // An internationalised name is matched in its ASCII form; text that has
+    // none (a space, say) is no name.
+    const QByteArray ace = QUrl::toAce(host);
+    return !ace.isEmpty() && anyName().match(QString::fromLatin1(ace)).hasMatch();
 }
 
 } // namespace
@@ -59,6 +96,26 @@ QString normalizedDomainEntry(const QString &text)
         std::all_of(host.begin() + colon + 1, host.end(), [](QChar c) { return c.isDigit(); }))
         entry.remove(colon, host.size() - colon);
     return entry;
+}
+
+bool isSiteDomain(const QString &text)
+{
+    const QString trimmed = trimmedBlanks(text);
+    return !trimmed.isEmpty() && dottedName().match(trimmed).hasMatch();
+}
+
+bool isSiteEntry(const QString &entry)
+{
+    // The host as matching reads the rule: "https://example.com", what
+    // normalising leaves of "http://https://example.com", is example.com.
+    const DomainRule rule = parseDomainRule(entry);
+    return rule.host && isSiteHost(*rule.host);
+}
+
+QString storedDomainEntry(const QString &text)
+{
+    const QString entry = normalizedDomainEntry(text);
+    return entry.isEmpty() || isSiteEntry(entry) ? entry : QString();
 }
 
 } // namespace halvex

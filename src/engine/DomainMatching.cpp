@@ -14,10 +14,13 @@ void dropLeadingWww(QString &host)
 // compare equal: internationalised names in their ASCII form (a rule may be
 // typed either way, and the URL's decoded form depends on the top-level
 // domain), and without the trailing dot of a fully qualified name, which
-// would otherwise slip past every rule.
+// would otherwise slip past every rule; and an IPv6 address without the
+// brackets a rule writes it in, as a URL reports its host.
 QString canonicalHost(const QString &host)
 {
     QString canonical = host;
+    if (canonical.size() > 2 && canonical.startsWith(u'[') && canonical.endsWith(u']'))
+        canonical = canonical.mid(1, canonical.size() - 2);
     if (!canonical.isEmpty()) {
         const QByteArray ace = QUrl::toAce(canonical);
         if (!ace.isEmpty())

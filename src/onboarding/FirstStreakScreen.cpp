@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "engine/DomainEntry.h"
 #include "engine/TrimmedBlanks.h"
 #include "onboarding/FirstStreakRow.h"
 #include "onboarding/OnboardingCoordinator.h"
@@ -47,12 +47,8 @@ QString presetSymbol(OnboardingPreset preset)
 
 bool FirstStreakScreen::isValidDomain(const QString &text)
 {
-    // Anchored as a whole: a bare "$" would also match before a final line
-    // break, which the trim leaves in place.
-    static const QRegularExpression domain(QRegularExpression::anchoredPattern(QStringLiteral(
-        R"(^[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?(\.[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?)+$)")));
-    const QString trimmed = trimmedBlanks(text);
-    return !trimmed.isEmpty() && domain.match(trimmed).hasMatch();
+    // The judgement the streak editor's site list shares.
+    return isSiteDomain(text);
 }
 
 FirstStreakScreen::FirstStreakScreen(OnboardingCoordinator &coordinator,

@@ -121,13 +121,14 @@ private slots:
                })
             << "en";
         QTest::newRow("domains") << Page([](QVBoxLayout *l, auto &) {
-            l->addWidget(new DomainListInput({"reddit.com/r/all", "news.ycombinator.com", ""}));
+            l->addWidget(new DomainListInput(
+                {"reddit.com/r/all", "news.ycombinator.com", "*reddit.com", ""}));
             l->addWidget(new SeededDomainsRow(DomainPreset::social, 10));
             l->addWidget(new SeededDomainsRow(DomainPreset::games, 1));
             return nullptr;
         }) << "en";
         QTest::newRow("domains-fr") << Page([](QVBoxLayout *l, auto &) {
-            l->addWidget(new DomainListInput({"youtube.com"}));
+            l->addWidget(new DomainListInput({"youtube.com", "my site.com"}));
             l->addWidget(new SeededDomainsRow(DomainPreset::video, 6));
             l->addWidget(
                 new ModeSelector(StrictnessMode::firm, true, ModeSelector::Style::compact));

@@ -113,6 +113,10 @@ private slots:
                                              << "" << name;
         QTest::newRow("blank site entry") << 0 << false << "   "
                                           << "Reading" << triggers;
+        QTest::newRow("text that is no site") << 0 << false << "my site.com"
+                                              << "Reading"
+                                              << "An entry in the list is not a site and would "
+                                                 "block nothing. Correct it or remove it.";
         QTest::newRow("app streak without apps") << 0 << true << "a.com"
                                                  << "Editor" << triggers;
         QTest::newRow("five stored") << 5 << false << "a.com"

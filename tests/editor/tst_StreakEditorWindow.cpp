@@ -168,11 +168,22 @@ private slots:
         QWidget *window = editor->window();
         QCOMPARE(window->windowTitle(), title);
         QCOMPARE(window->size(), size);
-        QCOMPARE(window->minimumSize(), QSize(480, 560));
+        // The window never gets smaller than its sheet, whose footer would
+        // then fall outside it.
+        QCOMPARE(window->minimumSize(), QSize(480, detail ? 640 : 560));
         QCOMPARE(window->maximumSize(), QSize(720, 1000));
-        // Within those, each sheet keeps its own limits.
         QCOMPARE(editor->content()->minimumSize(), QSize(480, detail ? 640 : 560));
         QCOMPARE(editor->content()->maximumSize(), QSize(720, detail ? 1000 : 900));
+        window->resize(300, 300);
+        QCOMPARE(window->size(), window->minimumSize());
+        QCoreApplication::processEvents();
+        for (const char *button : {"streakEditor.detail.close", "streakEditor.detail.delete",
+                                   "streakEditor.button.cancel", "streakEditor.button.save"}) {
+            if (auto *b = editor->content()->findChild<QWidget *>(button)) {
+                const QRect where(b->mapTo(window, QPoint(0, 0)), b->size());
+                QVERIFY2(window->rect().contains(where), button);
+            }
+        }
         QCOMPARE(qobject_cast<StreakDetailSheet *>(editor->content()) != nullptr, detail);
         if (!detail) {
             // The new-streak sheet closes its window on Cancel.
@@ -207,6 +218,34 @@ private slots:
         rig.open(StreakEditorMode::detail(rig.b->id()));
         QVERIFY(rig.sheet()->findChild<QWidget *>("tombstone.empty"));
         QCOMPARE(rig.sheet()->findChild<QLabel *>("streakEditor.detail.avg")->text(), "2");
+    }
+
+    // A name longer than the header is cut with "…" at its edge, not
+    // mid-letter; the whole name stays in the tooltip.
+    void longNameEndsInAnEllipsis()
+    {
+        WindowRig rig(m_translations);
+        const QString name =
+            "Evenings and weekends without the endless news feeds, video sites and forums";
+        rig.a->setName(name);
+        QVERIFY(rig.save());
+        rig.open(StreakEditorMode::detail(rig.a->id()));
+        QWidget *window = StreakEditorWindow::current()->window();
+        auto *header = rig.sheet()->findChild<QLabel *>("streakEditor.detail.header");
+        for (const int width : {480, 720}) {
+            window->resize(width, 760);
+            QCoreApplication::processEvents();
+            QCOMPARE(rig.sheet()->name(), name);
+            QVERIFY2(header->text().endsWith(u'…'), qPrintable(header->text()));
+            QVERIFY(name.startsWith(header->text().chopped(1)));
+            QVERIFY(header->fontMetrics().horizontalAdvance(header->text()) <=
+                    header->contentsRect().width());
+            QCOMPARE(header->toolTip(), name);
+        }
+        rig.a->setName("Reading");
+        QVERIFY(rig.save());
+        QCOMPARE(header->text(), "Reading");
+        QCOMPARE(header->toolTip(), QString());
     }
 
     // Deleting from the editor: Delete asks first and is refused for half a
@@ -277,6 +316,8 @@ private slots:
         QTest::newRow("detail-scrolled") << "scrolled";
         QTest::newRow("detail-delete") << "delete";
         QTest::newRow("detail-gone") << "gone";
+        QTest::newRow("detail-long-name") << "long";
+        QTest::newRow("detail-smallest") << "smallest";
         QTest::newRow("new") << "new";
     }
     void screenshots()
@@ -284,6 +325,11 @@ private slots:
         QFETCH(QString, scene);
         WindowRig rig(m_translations);
         rig.theme.setTheme(AppTheme::light);
+        if (scene == "long") {
+            rig.a->setName(
+                "Evenings and weekends without the endless news feeds, video sites and forums");
+            QVERIFY(rig.save());
+        }
         auto *editor = rig.open(scene == "new" ? StreakEditorMode::newStreak()
                                                : StreakEditorMode::detail(rig.a->id()));
         QWidget *window = editor->window();
@@ -295,6 +341,9 @@ private slots:
         } else if (scene == "delete") {
             rig.sheet()->showDeleteDialog();
             shot = rig.sheet()->deleteDialog();
+        } else if (scene == "smallest") {
+            window->resize(window->minimumSize());
+            QCoreApplication::processEvents();
         } else if (scene == "gone") {
             QVERIFY(rig.engine.deleteStreak(rig.a->id()));
         }
