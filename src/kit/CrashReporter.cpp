@@ -79,7 +79,12 @@ struct PreparedPath {
 
 struct Prepared {
     std::atomic<bool> ready{false};
-    PreparedText slug, version, build, osVersion, installId;
+    PreparedText slug, version, build, osVersion;
+    // The identity may come from the keychain after the handler is in
+    // place: it is written into the slot the handler does not read, then
+    // switched to, so a crash meanwhile never sees half of it.
+    PreparedText installIds[2];
+    std::atomic<int> installId{0};
     PreparedText buildUuid, deviceModel, osBuild;
     double uptimeAtCapture = 0.0;
     PreparedPath queueDir;
@@ -149,7 +154,7 @@ void writeSignalRecord(int signal)
     writeText(json, "version", prepared.version);
     writeText(json, "build", prepared.build);
     writeText(json, "osVersion", prepared.osVersion);
-    writeText(json, "installId", prepared.installId);
+    writeText(json, "installId", prepared.installIds[prepared.installId.load()]);
     json.key("kind");
     json.string("signal");
     json.key("signal");
@@ -198,6 +203,13 @@ void writeSignalRecord(int signal)
                                                     json.size());
 }
 
+void prepareInstallId(const QString &installId)
+{
+    const int next = 1 - prepared.installId.load();
+    prepared.installIds[next].set(installId);
+    prepared.installId.store(next);
+}
+
 std::terminate_handler previousTerminate = nullptr;
 
 QString demangled(const char *name)
@@ -240,6 +252,22 @@ CrashReporter::CrashReporter(const AppConfig &config, std::unique_ptr<CrashUploa
     , m_installId(installId)
 {}
 
+QString CrashReporter::installId() const
+{
+    const QMutexLocker lock(&m_installIdMutex);
+    return m_installId;
+}
+
+void CrashReporter::setInstallId(const QString &installId)
+{
+    {
+        const QMutexLocker lock(&m_installIdMutex);
+        m_installId = installId;
+    }
+    if (current() == this)
+        prepareInstallId(installId);
+}
+
 CrashReporter &CrashReporter::makeCurrent(std::unique_ptr<CrashReporter> reporter)
 {
     prepared.ready = false;
@@ -267,7 +295,7 @@ void CrashReporter::installSignalHandlers()
         prepared.slug.set(config.slug);
         prepared.version.set(config.version);
         prepared.build.set(config.build);
-        prepared.installId.set(reporter->installId());
+        prepareInstallId(reporter->installId());
         prepared.osVersion.set(platform::SystemFacts::operatingSystemVersion());
         const CrashFacts::LaunchFacts &facts = CrashFacts::launchFacts();
         prepared.buildUuid.set(facts.executableBuildId);
@@ -293,7 +321,7 @@ CrashPayload CrashReporter::exceptionRecord(const QString &name, const QString &
     payload.version = m_config.version;
     payload.build = m_config.build;
     payload.osVersion = platform::SystemFacts::operatingSystemVersion();
-    payload.installId = m_installId;
+    payload.installId = installId();
     payload.kind = CrashPayload::Kind::exception;
     payload.exception = name + QStringLiteral(": ") + reason;
     payload.frames = CrashPayload::cutFrames(platform::StackTrace::symbols(returnAddresses));

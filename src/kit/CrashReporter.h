@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QList>
+#include <QMutex>
 #include <QString>
 
 #include "kit/AppConfig.h"
@@ -17,13 +18,16 @@ namespace fennimar {
 class CrashReporter final {
 public:
     // The install identity is read by the caller, once: a dying process
-    // cannot ask the keychain.
+    // cannot ask the keychain. It may come later (setInstallId); a record
+    // made before it came carries an empty one.
     CrashReporter(const AppConfig &config, std::unique_ptr<CrashUploader> uploader,
                   const QString &installId);
     Q_DISABLE_COPY_MOVE(CrashReporter)
 
     const AppConfig &config() const { return m_config; }
-    const QString &installId() const { return m_installId; }
+    QString installId() const;
+    // Also into what the signal handler writes, when this reporter is current.
+    void setInstallId(const QString &installId);
     CrashUploader &uploader() const { return *m_uploader; }
 
     // Makes the reporter the process-wide current one, replacing (and
@@ -53,6 +57,7 @@ public:
 private:
     AppConfig m_config;
     std::unique_ptr<CrashUploader> m_uploader;
+    mutable QMutex m_installIdMutex;
     QString m_installId;
 };
 

@@ -12,6 +12,7 @@
 #include "kit/InstallID.h"
 #include "kit/RemoteConfig.h"
 #include "kit/ReviewPrompt.h"
+#include "kit/SharedFuture.h"
 #include "kit/SparkleFacade.h"
 #include "kit/Telemetry.h"
 #include "platform/SecretServiceKeychain.h"
@@ -26,7 +27,7 @@ struct State {
     AppConfig config;
     CrashReporter *crashReporter = nullptr;
     std::unique_ptr<ReviewPrompt> reviewPrompt;
-    platform::Keychain *keychain = nullptr;
+    SharedFuture<QString> installId;
 };
 
 std::optional<State> &state()
@@ -62,18 +63,27 @@ void Fennimar::bootstrap(const AppConfig &config, const BootstrapOptions &option
         services.defaults = services.defaults ? services.defaults : live.defaults;
         services.session = services.session ? services.session : live.session;
     }
-    platform::Keychain &keychain = *services.keychain;
+    // The one question to the keychain in this run. A keyring that is
+    // locked, prompting or silent answers late or never: nothing here
+    // waits for it.
+    const SharedFuture<QString> identity(
+        InstallID::current(config.bundleId, *services.keychain, *services.defaults));
 
     CrashReporter *reporter = nullptr;
     if (options.installCrashReporter) {
         auto uploader = std::make_unique<CrashUploader>(
             config, services.crashFolder.value_or(CrashUploader::pendingFolder(config.bundleId)),
             services.session);
-        reporter = &CrashReporter::makeCurrent(std::make_unique<CrashReporter>(
-            config, std::move(uploader), InstallID::current(config.bundleId, keychain)));
+        reporter = &CrashReporter::makeCurrent(
+            std::make_unique<CrashReporter>(config, std::move(uploader), QString()));
         CrashFacts::captureAtLaunch();
         CrashReporter::installExceptionHandler();
         CrashReporter::installSignalHandlers();
+        identity.future().then([reporter](const QString &id) {
+            // Unless a later start-up replaced it.
+            if (CrashReporter::current() == reporter)
+                reporter->setInstallId(id);
+        });
         // Nothing waits for the upload.
         reporter->uploader().drain();
     }
@@ -82,9 +92,8 @@ void Fennimar::bootstrap(const AppConfig &config, const BootstrapOptions &option
         SparkleFacade::shared().start(config.bundleId);
 
     if (options.installTelemetry)
-        Telemetry::shared().configure(config, keychain, services.session);
+        Telemetry::shared().configure(config, identity.future(), services.session);
 
-    const QString bundleId = config.bundleId;
     auto reviewPrompt = std::make_unique<ReviewPrompt>(ReviewPrompt::Parts{
         config.slug,
         config.backendBaseURL,
@@ -93,11 +102,13 @@ void Fennimar::bootstrap(const AppConfig &config, const BootstrapOptions &option
         services.calendar,
         services.now,
         [] { return ReviewPrompt::settingsOf(RemoteConfig::shared().snapshot()); },
-        [bundleId, &keychain] { return InstallID::current(bundleId, keychain); },
+        // A rating is given long after start-up; should the identity still
+        // be on its way, the rating goes without it rather than wait.
+        [identity] { return identity.value().value_or(QString()); },
         Telemetry::shared(),
     });
 
-    state() = State{config, reporter, std::move(reviewPrompt), &keychain};
+    state() = State{config, reporter, std::move(reviewPrompt), identity};
 
     // From the event loop, once start-up has returned: the cached remote
     // configuration is in place before the launch event reads its switch,
@@ -128,11 +139,11 @@ CrashReporter *Fennimar::crashReporter()
     return state() ? state()->crashReporter : nullptr;
 }
 
-QString Fennimar::installId()
+QFuture<QString> Fennimar::installId()
 {
     if (!state())
-        return QStringLiteral("(uninitialised)");
-    return InstallID::current(state()->config.bundleId, *state()->keychain);
+        return QtFuture::makeReadyFuture(QStringLiteral("(uninitialised)"));
+    return state()->installId.future();
 }
 
 } // namespace fennimar

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QDateTime>
+#include <QFuture>
 #include <QString>
 #include <QTimeZone>
 
@@ -54,7 +55,9 @@ public:
     // and the launch's upload of pending records), the update facade,
     // telemetry and the review prompt, in that order; then, from the event
     // loop, the remote configuration and the "app.launch" event, which does
-    // not wait for the network. Never fails.
+    // not wait for the network. Never fails, and never waits for the
+    // keychain: the install identity is asked for once, and what needs it
+    // takes it when it comes.
     static void bootstrap(const AppConfig &config, const BootstrapOptions &options);
     static void bootstrap(const AppConfig &config, const BootstrapOptions &options,
                           const Services &services);
@@ -64,8 +67,9 @@ public:
     static ReviewPrompt *reviewPrompt();
     // The reporter start-up made, or nothing when it made none.
     static CrashReporter *crashReporter();
-    // Read from the keychain on every call; "(uninitialised)" before bootstrap().
-    static QString installId();
+    // This run's install identity, once the keychain has answered or given
+    // up; "(uninitialised)" before bootstrap().
+    static QFuture<QString> installId();
 };
 
 } // namespace fennimar

@@ -4,31 +4,41 @@ namespace fennimar {
 
 using platform::KeychainStatus;
 
-std::optional<QByteArray> KeychainBox::read(const QString &account) const
+QFuture<std::optional<QByteArray>> KeychainBox::read(const QString &account) const
 {
-    auto data = m_keychain->read(m_service, account);
-    if (!data)
-        return std::nullopt;
-    return std::move(data).value();
+    return lookup(account).then([](const Lookup &found) -> std::optional<QByteArray> {
+        if (!found)
+            return std::nullopt;
+        return found.value();
+    });
 }
 
-platform::Expected<void, KeychainError> KeychainBox::write(const QByteArray &data,
-                                                           const QString &account)
+QFuture<KeychainBox::Lookup> KeychainBox::lookup(const QString &account) const
 {
-    if (auto removed = remove(account); !removed)
-        return removed;
-    const KeychainStatus status = m_keychain->write(m_service, account, data);
-    if (status != KeychainStatus::success)
-        return platform::unexpected(KeychainError{status});
-    return {};
+    return m_keychain->read(m_service, account)
+        .then([](const platform::Keychain::ReadResult &data) -> Lookup {
+            if (!data)
+                return platform::unexpected(KeychainError{data.error()});
+            return data.value();
+        });
 }
 
-platform::Expected<void, KeychainError> KeychainBox::remove(const QString &account)
+QFuture<KeychainBox::Done> KeychainBox::write(const QByteArray &data, const QString &account)
 {
-    const KeychainStatus status = m_keychain->remove(m_service, account);
-    if (status != KeychainStatus::success && status != KeychainStatus::itemNotFound)
-        return platform::unexpected(KeychainError{status});
-    return {};
+    return m_keychain->write(m_service, account, data).then([](KeychainStatus status) -> Done {
+        if (status != KeychainStatus::success)
+            return platform::unexpected(KeychainError{status});
+        return {};
+    });
+}
+
+QFuture<KeychainBox::Done> KeychainBox::remove(const QString &account)
+{
+    return m_keychain->remove(m_service, account).then([](KeychainStatus status) -> Done {
+        if (status != KeychainStatus::success && status != KeychainStatus::itemNotFound)
+            return platform::unexpected(KeychainError{status});
+        return {};
+    });
 }
 
 } // namespace fennimar

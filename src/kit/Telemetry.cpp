@@ -5,7 +5,6 @@
 
 #include <QJsonDocument>
 
-#include "kit/InstallID.h"
 #include "platform/Log.h"
 
 namespace fennimar {
@@ -59,14 +58,14 @@ Telemetry &Telemetry::shared()
     return instance;
 }
 
-void Telemetry::configure(const AppConfig &config, platform::Keychain &keychain,
+void Telemetry::configure(const AppConfig &config, const QFuture<QString> &installId,
                           QNetworkAccessManager *session)
 {
     m_state = State{
         config,
         HTTPClient(session, config.userAgent()),
         config.backendURL(QStringLiteral("/api/telemetry")),
-        InstallID::current(config.bundleId, keychain),
+        SharedFuture<QString>(installId),
     };
 }
 
@@ -82,24 +81,27 @@ void Telemetry::track(const QString &event, const QVariantMap &properties) const
         if (value.isDouble() && !std::isfinite(value.toDouble()))
             return;
     }
-    const QJsonObject body{
-        {QStringLiteral("slug"), m_state->config.slug},
-        {QStringLiteral("version"), m_state->config.version},
-        {QStringLiteral("installId"), m_state->installId},
-        {QStringLiteral("event"), event},
-        {QStringLiteral("props"), props},
-    };
-
-    HTTPRequest request;
-    request.url = m_state->endpoint;
-    request.method = "POST";
-    request.setHeader("Content-Type", "application/json");
-    request.body = QJsonDocument(body).toJson(QJsonDocument::Compact);
-    m_state->http.send(request).then([](const HTTPClient::Result &result) {
-        // A status of any kind is the backend's business; only a lost
-        // request leaves a trace.
-        if (!result)
-            logger().debug("telemetry drop: %s", {result.error().description()});
+    // Sent at once when the identity is known, else as soon as it is.
+    m_state->installId.future().then([slug = m_state->config.slug,
+                                      version = m_state->config.version,
+                                      endpoint = m_state->endpoint, http = m_state->http, event,
+                                      props](const QString &installId) {
+        const QJsonObject body{
+            {QStringLiteral("slug"), slug},           {QStringLiteral("version"), version},
+            {QStringLiteral("installId"), installId}, {QStringLiteral("event"), event},
+            {QStringLiteral("props"), props},
+        };
+        HTTPRequest request;
+        request.url = endpoint;
+        request.method = "POST";
+        request.setHeader("Content-Type", "application/json");
+        request.body = QJsonDocument(body).toJson(QJsonDocument::Compact);
+        http.send(request).then([](const HTTPClient::Result &result) {
+            // A status of any kind is the backend's business; only a lost
+            // request leaves a trace.
+            if (!result)
+                logger().debug("telemetry drop: %s", {result.error().description()});
+        });
     });
 }
 

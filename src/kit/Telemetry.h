@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include <QFuture>
 #include <QJsonObject>
 #include <QString>
 #include <QVariantMap>
@@ -10,7 +11,7 @@
 #include "kit/AppConfig.h"
 #include "kit/HTTPClient.h"
 #include "kit/RemoteConfig.h"
-#include "platform/Keychain.h"
+#include "kit/SharedFuture.h"
 
 namespace fennimar {
 
@@ -29,8 +30,9 @@ public:
     // The application's instance, reading RemoteConfig::shared().
     static Telemetry &shared();
 
-    // Once, at start-up: the backend, the User-Agent and the install identity.
-    void configure(const AppConfig &config, platform::Keychain &keychain,
+    // Once, at start-up: the backend, the User-Agent and the install
+    // identity, which may still be on its way: events wait for it.
+    void configure(const AppConfig &config, const QFuture<QString> &installId,
                    QNetworkAccessManager *session = HTTPClient::sharedSession());
     bool isConfigured() const { return m_state.has_value(); }
 
@@ -47,7 +49,7 @@ private:
         AppConfig config;
         HTTPClient http;
         QUrl endpoint;
-        QString installId;
+        SharedFuture<QString> installId;
     };
 
     RemoteSwitches m_remote;

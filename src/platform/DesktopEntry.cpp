@@ -43,9 +43,16 @@ QString unescapeValue(const QString &value)
     return out;
 }
 
-bool isTrue(const QString &value)
+// A boolean as the desktop's own key-file reader takes it: "true" or "1",
+// "false" or "0"; anything else is no value.
+std::optional<bool> boolean(const QString &value)
 {
-    return value.trimmed() == u"true";
+    const QString text = value.trimmed();
+    if (text == u"true" || text == u"1")
+        return true;
+    if (text == u"false" || text == u"0")
+        return false;
+    return std::nullopt;
 }
 
 } // namespace
@@ -87,9 +94,11 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray &contents, cons
         else if (key == u"Icon")
             entry.m_icon = value;
         else if (key == u"Hidden")
-            entry.m_hidden = isTrue(value);
+            entry.m_hidden = boolean(value).value_or(false);
         else if (key == u"NoDisplay")
-            entry.m_noDisplay = isTrue(value);
+            entry.m_noDisplay = boolean(value).value_or(false);
+        else if (key == u"X-GNOME-Autostart-enabled")
+            entry.m_autostartEnabled = boolean(value).value_or(true);
     }
     if (!sawMainGroup)
         return std::nullopt;

@@ -25,6 +25,9 @@ public:
     // A theme icon name or an absolute file path, as the file gives it.
     const QString &icon() const { return m_icon; }
     bool hidden() const { return m_hidden; }
+    // False when the desktop's own switch for an autostart entry is off
+    // (X-GNOME-Autostart-enabled, as the startup-applications settings write it).
+    bool autostartEnabled() const { return m_autostartEnabled; }
     // Installed, but not meant to be listed in menus and choosers.
     bool noDisplay() const { return m_noDisplay; }
 
@@ -46,6 +49,7 @@ private:
     QString m_startupWMClass;
     QString m_icon;
     bool m_hidden = false;
+    bool m_autostartEnabled = true;
     bool m_noDisplay = false;
 };
 

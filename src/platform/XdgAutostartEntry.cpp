@@ -126,7 +126,7 @@ QString XdgAutostartEntry::path() const
 LoginItemStatus XdgAutostartEntry::status() const
 {
     const std::optional<DesktopEntry> entry = DesktopEntry::load(path(), m_identity.id);
-    if (!entry || entry->hidden())
+    if (!entry || entry->hidden() || !entry->autostartEnabled())
         return LoginItemStatus::notRegistered;
     const QStringList command = entry->commandLine();
     if (command.isEmpty() || !programExists(command.first()))

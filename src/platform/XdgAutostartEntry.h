@@ -32,10 +32,12 @@ public:
     QByteArray contents() const;
     QString path() const;
 
-    // Present → enabled; absent, unreadable or Hidden → not registered;
-    // present but its program gone → not found.
+    // Present → enabled; absent, unreadable, Hidden or switched off by the
+    // desktop (X-GNOME-Autostart-enabled=false) → not registered, as the
+    // session will not start it; present but its program gone → not found.
     LoginItemStatus status() const override;
-    // Written atomically: the desktop never reads half an entry.
+    // Written atomically, whole: the desktop never reads half an entry, and
+    // the new one is on by both of the desktop's switches.
     Expected<void, LoginItemError> registerItem() override;
     Expected<void, LoginItemError> unregisterItem() override;
 

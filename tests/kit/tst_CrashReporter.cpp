@@ -85,11 +85,14 @@ int runCrashingChild(int argc, char **argv)
     QCoreApplication app(argc, argv);
     auto uploader = std::make_unique<fennimar::CrashUploader>(
         appConfig(), QString::fromLocal8Bit(argv[3]), nullptr);
-    fennimar::CrashReporter::makeCurrent(
-        std::make_unique<fennimar::CrashReporter>(appConfig(), std::move(uploader), installId));
+    fennimar::CrashReporter &reporter = fennimar::CrashReporter::makeCurrent(
+        std::make_unique<fennimar::CrashReporter>(appConfig(), std::move(uploader), QString()));
     fennimar::CrashFacts::captureAtLaunch();
     fennimar::CrashReporter::installExceptionHandler();
     fennimar::CrashReporter::installSignalHandlers();
+    // As at start-up: the identity comes from the keychain once the
+    // handlers are in place.
+    reporter.setInstallId(installId);
     crashAs(argv[2]);
 }
 

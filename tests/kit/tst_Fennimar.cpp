@@ -45,7 +45,7 @@ private slots:
     void initTestCase();
     void beforeBootstrapNothingIsThere();
     void withEveryOptionOffOnlyTheReviewPromptIsBuilt();
-    void standardStartsEveryServiceAndTheLaunchEventDoesNotWait();
+    void standardStartsEverythingWithoutWaitingForTheKeychain();
 
 private:
     Fennimar::Services services();
@@ -89,7 +89,7 @@ void tst_Fennimar::beforeBootstrapNothingIsThere()
 {
     QCOMPARE(Fennimar::config(), std::optional<fennimar::AppConfig>());
     QCOMPARE(Fennimar::reviewPrompt(), nullptr);
-    QCOMPARE(Fennimar::installId(), QStringLiteral("(uninitialised)"));
+    QCOMPARE(Fennimar::installId().result(), QStringLiteral("(uninitialised)"));
 }
 
 void tst_Fennimar::withEveryOptionOffOnlyTheReviewPromptIsBuilt()
@@ -113,7 +113,7 @@ void tst_Fennimar::withEveryOptionOffOnlyTheReviewPromptIsBuilt()
     QCOMPARE(m_session.started(), 0);
 }
 
-void tst_Fennimar::standardStartsEveryServiceAndTheLaunchEventDoesNotWait()
+void tst_Fennimar::standardStartsEverythingWithoutWaitingForTheKeychain()
 {
     const QString pending = services().crashFolder.value() + QStringLiteral("/1-A.json");
     QVERIFY(QDir().mkpath(services().crashFolder.value()));
@@ -122,6 +122,9 @@ void tst_Fennimar::standardStartsEveryServiceAndTheLaunchEventDoesNotWait()
     file.write("{\"kind\":\"signal\"}");
     file.close();
 
+    // A keyring that is locked or prompting: no answer until the test gives it.
+    m_keychain.holdAnswers = true;
+    m_keychain.calls.clear();
     Fennimar::bootstrap(m_config, Fennimar::BootstrapOptions::standard(), services());
 
     QVERIFY(Fennimar::crashReporter());
@@ -131,14 +134,25 @@ void tst_Fennimar::standardStartsEveryServiceAndTheLaunchEventDoesNotWait()
     QVERIFY(fennimar::SparkleFacade::shared().isStarted());
     QCOMPARE(Fennimar::config(), std::optional(m_config));
     QVERIFY(Fennimar::reviewPrompt());
-    QCOMPARE(Fennimar::installId(), QString::fromLatin1(identity));
+    QVERIFY(!Fennimar::installId().isFinished());
+    QCOMPARE(Fennimar::crashReporter()->installId(), QString());
 
     // The pending crash record goes out at launch.
     QTRY_VERIFY(!QFile::exists(pending));
     QCOMPARE(m_backend.requests("POST", "/api/crashes").first().body,
              QByteArray("{\"kind\":\"signal\"}"));
 
-    // The launch event goes out while the configuration fetch still hangs.
+    // The launch event is made once the cached configuration is in place,
+    // and waits for the identity: it goes out the moment the keychain
+    // answers, while the configuration fetch still hangs.
+    QTRY_COMPARE(m_backend.requests("GET", "/api/config/halvex").size(), 2);
+    const int sent = m_session.started();
+    QCOMPARE(m_keychain.answerHeld(), 1);
+    QCOMPARE(m_session.started(), sent + 1);
+    QCOMPARE(Fennimar::installId().result(), QString::fromLatin1(identity));
+    QCOMPARE(Fennimar::crashReporter()->installId(), QString::fromLatin1(identity));
+    // One question to the keychain for the whole run.
+    QCOMPARE(m_keychain.calls, QStringList{u"read com.fennimar.halvex.identity installId"_qs});
     QTRY_COMPARE(m_backend.requests("POST", "/api/telemetry").size(), 1);
     QCOMPARE(m_backend.requests("GET", "/api/config/halvex").size(), 2);
     const LoopbackBackend::Request launch = m_backend.requests("POST", "/api/telemetry").first();

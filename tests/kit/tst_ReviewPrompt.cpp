@@ -7,7 +7,6 @@
 #include <QTest>
 #include <QWidget>
 
-#include "FakeKeychain.h"
 #include "LoopbackBackend.h"
 #include "kit/ReviewPrompt.h"
 #include "kit/Telemetry.h"
@@ -36,7 +35,8 @@ struct Fixture {
         config.version = QStringLiteral("1.4.0");
         config.build = QStringLiteral("57");
         config.backendBaseURL = backend.baseURL();
-        telemetry.configure(config, keychain, &session);
+        telemetry.configure(config, QtFuture::makeReadyFuture(QStringLiteral("install-1")),
+                            &session);
         prompt = std::make_unique<ReviewPrompt>(ReviewPrompt::Parts{
             config.slug,
             config.backendBaseURL,
@@ -69,7 +69,6 @@ struct Fixture {
     QTemporaryDir dir;
     LoopbackBackend backend;
     QNetworkAccessManager session;
-    testing::FakeKeychain keychain;
     platform::UserDefaults defaults;
     fennimar::Telemetry telemetry;
     RemoteConfig::ReviewPrompt settings = RemoteConfig::ReviewPrompt::defaults();

@@ -1,11 +1,11 @@
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPromise>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "CountingNetworkSession.h"
-#include "FakeKeychain.h"
 #include "LogCapture.h"
 #include "LoopbackBackend.h"
 #include "kit/Telemetry.h"
@@ -32,12 +32,14 @@ private slots:
     void onlyALostRequestIsLogged();
 
 private:
-    void configure();
+    // The identity is known at once, or only once the test settles it.
+    void configure(bool identityLate = false);
+    void settleIdentity();
     QJsonObject bodyOf(const LoopbackBackend::Request &request) const;
 
     std::unique_ptr<LoopbackBackend> m_backend;
     std::unique_ptr<testing::CountingNetworkSession> m_session;
-    testing::FakeKeychain m_keychain;
+    std::unique_ptr<QPromise<QString>> m_identity;
     RemoteConfig::Payload m_remote;
     std::unique_ptr<Telemetry> m_telemetry;
 };
@@ -47,9 +49,8 @@ void tst_Telemetry::init()
     m_backend = std::make_unique<LoopbackBackend>();
     QVERIFY(m_backend->isListening());
     m_session = std::make_unique<testing::CountingNetworkSession>();
-    m_keychain = {};
-    m_keychain.items.insert(
-        {QStringLiteral("com.fennimar.halvex.identity"), QStringLiteral("installId")}, identity);
+    m_identity = std::make_unique<QPromise<QString>>();
+    m_identity->start();
     m_remote = RemoteConfig::Payload::defaults();
     m_telemetry = std::make_unique<Telemetry>([this] { return m_remote; });
 }
@@ -61,7 +62,7 @@ void tst_Telemetry::cleanup()
     m_backend.reset();
 }
 
-void tst_Telemetry::configure()
+void tst_Telemetry::configure(bool identityLate)
 {
     AppConfig config;
     config.slug = QStringLiteral("halvex");
@@ -70,7 +71,15 @@ void tst_Telemetry::configure()
     config.version = QStringLiteral("1.4");
     config.build = QStringLiteral("57");
     config.backendBaseURL = m_backend->baseURL();
-    m_telemetry->configure(config, m_keychain, m_session.get());
+    m_telemetry->configure(config, m_identity->future(), m_session.get());
+    if (!identityLate)
+        settleIdentity();
+}
+
+void tst_Telemetry::settleIdentity()
+{
+    m_identity->addResult(QString::fromLatin1(identity));
+    m_identity->finish();
 }
 
 QJsonObject tst_Telemetry::bodyOf(const LoopbackBackend::Request &request) const
@@ -83,10 +92,16 @@ void tst_Telemetry::postsOneEvent_data()
     QTest::addColumn<QString>("event");
     QTest::addColumn<QVariantMap>("properties");
     QTest::addColumn<QJsonObject>("props");
+    QTest::addColumn<bool>("identityLate");
 
     QTest::newRow("launch") << "app.launch" << QVariantMap{{"locale", "de_DE"}}
-                            << QJsonObject{{"locale", "de_DE"}};
-    QTest::newRow("no properties") << "review_prompt.presented" << QVariantMap() << QJsonObject();
+                            << QJsonObject{{"locale", "de_DE"}} << false;
+    // The keyring is slow: the event waits for the identity, and goes.
+    QTest::newRow("launch before the identity is known")
+        << "app.launch" << QVariantMap{{"locale", "de_DE"}} << QJsonObject{{"locale", "de_DE"}}
+        << true;
+    QTest::newRow("no properties")
+        << "review_prompt.presented" << QVariantMap() << QJsonObject() << false;
     QTest::newRow("only plain values kept")
         << "review_prompt.submitted"
         << QVariantMap{{"rating", 4},
@@ -97,7 +112,8 @@ void tst_Telemetry::postsOneEvent_data()
                        {"bytes", QByteArray("raw")},
                        {"list", QStringList{"a"}},
                        {"nothing", QVariant()}}
-        << QJsonObject{{"rating", 4}, {"written", true}, {"big", qint64(1) << 40}, {"ratio", 0.5}};
+        << QJsonObject{{"rating", 4}, {"written", true}, {"big", qint64(1) << 40}, {"ratio", 0.5}}
+        << false;
 }
 
 void tst_Telemetry::postsOneEvent()
@@ -105,9 +121,14 @@ void tst_Telemetry::postsOneEvent()
     QFETCH(QString, event);
     QFETCH(QVariantMap, properties);
     QFETCH(QJsonObject, props);
+    QFETCH(bool, identityLate);
 
-    configure();
+    configure(identityLate);
     m_telemetry->track(event, properties);
+    if (identityLate) {
+        QCOMPARE(m_session->started(), 0);
+        settleIdentity();
+    }
     QCOMPARE(m_session->started(), 1);
     QTRY_COMPARE(m_backend->requests().size(), 1);
 

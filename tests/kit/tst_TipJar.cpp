@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "CountingNetworkSession.h"
-#include "FakeKeychain.h"
 #include "FakeWorkspace.h"
 #include "LoopbackBackend.h"
 #include "kit/TipJar.h"
@@ -32,7 +31,6 @@ void tst_TipJar::countsEachOpeningAndOpensThePage()
 
     testing::LoopbackBackend backend;
     testing::CountingNetworkSession session;
-    testing::FakeKeychain keychain;
     testing::FakeWorkspace workspace;
     RemoteConfig::Payload remote;
     remote.telemetry.enabled = remoteOn;
@@ -41,7 +39,7 @@ void tst_TipJar::countsEachOpeningAndOpensThePage()
     config.slug = QStringLiteral("halvex");
     config.bundleId = QStringLiteral("com.fennimar.halvex");
     config.backendBaseURL = backend.baseURL();
-    telemetry.configure(config, keychain, &session);
+    telemetry.configure(config, QtFuture::makeReadyFuture(QStringLiteral("install-1")), &session);
 
     const TipJar jar(telemetry, workspace);
     jar.open(QStringLiteral("sidebar"));

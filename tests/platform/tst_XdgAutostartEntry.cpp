@@ -124,14 +124,39 @@ void tst_XdgAutostartEntry::statusOfWhatIsOnDisk_data()
     QTest::newRow("program gone")
         << QByteArray("Type=Application\nExec=/nonexistent/halvex --launched-at-login\n")
         << LoginItemStatus::notFound;
+    // As the desktop's startup-applications settings leave an entry turned off.
+    QTest::newRow("switched off by the desktop")
+        << QByteArray("Type=Application\nExec=sh -c true\nX-GNOME-Autostart-enabled=false\n")
+        << LoginItemStatus::notRegistered;
+    QTest::newRow("switched off by the desktop, as a number")
+        << QByteArray("Type=Application\nExec=sh -c true\nX-GNOME-Autostart-enabled=0\n")
+        << LoginItemStatus::notRegistered;
+    QTest::newRow("switched on by the desktop, hidden by the user")
+        << QByteArray("Type=Application\nExec=sh -c true\nX-GNOME-Autostart-enabled=true\n"
+                      "Hidden=true\n")
+        << LoginItemStatus::notRegistered;
+    QTest::newRow("both switches on")
+        << QByteArray("Type=Application\nExec=sh -c true\nX-GNOME-Autostart-enabled=true\n"
+                      "Hidden=false\n")
+        << LoginItemStatus::enabled;
 }
 
+// Whatever is on disk, turning launch at login on leaves an entry that the
+// session starts: on by both switches.
 void tst_XdgAutostartEntry::statusOfWhatIsOnDisk()
 {
     QFETCH(QByteArray, body);
     QFETCH(LoginItemStatus, status);
     QVERIFY(writeDesktopFile(m_folder, QStringLiteral("com.example.app.desktop"), body));
-    QCOMPARE(entry(QStringLiteral("/bin/sh")).status(), status);
+    XdgAutostartEntry item = entry(QStringLiteral("/bin/sh"));
+    QCOMPARE(item.status(), status);
+
+    QVERIFY(item.registerItem());
+    QCOMPARE(item.status(), LoginItemStatus::enabled);
+    const auto written = platform::DesktopEntry::load(item.path(), QStringLiteral("x"));
+    QVERIFY(written);
+    QVERIFY(!written->hidden());
+    QVERIFY(written->autostartEnabled());
 }
 
 void tst_XdgAutostartEntry::failuresCarryTheirCase_data()

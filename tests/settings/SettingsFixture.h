@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include "FakeActivationPolicy.h"
-#include "FakeKeychain.h"
 #include "FakeSystemAppearance.h"
 #include "FakeWorkspace.h"
 #include "LoopbackBackend.h"
@@ -133,7 +132,7 @@ struct SettingsFixture {
         config.slug = QStringLiteral("halvex");
         config.bundleId = QStringLiteral("com.fennimar.halvex");
         config.backendBaseURL = backend.baseURL();
-        telemetry.configure(config, keychain);
+        telemetry.configure(config, QtFuture::makeReadyFuture(QStringLiteral("install-1")));
     }
 
     halvex::SettingsDependencies dependencies()
@@ -190,7 +189,6 @@ struct SettingsFixture {
     fennimar::UpdateChecker updates{probing, QStringLiteral("1.0.0"), store.scheduler};
     testing::FakeWorkspace workspace;
     testing::LoopbackBackend backend;
-    testing::FakeKeychain keychain;
     fennimar::RemoteConfig::Payload remote;
     fennimar::Telemetry telemetry{[this] { return remote; }};
     fennimar::TipJar tipJar{telemetry, workspace};

@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include "FakeActivationPolicy.h"
-#include "FakeKeychain.h"
 #include "FakeSystemAppearance.h"
 #include "FakeWorkspace.h"
 #include "LoopbackBackend.h"
@@ -49,7 +48,8 @@ struct ReviewFixture {
         config.version = QStringLiteral("1.4.0");
         config.build = QStringLiteral("57");
         config.backendBaseURL = backend.baseURL();
-        telemetry.configure(config, keychain, &session);
+        telemetry.configure(config, QtFuture::makeReadyFuture(QStringLiteral("install-1")),
+                            &session);
         prompt = std::make_unique<fennimar::ReviewPrompt>(fennimar::ReviewPrompt::Parts{
             config.slug,
             config.backendBaseURL,
@@ -98,7 +98,6 @@ struct ReviewFixture {
     testing::FakeWorkspace workspace;
     testing::LoopbackBackend backend;
     QNetworkAccessManager session;
-    testing::FakeKeychain keychain;
     QTemporaryDir folder;
     platform::UserDefaults defaults{folder.filePath(QStringLiteral("defaults.ini"))};
     fennimar::Telemetry telemetry{[] { return fennimar::RemoteConfig::Payload::defaults(); }};

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include <QByteArray>
+#include <QFuture>
 #include <QList>
 #include <QMap>
 #include <QPair>
+#include <QPromise>
 #include <QString>
 #include <QStringList>
 
@@ -13,38 +18,55 @@ namespace testing {
 
 // A keychain in memory. Items are keyed by (service, account); each kind of
 // call can be made to fail with a set status, and every call is recorded.
+// Calls answer at once, or, while answers are held, only when the test hands
+// them out: the keychain's work happens then, as a slow service does it.
 class FakeKeychain final : public platform::Keychain {
 public:
     using Key = QPair<QString, QString>; // service, account
 
-    platform::Expected<QByteArray, platform::KeychainStatus> read(const QString &service,
-                                                                  const QString &account) override
+    QFuture<ReadResult> read(const QString &service, const QString &account) override
     {
         calls << QStringLiteral("read ") + service + u' ' + account;
-        if (readStatus != platform::KeychainStatus::success)
-            return platform::unexpected(readStatus);
-        const auto it = items.constFind({service, account});
-        if (it == items.cend())
-            return platform::unexpected(platform::KeychainStatus::itemNotFound);
-        return *it;
+        return answer<ReadResult>([this, key = Key{service, account}]() -> ReadResult {
+            if (readStatus != platform::KeychainStatus::success)
+                return platform::unexpected(readStatus);
+            const auto it = items.constFind(key);
+            if (it == items.cend())
+                return platform::unexpected(platform::KeychainStatus::itemNotFound);
+            return *it;
+        });
     }
 
-    platform::KeychainStatus write(const QString &service, const QString &account,
-                                   const QByteArray &data) override
+    QFuture<platform::KeychainStatus> write(const QString &service, const QString &account,
+                                            const QByteArray &data) override
     {
         calls << QStringLiteral("write ") + service + u' ' + account;
-        if (writeStatus == platform::KeychainStatus::success)
-            items.insert({service, account}, data);
-        return writeStatus;
+        return answer<platform::KeychainStatus>([this, key = Key{service, account}, data] {
+            if (writeStatus == platform::KeychainStatus::success)
+                items.insert(key, data);
+            return writeStatus;
+        });
     }
 
-    platform::KeychainStatus remove(const QString &service, const QString &account) override
+    QFuture<platform::KeychainStatus> remove(const QString &service,
+                                             const QString &account) override
     {
         calls << QStringLiteral("remove ") + service + u' ' + account;
-        if (removeStatus != platform::KeychainStatus::success)
-            return removeStatus;
-        return items.remove({service, account}) ? platform::KeychainStatus::success
-                                                : platform::KeychainStatus::itemNotFound;
+        return answer<platform::KeychainStatus>([this, key = Key{service, account}] {
+            if (removeStatus != platform::KeychainStatus::success)
+                return removeStatus;
+            return items.remove(key) ? platform::KeychainStatus::success
+                                     : platform::KeychainStatus::itemNotFound;
+        });
+    }
+
+    // Answers the held calls, in the order they were made; how many there were.
+    int answerHeld()
+    {
+        const QList<std::function<void()>> held = std::exchange(m_held, {});
+        for (const auto &answer : held)
+            answer();
+        return int(held.size());
     }
 
     QMap<Key, QByteArray> items;
@@ -52,8 +74,28 @@ public:
     platform::KeychainStatus readStatus = platform::KeychainStatus::success;
     platform::KeychainStatus writeStatus = platform::KeychainStatus::success;
     platform::KeychainStatus removeStatus = platform::KeychainStatus::success;
+    // While set, calls wait for answerHeld().
+    bool holdAnswers = false;
     // "read|write|remove <service> <account>", in order.
     QStringList calls;
+
+private:
+    template <class T> QFuture<T> answer(std::function<T()> work)
+    {
+        auto promise = std::make_shared<QPromise<T>>();
+        promise->start();
+        auto settle = [promise, work = std::move(work)] {
+            promise->addResult(work());
+            promise->finish();
+        };
+        if (holdAnswers)
+            m_held << settle;
+        else
+            settle();
+        return promise->future();
+    }
+
+    QList<std::function<void()>> m_held;
 };
 
 } // namespace testing
