@@ -159,7 +159,7 @@ void tst_BrowserStepBackLive::initTestCase()
     bridges.trust = m_trust.get();
     bridges.reader = m_reader.get();
     bridges.scheduler = &platform::TimerScheduler::live();
-    m_probes = makeLinuxProbeTable(bridges);
+    m_probes = makeLinuxProbeTable(bridges, *m_entries);
     // Switched on before any browser starts, as Halvex does.
     QVERIFY(m_trust->requestTrust());
 

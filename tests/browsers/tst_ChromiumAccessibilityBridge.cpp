@@ -145,8 +145,9 @@ void tst_ChromiumAccessibilityBridge::browserOffTheBusNeedsARestart()
     QCOMPARE(log.messages(permissionsLog).size(), needsRestart ? 1 : 0);
     QCOMPARE(m_bridge->unreadableReason(),
              needsRestart ? std::optional(QStringLiteral(
-                                "Chrome was opened before accessibility was switched on, so Halvex "
-                                "cannot read its pages. Quit Chrome and open it again."))
+                                "Google Chrome was opened before accessibility was switched on, so "
+                                "Halvex cannot read its pages. Quit Google Chrome and open it "
+                                "again."))
                           : std::nullopt);
 }
 

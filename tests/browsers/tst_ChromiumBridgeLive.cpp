@@ -262,9 +262,9 @@ void tst_ChromiumBridgeLive::browserStartedBeforeAccessibilityNeedsARestart()
     QCOMPARE(fetched(early), QString());
     QVERIFY(early.needsRestart());
     QCOMPARE(early.unreadableReason(),
-             std::optional(QStringLiteral("HalvexEarlyChromium was opened before accessibility was "
-                                          "switched on, so Halvex cannot read its pages. Quit "
-                                          "HalvexEarlyChromium and open it again.")));
+             std::optional(QStringLiteral("Early was opened before accessibility was switched on, "
+                                          "so Halvex cannot read its pages. Quit Early and open it "
+                                          "again.")));
     QCOMPARE(log.messages(QStringLiteral("com.fennimar.halvex.permissions")).size(), 1);
 }
 
@@ -280,7 +280,7 @@ void tst_ChromiumBridgeLive::siteStreakFiresForThePage()
     halvex::TriggerWatcher watcher(halvex::TriggerWatcher::Services{
         detector,
         *m_workspace,
-        halvex::makeLinuxProbeTable(m_services),
+        halvex::makeLinuxProbeTable(m_services, *m_entries),
         engine,
         persistence,
         recorder,
