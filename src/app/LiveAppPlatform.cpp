@@ -103,7 +103,10 @@ AppPlatform LiveAppPlatform::platform() const
         .activationPolicy = fennimar::ActivationPolicyCoordinator::shared(),
         .appearance = *m_appearance,
         .defaults = platform::UserDefaults::standard(),
-        .makeBrowserProbes = [bridges] { return makeLinuxProbeTable(bridges); },
+        .makeBrowserProbes =
+            [bridges, installed = m_entries.get()] {
+                return makeLinuxProbeTable(bridges, *installed);
+            },
         .automationStatus = TriggerWatcher::liveAutomationStatus(*m_automation, *m_grants),
         .accessibilityTrust = PermissionManager::AccessibilityTrust::of(*m_trust),
         .automationProbe = *m_automation,

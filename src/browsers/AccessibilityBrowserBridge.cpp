@@ -1,13 +1,25 @@
 #include "browsers/AccessibilityBrowserBridge.h"
 
+#include <cmath>
 #include <memory>
+#include <utility>
 
 #include <QPointer>
 #include <QPromise>
 
+#include "browsers/AXTabStrip.h"
 #include "browsers/BrowserURL.h"
 
 namespace halvex {
+
+namespace {
+
+namespace ax = platform::ax;
+
+const int pollsPerStep = int(std::lround(AccessibilityBrowserBridge::stepTimeout /
+                                         AccessibilityBrowserBridge::pollInterval));
+
+} // namespace
 
 AccessibilityBrowserBridge::AccessibilityBrowserBridge(AccessibilityBridgeServices services,
                                                        QObject *parent)
@@ -35,6 +47,10 @@ QFuture<URLReadResult> AccessibilityBrowserBridge::fetchURL()
     if (!m_services.trust->isTrusted())
         return QtFuture::makeReadyFuture(
             URLReadResult(platform::unexpected(ProbeError::accessibilityDenied())));
+    // Between the pages of a step a read would take a passing page for a
+    // visit: the page the step left answers until it is done.
+    if (m_held)
+        return QtFuture::makeReadyFuture(URLReadResult(*m_held));
     const QDateTime now = m_services.clock();
     if (m_cached) {
         const qint64 elapsedMs = m_cached->readAt.msecsTo(now);
@@ -49,44 +65,157 @@ QFuture<URLReadResult> AccessibilityBrowserBridge::fetchURL()
     return QtFuture::makeReadyFuture(URLReadResult(url));
 }
 
-QFuture<bool> AccessibilityBrowserBridge::sendAfterActivation(quint16 keyCode,
-                                                              bool pressBackButtonOnRefusal)
+QFuture<bool> AccessibilityBrowserBridge::inFront(Step step)
 {
     const QList<platform::RunningApplication> running =
         m_services.workspace->runningApplications(bundleIdentifier());
     if (running.isEmpty())
         return QtFuture::makeReadyFuture(false);
     const platform::RunningApplication browser = running.first();
-    m_services.workspace->activate(browser);
 
     auto promise = std::make_shared<QPromise<bool>>();
     promise->start();
     QFuture<bool> future = promise->future();
-    m_services.scheduler->scheduleOnce(
-        activationPause, [self = QPointer<AccessibilityBrowserBridge>(this), promise, browser,
-                          keyCode, pressBackButtonOnRefusal] {
-            bool done = false;
-            if (self) {
-                self->m_cached.reset();
-                done = self->m_services.keystrokes->send(keyCode, browser.processIdentifier);
-                if (!done && pressBackButtonOnRefusal)
-                    done = pressBackButton(*self->m_services.accessibility, *self->m_services.trust,
-                                           browser.processIdentifier, self->backButton());
-            }
-            promise->addResult(done);
-            promise->finish();
+    // Runs once: when the browser is announced in front, or at the time-out.
+    auto pending = std::make_shared<std::function<void()>>(
+        [self = QPointer<AccessibilityBrowserBridge>(this), step, browser, promise] {
+            const Done done = [self, promise](bool result) {
+                if (self) {
+                    self->m_held.reset();
+                    self->m_cached.reset();
+                }
+                promise->addResult(result);
+                promise->finish();
+            };
+            if (!self)
+                return done(false);
+            self->m_cached.reset();
+            const std::optional<QString> shown = self->readAddress();
+            self->m_held = shown ? browserURL(*shown) : std::nullopt;
+            (self.data()->*step)(browser, shown, done);
         });
+    auto timer = std::make_shared<std::shared_ptr<platform::ScheduledTimer>>();
+    auto announcement = std::make_shared<QMetaObject::Connection>();
+    const auto run = [pending, timer, announcement] {
+        QObject::disconnect(*announcement);
+        if (const std::shared_ptr<platform::ScheduledTimer> armed = std::exchange(*timer, nullptr))
+            armed->invalidate();
+        if (const std::function<void()> work = std::exchange(*pending, nullptr))
+            work();
+    };
+    // A browser with no window to bring forward is not waited for.
+    if (!m_services.workspace->activate(browser) ||
+        m_services.workspace->frontmostApplication() == browser) {
+        run();
+        return future;
+    }
+    *announcement = connect(m_services.workspace, &platform::Workspace::applicationActivated, this,
+                            [run, browser](const platform::RunningApplication &application) {
+                                if (application == browser)
+                                    run();
+                            });
+    *timer = m_services.scheduler->scheduleOnce(activationTimeout, run);
     return future;
+}
+
+bool AccessibilityBrowserBridge::send(quint16 keyCode, const platform::RunningApplication &browser)
+{
+    return m_services.keystrokes->send(keyCode, browser.processIdentifier);
+}
+
+void AccessibilityBrowserBridge::stepBack(const platform::RunningApplication &browser,
+                                          const std::optional<QString> &shown, Done done)
+{
+    platform::AccessibilityHost &host = *m_services.accessibility;
+    if (pressesBackButtonFirst()) {
+        if (const auto button =
+                findBackButton(host, *m_services.trust, browser.processIdentifier, backButton())) {
+            const auto enabled = host.copyAttributeValue(*button, QString::fromLatin1(ax::enabled));
+            const bool *canAct = enabled ? std::get_if<bool>(&enabled.value()) : nullptr;
+            // Greyed out: there is no page to go back to.
+            if (canAct && !*canAct)
+                return done(false);
+            if (host.performAction(*button, QString::fromLatin1(ax::press)).hasValue())
+                return settle(shown, std::move(done));
+        }
+        if (!send(platform::keycode::leftBracket, browser))
+            return done(false);
+        return settle(shown, std::move(done));
+    }
+    if (send(platform::keycode::leftBracket, browser) ||
+        pressBackButton(host, *m_services.trust, browser.processIdentifier, backButton()))
+        return settle(shown, std::move(done));
+    done(false);
+}
+
+void AccessibilityBrowserBridge::settle(const std::optional<QString> &before, Done done)
+{
+    if (!before)
+        return done(true);
+    waitUntil(
+        [this, before] {
+            const std::optional<QString> now = readAddress();
+            return now && *now != *before;
+        },
+        [done](bool) { done(true); }, pollsPerStep);
+}
+
+void AccessibilityBrowserBridge::closeFrontTab(const platform::RunningApplication &browser,
+                                               const std::optional<QString> &shown, Done done)
+{
+    platform::AccessibilityHost &host = *m_services.accessibility;
+    const fennimar::AccessibilityProbe &trust = *m_services.trust;
+    const qint32 pid = browser.processIdentifier;
+    const auto tabs = windowTabs(host, trust, pid);
+    if (!tabs || tabs->size() != 1)
+        return done(send(platform::keycode::w, browser));
+    // The window's last tab: closed alone it would end the browser here. A
+    // new tab keeps the window, and the tab that was in front closes behind
+    // it, out of sight.
+    const platform::AccessibleElement tab = tabs->first();
+    if (!send(platform::keycode::t, browser))
+        return done(false);
+    const QPointer<AccessibilityBrowserBridge> self(this);
+    const auto count = [&host, &trust, pid] {
+        return windowTabs(host, trust, pid).value_or(QList<platform::AccessibleElement>()).size();
+    };
+    waitUntil([count] { return count() > 1; },
+              [self, &host, tab, count, shown, done](bool opened) {
+                  if (!self || !opened || !pressCloseButton(host, tab))
+                      return done(false);
+                  self->waitUntil(
+                      [self, count, shown] {
+                          return count() == 1 && (!shown || self->readAddress() != shown);
+                      },
+                      done, pollsPerStep);
+              },
+              pollsPerStep);
+}
+
+void AccessibilityBrowserBridge::waitUntil(std::function<bool()> condition, Done then,
+                                           int pollsLeft)
+{
+    if (condition())
+        return then(true);
+    if (pollsLeft <= 0)
+        return then(false);
+    const QPointer<AccessibilityBrowserBridge> self(this);
+    m_services.scheduler->scheduleOnce(pollInterval, [self, condition = std::move(condition),
+                                                      then = std::move(then), pollsLeft]() mutable {
+        if (!self)
+            return then(false);
+        self->waitUntil(std::move(condition), std::move(then), pollsLeft - 1);
+    });
 }
 
 QFuture<bool> AccessibilityBrowserBridge::goBack()
 {
-    return sendAfterActivation(platform::keycode::leftBracket, true);
+    return inFront(&AccessibilityBrowserBridge::stepBack);
 }
 
 QFuture<bool> AccessibilityBrowserBridge::closeTab()
 {
-    return sendAfterActivation(platform::keycode::w, false);
+    return inFront(&AccessibilityBrowserBridge::closeFrontTab);
 }
 
 QFuture<fennimar::AutomationStatus> AccessibilityBrowserBridge::requestAccess()

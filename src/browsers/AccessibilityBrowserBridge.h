@@ -27,7 +27,7 @@ struct AccessibilityBridgeServices {
     platform::AccessibilityHost *accessibility = nullptr;
     const fennimar::AccessibilityProbe *trust = nullptr;
     const AXURLReader *reader = nullptr;
-    // Measures the pause between activating the browser and the keystroke.
+    // Bounds the waits for the browser to come to the front and to show a step.
     platform::TimerScheduler *scheduler = nullptr;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTimeUtc(); };
 };
@@ -36,13 +36,25 @@ struct AccessibilityBridgeServices {
 // with a press of its toolbar's back button when a keystroke cannot go. Its
 // permission is our accessibility trust. The tree is read at most once a
 // second: a read is cached, whether or not it found a URL, until a step
-// back or a tab close. Lives on the main thread.
+// back or a tab close.
+//
+// A step waits for the browser to come to the front (the workspace's
+// announcement, not a pause), and then for the browser to show it: a step
+// back answers once the page has moved on or a while has passed, so that a
+// read right after it sees where the tab landed; meanwhile reads answer the
+// page the step found. Closing a window's last tab would end the browser on
+// this desktop, so there a new tab is opened first and the one that was in
+// front closed behind it, out of sight. Lives on the main thread.
 class AccessibilityBrowserBridge : public QObject, public BrowserURLProbe {
     Q_OBJECT
 public:
     static constexpr double cacheLifetime = 1.0;
-    // Gives the browser time to take the focus before a keystroke.
-    static constexpr double activationPause = 0.15;
+    // How long the browser may take to come to the front; the step then
+    // goes ahead, and a keystroke is refused unless it did.
+    static constexpr double activationTimeout = 2.0;
+    // How often the tree is read while a step shows, and for how long.
+    static constexpr double pollInterval = 0.125;
+    static constexpr double stepTimeout = 2.0;
 
     ~AccessibilityBrowserBridge() override;
     Q_DISABLE_COPY_MOVE(AccessibilityBrowserBridge)
@@ -65,19 +77,41 @@ protected:
     // (trust and a running browser are checked before).
     virtual std::optional<QString> readAddress() = 0;
     virtual BackButtonLook backButton() const = 0;
+    // Whether a step back presses the back button before it tries a
+    // keystroke; a button that cannot act then means there is no page to go
+    // back to.
+    virtual bool pressesBackButtonFirst() const { return false; }
 
 private:
     struct Cached {
         std::optional<QUrl> url;
         QDateTime readAt;
     };
+    using Done = std::function<void(bool)>;
+    // A step on the browser, given the address its focused window showed
+    // when the step began.
+    using Step = void (AccessibilityBrowserBridge::*)(const platform::RunningApplication &,
+                                                      const std::optional<QString> &, Done);
 
-    // Activates the browser and, after the pause, sends the key.
-    QFuture<bool> sendAfterActivation(quint16 keyCode, bool pressBackButtonOnRefusal);
+    // Activates the browser and runs the step once it is in front.
+    QFuture<bool> inFront(Step step);
+    void stepBack(const platform::RunningApplication &browser, const std::optional<QString> &shown,
+                  Done done);
+    void closeFrontTab(const platform::RunningApplication &browser,
+                       const std::optional<QString> &shown, Done done);
+    // Answers `done` once the page shown is no longer `before`, or after
+    // the step's time-out: the step was sent either way.
+    void settle(const std::optional<QString> &before, Done done);
+    // Calls `then` with true as soon as `condition` holds, checked now and
+    // every poll, or with false once the step's time-out has passed.
+    void waitUntil(std::function<bool()> condition, Done then, int pollsLeft);
+    bool send(quint16 keyCode, const platform::RunningApplication &browser);
     bool isRunning() const;
 
     AccessibilityBridgeServices m_services;
     std::optional<Cached> m_cached;
+    // While a step is under way: the page it found, which reads answer.
+    std::optional<std::optional<QUrl>> m_held;
 };
 
 } // namespace halvex

@@ -1,7 +1,6 @@
 #include "browsers/ChromiumAccessibilityBridge.h"
 
 #include "browsers/AXURLReader.h"
-#include "browsers/BrowserCatalog.h"
 #include "platform/Log.h"
 
 namespace halvex {
@@ -61,8 +60,7 @@ std::optional<QString> ChromiumAccessibilityBridge::unreadableReason() const
         return std::nullopt;
     //% "%1 was opened before accessibility was switched on, so Halvex cannot read "
     //% "its pages. Quit %1 and open it again."
-    return qtTrId("permissions.browser.restartToRead")
-        .arg(BrowserCatalog::displayName(m_bundleIdentifier));
+    return qtTrId("permissions.browser.restartToRead").arg(m_name);
 }
 
 } // namespace halvex

@@ -35,6 +35,10 @@ public:
 protected:
     std::optional<QString> readAddress() override;
     BackButtonLook backButton() const override { return BackButtonLook::chromium(); }
+    // Such a browser lets Alt+Left go unheeded while our panel covers its
+    // page (its own shortcuts, Ctrl+W among them, it still takes); its
+    // toolbar button acts whatever covers it and wherever the focus is.
+    bool pressesBackButtonFirst() const override { return true; }
 
 private:
     struct Absence {

@@ -4,8 +4,9 @@
 
 namespace halvex {
 
-FirefoxBridge::FirefoxBridge(AccessibilityBridgeServices services, QObject *parent)
+FirefoxBridge::FirefoxBridge(AccessibilityBridgeServices services, QString name, QObject *parent)
     : AccessibilityBrowserBridge(std::move(services), parent)
+    , m_name(std::move(name))
 {}
 
 FirefoxBridge::~FirefoxBridge() = default;

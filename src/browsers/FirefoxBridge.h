@@ -9,16 +9,23 @@ namespace halvex {
 class FirefoxBridge final : public AccessibilityBrowserBridge {
     Q_OBJECT
 public:
-    explicit FirefoxBridge(AccessibilityBridgeServices services, QObject *parent = nullptr);
+    static constexpr const char *identifier = "org.mozilla.firefox";
+
+    // `name` is the one the user knows the installed browser by.
+    explicit FirefoxBridge(AccessibilityBridgeServices services,
+                           QString name = QStringLiteral("Firefox"), QObject *parent = nullptr);
     ~FirefoxBridge() override;
     Q_DISABLE_COPY_MOVE(FirefoxBridge)
 
-    QString bundleIdentifier() const override { return QStringLiteral("org.mozilla.firefox"); }
-    QString name() const override { return QStringLiteral("Firefox"); }
+    QString bundleIdentifier() const override { return QString::fromLatin1(identifier); }
+    QString name() const override { return m_name; }
 
 protected:
     std::optional<QString> readAddress() override;
     BackButtonLook backButton() const override { return BackButtonLook::firefox(); }
+
+private:
+    QString m_name;
 };
 
 } // namespace halvex

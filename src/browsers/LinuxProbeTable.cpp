@@ -2,12 +2,29 @@
 
 #include "browsers/ChromiumAccessibilityBridge.h"
 #include "browsers/FirefoxBridge.h"
+#include "platform/ApplicationIdentity.h"
+#include "platform/DesktopEntryIndex.h"
 
 namespace halvex {
 
-BrowserProbeTable makeLinuxProbeTable(const AccessibilityBridgeServices &services)
+namespace {
+
+QString installedName(const platform::DesktopEntryIndex &installed, const QString &identifier,
+                      const QString &knownAs)
 {
-    // The bridges' names are those of the script bridges on other desktops.
+    for (const QString &id : platform::ApplicationIdentity::desktopIds(identifier)) {
+        if (const std::optional<platform::DesktopEntry> entry = installed.entry(id))
+            return entry->shortName();
+    }
+    return knownAs;
+}
+
+} // namespace
+
+BrowserProbeTable makeLinuxProbeTable(const AccessibilityBridgeServices &services,
+                                      const platform::DesktopEntryIndex &installed)
+{
+    // Without an entry, the names of the script bridges on other desktops.
     static const QList<std::pair<const char *, const char *>> chromiumFamily = {
         {"com.google.Chrome", "Google Chrome"}, {"com.operasoftware.Opera", "Opera"},
         {"com.brave.Browser", "Brave"},         {"com.microsoft.edgemac", "Microsoft Edge"},
@@ -15,12 +32,15 @@ BrowserProbeTable makeLinuxProbeTable(const AccessibilityBridgeServices &service
     };
     BrowserProbeTable table;
     for (const auto &[identifier, name] : chromiumFamily) {
-        table.insert(QString::fromLatin1(identifier),
+        const QString id = QString::fromLatin1(identifier);
+        table.insert(id,
                      std::make_shared<ChromiumAccessibilityBridge>(
-                         QString::fromLatin1(identifier), QString::fromLatin1(name), services));
+                         id, installedName(installed, id, QString::fromLatin1(name)), services));
     }
-    auto firefox = std::make_shared<FirefoxBridge>(services);
-    table.insert(firefox->bundleIdentifier(), firefox);
+    const QString firefox = QString::fromLatin1(FirefoxBridge::identifier);
+    table.insert(firefox,
+                 std::make_shared<FirefoxBridge>(
+                     services, installedName(installed, firefox, QStringLiteral("Firefox"))));
     return table;
 }
 

@@ -18,17 +18,7 @@
 
 namespace halvex {
 
-namespace {
-
 using fennimar::AutomationStatus;
-
-QString messageFor(const QString &bundleId)
-{
-    //% "Halvex needs permission to see %1"
-    return qtTrId("permissionError.banner.automation").arg(BrowserCatalog::displayName(bundleId));
-}
-
-} // namespace
 
 PermissionErrorBanner::PermissionErrorBanner(Services services, QWidget *parent)
     : QWidget(parent)
@@ -128,6 +118,15 @@ PermissionErrorBanner::accessibilityGap(const PermissionSnapshot &snapshot) cons
                        messageFor(entry.bundleIdentifier)};
     }
     return std::nullopt;
+}
+
+QString PermissionErrorBanner::messageFor(const QString &bundleId) const
+{
+    // The installed browser's own name, as its bridge bears it.
+    const auto probe = m_services.probes.value(bundleId);
+    //% "Halvex needs permission to see %1"
+    return qtTrId("permissionError.banner.automation")
+        .arg(probe ? probe->name() : BrowserCatalog::displayName(bundleId));
 }
 
 std::optional<PermissionErrorBanner::Gap> PermissionErrorBanner::currentGap() const

@@ -81,6 +81,7 @@ protected:
 private:
     std::optional<Gap> automationGap(const PermissionSnapshot &snapshot) const;
     std::optional<Gap> accessibilityGap(const PermissionSnapshot &snapshot) const;
+    QString messageFor(const QString &bundleId) const;
     void recompute();
     void watchWindow();
     void setMonitoring(bool monitoring);

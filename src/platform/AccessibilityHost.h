@@ -49,6 +49,11 @@ inline constexpr const char *url = "AXURL";
 inline constexpr const char *value = "AXValue";
 inline constexpr const char *identifier = "AXIdentifier";
 inline constexpr const char *title = "AXTitle";
+// Whether a control acts when pressed (a back button with no page behind
+// it does not).
+inline constexpr const char *enabled = "AXEnabled";
+// A tab group's tabs, those scrolled out of sight included.
+inline constexpr const char *tabs = "AXTabs";
 // Set to true on an application, these ask it to build its full tree.
 inline constexpr const char *enhancedUserInterface = "AXEnhancedUserInterface";
 inline constexpr const char *manualAccessibility = "AXManualAccessibility";
@@ -61,6 +66,8 @@ inline constexpr const char *webAreaRole = "AXWebArea";
 inline constexpr const char *textFieldRole = "AXTextField";
 inline constexpr const char *textAreaRole = "AXTextArea";
 inline constexpr const char *buttonRole = "AXButton";
+// A browser window's strip of tabs.
+inline constexpr const char *tabGroupRole = "AXTabGroup";
 inline constexpr const char *unknownRole = "AXUnknown";
 } // namespace ax
 

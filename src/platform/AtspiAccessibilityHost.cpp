@@ -39,6 +39,8 @@ enum Role : uint {
     roleComboBox = 11,
     roleDialog = 16,
     roleFrame = 23,
+    rolePageTab = 37,
+    rolePageTabList = 38,
     rolePushButton = 43,
     roleText = 61,
     roleWindow = 69,
@@ -49,7 +51,9 @@ enum Role : uint {
 enum State : uint {
     stateActive = 1,
     stateEditable = 7,
+    stateEnabled = 8,
     stateMultiLine = 17,
+    stateSensitive = 24,
     stateShowing = 25,
 };
 
@@ -66,6 +70,8 @@ QList<uint> atspiRolesFor(const QString &role)
         return {roleDocumentWeb};
     if (role == QLatin1String(ax::buttonRole))
         return {rolePushButton};
+    if (role == QLatin1String(ax::tabGroupRole))
+        return {rolePageTabList};
     if (role == QLatin1String(ax::applicationRole))
         return {roleApplication};
     if (role == QLatin1String(ax::windowRole))
@@ -445,6 +451,15 @@ AtspiAccessibilityHost::copyAttributeValue(const AccessibleElement &element,
         return value(element);
     if (attribute == QLatin1String(ax::identifier))
         return identifier(element);
+    if (attribute == QLatin1String(ax::tabs))
+        return tabs(element);
+    if (attribute == QLatin1String(ax::enabled)) {
+        const auto s = states(element);
+        if (!s)
+            return unexpected(s.error());
+        // Toolkits set either; a control that takes no input sets neither.
+        return AccessibilityValue(has(*s, stateSensitive) || has(*s, stateEnabled));
+    }
     if (attribute == QLatin1String(ax::title)) {
         const Reply reply = property(element, accessibleInterface, QStringLiteral("Name"));
         if (!reply)
@@ -522,7 +537,13 @@ AtspiAccessibilityHost::performAction(const AccessibleElement &element, const QS
     QStringList names = actionNamesIn(firstArgument(actions.value()));
     qsizetype index = pressIndex(names);
     if (index < 0) {
-        // Some bridges fill the list with key bindings; the names one by one are right.
+        // Some bridges fill the list with key bindings, or leave it empty
+        // (Gecko's links); the count and the names one by one are right.
+        if (names.isEmpty()) {
+            const Reply count = property(element, actionInterface, QStringLiteral("NActions"));
+            if (count)
+                names.resize(qMax(0, unwrapped(firstArgument(count.value())).toInt()));
+        }
         for (qsizetype i = 0; i < names.size(); ++i) {
             const Reply name = call(element, actionInterface, QStringLiteral("GetName"), {int(i)});
             names[i] = name ? firstArgument(name.value()).toString() : QString();
@@ -623,6 +644,8 @@ AtspiAccessibilityHost::role(const AccessibleElement &element)
     }
     case rolePushButton:
         return AccessibilityValue(QString::fromLatin1(ax::buttonRole));
+    case rolePageTabList:
+        return AccessibilityValue(QString::fromLatin1(ax::tabGroupRole));
     default:
         return AccessibilityValue(QString::fromLatin1(ax::unknownRole));
     }
@@ -683,6 +706,23 @@ AtspiAccessibilityHost::focusedWindow(const AccessibleElement &element)
     if (showing)
         return AccessibilityValue(*showing);
     return unexpected(AccessibilityError::noValue);
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::tabs(const AccessibleElement &element)
+{
+    auto all = children(element);
+    if (!all)
+        return unexpected(all.error());
+    // The strip also holds its own buttons; a tab it cannot show for want of
+    // room is still a tab of the window.
+    QList<AccessibleElement> found;
+    for (const AccessibleElement &child : all.value()) {
+        const Reply kind = call(child, accessibleInterface, QStringLiteral("GetRole"));
+        if (kind && firstArgument(kind.value()).toUInt() == rolePageTab)
+            found << child;
+    }
+    return AccessibilityValue(found);
 }
 
 Expected<QStringList, AccessibilityError>

@@ -41,7 +41,9 @@ public:
     // "AXRole", "AXChildren" (those on screen), "AXFocusedWindow" (the
     // active top-level window, else the first one showing), "AXURL" (a
     // document's "DocURL", else its "URI"), "AXValue" (text, else a number), "AXIdentifier"
-    // (the accessible id, else the "id" object attribute) and "AXTitle".
+    // (the accessible id, else the "id" object attribute), "AXTitle",
+    // "AXEnabled" (sensitive) and "AXTabs" (a tab strip's page tabs, on
+    // screen or not).
     Expected<AccessibilityValue, AccessibilityError>
     copyAttributeValue(const AccessibleElement &element, const QString &attribute) override;
     // "AXManualAccessibility" set to true asks the element, or each window
@@ -88,6 +90,7 @@ private:
     Expected<AccessibilityValue, AccessibilityError> documentUrl(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError> value(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError> identifier(const AccessibleElement &element);
+    Expected<AccessibilityValue, AccessibilityError> tabs(const AccessibleElement &element);
 
     QDBusConnection m_sessionBus;
     int m_timeoutMs;

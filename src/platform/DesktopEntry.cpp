@@ -87,6 +87,8 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray &contents, cons
             entry.m_type = value;
         else if (key == u"Name")
             entry.m_name = value;
+        else if (key == u"GenericName")
+            entry.m_genericName = value;
         else if (key == u"Exec")
             entry.m_exec = value;
         else if (key == u"StartupWMClass")
@@ -103,6 +105,17 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray &contents, cons
     if (!sawMainGroup)
         return std::nullopt;
     return entry;
+}
+
+QString DesktopEntry::shortName() const
+{
+    if (m_name.isEmpty())
+        return m_id;
+    const QString kind = u' ' + m_genericName.trimmed();
+    if (kind.size() > 1 && m_name.size() > kind.size() &&
+        m_name.endsWith(kind, Qt::CaseInsensitive))
+        return m_name.chopped(kind.size()).trimmed();
+    return m_name;
 }
 
 std::optional<DesktopEntry> DesktopEntry::load(const QString &path, const QString &id)

@@ -20,6 +20,11 @@ public:
     const QString &path() const { return m_path; }
     const QString &type() const { return m_type; }
     const QString &name() const { return m_name; }
+    // The kind of application ("Web Browser").
+    const QString &genericName() const { return m_genericName; }
+    // The name without the kind it ends with, as it reads in a sentence
+    // ("Chromium Web Browser" is "Chromium"); else the name, else the id.
+    QString shortName() const;
     const QString &exec() const { return m_exec; }
     const QString &startupWMClass() const { return m_startupWMClass; }
     // A theme icon name or an absolute file path, as the file gives it.
@@ -45,6 +50,7 @@ private:
     QString m_path;
     QString m_type;
     QString m_name;
+    QString m_genericName;
     QString m_exec;
     QString m_startupWMClass;
     QString m_icon;

@@ -19,6 +19,8 @@ namespace keycode {
 inline constexpr quint16 leftBracket = 33;
 // Command+W closes a browser tab.
 inline constexpr quint16 w = 13;
+// Command+T opens a new browser tab.
+inline constexpr quint16 t = 17;
 } // namespace keycode
 
 } // namespace platform

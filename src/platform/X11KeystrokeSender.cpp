@@ -20,6 +20,7 @@ struct Chord {
 constexpr xcb_keysym_t keysymControlL = 0xffe3;
 constexpr xcb_keysym_t keysymAltL = 0xffe9;
 constexpr xcb_keysym_t keysymLeft = 0xff51;
+constexpr xcb_keysym_t keysymT = 0x0074;
 constexpr xcb_keysym_t keysymW = 0x0077;
 
 std::optional<Chord> chordFor(quint16 keyCode)
@@ -29,6 +30,8 @@ std::optional<Chord> chordFor(quint16 keyCode)
         return Chord{keysymAltL, keysymLeft};
     case keycode::w:
         return Chord{keysymControlL, keysymW};
+    case keycode::t:
+        return Chord{keysymControlL, keysymT};
     default:
         return std::nullopt;
     }

@@ -12,7 +12,7 @@ namespace platform {
 // Posts shortcuts through XTest. XTest types into whichever window has the
 // focus, so a key is posted only while the target process owns the active
 // window. The Command chords become this desktop's own shortcuts: back is
-// Alt+Left and closing a tab is Ctrl+W.
+// Alt+Left, closing a tab Ctrl+W and a new tab Ctrl+T.
 class X11KeystrokeSender final : public KeystrokeSending {
 public:
     // isTrusted tells whether the user allows us to drive other applications.

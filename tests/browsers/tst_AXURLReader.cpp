@@ -38,8 +38,8 @@ private slots:
     void pressesTheFirstBackButton();
     void documentReadSearchesInsteadOfWalking_data();
     void documentReadSearchesInsteadOfWalking();
-    void chromiumBackButtonIsTheOneLabelledBack_data();
-    void chromiumBackButtonIsTheOneLabelledBack();
+    void chromiumBackButtonIsKnownByItsViewOrLabel_data();
+    void chromiumBackButtonIsKnownByItsViewOrLabel();
 
 private:
     halvex::AXURLReader reader() const
@@ -258,7 +258,7 @@ void tst_AXURLReader::documentReadSearchesInsteadOfWalking()
              expected.isEmpty() ? retry : QStringList{focused});
 }
 
-void tst_AXURLReader::chromiumBackButtonIsTheOneLabelledBack_data()
+void tst_AXURLReader::chromiumBackButtonIsKnownByItsViewOrLabel_data()
 {
     QTest::addColumn<QStringList>("toolbar");
     QTest::addColumn<QString>("pressed"); // empty: none found
@@ -266,13 +266,18 @@ void tst_AXURLReader::chromiumBackButtonIsTheOneLabelledBack_data()
         << QStringList{"    AXButton|title=Minimize", "    AXButton|title=Back|name=back",
                        "    AXButton|title=Forward"}
         << "/back";
+    QTest::newRow("its view's id, whatever the label")
+        << QStringList{"    AXButton|title=Zurück", "    AXButton|id=view_1001|name=back"}
+        << "/back";
+    QTest::newRow("deeper than a walk goes: searched")
+        << chain(8, "AXButton|id=view_1001|name=back").mid(1) << "/back";
     QTest::newRow("labels compare case-sensitively")
         << QStringList{"    AXButton|title=back|name=lower"} << "";
     QTest::newRow("Firefox's identifier is not Chromium's look")
         << QStringList{"    AXButton|id=back-button|name=firefox"} << "";
 }
 
-void tst_AXURLReader::chromiumBackButtonIsTheOneLabelledBack()
+void tst_AXURLReader::chromiumBackButtonIsKnownByItsViewOrLabel()
 {
     QFETCH(QStringList, toolbar);
     QFETCH(QString, pressed);

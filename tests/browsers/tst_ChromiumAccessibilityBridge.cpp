@@ -26,14 +26,16 @@ template <class T> T ready(const QFuture<T> &future)
 }
 } // namespace
 
-// The behaviour every accessibility bridge shares (cache, pause, fallback)
-// is proven on Firefox's; here is what the Chromium family does its own way.
+// The behaviour every accessibility bridge shares (cache, activation, tabs,
+// fallback) is proven on Firefox's; here is what the Chromium family does its
+// own way.
 class tst_ChromiumAccessibilityBridge : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(m_translations.load(QStringLiteral("en"))); }
     void init();
-    void stepsBackByTheButtonLabelledBack();
+    void pressesItsBackButtonBeforeAnyKeystroke_data();
+    void pressesItsBackButtonBeforeAnyKeystroke();
     void browserOffTheBusNeedsARestart_data();
     void browserOffTheBusNeedsARestart();
     void joiningTheBusClearsTheRestart();
@@ -74,17 +76,40 @@ void tst_ChromiumAccessibilityBridge::init()
                                             [this] { return m_now; }});
 }
 
-void tst_ChromiumAccessibilityBridge::stepsBackByTheButtonLabelledBack()
+void tst_ChromiumAccessibilityBridge::pressesItsBackButtonBeforeAnyKeystroke_data()
 {
-    m_keys->accepts = false;
-    m_bed->showWindow({"AXWindow", "  AXToolbar", "    AXButton|title=Back|name=back",
-                       "    AXButton|title=Forward|name=forward"});
+    QTest::addColumn<QString>("toolbar");
+    QTest::addColumn<bool>("greyedOut");
+    QTest::addColumn<QString>("pressed"); // empty: none
+    QTest::addColumn<int>("keys");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("known by its view, whatever the language")
+        << "AXButton|id=view_1001|title=Zurück|name=back" << false << "/back" << 0 << true;
+    QTest::newRow("known by its label")
+        << "AXButton|title=Back|name=back" << false << "/back" << 0 << true;
+    QTest::newRow("greyed out: no page behind, nothing sent")
+        << "AXButton|id=view_1001|name=back" << true << "" << 0 << false;
+    QTest::newRow("no such button: the keystroke")
+        << "AXButton|title=Forward|name=forward" << false << "" << 1 << true;
+}
+
+void tst_ChromiumAccessibilityBridge::pressesItsBackButtonBeforeAnyKeystroke()
+{
+    QFETCH(QString, toolbar);
+    QFETCH(bool, greyedOut);
+    QFETCH(QString, pressed);
+    QFETCH(int, keys);
+    QFETCH(bool, expected);
+    m_bed->showWindow({"AXWindow", "  AXToolbar", "    " + toolbar});
+    if (greyedOut)
+        m_bed->host.setAttribute({QStringLiteral("fake"), QStringLiteral("/back")},
+                                 QString::fromLatin1(platform::ax::enabled), false);
     QFuture<bool> done = m_bridge->goBack();
-    m_scheduler->advance(ChromiumAccessibilityBridge::activationPause);
-    QVERIFY(ready(done));
-    QCOMPARE(m_keys->sent.size(), 1);
+    m_scheduler->advance(ChromiumAccessibilityBridge::stepTimeout);
+    QCOMPARE(ready(done), expected);
+    QCOMPARE(m_keys->sent.size(), keys);
     QCOMPARE(m_bed->host.calls.filter(QStringLiteral("perform ")),
-             QStringList{QStringLiteral("perform /back AXPress")});
+             pressed.isEmpty() ? QStringList() : QStringList{"perform " + pressed + " AXPress"});
 }
 
 void tst_ChromiumAccessibilityBridge::browserOffTheBusNeedsARestart_data()
@@ -120,8 +145,9 @@ void tst_ChromiumAccessibilityBridge::browserOffTheBusNeedsARestart()
     QCOMPARE(log.messages(permissionsLog).size(), needsRestart ? 1 : 0);
     QCOMPARE(m_bridge->unreadableReason(),
              needsRestart ? std::optional(QStringLiteral(
-                                "Chrome was opened before accessibility was switched on, so Halvex "
-                                "cannot read its pages. Quit Chrome and open it again."))
+                                "Google Chrome was opened before accessibility was switched on, so "
+                                "Halvex cannot read its pages. Quit Google Chrome and open it "
+                                "again."))
                           : std::nullopt);
 }
 

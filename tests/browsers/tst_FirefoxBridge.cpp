@@ -39,11 +39,15 @@ private slots:
     void fetchParsesWhatTheTreeShows();
     void readsAreCachedForOneSecond_data();
     void readsAreCachedForOneSecond();
-    void keystrokeFollowsActivationAfterThePause_data();
-    void keystrokeFollowsActivationAfterThePause();
+    void keystrokeWaitsForTheActivation_data();
+    void keystrokeWaitsForTheActivation();
+    void stepBackAnswersOnceThePageMovedOn_data();
+    void stepBackAnswersOnceThePageMovedOn();
     void refusedKeystroke_data();
     void refusedKeystroke();
-    void bridgeGoneBeforeThePauseEnds();
+    void closingTheLastTabKeepsTheWindow_data();
+    void closingTheLastTabKeepsTheWindow();
+    void bridgeGoneBeforeTheActivation();
     void requestAccessAsksForTrust_data();
     void requestAccessAsksForTrust();
 
@@ -54,6 +58,21 @@ private:
                            QStringLiteral("  AXButton|id=back-button|name=back"),
                            QStringLiteral("  AXWebArea|urlText=") + url});
     }
+    // A strip of these tabs, each with its close button "/close-<tab>", over
+    // the page in front.
+    void showTabs(const QStringList &tabs, const QString &url)
+    {
+        QStringList lines{QStringLiteral("AXWindow"), QStringLiteral("  AXTabGroup|name=strip")};
+        QList<platform::AccessibleElement> elements;
+        for (const QString &tab : tabs) {
+            lines << "    AXRadioButton|name=" + tab << "      AXButton|name=close-" + tab;
+            elements << platform::AccessibleElement{QStringLiteral("fake"), '/' + tab};
+        }
+        m_bed->showWindow(lines << "  AXWebArea|urlText=" + url);
+        m_bed->host.setAttribute({QStringLiteral("fake"), QStringLiteral("/strip")},
+                                 QString::fromLatin1(platform::ax::tabs), elements);
+    }
+    QStringList presses() const { return m_bed->host.calls.filter(QStringLiteral("perform ")); }
     QString fetched()
     {
         const halvex::URLReadResult result = ready(m_bridge->fetchURL());
@@ -194,35 +213,79 @@ void tst_FirefoxBridge::readsAreCachedForOneSecond()
     QCOMPARE(m_bed->browserLookups(), cached ? 1 : 2);
 }
 
-void tst_FirefoxBridge::keystrokeFollowsActivationAfterThePause_data()
+void tst_FirefoxBridge::keystrokeWaitsForTheActivation_data()
 {
     QTest::addColumn<Action>("action");
+    QTest::addColumn<bool>("atOnce");      // the window manager acts on the request at once
+    QTest::addColumn<double>("announced"); // seconds later; negative: never
     QTest::addColumn<int>("keyCode");
-    QTest::newRow("goBack: Command+[") << goingBack << int(platform::keycode::leftBracket);
-    QTest::newRow("closeTab: Command+W") << closingTab << int(platform::keycode::w);
+    QTest::newRow("goBack: Command+[, in front at once")
+        << goingBack << true << -1.0 << int(platform::keycode::leftBracket);
+    QTest::newRow("closeTab: Command+W, once announced")
+        << closingTab << false << 0.5 << int(platform::keycode::w);
+    QTest::newRow("goBack: never announced, at the time-out")
+        << goingBack << false << -1.0 << int(platform::keycode::leftBracket);
 }
 
-void tst_FirefoxBridge::keystrokeFollowsActivationAfterThePause()
+void tst_FirefoxBridge::keystrokeWaitsForTheActivation()
 {
     QFETCH(Action, action);
+    QFETCH(bool, atOnce);
+    QFETCH(double, announced);
     QFETCH(int, keyCode);
     showPage(page);
     QCOMPARE(fetched(), page);
+    m_bed->workspace.activatesAtOnce = atOnce;
+    const platform::RunningApplication browser{Testbed::firefox, Testbed::browserPid};
     QFuture<bool> done = act(action);
-    QCOMPARE(m_bed->workspace.activateRequests.size(), 1);
-    QCOMPARE(m_bed->workspace.activateRequests.first().processIdentifier, Testbed::browserPid);
-    m_scheduler->advance(0.149);
-    QVERIFY(m_keys->sent.isEmpty());
-    QVERIFY(!done.isFinished());
-    m_scheduler->advance(0.001);
+    QCOMPARE(m_bed->workspace.activateRequests, QList<platform::RunningApplication>{browser});
+    const double sentAt = atOnce           ? 0
+                          : announced >= 0 ? announced
+                                           : FirefoxBridge::activationTimeout;
+    if (sentAt > 0) {
+        // Another application coming to the front is no news.
+        m_bed->workspace.announceActivation({QStringLiteral("org.example.Other"), 7});
+        m_scheduler->advance(sentAt - 0.01);
+        QVERIFY(m_keys->sent.isEmpty());
+        if (announced >= 0)
+            m_bed->workspace.bringToFront(browser);
+        else
+            m_scheduler->advance(0.01);
+    }
     QCOMPARE(m_keys->sent, (QList<Sent>{{quint16(keyCode), Testbed::browserPid}}));
+    m_scheduler->advance(FirefoxBridge::stepTimeout);
     QVERIFY(ready(done));
     // Sent is enough: no button press besides.
-    QVERIFY(m_bed->host.calls.filter(QStringLiteral("perform ")).isEmpty());
+    QVERIFY(presses().isEmpty());
     // The cache is gone: the next read, well within a second, reads afresh.
     showPage(next);
     m_now = start.addMSecs(300);
     QCOMPARE(fetched(), next);
+}
+
+void tst_FirefoxBridge::stepBackAnswersOnceThePageMovedOn_data()
+{
+    QTest::addColumn<double>("movesOnAfter"); // seconds; negative: never
+    QTest::newRow("the page before shows") << 0.3;
+    QTest::newRow("the page stays: answered at the time-out") << -1.0;
+}
+
+void tst_FirefoxBridge::stepBackAnswersOnceThePageMovedOn()
+{
+    QFETCH(double, movesOnAfter);
+    showPage(page);
+    QFuture<bool> done = m_bridge->goBack();
+    const double answeredAt = movesOnAfter >= 0 ? movesOnAfter : FirefoxBridge::stepTimeout;
+    m_scheduler->advance(answeredAt - FirefoxBridge::pollInterval);
+    QVERIFY(!done.isFinished());
+    if (movesOnAfter >= 0)
+        showPage(next);
+    // Meanwhile a read answers the page the step found, whatever passes.
+    m_now = start.addSecs(10);
+    QCOMPARE(fetched(), page);
+    m_scheduler->advance(FirefoxBridge::pollInterval);
+    QVERIFY(ready(done));
+    QCOMPARE(fetched(), movesOnAfter >= 0 ? next : page);
 }
 
 void tst_FirefoxBridge::refusedKeystroke_data()
@@ -248,18 +311,69 @@ void tst_FirefoxBridge::refusedKeystroke()
     if (buttonShown)
         showPage(page);
     QFuture<bool> done = act(action);
-    m_scheduler->advance(FirefoxBridge::activationPause);
+    m_scheduler->advance(FirefoxBridge::stepTimeout);
     QCOMPARE(ready(done), expected);
     QCOMPARE(m_keys->sent.size(), 1);
-    QCOMPARE(m_bed->host.calls.filter(QStringLiteral("perform ")),
+    QCOMPARE(presses(),
              expected ? QStringList{QStringLiteral("perform /back AXPress")} : QStringList());
 }
 
-void tst_FirefoxBridge::bridgeGoneBeforeThePauseEnds()
+void tst_FirefoxBridge::closingTheLastTabKeepsTheWindow_data()
 {
+    QTest::addColumn<QStringList>("tabs"); // empty: no strip is found
+    QTest::addColumn<bool>("newTabComes");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QStringList>("pressed");
+    QTest::addColumn<bool>("expected");
+    const int w = platform::keycode::w;
+    const int t = platform::keycode::t;
+    QTest::newRow("one of several tabs: Command+W")
+        << QStringList{"other", "blocked"} << false << QList<int>{w} << QStringList() << true;
+    QTest::newRow("no strip to count: Command+W")
+        << QStringList() << false << QList<int>{w} << QStringList() << true;
+    QTest::newRow("the last tab: a new tab, then the old one closes out of sight")
+        << QStringList{"blocked"} << true << QList<int>{t}
+        << QStringList{"perform /close-blocked AXPress"} << true;
+    QTest::newRow("the last tab, and no new tab comes: nothing closes")
+        << QStringList{"blocked"} << false << QList<int>{t} << QStringList() << false;
+}
+
+void tst_FirefoxBridge::closingTheLastTabKeepsTheWindow()
+{
+    QFETCH(QStringList, tabs);
+    QFETCH(bool, newTabComes);
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, pressed);
+    QFETCH(bool, expected);
+    if (tabs.isEmpty())
+        showPage(page);
+    else
+        showTabs(tabs, page);
+    QFuture<bool> done = m_bridge->closeTab();
+    if (newTabComes) {
+        QVERIFY(presses().isEmpty());
+        showTabs({QStringLiteral("blocked"), QStringLiteral("new")}, next);
+        m_scheduler->advance(FirefoxBridge::pollInterval);
+        QCOMPARE(presses(), pressed);
+        QVERIFY(!done.isFinished());
+        showTabs({QStringLiteral("new")}, next);
+    }
+    m_scheduler->advance(FirefoxBridge::stepTimeout);
+    QCOMPARE(ready(done), expected);
+    QList<int> sent;
+    for (const Sent &key : std::as_const(m_keys->sent))
+        sent << key.keyCode;
+    QCOMPARE(sent, keys);
+    QCOMPARE(presses(), pressed);
+}
+
+void tst_FirefoxBridge::bridgeGoneBeforeTheActivation()
+{
+    m_bed->workspace.activatesAtOnce = false;
     QFuture<bool> done = m_bridge->goBack();
     m_bridge.reset();
-    m_scheduler->advance(FirefoxBridge::activationPause);
+    m_bed->workspace.bringToFront({Testbed::firefox, Testbed::browserPid});
+    m_scheduler->advance(FirefoxBridge::activationTimeout);
     QCOMPARE(ready(done), false);
     QVERIFY(m_keys->sent.isEmpty());
 }

@@ -1,11 +1,14 @@
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "AccessibilityTestbed.h"
+#include "DesktopFiles.h"
 #include "FakeKeystrokeSending.h"
 #include "ManualScheduler.h"
 #include "browsers/AXURLReader.h"
 #include "browsers/BrowserCatalog.h"
 #include "browsers/LinuxProbeTable.h"
+#include "platform/DesktopEntryIndex.h"
 
 using Testbed = testing::AccessibilityTestbed;
 
@@ -13,14 +16,18 @@ class tst_LinuxProbeTable : public QObject {
     Q_OBJECT
 private slots:
     void holdsTheBrowsersThatRunOnLinux();
+    void namesEachAfterTheBrowserInstalled_data();
+    void namesEachAfterTheBrowserInstalled();
     void eachReadsItsBrowserItsWay_data();
     void eachReadsItsBrowserItsWay();
 
 private:
-    halvex::BrowserProbeTable table()
+    halvex::BrowserProbeTable table(const QStringList &applicationFolders = {})
     {
-        return halvex::makeLinuxProbeTable(halvex::AccessibilityBridgeServices{
-            &m_bed.workspace, &m_keys, &m_bed.host, &m_bed.probe, &m_reader, &m_scheduler});
+        return halvex::makeLinuxProbeTable(
+            halvex::AccessibilityBridgeServices{&m_bed.workspace, &m_keys, &m_bed.host,
+                                                &m_bed.probe, &m_reader, &m_scheduler},
+            platform::DesktopEntryIndex(applicationFolders));
     }
 
     Testbed m_bed;
@@ -47,6 +54,41 @@ void tst_LinuxProbeTable::holdsTheBrowsersThatRunOnLinux()
         QCOMPARE(probe->name(), names.value(entry.bundleIdentifier));
         QCOMPARE(probe->accessKind(), halvex::BrowserAccessKind::accessibility);
     }
+}
+
+void tst_LinuxProbeTable::namesEachAfterTheBrowserInstalled_data()
+{
+    QTest::addColumn<QStringList>("installed"); // desktop-file id=Name
+    QTest::addColumn<QString>("identifier");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Chromium in Chrome's place")
+        << QStringList{"chromium=Chromium Web Browser"} << "com.google.Chrome"
+        << "Chromium";
+    QTest::newRow("Chrome itself before its open build")
+        << QStringList{"chromium=Chromium Web Browser", "google-chrome=Google Chrome"}
+        << "com.google.Chrome"
+        << "Google Chrome";
+    QTest::newRow("Brave") << QStringList{"brave-browser=Brave Web Browser"} << "com.brave.Browser"
+                           << "Brave";
+    QTest::newRow("Firefox's long-term build")
+        << QStringList{"firefox-esr=Firefox ESR"} << "org.mozilla.firefox"
+        << "Firefox ESR";
+    QTest::newRow("nothing installed: the name it is known by")
+        << QStringList{"org.example.Notes=Notes"} << "com.vivaldi.Vivaldi"
+        << "Vivaldi";
+}
+
+void tst_LinuxProbeTable::namesEachAfterTheBrowserInstalled()
+{
+    QFETCH(QStringList, installed);
+    QFETCH(QString, identifier);
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    for (const QString &entry : installed)
+        QVERIFY(writeDesktopFile(folder.path(), entry.section(u'=', 0, 0) + ".desktop",
+                                 "Type=Application\nGenericName=Web Browser\nName=" +
+                                     entry.section(u'=', 1).toUtf8() + '\n'));
+    QCOMPARE(table({folder.path()}).value(identifier)->name(), name);
 }
 
 void tst_LinuxProbeTable::eachReadsItsBrowserItsWay_data()

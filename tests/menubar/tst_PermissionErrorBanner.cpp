@@ -29,6 +29,11 @@ struct Rig : editortest::ScreensFixture {
 
     Rig()
     {
+        // The bridges bear the names of the browsers installed: Chromium
+        // under Chrome's identifier.
+        desk.safariProbe->shownName = QStringLiteral("Safari");
+        desk.firefoxProbe->shownName = QStringLiteral("Firefox");
+        desk.chromeProbe->shownName = QStringLiteral("Chromium");
         root = std::make_unique<PopoverRootView>(persistence, engine, planning, apps.index(),
                                                  scheduler);
         banner = new PermissionErrorBanner({engine, desk.manager, desk.probes, desk.isInstalled()});
@@ -97,9 +102,9 @@ private slots:
             << QStringList{"site:firefox"} << firefoxOnly << true << 0 << "";
         QTest::newRow("untrusted, no browser read through accessibility installed")
             << QStringList{"site:"} << QStringList{Desk::safari} << false << 0 << "";
-        QTest::newRow("untrusted: the catalogue's first installed one")
+        QTest::newRow("untrusted: the catalogue's first installed one, by its own name")
             << QStringList{"site:"} << QStringList{Desk::firefox, Desk::chrome} << false << 0
-            << needs.arg("Chrome");
+            << needs.arg("Chromium");
         QTest::newRow("Safari before the first refresh")
             << QStringList{"app:", "site:netscape,safari"} << firefoxOnly << true << 1
             << needs.arg("Safari");

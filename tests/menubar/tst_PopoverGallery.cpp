@@ -53,6 +53,10 @@ class tst_PopoverGallery : public QObject {
         return [this, browsers, installed](editortest::ScreensFixture &f, PopoverRootView &root) {
             m_desk = std::make_unique<testing::PermissionDesk>();
             m_desk->installed = installed;
+            // Named as the bridges name the browsers installed.
+            m_desk->safariProbe->shownName = QStringLiteral("Safari");
+            m_desk->firefoxProbe->shownName = QStringLiteral("Firefox");
+            m_desk->chromeProbe->shownName = QStringLiteral("Chromium");
             f.add("Reading the news", {"news.ycombinator.com"}, 24 * 12, 0)->setBrowsers(browsers);
             f.add("Video", {"youtube.com"}, 2, 1);
             f.save();

@@ -83,9 +83,18 @@ struct Desktop {
         return *m_index;
     }
 
+    // Built over the index: each bridge bears the name of the browser installed.
+    halvex::BrowserProbeTable &probes()
+    {
+        if (!m_probes)
+            m_probes = std::make_unique<halvex::BrowserProbeTable>(
+                halvex::makeLinuxProbeTable(bridges(), index()));
+        return *m_probes;
+    }
+
     halvex::OnboardingHostView::Services services()
     {
-        return {store.persistence, permissions, loginItem, probes,
+        return {store.persistence, permissions, loginItem, probes(),
                 notifications,     index(),     theme,     translations};
     }
 
@@ -108,17 +117,18 @@ struct Desktop {
     testing::AccessibilityTestbed bed;
     testing::FakeKeystrokeSending keys;
     halvex::AXURLReader reader{bed.host, bed.probe, bed.workspace};
-    halvex::BrowserProbeTable probes = halvex::makeLinuxProbeTable(
-        {&bed.workspace, &keys, &bed.host, &bed.probe, &reader, &store.scheduler});
+    halvex::AccessibilityBridgeServices bridges()
+    {
+        return {&bed.workspace, &keys, &bed.host, &bed.probe, &reader, &store.scheduler};
+    }
     testing::FakeAutomationChecking checking;
     fennimar::AutomationProbe automation{bed.workspace, checking};
     halvex::PermissionManager permissions{
-        halvex::PermissionManager::AccessibilityTrust::of(bed.probe),
-        automation,
-        halvex::PermissionManager::automationBrowserBundleIds(probes),
-        bed.defaults,
-        desktopSettings(),
-        store.scheduler};
+        halvex::PermissionManager::AccessibilityTrust::of(bed.probe), automation,
+        // Which bridges are scripted does not hang on what is installed.
+        halvex::PermissionManager::automationBrowserBundleIds(
+            halvex::makeLinuxProbeTable(bridges(), platform::DesktopEntryIndex(QStringList()))),
+        bed.defaults, desktopSettings(), store.scheduler};
     testing::FakeUserNotificationCenter notificationServer;
     fennimar::NotificationAuthorizationCenter notifications{makeNotificationConfiguration()};
     testing::FakeSystemAppearance appearance;
@@ -139,6 +149,7 @@ private:
     }
 
     std::unique_ptr<platform::DesktopEntryIndex> m_index;
+    std::unique_ptr<halvex::BrowserProbeTable> m_probes;
 };
 
 // Chooses `value` from the picker's menu as a user would.

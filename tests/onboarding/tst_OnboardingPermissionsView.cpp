@@ -32,7 +32,7 @@ struct Fixture {
     {
         view = std::make_unique<OnboardingPermissionsView>(
             coordinator, OnboardingPermissionsView::Services{
-                             desktop.permissions, desktop.store.persistence, desktop.probes,
+                             desktop.permissions, desktop.store.persistence, desktop.probes(),
                              desktop.notifications, desktop.index()});
         view->show();
     }
@@ -71,13 +71,17 @@ private slots:
     {
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<QStringList>("rows");
+        // Desktop-file id and name; the rows name the browser installed.
         QTest::newRow("none") << QStringList{} << QStringList{};
         QTest::newRow("Firefox ESR")
-            << QStringList{"firefox-esr"} << QStringList{"Firefox=Not tested"};
+            << QStringList{"firefox-esr=Firefox ESR"} << QStringList{"Firefox ESR=Not tested"};
         QTest::newRow("four of the family")
-            << QStringList{"vivaldi-stable", "chromium", "firefox", "brave-browser"}
-            << QStringList{"Brave=Not tested", "Firefox=Not tested", "Google Chrome=Not tested",
+            << QStringList{"vivaldi-stable=Vivaldi", "chromium=Chromium Web Browser",
+                           "firefox=Firefox", "brave-browser=Brave Web Browser"}
+            << QStringList{"Brave=Not tested", "Chromium=Not tested", "Firefox=Not tested",
                            "Vivaldi=Not tested"};
+        QTest::newRow("Chrome itself") << QStringList{"google-chrome=Google Chrome"}
+                                       << QStringList{"Google Chrome=Not tested"};
     }
     void listsTheInstalledBrowsersByName()
     {
@@ -86,8 +90,10 @@ private slots:
         Fixture f;
         QFile::remove(f.desktop.desktopFile("firefox-esr"));
         QFile::remove(f.desktop.desktopFile("chromium"));
-        for (const QString &id : installed)
-            f.desktop.install(id, "Name=" + id.toUtf8() + '\n');
+        for (const QString &browser : installed)
+            f.desktop.install(browser.section(u'=', 0, 0),
+                              "Name=" + browser.section(u'=', 1).toUtf8() +
+                                  "\nGenericName=Web Browser\n");
         f.show();
         QCOMPARE(f.rows(), rows);
         // Every browser here is read through accessibility.
@@ -141,7 +147,7 @@ private slots:
             std::make_shared<testing::FakeBrowserProbe>(chrome, BrowserAccessKind::accessibility);
         slow->ownStatus = fennimar::AutomationStatus::notDetermined;
         slow->holdAccess = true;
-        f.desktop.probes.insert(chrome, slow);
+        f.desktop.probes().insert(chrome, slow);
         f.show();
         auto *row = f.view->row(chrome);
         QTest::mouseClick(row->testButton(), Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include "browsers/LinuxProbeTable.h"
 #include "kit/AutomationProbe.h"
 #include "permissions/PermissionManager.h"
+#include "platform/DesktopEntryIndex.h"
 
 using fennimar::AutomationStatus;
 using halvex::BrowserAccessKind;
@@ -215,7 +216,8 @@ void tst_PermissionManager::automationBrowsersFollowTheBridges()
     QCOMPARE(PermissionManager::automationBrowserBundleIds(table), (QStringList{safari, vivaldi}));
 
     // Every Linux bridge reads through accessibility, Chromium family included.
-    const halvex::BrowserProbeTable linux = halvex::makeLinuxProbeTable({});
+    const halvex::BrowserProbeTable linux =
+        halvex::makeLinuxProbeTable({}, platform::DesktopEntryIndex(QStringList()));
     QVERIFY(linux.contains(chrome));
     QCOMPARE(PermissionManager::automationBrowserBundleIds(linux), QStringList{});
 }

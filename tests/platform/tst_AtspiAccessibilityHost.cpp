@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -136,6 +137,23 @@ void tst_AtspiAccessibilityHost::readsAndPressesInAnotherApplication()
 
     QVERIFY(m_host->performAction(*button, QString::fromLatin1(ax::press)).hasValue());
     QTRY_COMPARE_WITH_TIMEOUT(text(*field, ax::value), std::optional(pressedAddress), 10000);
+
+    // A greyed-out button cannot act; the strip of tabs tells how many it holds.
+    const auto enabled = [&](const AccessibleElement &element) {
+        const auto value = m_host->copyAttributeValue(element, QString::fromLatin1(ax::enabled));
+        return value ? std::optional(std::get<bool>(value.value())) : std::nullopt;
+    };
+    const auto buttons = m_host->findDescendants(window, QString::fromLatin1(ax::buttonRole), 2);
+    QVERIFY(buttons && buttons->size() == 2);
+    QCOMPARE(text(buttons->at(1), ax::title), QStringLiteral("Forward"));
+    QCOMPARE(enabled(*button), std::optional(true));
+    QCOMPARE(enabled(buttons->at(1)), std::optional(false));
+    const auto strips = m_host->findDescendants(window, QString::fromLatin1(ax::tabGroupRole), 1);
+    QVERIFY(strips && strips->size() == 1);
+    QCOMPARE(text(strips->first(), ax::role), QString::fromLatin1(ax::tabGroupRole));
+    const auto tabs = m_host->copyAttributeValue(strips->first(), QString::fromLatin1(ax::tabs));
+    QVERIFY(tabs);
+    QCOMPARE(std::get<QList<AccessibleElement>>(tabs.value()).size(), 3);
 }
 
 void tst_AtspiAccessibilityHost::searchesAndAsksForTheFullTree()
@@ -148,7 +166,7 @@ void tst_AtspiAccessibilityHost::searchesAndAsksForTheFullTree()
         return found ? found.value() : QList<AccessibleElement>{{"failed", "/"}};
     };
     // This toolkit cannot search itself: the host walks, to the same end.
-    QCOMPARE(search(ax::buttonRole, 4), QList<AccessibleElement>{*find(window, ax::buttonRole)});
+    QCOMPARE(search(ax::buttonRole, 1), QList<AccessibleElement>{*find(window, ax::buttonRole)});
     QCOMPARE(search(ax::textFieldRole, 4),
              QList<AccessibleElement>{*find(window, ax::textFieldRole)});
     QCOMPARE(search(ax::webAreaRole, 4), QList<AccessibleElement>());
@@ -215,8 +233,15 @@ int main(int argc, char **argv)
         auto *layout = new QVBoxLayout(content);
         auto *address = new QLineEdit(startAddress);
         auto *back = new QPushButton(QStringLiteral("Back"));
+        auto *forward = new QPushButton(QStringLiteral("Forward"));
+        forward->setEnabled(false);
+        auto *tabs = new QTabBar;
+        for (const char *tab : {"one", "two", "three"})
+            tabs->addTab(QString::fromLatin1(tab));
         layout->addWidget(address);
         layout->addWidget(back);
+        layout->addWidget(forward);
+        layout->addWidget(tabs);
         window.setCentralWidget(content);
         QObject::connect(back, &QPushButton::clicked, address,
                          [address] { address->setText(pressedAddress); });

@@ -11,6 +11,8 @@ private slots:
     void execLine();
     void readsTheMainGroupOnly();
     void textWithoutMainGroupIsNoEntry();
+    void shortNameDropsTheKind_data();
+    void shortNameDropsTheKind();
 };
 
 void tst_DesktopEntry::execLine_data()
@@ -74,6 +76,32 @@ void tst_DesktopEntry::readsTheMainGroupOnly()
 void tst_DesktopEntry::textWithoutMainGroupIsNoEntry()
 {
     QVERIFY(!DesktopEntry::parse("[Other]\nExec=x\n", QStringLiteral("x"), QString()));
+}
+
+void tst_DesktopEntry::shortNameDropsTheKind_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("the kind at the end")
+        << QByteArray("Name=Chromium Web Browser\nGenericName=Web Browser\n") << "Chromium";
+    QTest::newRow("in other letter case")
+        << QByteArray("Name=Brave Web Browser\nGenericName=Web browser\n") << "Brave";
+    QTest::newRow("a name of its own")
+        << QByteArray("Name=Firefox ESR\nGenericName=Web Browser\n") << "Firefox ESR";
+    QTest::newRow("nothing but the kind")
+        << QByteArray("Name=Web Browser\nGenericName=Web Browser\n") << "Web Browser";
+    QTest::newRow("no kind") << QByteArray("Name=Vivaldi\n") << "Vivaldi";
+    QTest::newRow("no name: the id") << QByteArray("GenericName=Web Browser\n") << "browser";
+}
+
+void tst_DesktopEntry::shortNameDropsTheKind()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QString, expected);
+    const auto entry =
+        DesktopEntry::parse("[Desktop Entry]\n" + lines, QStringLiteral("browser"), QString());
+    QVERIFY(entry);
+    QCOMPARE(entry->shortName(), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_DesktopEntry)

@@ -92,6 +92,7 @@ void tst_X11KeystrokeSender::postsChordsToAWindowOfTheTargetProcess_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("back") << int(platform::keycode::leftBracket) << "Alt+Left";
     QTest::newRow("close tab") << int(platform::keycode::w) << "Ctrl+W";
+    QTest::newRow("new tab") << int(platform::keycode::t) << "Ctrl+T";
 }
 
 void tst_X11KeystrokeSender::postsChordsToAWindowOfTheTargetProcess()

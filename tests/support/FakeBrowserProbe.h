@@ -24,7 +24,7 @@ public:
     {}
 
     QString bundleIdentifier() const override { return m_bundleIdentifier; }
-    QString name() const override { return m_bundleIdentifier; }
+    QString name() const override { return shownName.isEmpty() ? m_bundleIdentifier : shownName; }
     halvex::BrowserAccessKind accessKind() const override { return m_access; }
     fennimar::AutomationStatus automationStatus() override { return ownStatus; }
     QFuture<fennimar::AutomationStatus> requestAccess() override
@@ -94,6 +94,8 @@ public:
     bool holdAccess = false;
     std::optional<QPromise<fennimar::AutomationStatus>> heldAccess;
     QStringList calls;
+    // The name the bridge gives its browser; its identifier while empty.
+    QString shownName;
 
 private:
     QString m_bundleIdentifier;

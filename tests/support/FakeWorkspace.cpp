@@ -48,7 +48,8 @@ bool FakeWorkspace::activate(const RunningApplication &application)
     activateRequests << application;
     if (!activateSucceeds || !running.contains(application))
         return false;
-    bringToFront(application);
+    if (activatesAtOnce)
+        bringToFront(application);
     return true;
 }
 

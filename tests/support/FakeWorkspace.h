@@ -57,6 +57,9 @@ public:
     // Set false to make the request fail (nothing changes).
     bool hideSucceeds = true;
     bool activateSucceeds = true;
+    // Set false for a window manager that takes an activation request and
+    // acts on it later, when the test calls bringToFront.
+    bool activatesAtOnce = true;
     bool openUrlSucceeds = true;
 };
 
