@@ -1,7 +1,9 @@
 #include "friction/FrictionPanel.h"
 
+#include <QCloseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace halvex {
 
@@ -11,6 +13,43 @@ FrictionPanel::FrictionPanel(QWidget *parent)
     setFixedSize(panelSize);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+FrictionPanel::~FrictionPanel()
+{
+    emit windowGone(true);
+}
+
+void FrictionPanel::closeEvent(QCloseEvent *event)
+{
+    // Alt+F4 or the window manager's close request would otherwise take the
+    // panel away without an answer and leave its overlays over the screen.
+    event->ignore();
+}
+
+void FrictionPanel::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // A minimised window hides spontaneously and comes back on its own.
+    if (!event->spontaneous())
+        emit windowGone(false);
+}
+
+void FrictionPanel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized())
+        return;
+    // Minimised, it would leave the overlays covering the screen with
+    // nothing to answer; it comes straight back instead.
+    QTimer::singleShot(0, this, [this] {
+        if (!isMinimized())
+            return;
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    });
 }
 
 void FrictionPanel::setContent(QWidget *content)

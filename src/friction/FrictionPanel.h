@@ -17,6 +17,7 @@ public:
     static constexpr QSize panelSize{520, 420};
 
     explicit FrictionPanel(QWidget *parent = nullptr);
+    ~FrictionPanel() override;
 
     // Hosts `content` (the panel takes it) at the panel's full size.
     void setContent(QWidget *content);
@@ -25,9 +26,17 @@ public:
     // The backdrop of the screen the panel is on, with that screen's frame.
     void setBackdrop(const QImage &backdrop, const QRect &screenFrame);
 
+signals:
+    // The window went away (hidden by a caller, or `destroyed`): whatever
+    // was shown with it must go too.
+    void windowGone(bool destroyed);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QPointer<QWidget> m_content;

@@ -150,6 +150,8 @@ void FrictionPanelController::present(const std::shared_ptr<TriggerEvent> &event
     panel->setBackdrop(targetBackdrop, targetFrame);
 
     const QPointer<FrictionPanel> own(panel);
+    connect(panel, &FrictionPanel::windowGone, this,
+            [this, panel](bool destroyed) { panelWindowGone(panel, destroyed); });
     auto *viewModel = new FrictionViewModel(
         event, streak, m_services.viewModel,
         [this, own] {
@@ -251,6 +253,17 @@ void FrictionPanelController::dismiss(bool animated)
     if (*remaining == 0)
         QMetaObject::invokeMethod(this, &FrictionPanelController::finishDismissal,
                                   Qt::QueuedConnection);
+}
+
+void FrictionPanelController::panelWindowGone(const FrictionPanel *panel, bool destroyed)
+{
+    // Its own dismissal lets go of the panel before hiding it.
+    if (!m_activePanel || m_activePanel != panel)
+        return;
+    // Being destroyed, it must not be faded or retired again.
+    if (destroyed)
+        m_activePanel = nullptr;
+    dismiss(true);
 }
 
 void FrictionPanelController::finishDismissal()

@@ -123,6 +123,9 @@ private:
     // application usable without its panel.
     void keepOnAllDesktops(QWidget *window);
     void finishDismissal();
+    // The panel's window went without an answer: its overlays follow it and
+    // its event stays undecided.
+    void panelWindowGone(const FrictionPanel *panel, bool destroyed);
     void setPanelActive(bool active);
 
     Services m_services;

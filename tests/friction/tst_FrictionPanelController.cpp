@@ -313,6 +313,49 @@ private slots:
         QCOMPARE(desk.sent.count(true), int(shown));
     }
 
+    // Only its buttons answer the panel: a close request leaves it up; a
+    // window gone any other way takes its overlays along, undecided.
+    void panelWindowGoingAway_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("staysUp");
+        QTest::newRow("close request") << "close" << true;
+        QTest::newRow("hidden") << "hide" << false;
+        QTest::newRow("destroyed") << "delete" << false;
+    }
+    void panelWindowGoingAway()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, staysUp);
+        Desk desk;
+        desk.controller().start();
+        auto event = desk.trigger();
+        FrictionPanel *panel = desk.controller().activePanel();
+        QVERIFY(panel);
+        QCOMPARE(desk.visibleWindows(), 3);
+        if (how == "close")
+            QVERIFY(!panel->close());
+        else if (how == "hide")
+            panel->hide();
+        else
+            delete panel;
+        settle();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(desk.visibleWindows(), staysUp ? 3 : 0);
+        QCOMPARE(desk.controller().isPanelActive(), staysUp);
+        QCOMPARE(desk.controller().activeOverlays().isEmpty(), !staysUp);
+        QCOMPARE(desk.policy.refCount(), staysUp ? 1 : 0);
+        QVERIFY(event->outcomeRaw().isEmpty());
+        QVERIFY(desk.recorded.isEmpty());
+        // Gone, the next trigger still brings a panel up.
+        if (!staysUp) {
+            desk.trigger();
+            settle();
+            QVERIFY(desk.controller().activePanel());
+            QCOMPARE(desk.visibleWindows(), 3);
+        }
+    }
+
     void outcomeThenDismissal()
     {
         Desk desk;

@@ -57,18 +57,19 @@ public:
     bool isConnected() const { return m_x.isValid(); }
     std::optional<quint32> current() const { return cardinal(m_x.root(), "_NET_CURRENT_DESKTOP"); }
     std::optional<quint32> count() const { return cardinal(m_x.root(), "_NET_NUMBER_OF_DESKTOPS"); }
-    void request(const char *what, quint32 value) const
+    void request(const char *what, quint32 value) const { ask(m_x.root(), what, {value}); }
+    // A request about `window` to the window manager, as a pager or a key
+    // binding sends it.
+    void ask(quint32 window, const char *what, QList<quint32> data) const
     {
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = m_x.root();
-        message.type = atom(what);
-        message.data.data32[0] = value;
-        xcb_send_event(m_x.connection(), 0, m_x.root(),
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char *>(&message));
-        xcb_flush(m_x.connection());
+        send(m_x.root(), window, atom(what), data,
+             XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY);
+    }
+    // What the window manager sends a window it wants closed.
+    void deleteWindow(quint32 window) const
+    {
+        send(window, window, atom("WM_PROTOCOLS"), {atom("WM_DELETE_WINDOW"), XCB_CURRENT_TIME},
+             XCB_EVENT_MASK_NO_EVENT);
     }
     bool isViewable(quint32 window) const
     {
@@ -89,6 +90,19 @@ public:
     }
 
 private:
+    void send(quint32 to, quint32 window, xcb_atom_t type, const QList<quint32> &data,
+              uint32_t mask) const
+    {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = window;
+        message.type = type;
+        for (int i = 0; i < qMin(5, int(data.size())); ++i)
+            message.data.data32[i] = data[i];
+        xcb_send_event(m_x.connection(), 0, to, mask, reinterpret_cast<const char *>(&message));
+        xcb_flush(m_x.connection());
+    }
     xcb_atom_t atom(const char *name) const
     {
         xcb_connection_t *c = m_x.connection();
@@ -111,6 +125,25 @@ private:
     }
 
     platform::X11Connection m_x;
+};
+
+// Counts the events of one kind that reach the object it watches.
+class EventCounter final : public QObject {
+public:
+    explicit EventCounter(QEvent::Type type)
+        : m_type(type)
+    {}
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        count += event->type() == m_type;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEvent::Type m_type;
 };
 
 // Tells when the window it watches is first exposed on screen.
@@ -140,6 +173,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void stepBackHidesTheBlockedApplication();
+    void theWindowManagerCannotTakeThePanelAway();
     void firmModeCountsDownAndCancels();
     void brutalModeNeedsTheCountdownAndTheConfession();
 
@@ -400,6 +434,58 @@ void tst_FrictionPanelOnX11::stepBackHidesTheBlockedApplication()
     QVERIFY(panelGone());
     QCOMPARE(m_policy->refCount(), 0);
     QCOMPARE(m_policy->backend().activationPolicy(), fennimar::ActivationPolicy::accessory);
+}
+
+void tst_FrictionPanelOnX11::theWindowManagerCannotTakeThePanelAway()
+{
+    QVERIFY(bringUpPanel("close requests"));
+    const auto event = m_events.back();
+    FrictionPanel *const shown = panel();
+    const auto window = quint32(shown->winId());
+    QList<quint32> windows{window};
+    for (BlurOverlayWindow *overlay : m_controller->activeOverlays())
+        windows << quint32(overlay->winId());
+    Desktops wm;
+    QVERIFY(wm.isConnected());
+    const auto allUp = [&] {
+        if (panel() != shown || !shown->isVisible() || shown->isMinimized())
+            return false;
+        for (const quint32 w : windows) {
+            if (!wm.isViewable(w))
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(allUp());
+
+    // Alt+F4 and a pager's close both end as the window manager's close
+    // request; each is seen arriving, and refused.
+    EventCounter closes(QEvent::Close);
+    shown->installEventFilter(&closes);
+    wm.ask(window, "_NET_CLOSE_WINDOW", {XCB_CURRENT_TIME, 2});
+    QTRY_COMPARE(closes.count, 1);
+    wm.deleteWindow(window);
+    QTRY_COMPARE(closes.count, 2);
+    QCoreApplication::processEvents();
+    QVERIFY(allUp());
+
+    // Minimised, it comes straight back.
+    EventCounter states(QEvent::WindowStateChange);
+    shown->installEventFilter(&states);
+    wm.ask(window, "WM_CHANGE_STATE", {3 /* IconicState */});
+    QTRY_VERIFY(states.count >= 1);
+    QTRY_VERIFY(allUp());
+    QTRY_VERIFY(shown->isActiveWindow());
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("screen-after-close-requests")).isEmpty());
+    QCOMPARE(storedOutcome(event), QString());
+
+    // Still answerable.
+    m_scheduler.advance(1.0);
+    click("friction.button.stepBack");
+    QCOMPARE(storedOutcome(event), QString("stepBack"));
+    QVERIFY(panelGone());
+    for (const quint32 w : std::as_const(windows))
+        QTRY_VERIFY(!wm.isViewable(w));
 }
 
 void tst_FrictionPanelOnX11::firmModeCountsDownAndCancels()
