@@ -157,7 +157,9 @@ void tst_PopoverFocusDismissal::anotherWindowTakingTheFocusClosesIt()
         dialog.setWindowTitle(QStringLiteral("modal"));
         dialog.setModal(true);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // Only once the dialog has the focus: a dialog still coming up
+        // takes it back from the application activated meanwhile.
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QVERIFY(workspace.activate(helper));
         QTRY_VERIFY(inFront(other->processId()));
         QTRY_COMPARE(QGuiApplication::applicationState(), Qt::ApplicationInactive);
