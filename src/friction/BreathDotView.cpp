@@ -71,6 +71,13 @@ void BreathDotView::setPulse(qreal pulse)
     update();
 }
 
+void BreathDotView::setBackground(const ThemeColor *colour)
+{
+    m_background = colour;
+    setAttribute(Qt::WA_OpaquePaintEvent, colour != nullptr);
+    update();
+}
+
 QSize BreathDotView::sizeHint() const
 {
     const int side = int(std::ceil(m_diameter * swell)) + 1;
@@ -139,16 +146,19 @@ void BreathDotView::drawDot(QPainter &painter, qreal pulse) const
 const QImage &BreathDotView::frame(int step)
 {
     const QColor colour = Color::destructive().resolve(this);
+    const QColor background = m_background ? m_background->resolve(this) : QColor(Qt::transparent);
     const qreal ratio = devicePixelRatioF();
-    if (colour != m_framesColour || m_frames[0].size() != size() * ratio) {
+    if (colour != m_framesColour || background != m_framesBackground ||
+        m_frames[0].size() != size() * ratio) {
         m_frames.fill(QImage());
         m_framesColour = colour;
+        m_framesBackground = background;
     }
     QImage &image = m_frames[size_t(step)];
     if (image.isNull()) {
         image = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
-        image.fill(Qt::transparent);
+        image.fill(background);
         QPainter painter(&image);
         drawDot(painter, qreal(step) / stepsPerPass);
     }
@@ -160,10 +170,13 @@ void BreathDotView::paintEvent(QPaintEvent *)
     QPainter p(this);
     const qreal steps = m_pulse * stepsPerPass;
     const int step = qRound(steps);
-    if (qAbs(steps - step) < 1e-9 && step >= 0 && step <= stepsPerPass)
+    if (qAbs(steps - step) < 1e-9 && step >= 0 && step <= stepsPerPass) {
         p.drawImage(QPointF(0, 0), frame(step));
-    else
-        drawDot(p, m_pulse);
+        return;
+    }
+    if (m_background)
+        p.fillRect(rect(), m_background->resolve(this));
+    drawDot(p, m_pulse);
 }
 
 } // namespace halvex

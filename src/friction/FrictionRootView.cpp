@@ -74,6 +74,7 @@ FrictionRootView::FrictionRootView(FrictionViewModel &viewModel, QWidget *parent
     column->setSpacing(16);
 
     m_breathDot = new BreathDotView(32, m_column);
+    m_breathDot->setBackground(&Color::surfaceElevated());
     column->addWidget(m_breathDot, 0, Qt::AlignHCenter);
 
     auto *header = new QWidget(m_column);

@@ -5,6 +5,7 @@
 
 #include "ManualScheduler.h"
 #include "friction/BreathDotView.h"
+#include "ui/Color.h"
 #include "ui/Motion.h"
 
 using namespace halvex;
@@ -109,14 +110,23 @@ private slots:
         QVERIFY(host.scheduler.requestedDelays().empty());
     }
 
+    void repaintsOnlyItsOwnRectangle_data()
+    {
+        QTest::addColumn<bool>("onPlainFill");
+        QTest::newRow("on whatever is beneath") << false;
+        QTest::newRow("on a plain fill") << true;
+    }
     void repaintsOnlyItsOwnRectangle()
     {
+        QFETCH(bool, onPlainFill);
         Host host;
+        if (onPlainFill)
+            host.dot->setBackground(&Color::surface());
         host.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host.window));
         PaintSpy spy(host.window);
         const qreal before = host.dot->pulse();
-        host.scheduler.advance(0.25);
+        host.scheduler.advance(0.5);
         QVERIFY(host.dot->pulse() != before);
         QTRY_VERIFY(!spy.painted.isEmpty());
         const QRect dot = host.dot->geometry();
@@ -124,6 +134,14 @@ private slots:
             QVERIFY2(dot.contains(rect), qPrintable(widget->metaObject()->className()));
         QVERIFY(std::any_of(spy.painted.begin(), spy.painted.end(),
                             [&](const auto &paint) { return paint.first == host.dot; }));
+        // On its own fill, nothing beneath it is painted again.
+        if (onPlainFill) {
+            for (const auto &[widget, rect] : spy.painted)
+                QCOMPARE(widget, host.dot);
+            const QImage shown = host.window.grab().toImage();
+            QCOMPARE(shown.pixelColor(host.dot->geometry().topLeft()),
+                     Color::surface().resolve(host.dot));
+        }
     }
 };
 
