@@ -163,6 +163,9 @@ private:
 
 void tst_AppleScriptBrowserBridge::init()
 {
+    // Before their folder goes: the last write would make the folder again.
+    m_grants.reset();
+    m_defaults.reset();
     m_dir = std::make_unique<QTemporaryDir>();
     m_defaults = std::make_unique<platform::UserDefaults>(m_dir->filePath(QStringLiteral("d.ini")));
     m_grants =

@@ -78,8 +78,10 @@ private:
         return QUrl::fromLocalFile(m_dir.filePath(QString::fromLatin1(name))).toString();
     }
 
-    testing::DesktopHarness m_desktop;
+    // Outlives the desktop, whose end stops Firefox: a profile folder gone
+    // before Firefox is would be written again on its way out.
     QTemporaryDir m_dir;
+    testing::DesktopHarness m_desktop;
     QProcess *m_firefox = nullptr;
     std::unique_ptr<platform::DesktopEntryIndex> m_entries;
     std::unique_ptr<platform::ApplicationIdentity> m_identity;

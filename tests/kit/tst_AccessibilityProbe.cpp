@@ -40,6 +40,8 @@ private:
 void tst_AccessibilityProbe::init()
 {
     m_probe.reset();
+    // Before its folder goes: its last write would make the folder again.
+    m_defaults.reset();
     m_dir = std::make_unique<QTemporaryDir>();
     m_defaults = std::make_unique<platform::UserDefaults>(m_dir->filePath("defaults.ini"));
     m_host = std::make_unique<testing::FakeAccessibilityHost>();

@@ -44,6 +44,8 @@ private:
 
 void tst_InstallID::init()
 {
+    // Before its folder goes: its last write would make the folder again.
+    m_defaults.reset();
     m_dir = std::make_unique<QTemporaryDir>();
     m_defaults = std::make_unique<platform::UserDefaults>(m_dir->filePath("defaults.ini"));
     m_keychain = {};

@@ -153,6 +153,7 @@ DesktopHarness::DesktopHarness()
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir().mkpath(applicationsPath());
+    QDir().mkpath(m_home.filePath(QStringLiteral("tmp")));
 }
 
 DesktopHarness::~DesktopHarness()
@@ -339,6 +340,8 @@ QProcessEnvironment DesktopHarness::environment() const
     environment.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/.local/state"));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
+    // What a browser leaves there when it is stopped goes with the home.
+    environment.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
     environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QString::fromLatin1(pinnedDesktop));
     // The session is the harness's X server, whatever desktop the test runs from.
     environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("x11"));
