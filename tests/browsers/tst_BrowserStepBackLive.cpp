@@ -15,6 +15,7 @@
 #include "DesktopHarness.h"
 #include "FakeSystemAppearance.h"
 #include "LivePages.h"
+#include "WaitForValue.h"
 #include "browsers/AXURLReader.h"
 #include "browsers/AXTabStrip.h"
 #include "browsers/LinuxProbeTable.h"
@@ -322,7 +323,7 @@ void tst_BrowserStepBackLive::stepBack(const QString &browser)
     QVERIFY(m_browser);
     QTRY_VERIFY_WITH_TIMEOUT(browserPid(browser) != 0, startTimeoutMs);
     const int tabs = withHistory ? 2 : 1;
-    QTRY_COMPARE_WITH_TIMEOUT(shownAddress(browser), withHistory ? allowed : blocked,
+    COMPARE_LIVE_READ(shownAddress(browser), withHistory ? allowed : blocked,
                               startTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(tabCount(browser), tabs, 10000);
     if (withHistory) {
@@ -333,7 +334,7 @@ void tst_BrowserStepBackLive::stepBack(const QString &browser)
                                      (followed = testing::followLink(*m_host, browserPid(browser),
                                                                      QStringLiteral("next"))),
                                  10000);
-        QTRY_COMPARE_WITH_TIMEOUT(shownAddress(browser), blocked, 10000);
+        COMPARE_LIVE_READ(shownAddress(browser), blocked, 10000);
     }
 
     QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
@@ -352,7 +353,7 @@ void tst_BrowserStepBackLive::stepBack(const QString &browser)
     QVERIFY(m_browser->state() == QProcess::Running);
     QVERIFY(browserPid(browser) != 0);
     if (withHistory) {
-        QTRY_COMPARE_WITH_TIMEOUT(shownAddress(browser), allowed, 10000);
+        COMPARE_LIVE_READ(shownAddress(browser), allowed, 10000);
         QCOMPARE(tabCount(browser), tabs);
     } else {
         // A new tab took the place of the one closed.

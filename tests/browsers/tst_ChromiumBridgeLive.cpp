@@ -11,6 +11,7 @@
 #include "FakeKeystrokeSending.h"
 #include "LivePages.h"
 #include "LogCapture.h"
+#include "WaitForValue.h"
 #include "browsers/AXTabStrip.h"
 #include "browsers/AXURLReader.h"
 #include "browsers/ChromiumAccessibilityBridge.h"
@@ -228,11 +229,11 @@ void tst_ChromiumBridgeLive::readsTheAddressOfTheShownPage()
                              chromiumTimeoutMs);
     QCOMPARE(m_workspace->runningApplications(chrome).first().processIdentifier, chromiumPid());
     // The first reads find an empty window and ask it for its tree.
-    QTRY_COMPARE_WITH_TIMEOUT(fetched(*m_bridge), m_server.url("/first"), chromiumTimeoutMs);
+    COMPARE_LIVE_READ(fetched(*m_bridge), m_server.url("/first"), chromiumTimeoutMs);
     QVERIFY(followLink());
-    QTRY_COMPARE_WITH_TIMEOUT(fetched(*m_bridge), m_server.url("/second"), 10000);
+    COMPARE_LIVE_READ(fetched(*m_bridge), m_server.url("/second"), 10000);
     QVERIFY(followLink());
-    QTRY_COMPARE_WITH_TIMEOUT(fetched(*m_bridge), m_server.url("/third"), 10000);
+    COMPARE_LIVE_READ(fetched(*m_bridge), m_server.url("/third"), 10000);
     QVERIFY(!m_bridge->needsRestart());
 
     // What one poll costs once the page is there (reported, not asserted).

@@ -7,6 +7,7 @@
 
 #include "DesktopHarness.h"
 #include "FakeKeystrokeSending.h"
+#include "WaitForValue.h"
 #include "browsers/AXTabStrip.h"
 #include "browsers/AXURLReader.h"
 #include "browsers/FirefoxBridge.h"
@@ -179,20 +180,20 @@ void tst_FirefoxBridgeLive::readsTheAddressOfTheShownPage()
     QTRY_VERIFY_WITH_TIMEOUT(
         m_workspace->runningApplications(m_bridge->bundleIdentifier()).size() == 1,
         firefoxTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(fetched(*m_bridge), page("third.html"), firefoxTimeoutMs);
+    COMPARE_LIVE_READ(fetched(*m_bridge), page("third.html"), firefoxTimeoutMs);
 }
 
 void tst_FirefoxBridgeLive::backButtonStepsBackWhenTheKeystrokeIsRefused()
 {
     QCOMPARE(waitForResult(m_bridgeWithoutKeystrokes->goBack()), std::optional(true));
     QCOMPARE(m_refusingKeystrokes.sent.size(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(fetched(*m_bridge), page("second.html"), 10000);
+    COMPARE_LIVE_READ(fetched(*m_bridge), page("second.html"), 10000);
 }
 
 void tst_FirefoxBridgeLive::keystrokeStepsBack()
 {
     QCOMPARE(waitForResult(m_bridge->goBack()), std::optional(true));
-    QTRY_COMPARE_WITH_TIMEOUT(fetched(*m_bridge), page("first.html"), 10000);
+    COMPARE_LIVE_READ(fetched(*m_bridge), page("first.html"), 10000);
 }
 
 void tst_FirefoxBridgeLive::closingTheLastTabKeepsTheBrowser()
