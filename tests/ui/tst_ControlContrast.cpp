@@ -1,8 +1,8 @@
-// Controls that only their edge shows (radio rings, step dots, an off switch,
-// bar tracks, segmented tracks) stand out from what lies behind them by the
-// 3:1 that non-text contrast asks, light and dark, and a chosen segment
-// stands apart from the others by as much. Measured on the pixels the
-// controls paint over the colour they really sit on.
+// Controls that only their edge shows (radio rings, step dots, an off
+// switch, an unticked chip, bar tracks, segmented tracks) stand out from what
+// lies behind them by the 3:1 that non-text contrast asks, light and dark,
+// and a chosen segment stands apart from the others by as much. Measured on
+// the pixels the controls paint over the colour they really sit on.
 #include <cmath>
 #include <functional>
 
@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "UiTestSupport.h"
+#include "editor/ActiveWindowInput.h"
 #include "editor/SegmentedControl.h"
 #include "menubar/StreakRowProgressLine.h"
 #include "onboarding/FirstStreakRow.h"
@@ -99,9 +100,9 @@ Probe track(const QWidget *host, const QWidget *bar)
     return {r, above(r)};
 }
 
-// The top two rows of a segmented track, between its rounded corners: edge
-// and track, clear of segments and titles.
-Probe segmentedTrack(const QWidget *host, const QWidget *control)
+// The top two rows of a control, between its rounded corners: its edge and
+// what lies just inside, clear of titles and chosen segments.
+Probe topEdge(const QWidget *host, const QWidget *control)
 {
     const QRect r = in(host, control);
     return {QRect(r.left() + 8, r.top(), r.width() - 16, 2), above(r)};
@@ -190,13 +191,18 @@ private slots:
                 auto *row = place(host, new UsageSiteRow(nothing, 60));
                 return track(host, row->findChild<QWidget *>(QStringLiteral("usage.row.bar")));
             });
-            row("range picker's track", Color::background(), [](QWidget *host) {
-                return segmentedTrack(host, place(host, new UsageRangePicker));
-            });
+            row("range picker's track", Color::background(),
+                [](QWidget *host) { return topEdge(host, place(host, new UsageRangePicker)); });
             row("segmented control's track", Color::background(), [](QWidget *host) {
-                return segmentedTrack(
-                    host, place(host, new SegmentedControl(
-                                          {QStringLiteral("Apps"), QStringLiteral("Websites")})));
+                return topEdge(host,
+                               place(host, new SegmentedControl({QStringLiteral("Apps"),
+                                                                 QStringLiteral("Websites")})));
+            });
+            row("weekday chip unticked", Color::background(), [](QWidget *host) {
+                auto *input = place(
+                    host, new ActiveWindowInput({true, 540, 1080, ActiveWindowInput::weekdays}));
+                return topEdge(host, input->findChild<QWidget *>(
+                                         QStringLiteral("streakEditor.activeWindow.day.7")));
             });
             row("range picker's chosen segment", Color::background(), [](QWidget *host) {
                 auto *picker = place(host, new UsageRangePicker);
