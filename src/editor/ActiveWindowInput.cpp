@@ -126,7 +126,9 @@ protected:
         QColor fill = ink;
         fill.setAlphaF(ink.alphaF() * t);
         const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        p.setPen(QPen(SelectionLook::mix(Color::divider().resolve(this), ink, t), 1.0));
+        // Unticked, the edge is all that shows a chip can be ticked: subtle
+        // ink, as the divider colour all but vanished against the window.
+        p.setPen(QPen(SelectionLook::mix(Color::inkSubtle().resolve(this), ink, t), 1.0));
         p.setBrush(fill);
         p.drawRoundedRect(box, cornerRadius, cornerRadius);
 

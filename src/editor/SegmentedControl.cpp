@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "ui/KeyboardFocusRing.h"
-#include "editor/SelectionLook.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/PointingHandCursor.h"
@@ -86,9 +85,11 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     const QColor divider = Color::divider().resolve(this);
     QColor track = divider;
     track.setAlphaF(0.6);
-    p.setPen(Qt::NoPen);
+    // The edge marks the control's extent against the card or window.
+    p.setPen(QPen(Color::inkSubtle().resolve(this), 1.0));
     p.setBrush(track);
-    p.drawRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius - 0.5,
+                      cornerRadius - 0.5);
 
     // Thin separators between unselected neighbours.
     p.setPen(QPen(divider.darker(115), 1.0));
@@ -99,25 +100,23 @@ void SegmentedControl::paintEvent(QPaintEvent *)
         p.drawLine(QPointF(x, height() * 0.3), QPointF(x, height() * 0.7));
     }
 
+    const QColor ink = Color::ink().resolve(this);
     if (m_selected >= 0) {
-        const QRectF chosen = QRectF(segmentRect(m_selected));
-        p.setPen(QPen(divider, 0.5));
-        // Raised: white on the light track; on the dark one a lighter grey,
-        // as the elevated surface alone would hardly stand out.
-        const ThemeColor raised(
-            Color::surfaceElevated().light(),
-            SelectionLook::mix(Color::surfaceElevated().dark(), Color::ink().dark(), 0.22));
-        p.setBrush(raised.resolve(this));
-        p.drawRoundedRect(chosen, cornerRadius - inset, cornerRadius - inset);
+        // In ink, with the title in the surface colour: a raised pill of a
+        // slightly lighter grey was hard to tell from the track.
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawRoundedRect(QRectF(segmentRect(m_selected)), cornerRadius - inset,
+                          cornerRadius - inset);
     }
 
-    const QColor ink = Color::ink().resolve(this);
+    const QColor onInk = Color::surfaceElevated().resolve(this);
     for (int i = 0; i < m_titles.size(); ++i) {
         QFont f = font();
         if (i == m_selected)
             f.setWeight(QFont::Medium);
         p.setFont(f);
-        p.setPen(ink);
+        p.setPen(i == m_selected ? onInk : ink);
         p.setOpacity(i == m_pressed ? 0.6 : 1.0);
         const QRect r = segmentRect(i);
         p.drawText(r, Qt::AlignCenter,

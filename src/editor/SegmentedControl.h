@@ -5,8 +5,8 @@
 
 namespace halvex {
 
-// A row of equal segments of which at most one is selected: a rounded track
-// with the selected segment raised on it. It takes the width it is given.
+// A row of equal segments of which at most one is selected: a rounded,
+// edged track with the selected segment filled in ink on it. It takes the width it is given.
 // A click or the arrow keys select a segment and emit segmentActivated();
 // setSelectedIndex() only shows (-1 for none).
 class SegmentedControl final : public QWidget {

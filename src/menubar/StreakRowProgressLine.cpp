@@ -78,9 +78,13 @@ StreakRowProgressLine::forRow(std::optional<double> allowanceRemainingSeconds, i
         auto *line = new StreakRowProgressLine(Kind::allowance, parent);
         line->setObjectName(QStringLiteral("popover.list.row.allowance"));
         const bool spent = minutesLeft(seconds) < 1;
-        line->m_track = new ProgressTrack(
-            {allowanceFraction(seconds, allowanceMinutes), Color::success(), Color::divider(), 4.0},
-            line);
+        // Edged in green: the grey edge of other bars fades on the green tint.
+        line->m_track = new ProgressTrack({.progress = allowanceFraction(seconds, allowanceMinutes),
+                                           .fill = Color::success(),
+                                           .track = Color::divider(),
+                                           .height = 4.0,
+                                           .outline = Color::success()},
+                                          line);
         line->m_caption = new KitLabel(allowanceCaption(seconds, allowanceMinutes),
                                        systemFont(11, FontWeight::semibold),
                                        spent ? Color::inkMuted() : Color::ink(), line);

@@ -59,7 +59,9 @@ void FirstStreakRowButton::paintEvent(QPaintEvent *)
                QFontMetrics(font()).elidedText(text(), Qt::ElideRight, room));
 
     const QRectF radio(radioLeft, middle - radioSize / 2.0, radioSize, radioSize);
-    p.setPen(QPen(Color::divider().resolve(this), 1.0));
+    // In muted ink: a thin round stroke never covers a whole pixel, so it
+    // shows lighter than its colour, and the divider colour all but vanished.
+    p.setPen(QPen(Color::inkMuted().resolve(this), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(radio.adjusted(0.5, 0.5, -0.5, -0.5));
     if (isSelected()) {

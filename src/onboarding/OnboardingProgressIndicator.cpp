@@ -39,8 +39,10 @@ void OnboardingProgressIndicator::paintEvent(QPaintEvent *)
             p.setBrush(Color::ink().resolve(this));
             p.drawEllipse(dot);
         } else {
-            // The border lies inside the dot's edge.
-            p.setPen(QPen(Color::divider().resolve(this), 1.0));
+            // The border lies inside the dot's edge, in muted ink: a thin
+            // round stroke shows lighter than its colour, and the divider
+            // colour all but vanished against the window.
+            p.setPen(QPen(Color::inkMuted().resolve(this), 1.0));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(dot.adjusted(0.5, 0.5, -0.5, -0.5));
         }

@@ -5,7 +5,7 @@
 namespace halvex {
 
 // The step dots of the onboarding screens: one 8-point circle per step, the
-// current one filled in ink, the others outlined in the divider colour. For
+// current one filled in ink, the others outlined in muted ink. For
 // assistive tools the dots are one element read as "step 2 of 5".
 class OnboardingProgressIndicator final : public QWidget {
     Q_OBJECT

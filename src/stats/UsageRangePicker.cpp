@@ -15,7 +15,9 @@ namespace halvex {
 
 namespace {
 
-// One segment: the selected one is a raised pill on the picker's track.
+// One segment: the selected one is an ink pill on the picker's track, which
+// stands apart from the track in either appearance (a raised pill of the
+// elevated surface all but matched the dark track).
 class Segment final : public QAbstractButton {
 public:
     explicit Segment(QWidget *parent)
@@ -43,9 +45,9 @@ protected:
         const QRectF body = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         const qreal radius = UsageRangePicker::cornerRadius - UsageRangePicker::inset;
         if (isChecked()) {
-            p.setPen(QPen(Color::divider().resolve(this), 1.0));
-            p.setBrush(Color::surfaceElevated().resolve(this));
-            p.drawRoundedRect(body, radius, radius);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Color::ink().resolve(this));
+            p.drawRoundedRect(QRectF(rect()), radius, radius);
         }
         if (hasFocus() && m_keyboardFocus) {
             p.setPen(QPen(Color::accent().resolve(this), 1.5));
@@ -53,7 +55,7 @@ protected:
             p.drawRoundedRect(body.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
         }
         p.setFont(font());
-        p.setPen((isChecked() ? Color::ink() : Color::inkMuted()).resolve(this));
+        p.setPen((isChecked() ? Color::surfaceElevated() : Color::inkMuted()).resolve(this));
         p.drawText(rect(), Qt::AlignCenter, text());
     }
 
@@ -141,9 +143,11 @@ void UsageRangePicker::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    // The edge marks the control's extent against the card or window.
+    p.setPen(QPen(Color::inkSubtle().resolve(this), 1.0));
     p.setBrush(Color::divider().withOpacity(0.6).resolve(this));
-    p.drawRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius - 0.5,
+                      cornerRadius - 0.5);
 }
 
 bool UsageRangePicker::event(QEvent *event)

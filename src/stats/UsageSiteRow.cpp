@@ -42,6 +42,10 @@ protected:
         capsule.addRoundedRect(bar, radius, radius);
         p.setClipPath(capsule);
         p.fillRect(bar, Color::surface().resolve(this));
+        // The edge shows the bar's full length against the window, which the
+        // surface colour alone hardly does; the fills cover it where they reach.
+        p.setPen(QPen(Color::inkSubtle().resolve(this), 1.0));
+        p.drawRoundedRect(bar.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5, radius - 0.5);
         const auto fill = UsageSiteRow::barFill(m_summary, m_scale, bar.width());
         p.fillRect(QRectF(0, 0, fill.panel, bar.height()), Color::ink().resolve(this));
         p.fillRect(QRectF(fill.panel, 0, fill.allowance, bar.height()),

@@ -60,16 +60,18 @@ void ProgressTrack::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    const auto capsule = [&](qreal width, const QColor &colour) {
-        if (width <= 0)
+    const auto capsule = [&](const QRectF &shape, const QColor &colour) {
+        if (shape.width() <= 0 || shape.height() <= 0)
             return;
-        const qreal radius = qMin(h, width) / 2.0;
+        const qreal radius = qMin(shape.height(), shape.width()) / 2.0;
         p.setBrush(colour);
-        p.drawRoundedRect(QRectF(0, 0, width, h), radius, radius);
+        p.drawRoundedRect(shape, radius, radius);
     };
-    capsule(w, m_options.track.resolve(this));
-    capsule(w * clamped(m_options.progress), m_options.fill.resolve(this));
+    // The edge lies inside the bar; the fill covers it where it reaches.
+    p.setPen(QPen(m_options.outline.resolve(this), 1.0));
+    capsule(QRectF(0, 0, w, h).adjusted(0.5, 0.5, -0.5, -0.5), m_options.track.resolve(this));
+    p.setPen(Qt::NoPen);
+    capsule(QRectF(0, 0, w * clamped(m_options.progress), h), m_options.fill.resolve(this));
 }
 
 bool ProgressTrack::event(QEvent *event)

@@ -2,13 +2,14 @@
 
 #include <QWidget>
 
-#include "ui/ThemeColor.h"
+#include "ui/Color.h"
 
 namespace halvex {
 
-// A thin capsule bar: the track over the full width, and on it the fill
-// over the clamped share of it (below 0 or not a number: empty; above 1:
-// full). It takes all the width offered and exactly `height` of height.
+// A thin capsule bar: the track over the full width, its edge drawn in the
+// outline colour, and on it the fill over the clamped share of it (below 0
+// or not a number: empty; above 1: full). It takes all the width offered and
+// exactly `height` of height.
 class ProgressTrack final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ProgressTrack)
@@ -18,6 +19,9 @@ public:
         ThemeColor fill{};
         ThemeColor track{};
         qreal height = 4.0;
+        // The edge: strong against what lies behind the bar, so that an empty
+        // bar still shows how far it reaches.
+        ThemeColor outline = Color::inkSubtle();
     };
     explicit ProgressTrack(Options options, QWidget *parent = nullptr);
 

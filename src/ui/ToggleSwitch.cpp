@@ -58,8 +58,9 @@ void ToggleSwitch::paintEvent(QPaintEvent *)
         QRectF(0, 0, trackWidth, trackHeight)
             .translated((width() - trackWidth) / 2.0, (height() - trackHeight) / 2.0);
     const qreal pos = qBound(0.0, m_knobPosition, 1.0);
-    // The track blends from the divider colour to the accent as the knob travels.
-    const QColor off = Color::divider().resolve(this);
+    // The track blends from a grey that stands out from any card or window
+    // behind it to the accent as the knob travels.
+    const QColor off = Color::inkSubtle().resolve(this);
     const QColor on = Color::accent().resolve(this);
     const QColor fill = QColor::fromRgbF(off.redF() + (on.redF() - off.redF()) * pos,
                                          off.greenF() + (on.greenF() - off.greenF()) * pos,

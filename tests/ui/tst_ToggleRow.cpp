@@ -50,7 +50,7 @@ private slots:
         row->setOn(false);
         QCOMPARE(toggle->knobPosition(), 0.0);
         QCOMPARE(flips.size(), 2);
-        QCOMPARE_COLOR(trackColour(toggle, false), testing::light(Color::divider()));
+        QCOMPARE_COLOR(trackColour(toggle, false), testing::light(Color::inkSubtle()));
     }
 
     void disabledSwitchShowsNoHandAndIgnoresClicks()
