@@ -15,6 +15,7 @@
 #include "engine/StreakEngine.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/Symbol.h"
 #include "ui/TextInputField.h"
 #include "ui/Typography.h"
@@ -217,6 +218,7 @@ void DomainListInput::syncRows()
         problem->setObjectName(QStringLiteral("streakEditor.domains.invalid"));
         problem->setWordWrap(true);
         problem->hide();
+        KitScrollArea::revealWhenShown(problem);
         auto *line = new QHBoxLayout;
         line->setContentsMargins(0, 0, 0, 0);
         line->setSpacing(8);
