@@ -15,9 +15,11 @@
 #include "engine/StreakEngine.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/Symbol.h"
 #include "ui/TextInputField.h"
 #include "ui/Typography.h"
+#include "ui/WrappingRowLayout.h"
 
 namespace halvex {
 
@@ -90,12 +92,14 @@ DomainListInput::DomainListInput(const QStringList &domains, QWidget *parent)
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(spacing);
 
-    auto *controls = new QHBoxLayout;
+    // The two actions share a line where they fit; in a narrow column or a
+    // wordy language the second goes below the first.
+    auto *controls = new WrappingRowLayout;
     controls->setContentsMargins(0, 0, 0, 0);
     controls->setSpacing(16);
-    controls->addWidget(m_add, 0, Qt::AlignVCenter);
-    controls->addWidget(m_addSet, 0, Qt::AlignVCenter);
-    controls->addStretch(1);
+    controls->setLineSpacing(spacing);
+    controls->addWidget(m_add);
+    controls->addWidget(m_addSet);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -217,6 +221,7 @@ void DomainListInput::syncRows()
         problem->setObjectName(QStringLiteral("streakEditor.domains.invalid"));
         problem->setWordWrap(true);
         problem->hide();
+        KitScrollArea::revealWhenShown(problem);
         auto *line = new QHBoxLayout;
         line->setContentsMargins(0, 0, 0, 0);
         line->setSpacing(8);

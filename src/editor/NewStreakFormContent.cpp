@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/AllowanceInput.h"
@@ -26,6 +25,7 @@
 #include "platform/Log.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/PrimaryButton.h"
 #include "ui/SecondaryButton.h"
 #include "ui/TextInputField.h"
@@ -72,7 +72,7 @@ NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence, S
     , m_engine(engine)
     , m_milestonePlanning(milestonePlanning)
     , m_options(std::move(options))
-    , m_scroll(new QScrollArea(this))
+    , m_scroll(new KitScrollArea(this))
     , m_typeTitle(new KitLabel({}, Typography::caption11(), Color::inkMuted()))
     , m_typePicker(new SegmentedControl(typeTitles()))
     , m_domainList(new DomainListInput(m_domains))
@@ -155,11 +155,6 @@ NewStreakFormContent::NewStreakFormContent(PersistenceController &persistence, S
     sections->addWidget(m_error);
     sections->addStretch(1);
 
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->viewport()->setAutoFillBackground(false);
     body->setAutoFillBackground(false);
     m_scroll->setWidget(body);
 
@@ -395,11 +390,9 @@ void NewStreakFormContent::setErrorMessage(const std::optional<QString> &message
     m_errorMessage = message;
     m_error->setText(message.value_or(QString()));
     m_error->setVisible(message.has_value());
-    if (message) {
-        // The line sits under the whole form: bring it into view.
-        m_scroll->widget()->layout()->activate();
-        m_scroll->ensureWidgetVisible(m_error);
-    }
+    // The line sits under the whole form: bring it into view.
+    if (message)
+        m_scroll->reveal(m_error);
 }
 
 void NewStreakFormContent::retranslate()

@@ -9,8 +9,6 @@
 #include "engine/DomainPreset.h"
 #include "model/Streak.h"
 
-class QScrollArea;
-
 namespace platform {
 class DesktopEntryIndex;
 }
@@ -21,6 +19,7 @@ class AllowanceInput;
 class AppPicker;
 class DomainListInput;
 class KitLabel;
+class KitScrollArea;
 class MilestonePlanning;
 class ModeSelector;
 class PersistenceController;
@@ -134,7 +133,7 @@ private:
     bool m_didApplySeed = false;
     bool m_seedCollapsed = false;
 
-    QScrollArea *m_scroll;
+    KitScrollArea *m_scroll;
     KitLabel *m_typeTitle;
     SegmentedControl *m_typePicker;
     SeededDomainsRow *m_seededRow = nullptr;

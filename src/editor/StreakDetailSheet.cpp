@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -26,6 +25,7 @@
 #include "ui/EmptyStateBlock.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/MessagePage.h"
 #include "ui/PrimaryButton.h"
 #include "ui/SecondaryButton.h"
@@ -138,12 +138,7 @@ QWidget *StreakDetailSheet::buildFound()
     sections->addLayout(historySection);
     sections->addStretch(1);
 
-    auto *scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
+    auto *scroll = new KitScrollArea;
     body->setAutoFillBackground(false);
     scroll->setWidget(body);
 

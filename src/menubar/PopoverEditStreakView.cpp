@@ -1,7 +1,6 @@
 #include "menubar/PopoverEditStreakView.h"
 
 #include <QEvent>
-#include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -15,6 +14,7 @@
 #include "model/PersistenceController.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/MessagePage.h"
 #include "ui/PrimaryButton.h"
 #include "ui/Typography.h"
@@ -70,12 +70,7 @@ QWidget *PopoverEditStreakView::buildFound()
     sections->addWidget(remove, 0, Qt::AlignHCenter);
     sections->addStretch(1);
 
-    auto *scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
+    auto *scroll = new KitScrollArea;
     body->setAutoFillBackground(false);
     scroll->setWidget(body);
 

@@ -1,32 +1,24 @@
 #include "menubar/PopoverListView.h"
 
 #include <QEvent>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "editor/ActiveWindowInput.h"
 #include "engine/BypassController.h"
 #include "engine/StreakEngine.h"
 #include "model/DayClock.h"
-#include "ui/Color.h"
-#include "ui/Environment.h"
 
 namespace halvex {
 
 PopoverListView::PopoverListView(StreakEngine &engine,
                                  const platform::DesktopEntryIndex &applications,
                                  platform::TimerScheduler &scheduler, QWidget *parent)
-    : QScrollArea(parent)
+    : KitScrollArea(parent)
     , m_engine(engine)
     , m_applications(applications)
     , m_scheduler(scheduler)
 {
     setObjectName(QStringLiteral("popover.list.root"));
-    setFrameShape(QFrame::NoFrame);
-    setWidgetResizable(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    viewport()->setAutoFillBackground(false);
 
     auto *content = new QWidget;
     content->setAutoFillBackground(false);
@@ -41,7 +33,6 @@ PopoverListView::PopoverListView(StreakEngine &engine,
     // Queued: the engine announces before its list changes.
     connect(&engine, &StreakEngine::objectWillChange, this, &PopoverListView::refreshValues,
             Qt::QueuedConnection);
-    applyScrollBarStyle();
     rebuild();
 }
 
@@ -149,36 +140,11 @@ StreakManagerRow *PopoverListView::makeRow(const Streak &streak)
                                 widget());
 }
 
-void PopoverListView::applyScrollBarStyle()
-{
-    // A thin capsule on no track, in the theme's colours.
-    const QColor handle = Color::inkMuted().withOpacity(0.45).resolve(this);
-    verticalScrollBar()->setStyleSheet(
-        QStringLiteral("QScrollBar:vertical { width: 6px; background: transparent; margin: 0; }"
-                       "QScrollBar::handle:vertical { background: rgba(%1, %2, %3, %4);"
-                       " border-radius: 3px; min-height: 24px; }"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
-                       " { height: 0; }"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
-                       " { background: transparent; }")
-            .arg(handle.red())
-            .arg(handle.green())
-            .arg(handle.blue())
-            .arg(handle.alpha()));
-}
-
 void PopoverListView::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange)
         rebuild();
-    QScrollArea::changeEvent(event);
-}
-
-bool PopoverListView::event(QEvent *event)
-{
-    if (Environment::isChange(event))
-        applyScrollBarStyle();
-    return QScrollArea::event(event);
+    KitScrollArea::changeEvent(event);
 }
 
 } // namespace halvex

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QList>
-#include <QScrollArea>
 #include <QUuid>
 
 #include "editor/InstalledApplications.h"
 #include "menubar/StreakManagerRow.h"
+#include "ui/KitScrollArea.h"
 
 namespace platform {
 class DesktopEntryIndex;
@@ -26,7 +26,7 @@ class StreakEngine;
 // (the root asks before anything is deleted).
 //
 // Identifier: "popover.list.root".
-class PopoverListView final : public QScrollArea {
+class PopoverListView final : public KitScrollArea {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PopoverListView)
 public:
@@ -52,7 +52,6 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     void rebuild();
@@ -60,7 +59,6 @@ private:
     void refreshValues();
     StreakManagerRow *makeRow(const Streak &streak);
     void dropRow(StreakManagerRow *row);
-    void applyScrollBarStyle();
 
     StreakEngine &m_engine;
     InstalledApplications m_applications;

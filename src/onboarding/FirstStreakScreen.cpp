@@ -1,9 +1,7 @@
 #include "onboarding/FirstStreakScreen.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "engine/DomainEntry.h"
@@ -14,6 +12,7 @@
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/PrimaryButton.h"
 #include "ui/TextInputField.h"
 #include "ui/Typography.h"
@@ -57,7 +56,7 @@ FirstStreakScreen::FirstStreakScreen(OnboardingCoordinator &coordinator,
     , m_coordinator(coordinator)
     , m_title(new KitLabel({}, Typography::title22Semibold(), Color::ink()))
     , m_helper(new KitLabel({}, Typography::caption11(), Color::inkSubtle()))
-    , m_scroll(new QScrollArea)
+    , m_scroll(new KitScrollArea)
     , m_continue(new PrimaryButton({.action = [this] {
         commitSelection();
         m_coordinator.advance();
@@ -88,6 +87,8 @@ FirstStreakScreen::FirstStreakScreen(OnboardingCoordinator &coordinator,
     m_invalid->setObjectName(QStringLiteral("onboarding.firstStreak.custom.website.invalid"));
     m_invalid->setWordWrap(true);
     m_invalid->hide();
+    // It appears as the site is typed, under the field: keep it readable.
+    KitScrollArea::revealWhenShown(m_invalid);
     websiteColumn->addWidget(m_websiteField);
     websiteColumn->addWidget(m_invalid);
     m_websiteRow = new FirstStreakRow(QStringLiteral("globe"), website, rows);
@@ -121,12 +122,6 @@ FirstStreakScreen::FirstStreakScreen(OnboardingCoordinator &coordinator,
 
     m_scroll->setObjectName(QStringLiteral("onboarding.firstStreak.list"));
     m_scroll->setWidget(rows);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The screen's background shows through.
-    m_scroll->viewport()->setAutoFillBackground(false);
     rows->setAutoFillBackground(false);
 
     auto *content = new QWidget;
@@ -163,22 +158,10 @@ void FirstStreakScreen::select(const FirstStreakSelection &selection)
 void FirstStreakScreen::revealSelectedRow()
 {
     // A custom row grows below itself: once laid out, bring all of it into view.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!m_selection || m_selection->kind == FirstStreakSelection::Kind::preset)
-                return;
-            FirstStreakRow *row = m_selection->kind == FirstStreakSelection::Kind::customDomain
-                                      ? m_websiteRow
-                                      : m_appRow;
-            // The row's own parts (the picked application) may still wait
-            // for their layouts: settle them all first, or the row scrolled
-            // to is the one before it grew.
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            m_scroll->widget()->layout()->activate();
-            m_scroll->ensureWidgetVisible(row, 0, 0);
-        },
-        Qt::QueuedConnection);
+    if (!m_selection || m_selection->kind == FirstStreakSelection::Kind::preset)
+        return;
+    m_scroll->reveal(m_selection->kind == FirstStreakSelection::Kind::customDomain ? m_websiteRow
+                                                                                   : m_appRow);
 }
 
 bool FirstStreakScreen::canContinue() const

@@ -8,8 +8,6 @@
 #include "onboarding/OnboardingAppPicker.h"
 #include "onboarding/OnboardingPreset.h"
 
-class QScrollArea;
-
 namespace platform {
 class DesktopEntryIndex;
 }
@@ -18,6 +16,7 @@ namespace halvex {
 
 class FirstStreakRow;
 class KitLabel;
+class KitScrollArea;
 class OnboardingCoordinator;
 class OnboardingScreenLayout;
 class PrimaryButton;
@@ -96,7 +95,7 @@ private:
 
     KitLabel *m_title;
     KitLabel *m_helper;
-    QScrollArea *m_scroll;
+    KitScrollArea *m_scroll;
     std::vector<std::pair<OnboardingPreset, FirstStreakRow *>> m_presetRows;
     FirstStreakRow *m_websiteRow;
     TextInputField *m_websiteField;

@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QPointer>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/InstalledApplications.h"
@@ -18,6 +17,7 @@
 #include "platform/DesktopEntryIndex.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/PrimaryButton.h"
 #include "ui/Typography.h"
 
@@ -98,14 +98,9 @@ OnboardingPermissionsView::OnboardingPermissionsView(OnboardingCoordinator &coor
     items->addWidget(m_automation);
     items->addStretch(1);
 
-    auto *scroll = new QScrollArea;
+    auto *scroll = new KitScrollArea;
     scroll->setObjectName(QStringLiteral("onboarding.permissions.list"));
     scroll->setWidget(list);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
     list->setAutoFillBackground(false);
 
     auto *content = new QWidget;

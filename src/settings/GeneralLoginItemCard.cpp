@@ -10,6 +10,7 @@
 #include "model/ModelContext.h"
 #include "ui/Color.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/SecondaryButton.h"
 #include "ui/SettingsCard.h"
 #include "ui/ToggleRow.h"
@@ -53,6 +54,7 @@ GeneralLoginItemCard::GeneralLoginItemCard(std::shared_ptr<AppSettings> settings
     m_errorLabel = new KitLabel(QString(), Typography::caption11(), Color::destructive(), column);
     m_errorLabel->setObjectName(idPrefix + u".loginItem.error");
     m_errorLabel->setWordWrap(true);
+    KitScrollArea::revealWhenShown(m_errorLabel);
     layout->addWidget(m_errorLabel);
     m_openLoginItems = new SecondaryButton(
         {.action = [] { fennimar::LaunchAtLogin::openSystemSettings(); }}, column);

@@ -10,13 +10,8 @@
 namespace halvex {
 
 SettingsScrollPage::SettingsScrollPage(QWidget *parent)
-    : QScrollArea(parent)
+    : KitScrollArea(parent)
 {
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWidgetResizable(true);
-
     auto *body = new QWidget;
     body->setAutoFillBackground(false);
     auto *outer = new QVBoxLayout(body);
@@ -48,7 +43,7 @@ bool SettingsScrollPage::event(QEvent *event)
 {
     if (Environment::isChange(event))
         applyBackground();
-    return QScrollArea::event(event);
+    return KitScrollArea::event(event);
 }
 
 } // namespace halvex

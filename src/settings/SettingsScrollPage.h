@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QScrollArea>
+#include "ui/KitScrollArea.h"
 
 class QVBoxLayout;
 
@@ -8,11 +8,11 @@ namespace halvex {
 
 class KitLabel;
 
-// The frame of a settings section: a vertical scroller without visible bars
-// over the background colour, holding one column 16 in from every side,
+// The frame of a settings section: the kit's vertical scroller over the
+// background colour, holding one column 16 in from every side,
 // stretched to the full width, with the section's heading on top. Content
 // below the heading is added to column(), 16 apart.
-class SettingsScrollPage : public QScrollArea {
+class SettingsScrollPage : public KitScrollArea {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingsScrollPage)
 public:

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -24,6 +23,7 @@
 #include "ui/EmptyStateBlock.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
+#include "ui/KitScrollArea.h"
 #include "ui/PointingHandCursor.h"
 #include "ui/Typography.h"
 
@@ -174,14 +174,8 @@ StatsRootView::StatsRootView(ModelContext &context, StreakEngine &engine,
     m_empty->setObjectName(QStringLiteral("stats.empty"));
     m_stack->addWidget(m_empty);
 
-    m_scroll = new QScrollArea(this);
+    m_scroll = new KitScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("stats.scroll"));
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The view's own background shows through.
-    m_scroll->viewport()->setAutoFillBackground(false);
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("stats.page"));
     page->setAutoFillBackground(false);

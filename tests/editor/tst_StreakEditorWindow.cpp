@@ -23,6 +23,7 @@
 #include "editor/StreakEditorWindow.h"
 #include "editor/TombstoneRow.h"
 #include "kit/ActivationPolicyCoordinator.h"
+#include "model/AppSettings.h"
 #include "model/Tombstone.h"
 #include "ui/Color.h"
 #include "ui/DestructiveButton.h"
@@ -312,26 +313,43 @@ private slots:
     void screenshots_data()
     {
         QTest::addColumn<QString>("scene");
-        QTest::newRow("detail") << "detail";
-        QTest::newRow("detail-scrolled") << "scrolled";
-        QTest::newRow("detail-delete") << "delete";
-        QTest::newRow("detail-gone") << "gone";
-        QTest::newRow("detail-long-name") << "long";
-        QTest::newRow("detail-smallest") << "smallest";
-        QTest::newRow("new") << "new";
+        QTest::addColumn<QString>("language");
+        QTest::newRow("detail") << "detail"
+                                << "en";
+        QTest::newRow("detail-scrolled") << "scrolled"
+                                         << "en";
+        QTest::newRow("detail-delete") << "delete"
+                                       << "en";
+        QTest::newRow("detail-gone") << "gone"
+                                     << "en";
+        QTest::newRow("detail-long-name") << "long"
+                                          << "en";
+        QTest::newRow("detail-smallest") << "smallest"
+                                         << "en";
+        QTest::newRow("detail-smallest-de") << "smallest"
+                                            << "de";
+        QTest::newRow("new") << "new"
+                             << "en";
+        QTest::newRow("new-smallest") << "new-smallest"
+                                      << "en";
+        QTest::newRow("new-smallest-de") << "new-smallest"
+                                         << "de";
     }
     void screenshots()
     {
         QFETCH(QString, scene);
+        QFETCH(QString, language);
         WindowRig rig(m_translations);
         rig.theme.setTheme(AppTheme::light);
+        AppSettings::fetchOrCreate(rig.context())->setLanguageRaw(language);
         if (scene == "long") {
             rig.a->setName(
                 "Evenings and weekends without the endless news feeds, video sites and forums");
-            QVERIFY(rig.save());
         }
-        auto *editor = rig.open(scene == "new" ? StreakEditorMode::newStreak()
-                                               : StreakEditorMode::detail(rig.a->id()));
+        QVERIFY(rig.save());
+        const bool smallest = scene.endsWith(u"smallest");
+        auto *editor = rig.open(scene.startsWith(u"new") ? StreakEditorMode::newStreak()
+                                                         : StreakEditorMode::detail(rig.a->id()));
         QWidget *window = editor->window();
         QWidget *shot = window;
         if (scene == "scrolled") {
@@ -341,9 +359,11 @@ private slots:
         } else if (scene == "delete") {
             rig.sheet()->showDeleteDialog();
             shot = rig.sheet()->deleteDialog();
-        } else if (scene == "smallest") {
+        } else if (smallest) {
             window->resize(window->minimumSize());
-            QCoreApplication::processEvents();
+            // Wrapped lines take a few turns to settle their heights.
+            for (int i = 0; i < 3; ++i)
+                QCoreApplication::processEvents();
         } else if (scene == "gone") {
             QVERIFY(rig.engine.deleteStreak(rig.a->id()));
         }
@@ -359,6 +379,11 @@ private slots:
             QCOMPARE_COLOR(image.pixelColor(2, image.height() / 2),
                            theme == AppTheme::light ? ground.light() : ground.dark());
         }
+        if (smallest) {
+            const QStringList faults = testing::scrollAreaFaults(window);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        }
+        QVERIFY(m_translations.load("en"));
     }
 };
 

@@ -183,6 +183,8 @@ private slots:
                        testing::over(Qt::black, dim, Color::background().light()));
         QCOMPARE_COLOR(dark.pixelColor(1, 1),
                        testing::over(Qt::black, dim, Color::background().dark()));
+        const QStringList faults = testing::scrollAreaFaults(&root);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         QVERIFY(m_translations.load("en"));
     }
 };

@@ -119,6 +119,8 @@ private slots:
             const ThemeColor &background = Color::background();
             QCOMPARE_COLOR(image.pixelColor(2, 2),
                            theme == u"dark" ? background.dark() : background.light());
+            const QStringList faults = testing::scrollAreaFaults(&window);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         }
     }
 };

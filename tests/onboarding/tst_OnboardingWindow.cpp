@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -17,9 +19,11 @@
 #include "onboarding/OnboardingProgressIndicator.h"
 #include "onboarding/OnboardingScreenLayout.h"
 #include "onboarding/OnboardingWindow.h"
+#include "permissions/AutomationBrowserRow.h"
 #include "ui/Color.h"
 #include "ui/Motion.h"
 #include "ui/PrimaryButton.h"
+#include "ui/SecondaryButton.h"
 #include "settings/MenuPicker.h"
 #include "ui/TextInputField.h"
 #include "ui/ToggleSwitch.h"
@@ -289,6 +293,53 @@ private slots:
         QCOMPARE(f.step(), OnboardingStep::firstStreak);
         QCOMPARE(f.desktop.loginItem.registerCalls, 0);
         QVERIFY(!settings->loginItemEnabled());
+    }
+
+    // The window has one size, too small for the longer pages: they scroll,
+    // and show that they do.
+    void longPagesKeepEveryPartWithinReach()
+    {
+        Fixture f;
+        const auto listOf = [&f](const char *name) {
+            auto *list = f.screen()->findChild<QScrollArea *>(QLatin1String(name));
+            if (!list)
+                qFatal("no list %s", name);
+            return list;
+        };
+        while (f.step() != OnboardingStep::firstStreak)
+            f.window->coordinator()->advance();
+        QScrollArea *presets = listOf("onboarding.firstStreak.list");
+        QTRY_VERIFY(presets->verticalScrollBar()->isVisible());
+        // From the top: the first row whole.
+        QCOMPARE(presets->verticalScrollBar()->value(), 0);
+        QVERIFY(testing::fullyInView(presets, f.presetRow("twitter")));
+        // The message under a site that is none is read as it appears, even
+        // with the field scrolled down to the lower edge.
+        f.clickIn("onboarding.firstStreak.custom.website");
+        auto *site = f.screen()->findChild<TextInputField *>();
+        QTRY_VERIFY(site->isFocused());
+        QTRY_VERIFY(testing::fullyInView(presets, site));
+        const int siteBottom = site->mapTo(presets->widget(), QPoint(0, site->height())).y();
+        presets->verticalScrollBar()->setValue(siteBottom - presets->viewport()->height());
+        QVERIFY(testing::fullyInView(presets, site));
+        QTest::keyClicks(site->input(), "https://example.com");
+        auto *invalid =
+            f.screen()->findChild<QWidget *>("onboarding.firstStreak.custom.website.invalid");
+        QVERIFY(invalid->isVisible());
+        QTRY_VERIFY(testing::fullyInView(presets, invalid));
+        QVERIFY(testing::fullyInView(presets, site));
+
+        while (f.step() != OnboardingStep::permissions)
+            f.window->coordinator()->advance();
+        QScrollArea *permissions = listOf("onboarding.permissions.list");
+        const auto rows = f.screen()->findChildren<AutomationBrowserRow *>();
+        QCOMPARE(rows.size(), 2);
+        QTRY_VERIFY(permissions->verticalScrollBar()->isVisible());
+        for (AutomationBrowserRow *row : rows) {
+            permissions->ensureWidgetVisible(row, 0, 0);
+            QVERIFY2(testing::fullyInView(permissions, row->testButton()),
+                     qPrintable(row->accessibleName()));
+        }
     }
 };
 

@@ -124,19 +124,29 @@ private slots:
         setup(f, window);
         QCoreApplication::processEvents();
 
-        const QImage light = window->grab().toImage();
-        f.settings()->setThemeRaw("dark");
-        const QImage dark = window->grab().toImage();
-        for (const auto &[name, image] :
-             {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-            const QString path = testing::screenshots::save(
-                image, QStringLiteral("settings-") + QString::fromLatin1(QTest::currentDataTag()) +
-                           u'-' + name);
-            QVERIFY2(!path.isEmpty(), QTest::currentDataTag());
-            QVERIFY2(testing::screenshots::distinctColours(image, 3) > 8, qPrintable(path));
+        // As it opens, then at its smallest, where the sections run out of room.
+        for (const QString &size : {QString(), QStringLiteral("-smallest")}) {
+            if (!size.isEmpty()) {
+                window->resize(window->minimumSize());
+                QCoreApplication::processEvents();
+            }
+            f.settings()->setThemeRaw("auto");
+            const QImage light = window->grab().toImage();
+            f.settings()->setThemeRaw("dark");
+            const QImage dark = window->grab().toImage();
+            for (const auto &[name, image] : {std::pair{QStringLiteral("light"), light},
+                                              std::pair{QStringLiteral("dark"), dark}}) {
+                const QString path = testing::screenshots::save(
+                    image, QStringLiteral("settings-") +
+                               QString::fromLatin1(QTest::currentDataTag()) + size + u'-' + name);
+                QVERIFY2(!path.isEmpty(), QTest::currentDataTag());
+                QVERIFY2(testing::screenshots::distinctColours(image, 3) > 8, qPrintable(path));
+            }
+            QCOMPARE_COLOR(light.pixelColor(2, light.height() - 2), Color::background().light());
+            QCOMPARE_COLOR(dark.pixelColor(2, dark.height() - 2), Color::background().dark());
         }
-        QCOMPARE_COLOR(light.pixelColor(2, light.height() - 2), Color::background().light());
-        QCOMPARE_COLOR(dark.pixelColor(2, dark.height() - 2), Color::background().dark());
+        const QStringList faults = testing::scrollAreaFaults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 
         QPointer<QWidget> closing(window);
         window->close();

@@ -11,6 +11,7 @@
 #include "FakeSystemAppearance.h"
 #include "Screenshots.h"
 #include "StatsFixture.h"
+#include "UiTestSupport.h"
 #include "kit/ActivationPolicyCoordinator.h"
 #include "model/AppSettings.h"
 #include "model/UsageSession.h"
@@ -245,6 +246,9 @@ private slots:
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         QCoreApplication::processEvents();
         QVERIFY(!testing::screenshots::save(window->grab().toImage(), name).isEmpty());
+        QCOMPARE(window->size(), window->minimumSize());
+        const QStringList faults = testing::scrollAreaFaults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         if (store == u"empty")
             return;
         // The whole content, as scrolling through it shows it.

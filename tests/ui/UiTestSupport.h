@@ -2,9 +2,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 #include "ui/ThemeColor.h"
+
+class QScrollArea;
 
 namespace testing {
 
@@ -39,6 +42,18 @@ bool seek(QObject *target, const char *property, int ms);
 
 // How many pixels of row `y` are within `tolerance` of `colour`.
 int countInRow(const QImage &image, int y, const QColor &colour, int tolerance = 12);
+
+// Whether all of `descendant` shows in the viewport of `area`.
+bool fullyInView(const QScrollArea *area, const QWidget *descendant);
+
+// What hides content in the kit's scroll areas of `window`, shown and laid
+// out at the size to judge: one line per fault, none when all is well.
+// Each area on screen either holds all of its content or shows its bar,
+// gives the content all the height its layout needs, never cuts it at the
+// right, and scrolls its lowest widget that takes the keyboard focus into
+// full view when that widget is focused with the area at its top. The areas
+// are left at their top.
+QStringList scrollAreaFaults(QWidget *window);
 
 } // namespace testing
 
