@@ -38,7 +38,7 @@ QString StreakRowProgressLine::allowanceCaption(double remainingSeconds, int all
         //% "No minutes left today"
         return qtTrId("streakManager.row.allowanceSpent");
     }
-    //% "%1 of %2 min left"
+    //% "%1 of %2\u00a0min left"
     return qtTrId("streakManager.row.allowanceOf")
         .arg(QString::number(left), QString::number(totalMinutes(allowanceMinutes)));
 }
@@ -51,7 +51,7 @@ double StreakRowProgressLine::allowanceFraction(double remainingSeconds, int all
 
 QString StreakRowProgressLine::milestoneCaption(const MilestoneBounds &bounds, qint64 days)
 {
-    //% "%1 more to %2 days"
+    //% "%1 more to %2\u00a0days"
     return qtTrId("streakManager.row.milestone")
         .arg(QString::number(bounds.next - days), QString::number(bounds.next));
 }
