@@ -26,7 +26,7 @@
     <message id="streakManager.row.resume"><source>Resume</source><translation>Fortsetzen</translation></message>
     <message id="streakManager.row.allowanceSpent"><source>No minutes left today</source><translation>Heute keine Minuten mehr</translation></message>
     <message id="streakManager.row.allowanceOf"><source>%1 of %2 min left</source><translation>%1 von %2 Min. übrig</translation></message>
-    <message id="streakManager.row.milestone"><source>%1 more to %2 days</source><translation>Noch %1 bis %2 Tage</translation></message>
+    <message id="streakManager.row.milestone" numerus="yes"><source>%n more to %1 days</source><translation><numerusform>Noch %n Tag bis %1</numerusform><numerusform>Noch %n Tage bis %1</numerusform></translation></message>
     <message id="a11y.streakManager.edit"><source>Edit %1</source><translation>%1 bearbeiten</translation></message>
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>%1 für 1 Stunde pausieren</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>Mehr zu %1</translation></message>

@@ -26,7 +26,7 @@
     <message id="streakManager.row.resume"><source>Resume</source><translation>Resume</translation></message>
     <message id="streakManager.row.allowanceSpent"><source>No minutes left today</source><translation>No minutes left today</translation></message>
     <message id="streakManager.row.allowanceOf"><source>%1 of %2 min left</source><translation>%1 of %2 min left</translation></message>
-    <message id="streakManager.row.milestone"><source>%1 more to %2 days</source><translation>%1 more to %2 days</translation></message>
+    <message id="streakManager.row.milestone" numerus="yes"><source>%n more to %1 days</source><translation><numerusform>%n more to %1 days</numerusform><numerusform>%n more to %1 days</numerusform></translation></message>
     <message id="a11y.streakManager.edit"><source>Edit %1</source><translation>Edit %1</translation></message>
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>Pause %1 for 1 hour</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>More for %1</translation></message>

@@ -26,7 +26,7 @@
     <message id="streakManager.row.resume"><source>Resume</source><translation>Reanudar</translation></message>
     <message id="streakManager.row.allowanceSpent"><source>No minutes left today</source><translation>No quedan minutos hoy</translation></message>
     <message id="streakManager.row.allowanceOf"><source>%1 of %2 min left</source><translation>Quedan %1 de %2 min</translation></message>
-    <message id="streakManager.row.milestone"><source>%1 more to %2 days</source><translation>%1 más hasta %2 días</translation></message>
+    <message id="streakManager.row.milestone" numerus="yes"><source>%n more to %1 days</source><translation><numerusform>%n más hasta %1 días</numerusform><numerusform>%n más hasta %1 días</numerusform></translation></message>
     <message id="a11y.streakManager.edit"><source>Edit %1</source><translation>Editar %1</translation></message>
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>Pausar %1 durante 1 hora</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>Más opciones de %1</translation></message>

@@ -26,7 +26,7 @@
     <message id="streakManager.row.resume"><source>Resume</source><translation>Reprendre</translation></message>
     <message id="streakManager.row.allowanceSpent"><source>No minutes left today</source><translation>Plus de minutes aujourd'hui</translation></message>
     <message id="streakManager.row.allowanceOf"><source>%1 of %2 min left</source><translation>%1 min restantes sur %2</translation></message>
-    <message id="streakManager.row.milestone"><source>%1 more to %2 days</source><translation>Encore %1 avant %2 jours</translation></message>
+    <message id="streakManager.row.milestone" numerus="yes"><source>%n more to %1 days</source><translation><numerusform>Encore %n avant %1 jours</numerusform><numerusform>Encore %n avant %1 jours</numerusform></translation></message>
     <message id="a11y.streakManager.edit"><source>Edit %1</source><translation>Modifier %1</translation></message>
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>Mettre %1 en pause pendant 1 heure</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>Plus d'options pour %1</translation></message>

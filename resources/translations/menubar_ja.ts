@@ -26,7 +26,7 @@
     <message id="streakManager.row.resume"><source>Resume</source><translation>再開</translation></message>
     <message id="streakManager.row.allowanceSpent"><source>No minutes left today</source><translation>今日の残り時間はありません</translation></message>
     <message id="streakManager.row.allowanceOf"><source>%1 of %2 min left</source><translation>残り %1 / %2 分</translation></message>
-    <message id="streakManager.row.milestone"><source>%1 more to %2 days</source><translation>%2 日まであと %1</translation></message>
+    <message id="streakManager.row.milestone" numerus="yes"><source>%n more to %1 days</source><translation><numerusform>%1 日まであと %n</numerusform></translation></message>
     <message id="a11y.streakManager.edit"><source>Edit %1</source><translation>%1 を編集</translation></message>
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>%1 を 1 時間一時停止</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>%1 のその他の操作</translation></message>

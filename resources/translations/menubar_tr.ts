@@ -26,7 +26,7 @@
     <message id="streakManager.row.resume"><source>Resume</source><translation>Sürdür</translation></message>
     <message id="streakManager.row.allowanceSpent"><source>No minutes left today</source><translation>Bugün dakika kalmadı</translation></message>
     <message id="streakManager.row.allowanceOf"><source>%1 of %2 min left</source><translation>%2 dakikadan %1 dk kaldı</translation></message>
-    <message id="streakManager.row.milestone"><source>%1 more to %2 days</source><translation>%2 güne %1 kaldı</translation></message>
+    <message id="streakManager.row.milestone" numerus="yes"><source>%n more to %1 days</source><translation><numerusform>%1 güne %n kaldı</numerusform></translation></message>
     <message id="a11y.streakManager.edit"><source>Edit %1</source><translation>%1 düzenle</translation></message>
     <message id="a11y.streakManager.pause"><source>Pause %1 for 1 hour</source><translation>%1 serisini 1 saat duraklat</translation></message>
     <message id="a11y.streakManager.more"><source>More for %1</source><translation>%1 için diğer seçenekler</translation></message>
