@@ -7,14 +7,14 @@
     <message id="menu.help"><source>Halvex Help</source><translation>Aide de Halvex</translation></message>
     <message id="notification.milestone.7.title"><source>One week strong</source><translation>Une semaine tenue</translation></message>
     <message id="notification.milestone.14.title"><source>Two weeks strong</source><translation>Deux semaines tenues</translation></message>
-    <message id="notification.milestone.30.title"><source>30 days strong</source><translation>30 jours tenus</translation></message>
-    <message id="notification.milestone.60.title"><source>60 days strong</source><translation>60 jours tenus</translation></message>
-    <message id="notification.milestone.90.title"><source>90 days strong</source><translation>90 jours tenus</translation></message>
+    <message id="notification.milestone.30.title"><source>30 days strong</source><translation>30 jours tenus</translation></message>
+    <message id="notification.milestone.60.title"><source>60 days strong</source><translation>60 jours tenus</translation></message>
+    <message id="notification.milestone.90.title"><source>90 days strong</source><translation>90 jours tenus</translation></message>
     <message id="notification.milestone.180.title"><source>Half a year strong</source><translation>Six mois tenus</translation></message>
     <message id="notification.milestone.365.title"><source>A whole year strong</source><translation>Une année entière tenue</translation></message>
     <message id="notification.milestone.body"><source>%1 reached a new milestone. Keep going!</source><translation>%1 a atteint un nouveau palier. Continue !</translation></message>
     <message id="notification.weeklyDigest.title"><source>Your week in streaks</source><translation>Ta semaine en séries</translation></message>
-    <message id="notification.weeklyDigest.body.streak" numerus="yes"><source>%1: %n days</source><translation><numerusform>%1 : %n jour</numerusform><numerusform>%1 : %n jours</numerusform></translation></message>
+    <message id="notification.weeklyDigest.body.streak" numerus="yes"><source>%1: %n days</source><translation><numerusform>%1 : %n jour</numerusform><numerusform>%1 : %n jours</numerusform></translation></message>
     <message id="notification.weeklyDigest.body.resisted" numerus="yes"><source>Most resisted: %1 (%n steps back)</source><translation><numerusform>La plus tenue : %1 (%n retour en arrière)</numerusform><numerusform>La plus tenue : %1 (%n retours en arrière)</numerusform></translation></message>
     <message id="startup_notice.store.title"><source>Halvex could not open its store</source><translation>Halvex n’a pas pu ouvrir sa base</translation></message>
     <message id="startup_notice.store.read_only"><source>%1 is read-only, so Halvex leaves it as it is. Make it writable again and start Halvex again to use it.</source><translation>%1 est en lecture seule, Halvex le laisse donc tel quel. Rendez-le de nouveau modifiable et relancez Halvex pour l’utiliser.</translation></message>

@@ -15,7 +15,7 @@
     <message id="streakEditor.activeWindow.days"><source>Days</source><translation>Tage</translation></message>
     <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>Tägliches Kontingent</translation></message>
     <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>Minuten pro Tag, die du dort ohne das Fenster verbringen darfst.</translation></message>
-    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 Min.</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 Min.</translation></message>
     <message id="streakEditor.apps.title"><source>Applications</source><translation>Programme</translation></message>
     <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>Apps auswählen</translation></message>
     <message id="streakEditor.apps.remove"><source>Remove</source><translation>Entfernen</translation></message>
@@ -47,7 +47,7 @@
     <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Links aus anderen Apps</translation></message>
     <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>Ein Link aus einer anderen App darf durch, ohne die Serie zu brechen.</translation></message>
     <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Meilenstein-Mitteilungen</translation></message>
-    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Eine Nachricht, wenn die Serie 7, 14, 30 Tage und mehr erreicht.</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Eine Nachricht, wenn die Serie 7, 14, 30 Tage und mehr erreicht.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Gib der Serie einen Namen.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Füge mindestens eine Website oder App zum Sperren hinzu.</translation></message>
     <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>Ein Eintrag in der Liste ist keine Website und würde nichts sperren. Korrigiere oder entferne ihn.</translation></message>
@@ -63,7 +63,7 @@
     <message id="streakEditor.detail.close"><source>Close</source><translation>Schließen</translation></message>
     <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Diese Serie gibt es nicht mehr.</translation></message>
     <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Serie löschen</translation></message>
-    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Diese Serie läuft seit %n Tag. Löschen beendet sie endgültig.</numerusform><numerusform>Diese Serie läuft seit %n Tagen. Löschen beendet sie endgültig.</numerusform></translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Diese Serie läuft seit %n Tag. Löschen beendet sie endgültig.</numerusform><numerusform>Diese Serie läuft seit %n Tagen. Löschen beendet sie endgültig.</numerusform></translation></message>
     <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Ihr Verlauf wird mitgelöscht: gerissene Serien, Auslöser, Ausnahmen und Nutzung.</translation></message>
     <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Abbrechen</translation></message>
 </context>

@@ -15,7 +15,7 @@
     <message id="streakEditor.activeWindow.days"><source>Days</source><translation>Days</translation></message>
     <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>Daily allowance</translation></message>
     <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>Minutes a day you may spend there without the panel.</translation></message>
-    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 min</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 min</translation></message>
     <message id="streakEditor.apps.title"><source>Applications</source><translation>Applications</translation></message>
     <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>Choose apps</translation></message>
     <message id="streakEditor.apps.remove"><source>Remove</source><translation>Remove</translation></message>
@@ -47,7 +47,7 @@
     <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Links from other apps</translation></message>
     <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>A link opened from another app may go through without breaking the streak.</translation></message>
     <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Milestone notifications</translation></message>
-    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>A note when the streak reaches 7, 14, 30 days and beyond.</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>A note when the streak reaches 7, 14, 30 days and beyond.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Give the streak a name.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Add at least one site or app to block.</translation></message>
     <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>An entry in the list is not a site and would block nothing. Correct it or remove it.</translation></message>
@@ -63,7 +63,7 @@
     <message id="streakEditor.detail.close"><source>Close</source><translation>Close</translation></message>
     <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>This streak no longer exists.</translation></message>
     <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Delete streak</translation></message>
-    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>This streak is %n day long. Deleting it ends it for good.</numerusform><numerusform>This streak is %n days long. Deleting it ends it for good.</numerusform></translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>This streak is %n day long. Deleting it ends it for good.</numerusform><numerusform>This streak is %n days long. Deleting it ends it for good.</numerusform></translation></message>
     <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Its history goes with it: broken runs, triggers, bypasses and usage.</translation></message>
     <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Cancel</translation></message>
 </context>

@@ -15,7 +15,7 @@
     <message id="streakEditor.activeWindow.days"><source>Days</source><translation>Días</translation></message>
     <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>Margen diario</translation></message>
     <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>Minutos al día que puedes pasar allí sin el panel.</translation></message>
-    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 min</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 min</translation></message>
     <message id="streakEditor.apps.title"><source>Applications</source><translation>Aplicaciones</translation></message>
     <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>Elegir apps</translation></message>
     <message id="streakEditor.apps.remove"><source>Remove</source><translation>Quitar</translation></message>
@@ -47,7 +47,7 @@
     <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Enlaces de otras apps</translation></message>
     <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>Un enlace abierto desde otra app puede pasar sin romper la racha.</translation></message>
     <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Avisos de hitos</translation></message>
-    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Un aviso cuando la racha llega a 7, 14, 30 días y más.</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Un aviso cuando la racha llega a 7, 14, 30 días y más.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Ponle un nombre a la racha.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Añade al menos un sitio o una app que bloquear.</translation></message>
     <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>Una entrada de la lista no es un sitio y no bloquearía nada. Corrígela o quítala.</translation></message>
@@ -63,7 +63,7 @@
     <message id="streakEditor.detail.close"><source>Close</source><translation>Cerrar</translation></message>
     <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Esta racha ya no existe.</translation></message>
     <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Eliminar racha</translation></message>
-    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Esta racha lleva %n día. Eliminarla la termina para siempre.</numerusform><numerusform>Esta racha lleva %n días. Eliminarla la termina para siempre.</numerusform></translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Esta racha lleva %n día. Eliminarla la termina para siempre.</numerusform><numerusform>Esta racha lleva %n días. Eliminarla la termina para siempre.</numerusform></translation></message>
     <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Su historial se elimina con ella: rachas rotas, activaciones, excepciones y uso.</translation></message>
     <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Cancelar</translation></message>
 </context>

@@ -15,7 +15,7 @@
     <message id="streakEditor.activeWindow.days"><source>Days</source><translation>Jours</translation></message>
     <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>Temps autorisé par jour</translation></message>
     <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>Minutes par jour que vous pouvez y passer sans le panneau.</translation></message>
-    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 min</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 min</translation></message>
     <message id="streakEditor.apps.title"><source>Applications</source><translation>Applications</translation></message>
     <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>Choisir des apps</translation></message>
     <message id="streakEditor.apps.remove"><source>Remove</source><translation>Retirer</translation></message>
@@ -47,7 +47,7 @@
     <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Liens d'autres apps</translation></message>
     <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>Un lien ouvert depuis une autre app peut passer sans briser la série.</translation></message>
     <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Notifications d'étapes</translation></message>
-    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Un mot quand la série atteint 7, 14, 30 jours et au-delà.</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Un mot quand la série atteint 7, 14, 30 jours et au-delà.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Donnez un nom à la série.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Ajoutez au moins un site ou une app à bloquer.</translation></message>
     <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>Une entrée de la liste n’est pas un site et ne bloquerait rien. Corrigez-la ou supprimez-la.</translation></message>
@@ -63,7 +63,7 @@
     <message id="streakEditor.detail.close"><source>Close</source><translation>Fermer</translation></message>
     <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Cette série n’existe plus.</translation></message>
     <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Supprimer la série</translation></message>
-    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Cette série dure depuis %n jour. La supprimer y met fin pour de bon.</numerusform><numerusform>Cette série dure depuis %n jours. La supprimer y met fin pour de bon.</numerusform></translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Cette série dure depuis %n jour. La supprimer y met fin pour de bon.</numerusform><numerusform>Cette série dure depuis %n jours. La supprimer y met fin pour de bon.</numerusform></translation></message>
     <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Son historique part avec elle : séries rompues, déclenchements, contournements et utilisation.</translation></message>
     <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Annuler</translation></message>
 </context>

@@ -15,7 +15,7 @@
     <message id="streakEditor.activeWindow.days"><source>Days</source><translation>曜日</translation></message>
     <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>1日の許容時間</translation></message>
     <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>パネルなしで使える1日あたりの分数です。</translation></message>
-    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 分</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 分</translation></message>
     <message id="streakEditor.apps.title"><source>Applications</source><translation>アプリケーション</translation></message>
     <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>アプリを選択</translation></message>
     <message id="streakEditor.apps.remove"><source>Remove</source><translation>削除</translation></message>
@@ -47,7 +47,7 @@
     <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>他のアプリからのリンク</translation></message>
     <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>他のアプリから開いたリンクは、記録を途切れさせずに通せます。</translation></message>
     <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>節目の通知</translation></message>
-    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>記録が7日、14日、30日以降に達したときにお知らせします。</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>記録が7日、14日、30日以降に達したときにお知らせします。</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>記録に名前を付けてください。</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>ブロックするサイトかアプリを1つ以上追加してください。</translation></message>
     <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>リストに、サイトではないため何もブロックしない項目があります。修正するか削除してください。</translation></message>
@@ -63,7 +63,7 @@
     <message id="streakEditor.detail.close"><source>Close</source><translation>閉じる</translation></message>
     <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>この記録はもうありません。</translation></message>
     <message id="deleteConfirm.delete"><source>Delete streak</source><translation>記録を削除</translation></message>
-    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>この記録は%n日続いています。削除すると元に戻せません。</numerusform></translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>この記録は%n日続いています。削除すると元に戻せません。</numerusform></translation></message>
     <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>履歴も削除されます：途切れた記録、トリガー、例外、使用状況。</translation></message>
     <message id="deleteConfirm.cancel"><source>Cancel</source><translation>キャンセル</translation></message>
 </context>

@@ -15,7 +15,7 @@
     <message id="streakEditor.activeWindow.days"><source>Days</source><translation>Günler</translation></message>
     <message id="streakEditor.allowance.title"><source>Daily allowance</source><translation>Günlük izin</translation></message>
     <message id="streakEditor.allowance.subtitle"><source>Minutes a day you may spend there without the panel.</source><translation>Panel çıkmadan orada geçirebileceğin günlük dakika.</translation></message>
-    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 dk</translation></message>
+    <message id="streakEditor.allowance.minutes"><source>%1 min</source><translation>%1 dk</translation></message>
     <message id="streakEditor.apps.title"><source>Applications</source><translation>Uygulamalar</translation></message>
     <message id="streakEditor.apps.choose"><source>Choose apps</source><translation>Uygulama seç</translation></message>
     <message id="streakEditor.apps.remove"><source>Remove</source><translation>Kaldır</translation></message>
@@ -47,7 +47,7 @@
     <message id="streakEditor.new.externalLink.title"><source>Links from other apps</source><translation>Diğer uygulamalardan bağlantılar</translation></message>
     <message id="streakEditor.new.externalLink.subtitle"><source>A link opened from another app may go through without breaking the streak.</source><translation>Başka bir uygulamadan açılan bağlantı seriyi bozmadan geçebilir.</translation></message>
     <message id="streakEditor.new.notifications.title"><source>Milestone notifications</source><translation>Dönüm noktası bildirimleri</translation></message>
-    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Seri 7, 14, 30 güne ve ötesine ulaştığında bir not.</translation></message>
+    <message id="streakEditor.new.notifications.subtitle"><source>A note when the streak reaches 7, 14, 30 days and beyond.</source><translation>Seri 7, 14, 30 güne ve ötesine ulaştığında bir not.</translation></message>
     <message id="streakEditor.new.error.name"><source>Give the streak a name.</source><translation>Seriye bir ad ver.</translation></message>
     <message id="streakEditor.new.error.triggers"><source>Add at least one site or app to block.</source><translation>Engellenecek en az bir site ya da uygulama ekle.</translation></message>
     <message id="streakEditor.new.error.site"><source>An entry in the list is not a site and would block nothing. Correct it or remove it.</source><translation>Listedeki bir girdi site değil ve hiçbir şeyi engellemez. Düzelt ya da kaldır.</translation></message>
@@ -63,7 +63,7 @@
     <message id="streakEditor.detail.close"><source>Close</source><translation>Kapat</translation></message>
     <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Bu seri artık yok.</translation></message>
     <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Seriyi sil</translation></message>
-    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Bu seri %n gündür sürüyor. Silmek onu kalıcı olarak bitirir.</numerusform></translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Bu seri %n gündür sürüyor. Silmek onu kalıcı olarak bitirir.</numerusform></translation></message>
     <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Geçmişi de silinir: bozulan seriler, tetiklenmeler, istisnalar ve kullanım.</translation></message>
     <message id="deleteConfirm.cancel"><source>Cancel</source><translation>İptal</translation></message>
 </context>

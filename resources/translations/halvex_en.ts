@@ -15,31 +15,31 @@
             <numerusform>days without %2</numerusform>
         </translation>
     </message>
-    <message id="friction.allowance.spent"><source>Today's %1-minute allowance is used up.</source><translation>Today's %1-minute allowance is used up.</translation></message>
+    <message id="friction.allowance.spent"><source>Today's %1‑minute allowance is used up.</source><translation>Today's %1‑minute allowance is used up.</translation></message>
     <message id="friction.input.reflection"><source>Why are you here?</source><translation>Why are you here?</translation></message>
     <message id="friction.button.stepBack"><source>Step back</source><translation>Step back</translation></message>
     <message id="friction.button.openAnyway"><source>Open anyway</source><translation>Open anyway</translation></message>
     <message id="friction.button.openAnywayCost" numerus="yes">
-        <source>Open anyway (your %n-day streak resets)</source>
+        <source>Open anyway (your %n‑day streak resets)</source>
         <translation>
-            <numerusform>Open anyway (your %n-day streak resets)</numerusform>
-            <numerusform>Open anyway (your %n-day streak resets)</numerusform>
+            <numerusform>Open anyway (your %n‑day streak resets)</numerusform>
+            <numerusform>Open anyway (your %n‑day streak resets)</numerusform>
         </translation>
     </message>
-    <message id="friction.button.openAnywayCountdown"><source>Open anyway in %1 s</source><translation>Open anyway in %1 s</translation></message>
+    <message id="friction.button.openAnywayCountdown"><source>Open anyway in %1 s</source><translation>Open anyway in %1 s</translation></message>
     <message id="friction.button.moreOptions"><source>More options</source><translation>More options</translation></message>
     <message id="friction.button.pauseOneHour"><source>Pause for an hour</source><translation>Pause for an hour</translation></message>
     <message id="friction.button.useFreePass"><source>Use today's free pass</source><translation>Use today's free pass</translation></message>
     <message id="friction.button.openDontCount"><source>Open without counting</source><translation>Open without counting</translation></message>
     <message id="friction.button.cancel"><source>Cancel</source><translation>Cancel</translation></message>
     <message id="friction.brutal.title" numerus="yes">
-        <source>Break your %n-day streak?</source>
+        <source>Break your %n‑day streak?</source>
         <translation>
-            <numerusform>Break your %n-day streak?</numerusform>
-            <numerusform>Break your %n-day streak?</numerusform>
+            <numerusform>Break your %n‑day streak?</numerusform>
+            <numerusform>Break your %n‑day streak?</numerusform>
         </translation>
     </message>
-    <message id="friction.brutal.wait"><source>Wait %1 s before you can open it.</source><translation>Wait %1 s before you can open it.</translation></message>
+    <message id="friction.brutal.wait"><source>Wait %1 s before you can open it.</source><translation>Wait %1 s before you can open it.</translation></message>
     <message id="friction.brutal.confessionPrompt"><source>Write down why you are breaking it, in at least 40 characters.</source><translation>Write down why you are breaking it, in at least 40 characters.</translation></message>
     <message id="friction.brutal.confessionRemaining"><source>Characters still needed: %1</source><translation>Characters still needed: %1</translation></message>
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>That's enough.</translation></message>

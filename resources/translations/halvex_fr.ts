@@ -15,31 +15,31 @@
             <numerusform>jours sans %2</numerusform>
         </translation>
     </message>
-    <message id="friction.allowance.spent"><source>Today's %1-minute allowance is used up.</source><translation>Ton quota du jour de %1 min est épuisé.</translation></message>
+    <message id="friction.allowance.spent"><source>Today's %1‑minute allowance is used up.</source><translation>Ton quota du jour de %1 min est épuisé.</translation></message>
     <message id="friction.input.reflection"><source>Why are you here?</source><translation>Pourquoi es-tu ici ?</translation></message>
     <message id="friction.button.stepBack"><source>Step back</source><translation>Revenir en arrière</translation></message>
     <message id="friction.button.openAnyway"><source>Open anyway</source><translation>Ouvrir quand même</translation></message>
     <message id="friction.button.openAnywayCost" numerus="yes">
-        <source>Open anyway (your %n-day streak resets)</source>
+        <source>Open anyway (your %n‑day streak resets)</source>
         <translation>
-            <numerusform>Ouvrir quand même (ta série de %n jour repart à zéro)</numerusform>
-            <numerusform>Ouvrir quand même (ta série de %n jours repart à zéro)</numerusform>
+            <numerusform>Ouvrir quand même (ta série de %n jour repart à zéro)</numerusform>
+            <numerusform>Ouvrir quand même (ta série de %n jours repart à zéro)</numerusform>
         </translation>
     </message>
-    <message id="friction.button.openAnywayCountdown"><source>Open anyway in %1 s</source><translation>Ouvrir quand même dans %1 s</translation></message>
+    <message id="friction.button.openAnywayCountdown"><source>Open anyway in %1 s</source><translation>Ouvrir quand même dans %1 s</translation></message>
     <message id="friction.button.moreOptions"><source>More options</source><translation>Plus d'options</translation></message>
     <message id="friction.button.pauseOneHour"><source>Pause for an hour</source><translation>Pause d'une heure</translation></message>
     <message id="friction.button.useFreePass"><source>Use today's free pass</source><translation>Utiliser le pass gratuit du jour</translation></message>
     <message id="friction.button.openDontCount"><source>Open without counting</source><translation>Ouvrir sans compter</translation></message>
     <message id="friction.button.cancel"><source>Cancel</source><translation>Annuler</translation></message>
     <message id="friction.brutal.title" numerus="yes">
-        <source>Break your %n-day streak?</source>
+        <source>Break your %n‑day streak?</source>
         <translation>
-            <numerusform>Briser ta série de %n jour ?</numerusform>
-            <numerusform>Briser ta série de %n jours ?</numerusform>
+            <numerusform>Briser ta série de %n jour ?</numerusform>
+            <numerusform>Briser ta série de %n jours ?</numerusform>
         </translation>
     </message>
-    <message id="friction.brutal.wait"><source>Wait %1 s before you can open it.</source><translation>Attends %1 s avant de pouvoir l'ouvrir.</translation></message>
+    <message id="friction.brutal.wait"><source>Wait %1 s before you can open it.</source><translation>Attends %1 s avant de pouvoir l'ouvrir.</translation></message>
     <message id="friction.brutal.confessionPrompt"><source>Write down why you are breaking it, in at least 40 characters.</source><translation>Écris pourquoi tu la brises, en 40 caractères au moins.</translation></message>
     <message id="friction.brutal.confessionRemaining"><source>Characters still needed: %1</source><translation>Caractères manquants : %1</translation></message>
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>C'est suffisant.</translation></message>

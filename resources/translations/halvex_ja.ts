@@ -14,29 +14,29 @@
             <numerusform>%2 なしの日数</numerusform>
         </translation>
     </message>
-    <message id="friction.allowance.spent"><source>Today's %1-minute allowance is used up.</source><translation>今日の %1 分の許容時間を使い切りました。</translation></message>
+    <message id="friction.allowance.spent"><source>Today's %1‑minute allowance is used up.</source><translation>今日の %1 分の許容時間を使い切りました。</translation></message>
     <message id="friction.input.reflection"><source>Why are you here?</source><translation>なぜここに来ましたか？</translation></message>
     <message id="friction.button.stepBack"><source>Step back</source><translation>引き返す</translation></message>
     <message id="friction.button.openAnyway"><source>Open anyway</source><translation>それでも開く</translation></message>
     <message id="friction.button.openAnywayCost" numerus="yes">
-        <source>Open anyway (your %n-day streak resets)</source>
+        <source>Open anyway (your %n‑day streak resets)</source>
         <translation>
-            <numerusform>それでも開く（%n 日の連続記録がリセットされます）</numerusform>
+            <numerusform>それでも開く（%n 日の連続記録がリセットされます）</numerusform>
         </translation>
     </message>
-    <message id="friction.button.openAnywayCountdown"><source>Open anyway in %1 s</source><translation>%1 秒後にそれでも開く</translation></message>
+    <message id="friction.button.openAnywayCountdown"><source>Open anyway in %1 s</source><translation>%1 秒後にそれでも開く</translation></message>
     <message id="friction.button.moreOptions"><source>More options</source><translation>その他のオプション</translation></message>
-    <message id="friction.button.pauseOneHour"><source>Pause for an hour</source><translation>1 時間一時停止</translation></message>
+    <message id="friction.button.pauseOneHour"><source>Pause for an hour</source><translation>1 時間一時停止</translation></message>
     <message id="friction.button.useFreePass"><source>Use today's free pass</source><translation>今日のフリーパスを使う</translation></message>
     <message id="friction.button.openDontCount"><source>Open without counting</source><translation>カウントせずに開く</translation></message>
     <message id="friction.button.cancel"><source>Cancel</source><translation>キャンセル</translation></message>
     <message id="friction.brutal.title" numerus="yes">
-        <source>Break your %n-day streak?</source>
+        <source>Break your %n‑day streak?</source>
         <translation>
-            <numerusform>%n 日の連続記録を破りますか？</numerusform>
+            <numerusform>%n 日の連続記録を破りますか？</numerusform>
         </translation>
     </message>
-    <message id="friction.brutal.wait"><source>Wait %1 s before you can open it.</source><translation>開けるまで %1 秒お待ちください。</translation></message>
+    <message id="friction.brutal.wait"><source>Wait %1 s before you can open it.</source><translation>開けるまで %1 秒お待ちください。</translation></message>
     <message id="friction.brutal.confessionPrompt"><source>Write down why you are breaking it, in at least 40 characters.</source><translation>記録を破る理由を 40 文字以上で書いてください。</translation></message>
     <message id="friction.brutal.confessionRemaining"><source>Characters still needed: %1</source><translation>あと必要な文字数: %1</translation></message>
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>十分です。</translation></message>

@@ -5,17 +5,17 @@
     <name></name>
     <message id="usage.section.title"><source>Time spent anyway</source><translation>Trotzdem verbrachte Zeit</translation></message>
     <message id="usage.range.today"><source>Today</source><translation>Heute</translation></message>
-    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Letzte 7 Tage</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Letzte 7 Tage</translation></message>
     <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>Für diesen Zeitraum wurde noch keine Nutzung erfasst.</translation></message>
     <message id="usage.legend.panel"><source>Past the panel</source><translation>Am Panel vorbei</translation></message>
     <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>Im Tageskontingent</translation></message>
     <message id="usage.row.visit"><source>1 visit</source><translation>1 Besuch</translation></message>
     <message id="usage.row.visits"><source>%1 visits</source><translation>%1 Besuche</translation></message>
     <message id="usage.duration.hoursMinutes"><source>%1h %2m</source><translation>%1h %2min</translation></message>
-    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 min</translation></message>
-    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 s</translation></message>
+    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 min</translation></message>
+    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 s</translation></message>
     <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>%1 bei %2 heute</translation></message>
-    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 bei %2 in den letzten 7 Tagen</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 bei %2 in den letzten 7 Tagen</translation></message>
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Möchtest du diese Serie verschärfen?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Serie verschärfen</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Jetzt nicht</translation></message>
@@ -26,11 +26,11 @@
     <message id="stats.longestStreak"><source>Longest streak</source><translation>Längste Serie</translation></message>
     <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Diese Woche zurückgegangen</translation></message>
     <message id="stats.activeList.title"><source>Active streaks</source><translation>Aktive Serien</translation></message>
-    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Nächster Meilenstein: %1 erreicht am %3 %2 Tage.</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Nächster Meilenstein: %1 erreicht am %3 %2 Tage.</translation></message>
     <message id="stats.streak.paused"><source>paused</source><translation>pausiert</translation></message>
     <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>Wann der Drang kommt</translation></message>
-    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Letzte 30 Tage, %1 Panels</translation></message>
-    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Letzte 30 Tage, 1 Panel</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Letzte 30 Tage, %1 Panels</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Letzte 30 Tage, 1 Panel</translation></message>
     <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Noch keine Auslöser.</translation></message>
     <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 ist deine schwerste Stunde.</translation></message>
     <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1: %2</translation></message>

@@ -5,7 +5,7 @@
     <name></name>
     <message id="usage.section.title"><source>Time spent anyway</source><translation>Time spent anyway</translation></message>
     <message id="usage.range.today"><source>Today</source><translation>Today</translation></message>
-    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Last 7 days</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Last 7 days</translation></message>
     <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>No usage tracked yet for this range.</translation></message>
     <message id="usage.legend.panel"><source>Past the panel</source><translation>Past the panel</translation></message>
     <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>Within the daily allowance</translation></message>
@@ -15,7 +15,7 @@
     <message id="usage.duration.minutes"><source>%1m</source><translation>%1m</translation></message>
     <message id="usage.duration.seconds"><source>%1s</source><translation>%1s</translation></message>
     <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>%1 on %2 today</translation></message>
-    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 on %2 in the last 7 days</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 on %2 in the last 7 days</translation></message>
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Want to tighten this streak?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Tighten streak</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Not now</translation></message>
@@ -26,11 +26,11 @@
     <message id="stats.longestStreak"><source>Longest streak</source><translation>Longest streak</translation></message>
     <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Stepped back this week</translation></message>
     <message id="stats.activeList.title"><source>Active streaks</source><translation>Active streaks</translation></message>
-    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Next milestone: %1 reaches %2 days on %3.</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Next milestone: %1 reaches %2 days on %3.</translation></message>
     <message id="stats.streak.paused"><source>paused</source><translation>paused</translation></message>
     <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>When the urge hits</translation></message>
-    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Last 30 days, %1 panels</translation></message>
-    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Last 30 days, 1 panel</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Last 30 days, %1 panels</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Last 30 days, 1 panel</translation></message>
     <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>No trigger events yet.</translation></message>
     <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 is your hardest hour.</translation></message>
     <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1: %2</translation></message>

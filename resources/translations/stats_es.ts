@@ -5,17 +5,17 @@
     <name></name>
     <message id="usage.section.title"><source>Time spent anyway</source><translation>Tiempo pasado de todos modos</translation></message>
     <message id="usage.range.today"><source>Today</source><translation>Hoy</translation></message>
-    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Últimos 7 días</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Últimos 7 días</translation></message>
     <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>Aún no hay uso registrado en este periodo.</translation></message>
     <message id="usage.legend.panel"><source>Past the panel</source><translation>Tras el panel</translation></message>
     <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>Dentro del margen diario</translation></message>
     <message id="usage.row.visit"><source>1 visit</source><translation>1 visita</translation></message>
     <message id="usage.row.visits"><source>%1 visits</source><translation>%1 visitas</translation></message>
     <message id="usage.duration.hoursMinutes"><source>%1h %2m</source><translation>%1h %2min</translation></message>
-    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 min</translation></message>
-    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 s</translation></message>
+    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 min</translation></message>
+    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 s</translation></message>
     <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>%1 en %2 hoy</translation></message>
-    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 en %2 en los últimos 7 días</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 en %2 en los últimos 7 días</translation></message>
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>¿Quieres endurecer esta racha?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Endurecer racha</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Ahora no</translation></message>
@@ -26,11 +26,11 @@
     <message id="stats.longestStreak"><source>Longest streak</source><translation>Racha más larga</translation></message>
     <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Veces que volviste atrás esta semana</translation></message>
     <message id="stats.activeList.title"><source>Active streaks</source><translation>Rachas activas</translation></message>
-    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Próximo hito: %1 llega a %2 días el %3.</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Próximo hito: %1 llega a %2 días el %3.</translation></message>
     <message id="stats.streak.paused"><source>paused</source><translation>en pausa</translation></message>
     <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>Cuándo llega el impulso</translation></message>
-    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Últimos 30 días, %1 paneles</translation></message>
-    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Últimos 30 días, 1 panel</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Últimos 30 días, %1 paneles</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Últimos 30 días, 1 panel</translation></message>
     <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Aún no hay activaciones.</translation></message>
     <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>Las %1 son tu hora más difícil.</translation></message>
     <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1: %2</translation></message>

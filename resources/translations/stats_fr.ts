@@ -5,17 +5,17 @@
     <name></name>
     <message id="usage.section.title"><source>Time spent anyway</source><translation>Temps passé malgré tout</translation></message>
     <message id="usage.range.today"><source>Today</source><translation>Aujourd’hui</translation></message>
-    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>7 derniers jours</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>7 derniers jours</translation></message>
     <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>Aucune utilisation enregistrée pour cette période.</translation></message>
     <message id="usage.legend.panel"><source>Past the panel</source><translation>Malgré le panneau</translation></message>
     <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>Dans le quota du jour</translation></message>
     <message id="usage.row.visit"><source>1 visit</source><translation>1 visite</translation></message>
     <message id="usage.row.visits"><source>%1 visits</source><translation>%1 visites</translation></message>
     <message id="usage.duration.hoursMinutes"><source>%1h %2m</source><translation>%1h %2min</translation></message>
-    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 min</translation></message>
-    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 s</translation></message>
+    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 min</translation></message>
+    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 s</translation></message>
     <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>%1 sur %2 aujourd’hui</translation></message>
-    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 sur %2 ces 7 derniers jours</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>%1 sur %2 ces 7 derniers jours</translation></message>
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Renforcer cette série ?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Renforcer la série</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Pas maintenant</translation></message>
@@ -26,11 +26,11 @@
     <message id="stats.longestStreak"><source>Longest streak</source><translation>Plus longue série</translation></message>
     <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Retours en arrière cette semaine</translation></message>
     <message id="stats.activeList.title"><source>Active streaks</source><translation>Séries actives</translation></message>
-    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Prochaine étape : %1 atteindra %2 jours le %3.</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Prochaine étape : %1 atteindra %2 jours le %3.</translation></message>
     <message id="stats.streak.paused"><source>paused</source><translation>en pause</translation></message>
     <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>Quand l’envie frappe</translation></message>
-    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>30 derniers jours, %1 panneaux</translation></message>
-    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>30 derniers jours, 1 panneau</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>30 derniers jours, %1 panneaux</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>30 derniers jours, 1 panneau</translation></message>
     <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Aucun déclenchement pour l’instant.</translation></message>
     <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 est ton heure la plus difficile.</translation></message>
     <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1 : %2</translation></message>

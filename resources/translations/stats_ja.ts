@@ -5,7 +5,7 @@
     <name></name>
     <message id="usage.section.title"><source>Time spent anyway</source><translation>それでも費やした時間</translation></message>
     <message id="usage.range.today"><source>Today</source><translation>今日</translation></message>
-    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>過去7日間</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>過去7日間</translation></message>
     <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>この期間の利用記録はまだありません。</translation></message>
     <message id="usage.legend.panel"><source>Past the panel</source><translation>パネルを越えて</translation></message>
     <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>1日の許容時間内</translation></message>
@@ -15,7 +15,7 @@
     <message id="usage.duration.minutes"><source>%1m</source><translation>%1分</translation></message>
     <message id="usage.duration.seconds"><source>%1s</source><translation>%1秒</translation></message>
     <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>今日 %2 で %1</translation></message>
-    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>過去7日間に %2 で %1</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>過去7日間に %2 で %1</translation></message>
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>この記録のルールを厳しくしますか？</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>ルールを厳しくする</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>今はしない</translation></message>
@@ -26,11 +26,11 @@
     <message id="stats.longestStreak"><source>Longest streak</source><translation>最長記録</translation></message>
     <message id="stats.steppedBack"><source>Stepped back this week</source><translation>今週引き返した回数</translation></message>
     <message id="stats.activeList.title"><source>Active streaks</source><translation>進行中の記録</translation></message>
-    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>次のマイルストーン：%1は%3に%2日に到達します。</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>次のマイルストーン：%1は%3に%2日に到達します。</translation></message>
     <message id="stats.streak.paused"><source>paused</source><translation>一時停止中</translation></message>
     <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>衝動が来る時間</translation></message>
-    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>過去30日間、パネル%1回</translation></message>
-    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>過去30日間、パネル1回</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>過去30日間、パネル%1回</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>過去30日間、パネル1回</translation></message>
     <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>まだトリガーはありません。</translation></message>
     <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1がいちばんつらい時間です。</translation></message>
     <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1：%2</translation></message>

@@ -5,17 +5,17 @@
     <name></name>
     <message id="usage.section.title"><source>Time spent anyway</source><translation>Yine de geçen süre</translation></message>
     <message id="usage.range.today"><source>Today</source><translation>Bugün</translation></message>
-    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Son 7 gün</translation></message>
+    <message id="usage.range.sevenDays"><source>Last 7 days</source><translation>Son 7 gün</translation></message>
     <message id="usage.section.empty"><source>No usage tracked yet for this range.</source><translation>Bu aralık için henüz kullanım kaydedilmedi.</translation></message>
     <message id="usage.legend.panel"><source>Past the panel</source><translation>Panele rağmen</translation></message>
     <message id="usage.legend.allowance"><source>Within the daily allowance</source><translation>Günlük hak içinde</translation></message>
     <message id="usage.row.visit"><source>1 visit</source><translation>1 ziyaret</translation></message>
     <message id="usage.row.visits"><source>%1 visits</source><translation>%1 ziyaret</translation></message>
-    <message id="usage.duration.hoursMinutes"><source>%1h %2m</source><translation>%1 sa %2 dk</translation></message>
-    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 dk</translation></message>
-    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 sn</translation></message>
+    <message id="usage.duration.hoursMinutes"><source>%1h %2m</source><translation>%1 sa %2 dk</translation></message>
+    <message id="usage.duration.minutes"><source>%1m</source><translation>%1 dk</translation></message>
+    <message id="usage.duration.seconds"><source>%1s</source><translation>%1 sn</translation></message>
     <message id="usage.suggestion.today"><source>%1 on %2 today</source><translation>Bugün %2 için %1</translation></message>
-    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>Son 7 günde %2 için %1</translation></message>
+    <message id="usage.suggestion.week"><source>%1 on %2 in the last 7 days</source><translation>Son 7 günde %2 için %1</translation></message>
     <message id="usage.suggestion.prompt"><source>Want to tighten this streak?</source><translation>Bu seriyi sıkılaştırmak ister misin?</translation></message>
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Seriyi sıkılaştır</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Şimdi değil</translation></message>
@@ -26,11 +26,11 @@
     <message id="stats.longestStreak"><source>Longest streak</source><translation>En uzun seri</translation></message>
     <message id="stats.steppedBack"><source>Stepped back this week</source><translation>Bu haftaki geri çekilmeler</translation></message>
     <message id="stats.activeList.title"><source>Active streaks</source><translation>Etkin seriler</translation></message>
-    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Sonraki hedef: %1, %3 günü %2 güne ulaşacak.</translation></message>
+    <message id="stats.nextMilestone"><source>Next milestone: %1 reaches %2 days on %3.</source><translation>Sonraki hedef: %1, %3 günü %2 güne ulaşacak.</translation></message>
     <message id="stats.streak.paused"><source>paused</source><translation>duraklatıldı</translation></message>
     <message id="stats.triggerHours.title"><source>When the urge hits</source><translation>Dürtü ne zaman geliyor</translation></message>
-    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Son 30 gün, %1 panel</translation></message>
-    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Son 30 gün, 1 panel</translation></message>
+    <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>Son 30 gün, %1 panel</translation></message>
+    <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>Son 30 gün, 1 panel</translation></message>
     <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Henüz tetikleme yok.</translation></message>
     <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 en zor saatin.</translation></message>
     <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1: %2</translation></message>

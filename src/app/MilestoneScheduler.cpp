@@ -207,13 +207,13 @@ QString MilestoneScheduler::milestoneTitle(int day)
         //% "Two weeks strong"
         return qtTrId("notification.milestone.14.title");
     case 30:
-        //% "30 days strong"
+        //% "30\u00a0days strong"
         return qtTrId("notification.milestone.30.title");
     case 60:
-        //% "60 days strong"
+        //% "60\u00a0days strong"
         return qtTrId("notification.milestone.60.title");
     case 90:
-        //% "90 days strong"
+        //% "90\u00a0days strong"
         return qtTrId("notification.milestone.90.title");
     case 180:
         //% "Half a year strong"

@@ -141,7 +141,7 @@ QString WeeklyDigestScheduler::digestBody(const WeeklyDigestContent::Result &res
 {
     QStringList lines;
     for (const auto &entry : result.topStreaks) {
-        //% "%1: %n days"
+        //% "%1: %n\u00a0days"
         lines << qtTrId("notification.weeklyDigest.body.streak", pluralCount(entry.days))
                      .arg(entry.name);
     }

@@ -87,7 +87,7 @@ void AllowanceInput::retranslate()
     m_toggle->setSubtitle(qtTrId("streakEditor.allowance.subtitle"));
     QStringList titles;
     for (int minutes : choices)
-        //% "%1 min"
+        //% "%1\u00a0min"
         titles << qtTrId("streakEditor.allowance.minutes").arg(minutes);
     m_picker->setTitles(titles);
     m_picker->setAccessibleName(m_toggle->title());

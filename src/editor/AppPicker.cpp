@@ -19,8 +19,11 @@ namespace halvex {
 
 QWidget *AppPicker::iconView(const QIcon &icon, const QString &objectName, QWidget *parent)
 {
-    if (icon.isNull())
-        return new SymbolView(QStringLiteral("app"), iconSize, Color::inkMuted(), parent);
+    if (icon.isNull()) {
+        auto *symbol = new SymbolView(QStringLiteral("app"), iconSize, Color::inkMuted(), parent);
+        symbol->setObjectName(objectName);
+        return symbol;
+    }
     auto *label = new QLabel(parent);
     label->setObjectName(objectName);
     label->setFixedSize(iconSize, iconSize);
@@ -116,8 +119,9 @@ void AppPicker::rebuildRows()
         row->setObjectName(QStringLiteral("streakEditor.apps.row"));
         row->setProperty("bundleIdentifier", identifier);
 
-        auto *name = new KitLabel(application ? application->name : identifier,
-                                  Typography::body13Medium(), Color::ink(), row);
+        auto *name =
+            new KitLabel(application ? application->name : m_applications.nameOf(identifier),
+                         Typography::body13Medium(), Color::ink(), row);
         name->setObjectName(QStringLiteral("streakEditor.apps.name"));
         auto *id = new KitLabel(identifier, Typography::caption11Mono(), Color::inkMuted(), row);
         id->setObjectName(QStringLiteral("streakEditor.apps.identifier"));

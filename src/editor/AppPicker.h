@@ -21,8 +21,8 @@ class StreakEngine;
 // The form section that edits the applications an application streak
 // blocks: one row per identifier (icon, name, identifier, remove button) in
 // the list's order, and a button that opens the application chooser. An
-// identifier that is not installed shows itself as its name, with the "app"
-// symbol.
+// identifier that is not installed shows the name still known for it
+// (InstalledApplications::nameOf) over itself, with the "app" symbol.
 //
 // Bind it to a value: setBundleIdentifiers() shows a list and emits nothing;
 // adding and removing emit bundleIdentifiersEdited() with the whole new
@@ -48,7 +48,7 @@ public:
 
     static constexpr int iconSize = 24;
     // An application's icon at iconSize, named `objectName`; the generic app
-    // symbol when `icon` is null.
+    // symbol (a window, never to be taken for a checkbox) when `icon` is null.
     static QWidget *iconView(const QIcon &icon, const QString &objectName, QWidget *parent);
 
     const QStringList &bundleIdentifiers() const { return m_identifiers; }

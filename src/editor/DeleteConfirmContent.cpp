@@ -84,7 +84,7 @@ void DeleteConfirmContent::retranslate()
 {
     //% "Delete streak"
     m_title->setText(qtTrId("deleteConfirm.delete"));
-    //% "This streak is %n days long. Deleting it ends it for good."
+    //% "This streak is %n\u00a0days long. Deleting it ends it for good."
     m_warning->setText(qtTrId("deleteConfirm.warning", int(m_streakDays)));
     //% "Its history goes with it: broken runs, triggers, bypasses and usage."
     m_cascade->setText(qtTrId("deleteConfirm.cascadeInfo"));

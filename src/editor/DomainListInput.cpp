@@ -144,6 +144,9 @@ void DomainListInput::bindTo(StreakEngine &engine, const std::shared_ptr<Streak>
 void DomainListInput::addEmptyRow()
 {
     commit(m_domains + QStringList{QString()});
+    // What the user types next belongs in the row just added.
+    if (!m_rowViews.isEmpty())
+        m_rowViews.last().field->input()->setFocus(Qt::OtherFocusReason);
 }
 
 void DomainListInput::addPreset(DomainPreset preset)

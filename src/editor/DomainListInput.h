@@ -59,7 +59,8 @@ public:
     // Reads and writes the streak's domains through the engine; call once.
     void bindTo(StreakEngine &engine, const std::shared_ptr<Streak> &streak);
 
-    // What the controls do, for hosts and keyboard shortcuts alike.
+    // What the controls do, for hosts and keyboard shortcuts alike. The
+    // row added takes the focus.
     void addEmptyRow();
     void addPreset(DomainPreset preset);
     // Both do nothing for an index that no longer exists.

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include "browsers/BrowserCatalog.h"
 #include "platform/ApplicationIdentity.h"
 #include "platform/DesktopEntryIndex.h"
 
@@ -35,6 +36,43 @@ QString InstalledApplications::displayName(const QString &identifier) const
 {
     const std::optional<Application> application = find(identifier);
     return application ? application->name : QString();
+}
+
+QString InstalledApplications::nameOf(const QString &identifier) const
+{
+    if (QString name = displayName(identifier); !name.isEmpty() || identifier.isEmpty())
+        return name;
+    // A picked browser that has gone still has its catalogue name.
+    if (QString browser = BrowserCatalog::displayName(identifier); browser != identifier)
+        return browser;
+    return readableName(identifier);
+}
+
+QString InstalledApplications::readableName(const QString &identifier)
+{
+    const QStringList parts = identifier.split(u'.', Qt::SkipEmptyParts);
+    const QString last = parts.isEmpty() ? QString() : parts.last();
+    QStringList words;
+    QString word;
+    const auto close = [&] {
+        if (word.isEmpty())
+            return;
+        word[0] = word[0].toUpper();
+        words << word;
+        word.clear();
+    };
+    for (qsizetype i = 0; i < last.size(); ++i) {
+        const QChar c = last.at(i);
+        if (c == u'-' || c == u'_' || c.isSpace()) {
+            close();
+            continue;
+        }
+        if (c.isUpper() && i > 0 && last.at(i - 1).isLower())
+            close();
+        word += c;
+    }
+    close();
+    return words.isEmpty() ? identifier : words.join(u' ');
 }
 
 QList<InstalledApplications::Application> InstalledApplications::choosable() const

@@ -34,6 +34,13 @@ public:
     std::optional<Application> find(const QString &identifier) const;
     // Its display name; empty for an empty identifier or one not installed.
     QString displayName(const QString &identifier) const;
+    // The name to show for `identifier` even when it is no longer installed:
+    // the display name, else a catalogue browser's name, else readableName.
+    QString nameOf(const QString &identifier) const;
+    // An identifier as a name: its last dotted part, words split at dashes,
+    // underscores and inner capitals, each capitalised ("org.gnome.TextEditor"
+    // is "Text Editor"); the identifier itself when that leaves nothing.
+    static QString readableName(const QString &identifier);
     // The applications a user may choose from: those meant to be listed
     // (not NoDisplay), one per identifier, by name.
     QList<Application> choosable() const;

@@ -416,7 +416,7 @@ void NewStreakFormContent::retranslate()
     m_externalLink->setSubtitle(qtTrId("streakEditor.new.externalLink.subtitle"));
     //% "Milestone notifications"
     m_notifications->setTitle(qtTrId("streakEditor.new.notifications.title"));
-    //% "A note when the streak reaches 7, 14, 30 days and beyond."
+    //% "A note when the streak reaches 7, 14, 30\u00a0days and beyond."
     m_notifications->setSubtitle(qtTrId("streakEditor.new.notifications.subtitle"));
     //% "Cancel"
     m_cancel->setText(qtTrId("streakEditor.new.cancel"));

@@ -97,7 +97,7 @@ void StreakRulesEditor::retranslate()
     m_targetsTitle->setText(qtTrId("streakEditor.detail.triggers.title"));
     //% "Milestone notifications"
     m_notifications->setTitle(qtTrId("streakEditor.new.notifications.title"));
-    //% "A note when the streak reaches 7, 14, 30 days and beyond."
+    //% "A note when the streak reaches 7, 14, 30\u00a0days and beyond."
     m_notifications->setSubtitle(qtTrId("streakEditor.new.notifications.subtitle"));
 }
 

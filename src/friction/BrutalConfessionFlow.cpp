@@ -92,7 +92,7 @@ QString BrutalConfessionFlow::counterLine() const
 
 void BrutalConfessionFlow::retranslate()
 {
-    //% "Break your %n-day streak?"
+    //% "Break your %n\u2011day streak?"
     m_title->setText(qtTrId("friction.brutal.title", m_viewModel.days()));
     //% "Write down why you are breaking it, in at least 40 characters."
     m_prompt->setText(qtTrId("friction.brutal.confessionPrompt"));
@@ -106,7 +106,7 @@ void BrutalConfessionFlow::retranslate()
 void BrutalConfessionFlow::refresh()
 {
     const int seconds = m_viewModel.countdownRemaining();
-    //% "Wait %1 s before you can open it."
+    //% "Wait %1\u00a0s before you can open it."
     m_wait->setText(qtTrId("friction.brutal.wait").arg(seconds));
     m_wait->setVisible(seconds > 0);
     m_counter->setText(counterText(m_viewModel.confessionRemaining()));

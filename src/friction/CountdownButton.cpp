@@ -82,7 +82,7 @@ void CountdownButton::setState(int secondsRemaining, int total, bool isActive)
 QString CountdownButton::label() const
 {
     if (isCounting())
-        //% "Open anyway in %1 s"
+        //% "Open anyway in %1\u00a0s"
         return qtTrId("friction.button.openAnywayCountdown").arg(m_secondsRemaining);
     //% "Open anyway"
     return qtTrId("friction.button.openAnyway");

@@ -91,7 +91,7 @@ QString FrictionButtonRow::openAnywayLabel(int days)
     if (days < 1)
         //% "Open anyway"
         return qtTrId("friction.button.openAnyway");
-    //% "Open anyway (your %n-day streak resets)"
+    //% "Open anyway (your %n\u2011day streak resets)"
     return qtTrId("friction.button.openAnywayCost", days);
 }
 

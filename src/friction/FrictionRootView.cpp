@@ -186,7 +186,7 @@ void FrictionRootView::retranslate()
     m_title->setText(fillPlaceholders(
         title, {QString::number(m_viewModel.days()), m_viewModel.streak()->name()}));
     if (m_allowance) {
-        //% "Today's %1-minute allowance is used up."
+        //% "Today's %1\u2011minute allowance is used up."
         const QString allowance = qtTrId("friction.allowance.spent");
         m_allowance->setText(allowance.arg(m_viewModel.streak()->allowanceMinutes()));
     }

@@ -102,7 +102,7 @@ QWidget *PopoverEditStreakView::buildNotFound()
 
 QString PopoverEditStreakView::summaryText(qint64 days, qint64 best, qint64 average)
 {
-    //% "%1 days · best %2 · avg %3"
+    //% "%1\u00a0days · best %2 · avg %3"
     return qtTrId("popover.edit.summary")
         .arg(QString::number(days), QString::number(best), QString::number(average));
 }

@@ -190,7 +190,7 @@ QString StatusItemController::accessibilityLabel(const Streak *primary, qint64 d
         //% "Halvex - no active streak"
         return qtTrId("a11y.menubar.idle");
     }
-    //% "%n days, %1"
+    //% "%n\u00a0days, %1"
     return qtTrId("a11y.menubar.streak", int(days)).arg(primary->name());
 }
 

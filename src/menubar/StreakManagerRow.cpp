@@ -271,7 +271,7 @@ StreakManagerRow::StreakManagerRow(Values values, Actions actions, Clock clock,
         m_pause = new SymbolButton(QStringLiteral("pause"), Symbol::sizeForFont(13), iconFrame,
                                    Color::inkMuted(), this);
         m_pause->setObjectName(QStringLiteral("popover.list.row.pause"));
-        //% "Pause %1 for 1 hour"
+        //% "Pause %1 for 1\u00a0hour"
         m_pause->setAccessibleName(qtTrId("a11y.streakManager.pause").arg(m_values.name));
         //% "Pause for an hour"
         m_pause->setToolTip(qtTrId("friction.button.pauseOneHour"));
@@ -340,7 +340,7 @@ void StreakManagerRow::tick()
         applyColors();
     }
     if (m_paused) {
-        //% "Paused, back on in %1 min"
+        //% "Paused, back on in %1\u00a0min"
         m_pausedLabel->setText(
             qtTrId("streakManager.row.paused").arg(pauseMinutesLeft(*m_values.pausedUntil, now)));
         // Only a running pause changes with time.

@@ -38,7 +38,7 @@ QString StreakRowProgressLine::allowanceCaption(double remainingSeconds, int all
         //% "No minutes left today"
         return qtTrId("streakManager.row.allowanceSpent");
     }
-    //% "%1 of %2 min left"
+    //% "%1 of %2\u00a0min left"
     return qtTrId("streakManager.row.allowanceOf")
         .arg(QString::number(left), QString::number(totalMinutes(allowanceMinutes)));
 }
@@ -51,9 +51,11 @@ double StreakRowProgressLine::allowanceFraction(double remainingSeconds, int all
 
 QString StreakRowProgressLine::milestoneCaption(const MilestoneBounds &bounds, qint64 days)
 {
-    //% "%1 more to %2 days"
-    return qtTrId("streakManager.row.milestone")
-        .arg(QString::number(bounds.next - days), QString::number(bounds.next));
+    // Counted, so that a language can give the days left their unit in the
+    // right form ("Noch 1 Tag bis 7").
+    //% "%n more to %1\u00a0days"
+    return qtTrId("streakManager.row.milestone", int(bounds.next - days))
+        .arg(QString::number(bounds.next));
 }
 
 double StreakRowProgressLine::milestoneFraction(const MilestoneBounds &bounds, qint64 days)

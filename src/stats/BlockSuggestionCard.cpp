@@ -72,7 +72,7 @@ QString BlockSuggestionCard::headline(const UsageStreakSummary &summary, UsageRe
         //% "%1 on %2 today"
         return qtTrId("usage.suggestion.today").arg(past, summary.streakName);
     }
-    //% "%1 on %2 in the last 7 days"
+    //% "%1 on %2 in the last 7\u00a0days"
     return qtTrId("usage.suggestion.week").arg(past, summary.streakName);
 }
 

@@ -293,7 +293,7 @@ QString StatsRootView::nextMilestoneText() const
     const UpcomingMilestone &next = *m_metrics.nextMilestone;
     const QString date = DayMonthFormat::milestoneDate(next.date, m_engine.dayClock().now(),
                                                        m_engine.dayClock().timeZone(), locale());
-    //% "Next milestone: %1 reaches %2 days on %3."
+    //% "Next milestone: %1 reaches %2\u00a0days on %3."
     return qtTrId("stats.nextMilestone").arg(next.name, locale().toString(next.target), date);
 }
 

@@ -129,10 +129,10 @@ QString TriggerHourDistributionView::rangeText() const
 {
     const qint64 total = m_distribution.total();
     if (total == 1) {
-        //% "Last 30 days, 1 panel"
+        //% "Last 30\u00a0days, 1 panel"
         return qtTrId("stats.triggerHours.rangeOne");
     }
-    //% "Last 30 days, %1 panels"
+    //% "Last 30\u00a0days, %1 panels"
     return qtTrId("stats.triggerHours.range").arg(locale().toString(total));
 }
 

@@ -133,7 +133,7 @@ void UsageRangePicker::retranslate()
 {
     //% "Today"
     segment(UsageReportRange::today)->setText(qtTrId("usage.range.today"));
-    //% "Last 7 days"
+    //% "Last 7\u00a0days"
     segment(UsageReportRange::sevenDays)->setText(qtTrId("usage.range.sevenDays"));
     for (QAbstractButton *s : m_segments)
         s->updateGeometry();

@@ -574,11 +574,11 @@ void tst_AppDelegate::thePopoverOpensTheWindowsAndQuits()
     QVERIFY(live.menuBar());
     StatusItemController &status = live.menuBar()->statusItemController();
     PopoverWindowController &popover = live.menuBar()->popoverController();
-    QCOMPARE(status.accessibilityLabel(), "3 days, Work");
+    QCOMPARE(status.accessibilityLabel(), "3\u00a0days, Work");
     // The engine behind the icon: a reset turns it red.
     launch->delegate->coreServices()->streakEngine->resetStreak(streak->id());
     QVERIFY(status.iconView().isBreaking());
-    QCOMPARE(status.accessibilityLabel(), "0 days, Work");
+    QCOMPARE(status.accessibilityLabel(), "0\u00a0days, Work");
 
     // The launch's reveal waits for a tray; without one it opens the
     // popover, with the streak list in it, as an ordinary window.

@@ -158,7 +158,7 @@ void tst_MilestoneScheduler::requestTexts()
 
     const auto *request = f.pending(MilestoneScheduler::milestoneIdentifier(streak->id(), 30));
     QVERIFY(request);
-    QCOMPARE(request->title, QStringLiteral("30 days strong"));
+    QCOMPARE(request->title, QStringLiteral("30\u00a0days strong"));
     QCOMPARE(request->body, QStringLiteral("Social media reached a new milestone. Keep going!"));
     QVERIFY(!request->playsSound);
 }

@@ -106,7 +106,7 @@ void tst_WeeklyDigestScheduler::reschedulePlansTheComingSunday()
     QCOMPARE(request->deliveryDate, testing::local(3, 8, 18, 0));
     QCOMPARE(request->title, QStringLiteral("Your week in streaks"));
     QCOMPARE(request->body,
-             QStringLiteral("Social: 12 days\nMost resisted: Social (2 steps back)"));
+             QStringLiteral("Social: 12\u00a0days\nMost resisted: Social (2 steps back)"));
     QVERIFY(request->playsSound);
     QCOMPARE(f.digests.lastScheduledAt(), std::optional<QDateTime>(f.now));
 
@@ -123,14 +123,14 @@ void tst_WeeklyDigestScheduler::body_data()
     QTest::addColumn<qint64>("resistedCount");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("one day") << qint64(1) << "" << qint64(0) << "Social: 1 day";
-    QTest::newRow("no day") << qint64(0) << "" << qint64(0) << "Social: 0 days";
-    QTest::newRow("two days") << qint64(2) << "" << qint64(0) << "Social: 2 days";
+    QTest::newRow("one day") << qint64(1) << "" << qint64(0) << "Social: 1\u00a0day";
+    QTest::newRow("no day") << qint64(0) << "" << qint64(0) << "Social: 0\u00a0days";
+    QTest::newRow("two days") << qint64(2) << "" << qint64(0) << "Social: 2\u00a0days";
     QTest::newRow("resisted once") << qint64(2) << "Video" << qint64(1)
-                                   << "Social: 2 days\nMost resisted: Video (1 step back)";
+                                   << "Social: 2\u00a0days\nMost resisted: Video (1 step back)";
     QTest::newRow("resisted twice") << qint64(2) << "Video" << qint64(2)
-                                    << "Social: 2 days\nMost resisted: Video (2 steps back)";
-    QTest::newRow("name without count") << qint64(2) << "Video" << qint64(0) << "Social: 2 days";
+                                    << "Social: 2\u00a0days\nMost resisted: Video (2 steps back)";
+    QTest::newRow("name without count") << qint64(2) << "Video" << qint64(0) << "Social: 2\u00a0days";
 }
 
 void tst_WeeklyDigestScheduler::body()
@@ -234,11 +234,11 @@ void tst_WeeklyDigestScheduler::followsDeletes()
     QVERIFY(f.save());
     f.engine.reload();
     QVERIFY(testing::finishes(f.digests.reschedule()));
-    QCOMPARE(f.pending(digest)->body, QStringLiteral("Social: 12 days\nVideo: 3 days"));
+    QCOMPARE(f.pending(digest)->body, QStringLiteral("Social: 12\u00a0days\nVideo: 3\u00a0days"));
 
     QVERIFY(f.engine.deleteStreak(social->id()));
     QTRY_COMPARE(f.pending(digest) ? f.pending(digest)->body : QString(),
-                 QStringLiteral("Video: 3 days"));
+                 QStringLiteral("Video: 3\u00a0days"));
 }
 
 QTEST_GUILESS_MAIN(tst_WeeklyDigestScheduler)

@@ -56,7 +56,8 @@ private slots:
         input.resize(360, input.sizeHint().height());
         input.show();
         SegmentedControl *control = picker(input);
-        QCOMPARE(control->titles(), (QStringList{"5 min", "15 min", "30 min", "60 min"}));
+        QCOMPARE(control->titles(),
+                 (QStringList{"5\u00a0min", "15\u00a0min", "30\u00a0min", "60\u00a0min"}));
         QCOMPARE(control->selectedIndex(), shownBefore);
         QSignalSpy minutes(&input, &AllowanceInput::minutesEdited);
         clickSegment(control, segment);

@@ -1,4 +1,5 @@
 #include <functional>
+#include <tuple>
 
 #include <QApplication>
 #include <QLabel>
@@ -125,6 +126,31 @@ private slots:
         QCOMPARE(installed.displayName(QString()), QString());
     }
 
+    // A row names an application that has gone by what is still known of
+    // it, never by its bare identifier where a name can be had.
+    void namesEvenWhenGone_data()
+    {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<QString>("name");
+        const QList<std::tuple<const char *, const char *, const char *>> names{
+            {"installed", "org.mozilla.firefox", "Firefox ESR"},
+            {"installed, not listed", "helper", "Settings Helper"},
+            {"gone catalogue browser", "com.google.Chrome", "Chrome"},
+            {"gone, reverse domain", "org.example.ImageViewer", "Image Viewer"},
+            {"gone, desktop-file id", "my_tool-nightly", "My Tool Nightly"},
+            {"nothing readable", "...", "..."},
+            {"empty", "", ""},
+        };
+        for (const auto &[tag, identifier, name] : names)
+            QTest::newRow(tag) << QString(identifier) << QString(name);
+    }
+    void namesEvenWhenGone()
+    {
+        QFETCH(QString, identifier);
+        editortest::InstalledAppsFixture apps;
+        QTEST(InstalledApplications(apps.index()).nameOf(identifier), "name");
+    }
+
     void choosingAppends_data()
     {
         QTest::addColumn<QStringList>("listed");
@@ -169,9 +195,9 @@ private slots:
         picker.show();
         QCOMPARE(rows(picker), (QList<RowView>{{"Text Editor", "org.gnome.TextEditor", "file"},
                                                {"Settings Helper", "helper", "app"},
-                                               {"com.example.Gone", "com.example.Gone", "app"},
+                                               {"Gone", "com.example.Gone", "app"},
                                                {"Firefox ESR", "org.mozilla.firefox", "app"},
-                                               {"com.example.Gone", "com.example.Gone", "app"}}));
+                                               {"Gone", "com.example.Gone", "app"}}));
 
         QSignalSpy edited(&picker, &AppPicker::bundleIdentifiersEdited);
         const auto removeButtons =

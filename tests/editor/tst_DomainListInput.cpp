@@ -289,6 +289,36 @@ private slots:
         QCOMPARE(input.findChild<QAction *>("streakEditor.domains.set.video")->text(), "Video");
     }
 
+    // "Add site" hands the caret to the row it adds, in every screen that
+    // hosts the list: what is typed next, a key at a time, lands there and
+    // not in the row the caret was in.
+    void addedRowTakesTheTyping_data()
+    {
+        QTest::addColumn<QString>("host");
+        for (const char *host : {"form", "sheet", "popover"})
+            QTest::newRow(host) << host;
+    }
+    void addedRowTakesTheTyping()
+    {
+        QFETCH(QString, host);
+        HostRig rig(host);
+        rig.host->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig.host.get()));
+        QLineEdit *before = rig.lastField();
+        before->setFocus();
+        const int rows = int(rig.stored().size());
+        QTest::mouseClick(rig.host->findChild<QWidget *>("streakEditor.domains.add"),
+                          Qt::LeftButton);
+        QLineEdit *added = rig.lastField();
+        QVERIFY(added != before);
+        // To whatever has the focus, as the keyboard would.
+        QTest::keyClicks(static_cast<QWidget *>(nullptr), "News.com");
+        QCOMPARE(added->text(), "News.com");
+        QCOMPARE(before->text(), QString());
+        QCOMPARE(rig.stored().size(), rows + 1);
+        QCOMPARE(rig.stored().last(), "news.com");
+    }
+
     void removingAndStaleRows()
     {
         DomainListInput input({"a.com", "b.com", "c.com"});

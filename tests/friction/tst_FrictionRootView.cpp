@@ -143,25 +143,25 @@ private slots:
         // clang-format off
         QTest::newRow("day 0") << "en" << 0LL << false << "days without Reddit" << "Open anyway" << "-";
         QTest::newRow("day 1") << "en" << 1LL << true << "day without Reddit"
-                               << "Open anyway (your 1-day streak resets)"
-                               << "Today's 15-minute allowance is used up.";
+                               << "Open anyway (your 1\u2011day streak resets)"
+                               << "Today's 15\u2011minute allowance is used up.";
         QTest::newRow("day 12") << "en" << 12LL << false << "days without Reddit"
-                                << "Open anyway (your 12-day streak resets)" << "-";
+                                << "Open anyway (your 12\u2011day streak resets)" << "-";
         // Each language counts in its own way: French says "0 jour", Japanese has one form.
         QTest::newRow("German, day 1") << "de" << 1LL << false << "Tag ohne Reddit"
-            << "Trotzdem öffnen (deine Serie von 1 Tag beginnt von vorn)" << "-";
+            << "Trotzdem öffnen (deine Serie von 1\u00a0Tag beginnt von vorn)" << "-";
         QTest::newRow("German, day 2") << "de" << 2LL << false << "Tage ohne Reddit"
-            << "Trotzdem öffnen (deine Serie von 2 Tagen beginnt von vorn)" << "-";
+            << "Trotzdem öffnen (deine Serie von 2\u00a0Tagen beginnt von vorn)" << "-";
         QTest::newRow("French, day 0") << "fr" << 0LL << false << "jour sans Reddit"
                                        << "Ouvrir quand même" << "-";
         QTest::newRow("French, day 2") << "fr" << 2LL << false << "jours sans Reddit"
-            << "Ouvrir quand même (ta série de 2 jours repart à zéro)" << "-";
+            << "Ouvrir quand même (ta série de 2\u00a0jours repart à zéro)" << "-";
         QTest::newRow("Spanish, day 1") << "es" << 1LL << false << "día sin Reddit"
-            << "Abrir igualmente (tu racha de 1 día vuelve a cero)" << "-";
+            << "Abrir igualmente (tu racha de 1\u00a0día vuelve a cero)" << "-";
         QTest::newRow("Japanese, day 1") << "ja" << 1LL << false << "Reddit なしの日数"
-            << "それでも開く（1 日の連続記録がリセットされます）" << "-";
+            << "それでも開く（1\u00a0日の連続記録がリセットされます）" << "-";
         QTest::newRow("Turkish, day 3") << "tr" << 3LL << false << "Reddit olmadan geçen gün"
-            << "Yine de aç (3 günlük serin sıfırlanır)" << "-";
+            << "Yine de aç (3\u00a0günlük serin sıfırlanır)" << "-";
         // clang-format on
     }
     void headerAndOpenAnywayLabel()
@@ -253,13 +253,13 @@ private slots:
         card.click("friction.button.moreOptions");
         card.click("friction.button.openAnyway");
         auto *countdown = card.find<CountdownButton>("friction.button.firmCountdown");
-        QCOMPARE(countdown->label(), QString("Open anyway in 30 s"));
+        QCOMPARE(countdown->label(), QString("Open anyway in 30\u00a0s"));
         QVERIFY(!countdown->isEnabled());
         QCOMPARE(card.text("friction.button.firmCancel"), QString("Cancel"));
 
         card.find<QLineEdit>("friction.panel.reflectionField")->setText("bored");
         card.scheduler.advance(10);
-        QCOMPARE(countdown->label(), QString("Open anyway in 20 s"));
+        QCOMPARE(countdown->label(), QString("Open anyway in 20\u00a0s"));
         QCOMPARE(countdown->shownProgress(), 1.0 / 3.0);
         QVERIFY(!countdown->isEnabled());
         QTest::mouseClick(countdown, Qt::LeftButton);
@@ -310,8 +310,9 @@ private slots:
         card.click("friction.button.openAnyway");
         QCOMPARE(card.view->content(), Content::brutal);
         const auto labels = card.view->findChildren<QLabel *>();
-        QVERIFY(std::any_of(labels.begin(), labels.end(),
-                            [](QLabel *l) { return l->text() == "Break your 5-day streak?"; }));
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *l) {
+            return l->text() == "Break your 5\u2011day streak?";
+        }));
         card.find<QPlainTextEdit>("friction.brutal.confession")->setPlainText(confession);
         card.scheduler.advance(waited);
         auto *flow = card.view->findChild<BrutalConfessionFlow *>();

@@ -89,11 +89,12 @@ private slots:
         QTest::addColumn<int>("storedBest");
         QTest::addColumn<QList<int>>("broken");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no broken runs") << 5 << 3 << QList<int>{} << "5 days · best 5 · avg 5";
+        QTest::newRow("no broken runs") << 5 << 3 << QList<int>{} << "5\u00a0days · best 5 · avg 5";
         QTest::newRow("7 / 3 rounds down")
-            << 0 << 4 << QList<int>{3, 4} << "0 days · best 4 · avg 2";
-        QTest::newRow("2.5 rounds up") << 0 << 5 << QList<int>{5} << "0 days · best 5 · avg 3";
-        QTest::newRow("stored best") << 12 << 30 << QList<int>{30} << "12 days · best 30 · avg 21";
+            << 0 << 4 << QList<int>{3, 4} << "0\u00a0days · best 4 · avg 2";
+        QTest::newRow("2.5 rounds up") << 0 << 5 << QList<int>{5} << "0\u00a0days · best 5 · avg 3";
+        QTest::newRow("stored best")
+            << 12 << 30 << QList<int>{30} << "12\u00a0days · best 30 · avg 21";
     }
     void summary()
     {

@@ -241,7 +241,7 @@ private slots:
         QVERIFY(overlay->content()
                     ->findChild<QLabel *>("deleteConfirm.warning")
                     ->text()
-                    .contains("3 days"));
+                    .contains("3\u00a0days"));
 
         // Too soon: the click does nothing.
         auto *confirm = overlay->content()->deleteButton();
@@ -298,13 +298,14 @@ private slots:
                            row->progressLine()->caption()->text();
             return out;
         };
-        QCOMPARE(shown(), (QStringList{"8 clean days across 2 streaks", "6 1 more to 7 days",
-                                       "2 5 of 15 min left"}));
+        QCOMPARE(shown(), (QStringList{"8 clean days across 2 streaks", "6 1 more to 7\u00a0days",
+                                       "2 5 of 15\u00a0min left"}));
 
         rig.now = rig.now.addSecs(16 * 60);
         rig.scheduler.advance(StreakEngine::tickIntervalSeconds);
-        QTRY_COMPARE(shown(), (QStringList{"9 clean days across 2 streaks", "7 7 more to 14 days",
-                                           "2 15 of 15 min left"}));
+        QTRY_COMPARE(shown(),
+                     (QStringList{"9 clean days across 2 streaks", "7 7 more to 14\u00a0days",
+                                  "2 15 of 15\u00a0min left"}));
     }
 
     // A pending id whose streak is gone shows nothing and blocks nothing.

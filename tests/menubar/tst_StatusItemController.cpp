@@ -96,17 +96,19 @@ void tst_StatusItemController::label_data()
     QTest::addColumn<QString>("label");
     QTest::newRow("no streak") << "en" << QStringList() << -1 << "Halvex - no active streak";
     QTest::newRow("0 days at 23 h 59 min")
-        << "en" << QStringList{"Work:86340"} << 0 << "0 days, Work";
+        << "en" << QStringList{"Work:86340"} << 0 << "0\u00a0days, Work";
     QTest::newRow("1 day at exactly 24 h")
-        << "en" << QStringList{"Work:86400"} << 0 << "1 day, Work";
-    QTest::newRow("many days") << "en" << QStringList{"Work:950400"} << 0 << "11 days, Work";
+        << "en" << QStringList{"Work:86400"} << 0 << "1\u00a0day, Work";
+    QTest::newRow("many days") << "en" << QStringList{"Work:950400"} << 0 << "11\u00a0days, Work";
     QTest::newRow("the primary, not the first")
-        << "en" << QStringList{"News:0", "Games:172800"} << 1 << "2 days, Games";
+        << "en" << QStringList{"News:0", "Games:172800"} << 1 << "2\u00a0days, Games";
     QTest::newRow("no primary: the first in sort order")
-        << "en" << QStringList{"News:86400", "Games:0"} << -1 << "1 day, News";
-    QTest::newRow("German singular") << "de" << QStringList{"Arbeit:86400"} << 0 << "1 Tag, Arbeit";
-    QTest::newRow("German plural") << "de" << QStringList{"Arbeit:0"} << 0 << "0 Tage, Arbeit";
-    QTest::newRow("Japanese, one form") << "ja" << QStringList{"仕事:259200"} << 0 << "3 日、仕事";
+        << "en" << QStringList{"News:86400", "Games:0"} << -1 << "1\u00a0day, News";
+    QTest::newRow("German singular")
+        << "de" << QStringList{"Arbeit:86400"} << 0 << "1\u00a0Tag, Arbeit";
+    QTest::newRow("German plural") << "de" << QStringList{"Arbeit:0"} << 0 << "0\u00a0Tage, Arbeit";
+    QTest::newRow("Japanese, one form")
+        << "ja" << QStringList{"仕事:259200"} << 0 << "3\u00a0日、仕事";
 }
 
 void tst_StatusItemController::label()
@@ -133,14 +135,14 @@ void tst_StatusItemController::resetStaysRedForItsWholeBreakEvenThroughTriggers(
     const auto streak = f.addStreak("Work", 5 * 86400);
     streak->setIsPrimary(true);
     f.start();
-    QCOMPARE(f.status->accessibilityLabel(), "5 days, Work");
+    QCOMPARE(f.status->accessibilityLabel(), "5\u00a0days, Work");
     // A primary id that names no listed streak describes the first.
     QCOMPARE(StatusItemController::primaryStreak(f.engine->streaks(), QUuid::createUuid()), streak);
 
     // Opening anyway: the decided trigger, the reset, then the engine's reload.
     f.engine->sendTrigger(nullptr);
     f.engine->resetStreak(streak->id());
-    QCOMPARE(f.status->accessibilityLabel(), "0 days, Work");
+    QCOMPARE(f.status->accessibilityLabel(), "0\u00a0days, Work");
     QCOMPARE(f.frame(), Frame::red);
     f.at(1.0);
     f.engine->sendTrigger(nullptr); // a trigger during the break

@@ -64,7 +64,7 @@ void tst_StatusItemOnX11::clicksOnTheDockedIconOpenAndCloseThePopoverAtIt()
                                  .systemAppearance = appearance,
                                  .scheduler = store.scheduler});
     QCOMPARE(status.trayPresence(), StatusItemController::TrayPresence::present);
-    QCOMPARE(status.accessibilityLabel(), QStringLiteral("3 days, Work"));
+    QCOMPARE(status.accessibilityLabel(), QStringLiteral("3\u00a0days, Work"));
 
     const testing::DesktopHarness::WindowMatch ours{
         .windowClass = QCoreApplication::applicationName(),
@@ -102,7 +102,7 @@ void tst_StatusItemOnX11::clicksOnTheDockedIconOpenAndCloseThePopoverAtIt()
     QTRY_VERIFY(isMark(inked(QStringLiteral("menubar-tray-mark"))));
     engine.resetStreak(streak->id());
     QTRY_VERIFY(isRed(inked(QStringLiteral("menubar-tray-breaking"))));
-    QCOMPARE(status.accessibilityLabel(), QStringLiteral("0 days, Work"));
+    QCOMPARE(status.accessibilityLabel(), QStringLiteral("0\u00a0days, Work"));
     store.scheduler.advance(MenuBarIconView::breakingSeconds);
     QTRY_VERIFY(isMark(inked(QStringLiteral("menubar-tray-mark"))));
 

@@ -96,13 +96,13 @@ private slots:
         const QStringList bare{"Edit", "-", "Delete"};
         QTest::newRow("no pause") << -1 << true << "" << running;
         QTest::newRow("90 s left reads 2 min")
-            << 90 << true << "Paused, back on in 2 min" << paused;
-        QTest::newRow("an hour") << 3600 << true << "Paused, back on in 60 min" << paused;
+            << 90 << true << "Paused, back on in 2\u00a0min" << paused;
+        QTest::newRow("an hour") << 3600 << true << "Paused, back on in 60\u00a0min" << paused;
         QTest::newRow("ends right now") << 0 << true << "" << running;
         QTest::newRow("ended") << -10 << true << "" << running;
         QTest::newRow("running, no pause action") << -1 << false << "" << bare;
         QTest::newRow("paused, no resume action")
-            << 60 << false << "Paused, back on in 1 min" << bare;
+            << 60 << false << "Paused, back on in 1\u00a0min" << bare;
     }
     void pausedOrNot()
     {
@@ -132,7 +132,7 @@ private slots:
     {
         RowRig rig;
         rig.build(values(20, rig.now));
-        QCOMPARE(rig.row->pausedText(), "Paused, back on in 1 min");
+        QCOMPARE(rig.row->pausedText(), "Paused, back on in 1\u00a0min");
         rig.now = rig.now.addSecs(15);
         rig.scheduler.advance(StreakManagerRow::tickSeconds);
         QVERIFY(rig.row->isPaused());

@@ -16,7 +16,7 @@ class tst_StreakRowProgressLine : public QObject {
     TranslationLoader m_translations;
 
 private slots:
-    void initTestCase() { QVERIFY(m_translations.load("en")); }
+    void init() { QVERIFY(m_translations.load("en")); }
 
     // Without an allowance the row shows how far the run is from its next
     // milestone, until the last one is reached.
@@ -25,24 +25,33 @@ private slots:
         QTest::addColumn<qint64>("days");
         QTest::addColumn<QString>("caption"); // "" for no line
         QTest::addColumn<double>("fraction");
-        QTest::newRow("day zero") << qint64(0) << "7 more to 7 days" << 0.0;
-        QTest::newRow("one day") << qint64(1) << "6 more to 7 days" << 1.0 / 7;
-        QTest::newRow("six days") << qint64(6) << "1 more to 7 days" << 6.0 / 7;
-        QTest::newRow("first milestone") << qint64(7) << "7 more to 14 days" << 0.0;
-        QTest::newRow("29 days") << qint64(29) << "1 more to 30 days" << 15.0 / 16;
-        QTest::newRow("30 days") << qint64(30) << "30 more to 60 days" << 0.0;
-        QTest::newRow("364 days") << qint64(364) << "1 more to 365 days" << 184.0 / 185;
-        QTest::newRow("last milestone") << qint64(365) << "" << 0.0;
-        QTest::newRow("past the last") << qint64(1000) << "" << 0.0;
+        QTest::addColumn<QString>("language");
+        QTest::newRow("day zero") << qint64(0) << "7 more to 7\u00a0days" << 0.0 << "en";
+        QTest::newRow("one day") << qint64(1) << "6 more to 7\u00a0days" << 1.0 / 7 << "en";
+        QTest::newRow("six days") << qint64(6) << "1 more to 7\u00a0days" << 6.0 / 7 << "en";
+        QTest::newRow("first milestone") << qint64(7) << "7 more to 14\u00a0days" << 0.0 << "en";
+        QTest::newRow("29 days") << qint64(29) << "1 more to 30\u00a0days" << 15.0 / 16 << "en";
+        QTest::newRow("30 days") << qint64(30) << "30 more to 60\u00a0days" << 0.0 << "en";
+        QTest::newRow("364 days") << qint64(364) << "1 more to 365\u00a0days" << 184.0 / 185
+                                  << "en";
+        QTest::newRow("last milestone") << qint64(365) << "" << 0.0 << "en";
+        QTest::newRow("past the last") << qint64(1000) << "" << 0.0 << "en";
         // A start ahead of the clock: still before the first milestone,
         // the distance counted from the negative day, the bar empty.
-        QTest::newRow("negative") << qint64(-3) << "10 more to 7 days" << -3.0 / 7;
+        QTest::newRow("negative") << qint64(-3) << "10 more to 7\u00a0days" << -3.0 / 7 << "en";
+        // The days left have their unit, in the right form.
+        QTest::newRow("one day left, de")
+            << qint64(6) << "Noch 1\u00a0Tag bis 7" << 6.0 / 7 << "de";
+        QTest::newRow("days left, de")
+            << qint64(12) << "Noch 2\u00a0Tage bis 14" << 5.0 / 7 << "de";
     }
     void milestone()
     {
         QFETCH(qint64, days);
         QFETCH(QString, caption);
         QFETCH(double, fraction);
+        QFETCH(QString, language);
+        QVERIFY(m_translations.load(language));
         std::unique_ptr<StreakRowProgressLine> line(
             StreakRowProgressLine::forRow(std::nullopt, 15, days));
         if (caption.isEmpty()) {
@@ -67,9 +76,10 @@ private slots:
         QTest::addColumn<double>("fraction");
         QTest::addColumn<bool>("spent");
         QTest::newRow("nothing left") << 0.0 << 15 << "No minutes left today" << 0.0 << true;
-        QTest::newRow("61 s rounds up") << 61.0 << 30 << "2 of 30 min left" << 2.0 / 30 << false;
-        QTest::newRow("a few seconds") << 0.5 << 30 << "1 of 30 min left" << 1.0 / 30 << false;
-        QTest::newRow("all of it") << 900.0 << 15 << "15 of 15 min left" << 1.0 << false;
+        QTest::newRow("61 s rounds up")
+            << 61.0 << 30 << "2 of 30\u00a0min left" << 2.0 / 30 << false;
+        QTest::newRow("a few seconds") << 0.5 << 30 << "1 of 30\u00a0min left" << 1.0 / 30 << false;
+        QTest::newRow("all of it") << 900.0 << 15 << "15 of 15\u00a0min left" << 1.0 << false;
         QTest::newRow("no allowance counts as 1")
             << 0.0 << 0 << "No minutes left today" << 0.0 << true;
     }

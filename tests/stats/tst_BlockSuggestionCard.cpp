@@ -24,7 +24,7 @@ private slots:
         };
         QCOMPARE(headline("Social", UsageReportRange::today), QString("45m on Social today"));
         QCOMPARE(headline("Social", UsageReportRange::sevenDays),
-                 QString("45m on Social in the last 7 days"));
+                 QString("45m on Social in the last 7\u00a0days"));
         // Filled in one pass: a placeholder in the name stays as typed.
         QCOMPARE(headline("100% %2 %1", UsageReportRange::today),
                  QString("45m on 100% %2 %1 today"));

@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(rows[1]->accessibleName(), QString("News, Firm, paused, 2 days"));
         // Social reaches 14 days next Tuesday; the paused News is not named.
         QCOMPARE(r.text("stats.nextMilestone"),
-                 QString("Next milestone: Social reaches 14 days on Tuesday."));
+                 QString("Next milestone: Social reaches 14\u00a0days on Tuesday."));
 
         QTest::mouseClick(rows[1], Qt::LeftButton, {}, QPoint(rows[1]->width() - 3, 3));
         QCOMPARE(r.chosen, QStringList{"News"});
@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(r.view->recentStepBacks(), 1);
         QCOMPARE(r.rows()[0]->accessibleName(), QString("Social, Firm, 6 days"));
         QCOMPARE(r.text("stats.nextMilestone"),
-                 QString("Next milestone: Social reaches 7 days on Saturday."));
+                 QString("Next milestone: Social reaches 7\u00a0days on Saturday."));
 
         // Past midnight, the minute tick redraws: a day more, the same week.
         r.now = r.now.addSecs(day);
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(r.view->stepBackCutoff(), cutoff);
         QCOMPARE(r.view->recentStepBacks(), 1);
         QCOMPARE(r.text("stats.nextMilestone"),
-                 QString("Next milestone: Social reaches 14 days on March 14."));
+                 QString("Next milestone: Social reaches 14\u00a0days on March 14."));
 
         // A decision just taken counts at once; an undecided event does not.
         auto undecided = r.event(r.now, social);

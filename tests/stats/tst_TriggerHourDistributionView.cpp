@@ -63,13 +63,14 @@ private slots:
         const QString title = "When the urge hits";
         QTest::newRow("none") << Hours{} << QStringList{title, "No trigger events yet."};
         QTest::newRow("one") << Hours{9}
-                             << QStringList{title, "Last 30 days, 1 panel", "chart: " + title};
+                             << QStringList{title, "Last 30\u00a0days, 1 panel", "chart: " + title};
         QTest::newRow("three at nine: no sentence yet")
-            << Hours{9, 9, 9} << QStringList{title, "Last 30 days, 3 panels", "chart: " + title};
+            << Hours{9, 9, 9}
+            << QStringList{title, "Last 30\u00a0days, 3 panels", "chart: " + title};
         const QString peak = "22:00 is your hardest hour.";
         QTest::newRow("five: the hardest hour named")
             << Hours{22, 8, 22, 8, 22}
-            << QStringList{title, "Last 30 days, 5 panels", "chart: " + peak, peak};
+            << QStringList{title, "Last 30\u00a0days, 5 panels", "chart: " + peak, peak};
     }
     void showsTheCountAndTheHardestHour()
     {

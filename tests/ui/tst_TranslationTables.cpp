@@ -37,6 +37,16 @@ QString unescape(const QString &literal)
 {
     QString out;
     for (int i = 0; i < literal.size(); ++i) {
+        // "\u00a0": the spaces that keep a number with its unit show in code.
+        if (literal[i] == u'\\' && literal.mid(i + 1, 1) == u"u" && i + 6 <= literal.size()) {
+            bool hex = false;
+            const ushort code = literal.mid(i + 2, 4).toUShort(&hex, 16);
+            if (hex) {
+                out += QChar(code);
+                i += 5;
+                continue;
+            }
+        }
         if (literal[i] == u'\\' && i + 1 < literal.size()) {
             const QChar n = literal[++i];
             out += n == u'n' ? QChar(u'\n') : n == u't' ? QChar(u'\t') : n;
@@ -213,6 +223,32 @@ QStringList problemsOf(const QString &language, const Table &table, const QList<
     return problems;
 }
 
+// The units of time a number stands with, per language. Attached Latin
+// letters ("%1h") never part; a Japanese unit written solid stays as written.
+const QMap<QString, QString> units{
+    {"en", R"((?:s|h|m|min|mins|minutes?|hours?|days?|weeks?|seconds?)(?!\p{L}))"},
+    {"de",
+     R"((?:s|h|min|Min\.|Minuten?|Stunden?|Tag|Tage|Tagen|Tages|Wochen?|Sek\.|Sekunden?)(?!\p{L}))"},
+    {"es", R"((?:s|h|min|minutos?|horas?|días?|semanas?|segundos?)(?!\p{L}))"},
+    {"fr", R"((?:s|h|min|minutes?|heures?|jours?|semaines?|secondes?)(?!\p{L}))"},
+    {"tr", R"((?:sn|sa|dk|saniye\p{L}*|dakika\p{L}*|saat\p{L}*|gün\p{L}*|hafta\p{L}*)(?!\p{L}))"},
+    {"ja", R"((?:秒|分|時間|日|週))"},
+};
+
+// Where `text` parts a number from its unit with a space or hyphen that may
+// end a line ("back on in 40 / min"); a no-break space (U+00A0, U+202F) or
+// hyphen (U+2011) keeps them together.
+QStringList partedUnits(const QString &language, const QString &text)
+{
+    const QRegularExpression parted(R"((?:%L?\d+|%n|(?<![A-Za-z\d])\d+)[ \t-])" +
+                                    units.value(language));
+    QStringList found;
+    auto it = parted.globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    return found;
+}
+
 Table tableFrom(const QByteArray &messages)
 {
     QByteArray xml = "<TS version=\"2.1\"><context><name></name>" + messages + "</context></TS>";
@@ -262,6 +298,51 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         const QStringList problems = problemsOf(language, table, m_uses, m_english);
         QVERIFY2(problems.isEmpty(), qPrintable(language + u":\n  " + problems.join(u"\n  ")));
+    }
+
+    // Every text of every table keeps a number and its unit on one line.
+    void numbersKeepTheirUnits_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &code : halvex::TranslationLoader::supportedLanguageCodes())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void numbersKeepTheirUnits()
+    {
+        QFETCH(QString, language);
+        QVERIFY(units.contains(language));
+        QString error;
+        const Table table = readLanguage(language, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QStringList problems;
+        for (auto it = table.cbegin(); it != table.cend(); ++it) {
+            for (const QString &text :
+                 it->forms.isEmpty() ? QStringList{it->translation} : it->forms) {
+                for (const QString &parted : partedUnits(language, text))
+                    problems << it.key() + u": \"" + parted + u'"';
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(language + u":\n  " + problems.join(u"\n  ")));
+    }
+
+    void unitCheckCatchesPartedUnits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("parted");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("space") << QStringLiteral("Back on in %1 min") << 1 << "en";
+        QTest::newRow("no-break space") << QStringLiteral("Back on in %1\u00a0min") << 0 << "en";
+        QTest::newRow("hyphen") << QStringLiteral("Your %n-day streak, %1 days") << 2 << "en";
+        QTest::newRow("no-break hyphen") << QStringLiteral("Your %n\u2011day streak") << 0 << "en";
+        QTest::newRow("no unit") << QStringLiteral("%1 more, %2 sites, X11 session") << 0 << "en";
+        QTest::newRow("inflected") << QStringLiteral("%2 güne %1 dk kaldı") << 2 << "tr";
+        QTest::newRow("Japanese") << QStringLiteral("あと %1 分、%2日") << 1 << "ja";
+    }
+    void unitCheckCatchesPartedUnits()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, text);
+        QTEST(int(partedUnits(language, text).size()), "parted");
     }
 
     // The check itself, on small tables: what it must let through and what
