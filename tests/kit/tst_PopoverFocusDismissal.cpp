@@ -1,7 +1,11 @@
+#include <QAbstractNativeEventFilter>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+
+#include <xcb/xcb.h>
 
 #include "DesktopHarness.h"
 #include "FakeWorkspace.h"
@@ -9,6 +13,7 @@
 #include "platform/ApplicationIdentity.h"
 #include "platform/DesktopEntryIndex.h"
 #include "platform/X11Workspace.h"
+#include "platform/XcbReply.h"
 
 using fennimar::PopoverBehavior;
 using fennimar::PopoverFocusDismissal;
@@ -50,6 +55,44 @@ bool showAndFocus(QWidget &w)
     w.raise();
     w.activateWindow();
     return QTest::qWaitForWindowActive(&w);
+}
+
+// Whether Qt has handled the window manager's focus-in on a window. Qt calls
+// a window active as soon as it hears its own request to activate it, before
+// the window manager has acted on it.
+class FocusInHandled final : public QAbstractNativeEventFilter {
+public:
+    explicit FocusInHandled(const QWidget &window)
+        : m_window(xcb_window_t(window.winId()))
+    {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~FocusInHandled() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    Q_DISABLE_COPY_MOVE(FocusInHandled)
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_focus_in_event_t *>(message);
+        // Focus that only follows the pointer is no focus given.
+        if (type == "xcb_generic_event_t" && (event->response_type & 0x7f) == XCB_FOCUS_IN &&
+            event->event == m_window && event->detail != XCB_NOTIFY_DETAIL_POINTER)
+            m_seen = true;
+        return false;
+    }
+    bool operator()() const { return m_seen; }
+
+private:
+    xcb_window_t m_window;
+    bool m_seen = false;
+};
+
+// A round trip on Qt's own connection: what Qt has sent so far is then in
+// the window manager's queue, ahead of whatever the test sends next.
+bool qtRequestsDelivered()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    return c && platform::xcbReply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 } // namespace
@@ -157,9 +200,14 @@ void tst_PopoverFocusDismissal::anotherWindowTakingTheFocusClosesIt()
         dialog.setWindowTitle(QStringLiteral("modal"));
         dialog.setModal(true);
         dialog.show();
-        // Only once the dialog has the focus: a dialog still coming up
-        // takes it back from the application activated meanwhile.
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // Only once the window manager has moved the focus to the dialog and
+        // Qt has handled it: the popover's focus-out before it makes Qt ask
+        // the window manager to activate the dialog again, and that request
+        // must be ahead of ours, or it takes the focus back from the other
+        // application.
+        const FocusInHandled focusIn(dialog);
+        QTRY_VERIFY(focusIn());
+        QVERIFY(qtRequestsDelivered());
         QVERIFY(workspace.activate(helper));
         QTRY_VERIFY(inFront(other->processId()));
         QTRY_COMPARE(QGuiApplication::applicationState(), Qt::ApplicationInactive);

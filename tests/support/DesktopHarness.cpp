@@ -491,6 +491,16 @@ QRect DesktopHarness::frame(Window window) const
     return QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
 }
 
+QSize DesktopHarness::screenSize() const
+{
+    return x11().isValid() ? frame(x11().root()).size() : QSize();
+}
+
+QString DesktopHarness::waitForWindowManager()
+{
+    return m_windowManager.ensureRunning();
+}
+
 bool DesktopHarness::click(const QPoint &point, Qt::MouseButton button) const
 {
     const platform::X11Connection &connection = x11();

@@ -156,6 +156,13 @@ public:
     std::optional<Window> waitForWindow(const WindowMatch &match, int timeoutMs = 10000) const;
     // In root (screen) pixels; empty when the window is gone.
     QRect frame(Window window) const;
+    // The X server's screen, in pixels: whatever size the display was given.
+    QSize screenSize() const;
+
+    // Empty once the window manager has handled every window mapped before
+    // the call, else why not: it handles them in order, so a window of the
+    // harness's own, mapped now, is managed after them.
+    QString waitForWindowManager();
 
     // A click of the real pointer through XTest, at a point in root pixels.
     bool click(const QPoint &point, Qt::MouseButton button = Qt::LeftButton) const;
