@@ -216,4 +216,12 @@ bool LiveBrowserDesk::followLink(qint32 processIdentifier, const QString &name) 
     return link && host.performAction(*link, QString::fromLatin1(ax::press)).hasValue();
 }
 
+bool LiveBrowserDesk::pressKeys(const QString &keys) const
+{
+    return m_desktop
+        .runTool(QStringLiteral("xdotool"),
+                 QStringList{QStringLiteral("key")} + keys.split(u' ', Qt::SkipEmptyParts))
+        .has_value();
+}
+
 } // namespace testing

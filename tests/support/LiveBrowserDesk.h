@@ -113,6 +113,9 @@ public:
     // Follows the link of that name on the page the process's focused
     // window shows, as a click would. False when no such link was pressed.
     bool followLink(qint32 processIdentifier, const QString &name) const;
+    // Presses keys on the focused window, as the user would: key names
+    // between spaces ("F11", "ctrl+t").
+    bool pressKeys(const QString &keys) const;
 
 private:
     QString newProfile();
