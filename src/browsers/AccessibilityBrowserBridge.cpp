@@ -126,49 +126,79 @@ bool AccessibilityBrowserBridge::send(quint16 keyCode, const platform::RunningAp
 void AccessibilityBrowserBridge::stepBack(const platform::RunningApplication &browser,
                                           const std::optional<QString> &shown, Done done)
 {
+    m_stepUnseen = false;
     platform::AccessibilityHost &host = *m_services.accessibility;
-    if (pressesBackButtonFirst()) {
-        if (const auto button =
-                findBackButton(host, *m_services.trust, browser.processIdentifier, backButton())) {
-            const auto enabled = host.copyAttributeValue(*button, QString::fromLatin1(ax::enabled));
-            const bool *canAct = enabled ? std::get_if<bool>(&enabled.value()) : nullptr;
-            // Greyed out: there is no page to go back to.
-            if (canAct && !*canAct)
-                return done(false);
-            if (host.performAction(*button, QString::fromLatin1(ax::press)).hasValue())
-                return settle(shown, std::move(done));
-        }
-        if (!send(platform::keycode::leftBracket, browser))
+    const auto button =
+        findBackButton(host, *m_services.trust, browser.processIdentifier, backButton());
+    if (button) {
+        const auto enabled = host.copyAttributeValue(*button, QString::fromLatin1(ax::enabled));
+        const bool *canAct = enabled ? std::get_if<bool>(&enabled.value()) : nullptr;
+        // Greyed out: there is no page to go back to, and nothing is sent.
+        if (canAct && !*canAct)
             return done(false);
-        return settle(shown, std::move(done));
     }
-    if (send(platform::keycode::leftBracket, browser) ||
-        pressBackButton(host, *m_services.trust, browser.processIdentifier, backButton()))
-        return settle(shown, std::move(done));
-    done(false);
+    const auto press = [&host, &button] {
+        return button && host.performAction(*button, QString::fromLatin1(ax::press)).hasValue();
+    };
+    const bool sent = pressesBackButtonFirst()
+                          ? press() || send(platform::keycode::leftBracket, browser)
+                          : send(platform::keycode::leftBracket, browser) || press();
+    if (!sent)
+        return done(false);
+    settle(shown, std::move(done));
 }
 
 void AccessibilityBrowserBridge::settle(const std::optional<QString> &before, Done done)
 {
+    const QPointer<AccessibilityBrowserBridge> self(this);
+    const Done answer = [self, done = std::move(done)](bool moved) {
+        // Sent but not shown: the browser may still go back, later.
+        if (self && !moved)
+            self->m_stepUnseen = true;
+        done(moved);
+    };
+    // Nothing to tell the pages apart by: the step cannot be seen to land.
     if (!before)
-        return done(true);
+        return answer(false);
     waitUntil(
         [this, before] {
             const std::optional<QString> now = readAddress();
             return now && *now != *before;
         },
-        [done](bool) { done(true); }, pollsPerStep);
+        answer, pollsPerStep);
 }
 
 void AccessibilityBrowserBridge::closeFrontTab(const platform::RunningApplication &browser,
                                                const std::optional<QString> &shown, Done done)
 {
+    // A step back that did not show in time may land yet: a tab closed now
+    // could be the page it went back to. The next step back starts afresh.
+    if (m_stepUnseen)
+        return done(false);
     platform::AccessibilityHost &host = *m_services.accessibility;
     const fennimar::AccessibilityProbe &trust = *m_services.trust;
     const qint32 pid = browser.processIdentifier;
     const auto tabs = windowTabs(host, trust, pid);
-    if (!tabs || tabs->size() != 1)
-        return done(send(platform::keycode::w, browser));
+    // No strip to count (full screen, an application window, a tree not
+    // built yet): the tab may be the window's last, and closing it would
+    // end the browser. The page stays.
+    if (!tabs)
+        return done(false);
+    // The tabs as they stand; -1 while the strip cannot be read.
+    const auto count = [&host, &trust, pid]() -> qsizetype {
+        const auto now = windowTabs(host, trust, pid);
+        return now ? now->size() : -1;
+    };
+    if (const qsizetype before = tabs->size(); before > 1) {
+        if (!send(platform::keycode::w, browser))
+            return done(false);
+        return waitUntil(
+            [count, before] {
+                const qsizetype now = count();
+                return now >= 0 && now < before;
+            },
+            done, pollsPerStep);
+    }
     // The window's last tab: closed alone it would end the browser here. A
     // new tab keeps the window, and the tab that was in front closes behind
     // it, out of sight.
@@ -176,9 +206,6 @@ void AccessibilityBrowserBridge::closeFrontTab(const platform::RunningApplicatio
     if (!send(platform::keycode::t, browser))
         return done(false);
     const QPointer<AccessibilityBrowserBridge> self(this);
-    const auto count = [&host, &trust, pid] {
-        return windowTabs(host, trust, pid).value_or(QList<platform::AccessibleElement>()).size();
-    };
     waitUntil([count] { return count() > 1; },
               [self, &host, tab, count, shown, done](bool opened) {
                   if (!self || !opened || !pressCloseButton(host, tab))

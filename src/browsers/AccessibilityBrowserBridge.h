@@ -40,11 +40,14 @@ struct AccessibilityBridgeServices {
 //
 // A step waits for the browser to come to the front (the workspace's
 // announcement, not a pause), and then for the browser to show it: a step
-// back answers once the page has moved on or a while has passed, so that a
-// read right after it sees where the tab landed; meanwhile reads answer the
-// page the step found. Closing a window's last tab would end the browser on
-// this desktop, so there a new tab is opened first and the one that was in
-// front closed behind it, out of sight. Lives on the main thread.
+// back answers true once the page has moved on, so that a read right after
+// it sees where the tab landed, and false when it was not seen to within a
+// while; meanwhile reads answer the page the step found. A tab is closed
+// only where the browser is known to run on: with other tabs in its strip,
+// or once a new tab has come up in front of it (closing a window's last tab
+// would end the browser on this desktop). Without a strip to count, or
+// while a step back may still land, nothing is closed. Lives on the main
+// thread.
 class AccessibilityBrowserBridge : public QObject, public BrowserURLProbe {
     Q_OBJECT
 public:
@@ -78,8 +81,9 @@ protected:
     virtual std::optional<QString> readAddress() = 0;
     virtual BackButtonLook backButton() const = 0;
     // Whether a step back presses the back button before it tries a
-    // keystroke; a button that cannot act then means there is no page to go
-    // back to.
+    // keystroke (otherwise the button is pressed when the keystroke cannot
+    // go). Either way a greyed-out button means there is no page to go back
+    // to, and nothing is sent.
     virtual bool pressesBackButtonFirst() const { return false; }
 
 private:
@@ -99,8 +103,8 @@ private:
                   Done done);
     void closeFrontTab(const platform::RunningApplication &browser,
                        const std::optional<QString> &shown, Done done);
-    // Answers `done` once the page shown is no longer `before`, or after
-    // the step's time-out: the step was sent either way.
+    // Answers `done` with true once the page shown is no longer `before`,
+    // or with false after the step's time-out.
     void settle(const std::optional<QString> &before, Done done);
     // Calls `then` with true as soon as `condition` holds, checked now and
     // every poll, or with false once the step's time-out has passed.
@@ -112,6 +116,8 @@ private:
     std::optional<Cached> m_cached;
     // While a step is under way: the page it found, which reads answer.
     std::optional<std::optional<QUrl>> m_held;
+    // The last step back was sent but not seen to land, and may land yet.
+    bool m_stepUnseen = false;
 };
 
 } // namespace halvex

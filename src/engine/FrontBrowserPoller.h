@@ -67,6 +67,9 @@ public:
     // One poll tick: reads the polled browser, if any.
     void pollNow();
 
+    // Reads made so far answer no later tick: the next one reads afresh.
+    void forgetReads() { m_recentProbes.clear(); }
+
     // Debounced: each activation replaces the one waiting.
     void activate(const BrowserActivation &activation);
     void cancelPendingActivation();

@@ -289,6 +289,10 @@ void TriggerWatcher::rememberOpenedAnywayHost(const TriggerEvent &event)
 
 void TriggerWatcher::clearLastFired()
 {
+    // A read from before the step back shows the page the browser was asked
+    // to leave (a step holds its page until it lands): the target is
+    // re-armed for what the browser shows from now on, read afresh.
+    m_browserPoller.forgetReads();
     m_lastFiredHost.reset();
     m_lastFiredBundleId.reset();
 }

@@ -62,7 +62,9 @@ private:
     // the page in front.
     void showTabs(const QStringList &tabs, const QString &url)
     {
-        QStringList lines{QStringLiteral("AXWindow"), QStringLiteral("  AXTabGroup|name=strip")};
+        QStringList lines{QStringLiteral("AXWindow"),
+                          QStringLiteral("  AXButton|id=back-button|name=back"),
+                          QStringLiteral("  AXTabGroup|name=strip")};
         QList<platform::AccessibleElement> elements;
         for (const QString &tab : tabs) {
             lines << "    AXRadioButton|name=" + tab << "      AXButton|name=close-" + tab;
@@ -71,6 +73,15 @@ private:
         m_bed->showWindow(lines << "  AXWebArea|urlText=" + url);
         m_bed->host.setAttribute({QStringLiteral("fake"), QStringLiteral("/strip")},
                                  QString::fromLatin1(platform::ax::tabs), elements);
+    }
+    // The tab in front of two, and what the browser shows once it acts.
+    void showTwoTabs() { showTabs({QStringLiteral("other"), QStringLiteral("blocked")}, page); }
+    void browserActs(Action action)
+    {
+        if (action == goingBack)
+            showTabs({QStringLiteral("other"), QStringLiteral("blocked")}, next);
+        else
+            showTabs({QStringLiteral("other")}, next);
     }
     QStringList presses() const { return m_bed->host.calls.filter(QStringLiteral("perform ")); }
     QString fetched()
@@ -233,7 +244,7 @@ void tst_FirefoxBridge::keystrokeWaitsForTheActivation()
     QFETCH(bool, atOnce);
     QFETCH(double, announced);
     QFETCH(int, keyCode);
-    showPage(page);
+    showTwoTabs();
     QCOMPARE(fetched(), page);
     m_bed->workspace.activatesAtOnce = atOnce;
     const platform::RunningApplication browser{Testbed::firefox, Testbed::browserPid};
@@ -253,7 +264,8 @@ void tst_FirefoxBridge::keystrokeWaitsForTheActivation()
             m_scheduler->advance(0.01);
     }
     QCOMPARE(m_keys->sent, (QList<Sent>{{quint16(keyCode), Testbed::browserPid}}));
-    m_scheduler->advance(FirefoxBridge::stepTimeout);
+    browserActs(action);
+    m_scheduler->advance(FirefoxBridge::pollInterval);
     QVERIFY(ready(done));
     // Sent is enough: no button press besides.
     QVERIFY(presses().isEmpty());
@@ -265,27 +277,50 @@ void tst_FirefoxBridge::keystrokeWaitsForTheActivation()
 
 void tst_FirefoxBridge::stepBackAnswersOnceThePageMovedOn_data()
 {
+    QTest::addColumn<bool>("greyedOut");      // the back button: nothing to go back to
     QTest::addColumn<double>("movesOnAfter"); // seconds; negative: never
-    QTest::newRow("the page before shows") << 0.3;
-    QTest::newRow("the page stays: answered at the time-out") << -1.0;
+    QTest::addColumn<bool>("closeFollows");   // a tab close afterwards sends its keystroke
+    QTest::newRow("the page before shows") << false << 0.3 << true;
+    QTest::newRow("the page stays: not done, and no tab closes behind it")
+        << false << -1.0 << false;
+    QTest::newRow("nothing to go back to: nothing sent, and the tab may close")
+        << true << -1.0 << true;
 }
 
 void tst_FirefoxBridge::stepBackAnswersOnceThePageMovedOn()
 {
+    QFETCH(bool, greyedOut);
     QFETCH(double, movesOnAfter);
-    showPage(page);
+    QFETCH(bool, closeFollows);
+    showTwoTabs();
+    if (greyedOut)
+        m_bed->host.setAttribute({QStringLiteral("fake"), QStringLiteral("/back")},
+                                 QString::fromLatin1(platform::ax::enabled), false);
     QFuture<bool> done = m_bridge->goBack();
-    const double answeredAt = movesOnAfter >= 0 ? movesOnAfter : FirefoxBridge::stepTimeout;
-    m_scheduler->advance(answeredAt - FirefoxBridge::pollInterval);
-    QVERIFY(!done.isFinished());
-    if (movesOnAfter >= 0)
-        showPage(next);
-    // Meanwhile a read answers the page the step found, whatever passes.
-    m_now = start.addSecs(10);
-    QCOMPARE(fetched(), page);
-    m_scheduler->advance(FirefoxBridge::pollInterval);
-    QVERIFY(ready(done));
+    if (greyedOut) {
+        QCOMPARE(ready(done), false);
+        QVERIFY(m_keys->sent.isEmpty());
+    } else {
+        const double answeredAt = movesOnAfter >= 0 ? movesOnAfter : FirefoxBridge::stepTimeout;
+        m_scheduler->advance(answeredAt - FirefoxBridge::pollInterval);
+        QVERIFY(!done.isFinished());
+        if (movesOnAfter >= 0)
+            browserActs(goingBack);
+        // Meanwhile a read answers the page the step found, whatever passes.
+        m_now = start.addSecs(10);
+        QCOMPARE(fetched(), page);
+        m_scheduler->advance(FirefoxBridge::pollInterval);
+        QCOMPARE(ready(done), movesOnAfter >= 0);
+    }
     QCOMPARE(fetched(), movesOnAfter >= 0 ? next : page);
+    // A step that did not show may land yet: a close behind it would take
+    // the page it went back to.
+    m_keys->sent.clear();
+    QFuture<bool> closed = m_bridge->closeTab();
+    const QList<Sent> closing{{platform::keycode::w, Testbed::browserPid}};
+    QCOMPARE(m_keys->sent, closeFollows ? closing : QList<Sent>());
+    if (!closeFollows)
+        QCOMPARE(ready(closed), false);
 }
 
 void tst_FirefoxBridge::refusedKeystroke_data()
@@ -309,8 +344,10 @@ void tst_FirefoxBridge::refusedKeystroke()
     m_keys->accepts = false;
     m_bed->host.trusted = trusted;
     if (buttonShown)
-        showPage(page);
+        showTwoTabs();
     QFuture<bool> done = act(action);
+    if (!presses().isEmpty())
+        browserActs(action);
     m_scheduler->advance(FirefoxBridge::stepTimeout);
     QCOMPARE(ready(done), expected);
     QCOMPARE(m_keys->sent.size(), 1);
@@ -320,28 +357,31 @@ void tst_FirefoxBridge::refusedKeystroke()
 
 void tst_FirefoxBridge::closingTheLastTabKeepsTheWindow_data()
 {
-    QTest::addColumn<QStringList>("tabs"); // empty: no strip is found
-    QTest::addColumn<bool>("newTabComes");
+    QTest::addColumn<QStringList>("tabs");    // empty: no strip is found
+    QTest::addColumn<QString>("browserDoes"); // after the keystroke: "closes", "opens", nothing
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<QStringList>("pressed");
     QTest::addColumn<bool>("expected");
     const int w = platform::keycode::w;
     const int t = platform::keycode::t;
+    const QStringList two{"other", "blocked"};
     QTest::newRow("one of several tabs: Command+W")
-        << QStringList{"other", "blocked"} << false << QList<int>{w} << QStringList() << true;
-    QTest::newRow("no strip to count: Command+W")
-        << QStringList() << false << QList<int>{w} << QStringList() << true;
+        << two << "closes" << QList<int>{w} << QStringList() << true;
+    QTest::newRow("one of several tabs, still there: not done")
+        << two << "" << QList<int>{w} << QStringList() << false;
+    QTest::newRow("no strip to count: nothing closes")
+        << QStringList() << "" << QList<int>() << QStringList() << false;
     QTest::newRow("the last tab: a new tab, then the old one closes out of sight")
-        << QStringList{"blocked"} << true << QList<int>{t}
+        << QStringList{"blocked"} << "opens" << QList<int>{t}
         << QStringList{"perform /close-blocked AXPress"} << true;
     QTest::newRow("the last tab, and no new tab comes: nothing closes")
-        << QStringList{"blocked"} << false << QList<int>{t} << QStringList() << false;
+        << QStringList{"blocked"} << "" << QList<int>{t} << QStringList() << false;
 }
 
 void tst_FirefoxBridge::closingTheLastTabKeepsTheWindow()
 {
     QFETCH(QStringList, tabs);
-    QFETCH(bool, newTabComes);
+    QFETCH(QString, browserDoes);
     QFETCH(QList<int>, keys);
     QFETCH(QStringList, pressed);
     QFETCH(bool, expected);
@@ -350,7 +390,9 @@ void tst_FirefoxBridge::closingTheLastTabKeepsTheWindow()
     else
         showTabs(tabs, page);
     QFuture<bool> done = m_bridge->closeTab();
-    if (newTabComes) {
+    if (browserDoes == "closes") {
+        showTabs({QStringLiteral("other")}, next);
+    } else if (browserDoes == "opens") {
         QVERIFY(presses().isEmpty());
         showTabs({QStringLiteral("blocked"), QStringLiteral("new")}, next);
         m_scheduler->advance(FirefoxBridge::pollInterval);

@@ -1,30 +1,17 @@
-#include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "DesktopHarness.h"
 #include "FakeKeystrokeSending.h"
+#include "LiveBrowserDesk.h"
 #include "WaitForValue.h"
-#include "browsers/AXTabStrip.h"
-#include "browsers/AXURLReader.h"
 #include "browsers/FirefoxBridge.h"
-#include "kit/AccessibilityProbe.h"
-#include "platform/ApplicationIdentity.h"
-#include "platform/AtspiAccessibilityHost.h"
-#include "platform/TimerScheduler.h"
-#include "platform/X11Connection.h"
-#include "platform/X11KeystrokeSender.h"
 #include "platform/X11Workspace.h"
 
 using halvex::FirefoxBridge;
 using halvex::URLReadResult;
 
 namespace {
-
-constexpr int firefoxTimeoutMs = 60000;
 
 // Each page moves on to the next once, as if the user had followed a link.
 const char *chainedPage = R"(<!doctype html>
@@ -37,20 +24,6 @@ const char *chainedPage = R"(<!doctype html>
     }
   }, 0));
 </script></body></html>
-)";
-
-// Quiet first start: no welcome or policy tabs, nothing that needs a network.
-const char *preferences = R"(user_pref("browser.shell.checkDefaultBrowser", false);
-user_pref("browser.startup.homepage_override.mstone", "ignore");
-user_pref("startup.homepage_welcome_url", "");
-user_pref("browser.aboutwelcome.enabled", false);
-user_pref("datareporting.policy.dataSubmissionEnabled", false);
-user_pref("datareporting.policy.firstRunURL", "");
-user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
-user_pref("browser.navigation.requireUserInteraction", false);
-user_pref("browser.sessionstore.resume_from_crash", false);
-user_pref("browser.tabs.warnOnClose", false);
-user_pref("app.update.disabledForTesting", true);
 )";
 
 template <class T> std::optional<T> waitForResult(QFuture<T> future)
@@ -76,23 +49,11 @@ private:
     QString fetched(FirefoxBridge &bridge);
     QString page(const char *name) const
     {
-        return QUrl::fromLocalFile(m_dir.filePath(QString::fromLatin1(name))).toString();
+        return QUrl::fromLocalFile(m_desk.filePath(QString::fromLatin1(name))).toString();
     }
 
-    // Outlives the desktop, whose end stops Firefox: a profile folder gone
-    // before Firefox is would be written again on its way out.
-    QTemporaryDir m_dir;
-    testing::DesktopHarness m_desktop;
+    testing::LiveBrowserDesk m_desk;
     QProcess *m_firefox = nullptr;
-    std::unique_ptr<platform::DesktopEntryIndex> m_entries;
-    std::unique_ptr<platform::ApplicationIdentity> m_identity;
-    std::unique_ptr<platform::X11Workspace> m_workspace;
-    std::unique_ptr<platform::X11Connection> m_connection;
-    std::unique_ptr<platform::AtspiAccessibilityHost> m_host;
-    std::unique_ptr<platform::UserDefaults> m_defaults;
-    std::unique_ptr<fennimar::AccessibilityProbe> m_probe;
-    std::unique_ptr<halvex::AXURLReader> m_reader;
-    std::unique_ptr<platform::X11KeystrokeSender> m_keystrokes;
     testing::FakeKeystrokeSending m_refusingKeystrokes;
     std::unique_ptr<FirefoxBridge> m_bridge;
     std::unique_ptr<FirefoxBridge> m_bridgeWithoutKeystrokes;
@@ -100,34 +61,12 @@ private:
 
 void tst_FirefoxBridgeLive::initTestCase()
 {
-    const QString firefox = QStandardPaths::findExecutable(QStringLiteral("firefox-esr"));
-    // A live test that skips proves nothing: scripts/setup --test installs it.
-    QVERIFY2(!firefox.isEmpty(), "firefox-esr is not installed: run scripts/setup --test");
-    for (const QString &why : {m_desktop.startAccessibilityBus(), m_desktop.startWindowManager()})
-        QVERIFY2(why.isEmpty(), qPrintable(why));
+    const QString why = m_desk.start();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 
-    m_entries = std::make_unique<platform::DesktopEntryIndex>();
-    m_identity = std::make_unique<platform::ApplicationIdentity>(*m_entries);
-    m_workspace = std::make_unique<platform::X11Workspace>(*m_identity);
-    m_connection = std::make_unique<platform::X11Connection>();
-    m_host = std::make_unique<platform::AtspiAccessibilityHost>();
-    m_defaults =
-        std::make_unique<platform::UserDefaults>(m_dir.filePath(QStringLiteral("defaults.ini")));
-    m_probe = std::make_unique<fennimar::AccessibilityProbe>(
-        *m_host, *m_workspace, *m_defaults, qint32(QCoreApplication::applicationPid()));
-    m_reader = std::make_unique<halvex::AXURLReader>(*m_host, *m_probe, *m_workspace);
-    m_keystrokes = std::make_unique<platform::X11KeystrokeSender>(
-        [this] { return m_probe->isTrusted(); }, *m_connection);
-    m_refusingKeystrokes.accepts = false;
-
-    halvex::AccessibilityBridgeServices services;
-    services.workspace = m_workspace.get();
-    services.keystrokes = m_keystrokes.get();
-    services.accessibility = m_host.get();
-    services.trust = m_probe.get();
-    services.reader = m_reader.get();
-    services.scheduler = &platform::TimerScheduler::live();
+    halvex::AccessibilityBridgeServices services = m_desk.bridgeServices();
     m_bridge = std::make_unique<FirefoxBridge>(services);
+    m_refusingKeystrokes.accepts = false;
     services.keystrokes = &m_refusingKeystrokes;
     m_bridgeWithoutKeystrokes = std::make_unique<FirefoxBridge>(services);
 
@@ -139,30 +78,19 @@ void tst_FirefoxBridgeLive::initTestCase()
     const QList<std::pair<const char *, const char *>> chain = {
         {"first.html", "second.html"}, {"second.html", "third.html"}, {"third.html", ""}};
     for (const auto &[name, next] : chain) {
-        QFile file(m_dir.filePath(QString::fromLatin1(name)));
+        QFile file(m_desk.filePath(QString::fromLatin1(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
         const QString html = QString::fromLatin1(chainedPage)
                                  .arg(QString::fromLatin1(name), QString::fromLatin1(next));
         QVERIFY(file.write(html.toUtf8()) > 0);
     }
-    const QString profile = m_dir.filePath(QStringLiteral("profile"));
-    QVERIFY(QDir().mkpath(profile));
-    QFile prefs(profile + QStringLiteral("/user.js"));
-    QVERIFY(prefs.open(QIODevice::WriteOnly));
-    QVERIFY(prefs.write(preferences) > 0);
-    prefs.close();
-
-    QProcessEnvironment environment;
-    environment.insert(QStringLiteral("MOZ_CRASHREPORTER_DISABLE"), QStringLiteral("1"));
-    m_firefox = m_desktop.launch(
-        firefox,
-        {QStringLiteral("--no-remote"), QStringLiteral("--profile"), profile, page("first.html")},
-        environment);
+    m_firefox = m_desk.startFirefox({page("first.html")});
     QVERIFY(m_firefox);
 }
 
 void tst_FirefoxBridgeLive::cleanupTestCase()
 {
+    // Firefox ends with the desk.
     m_bridge.reset();
     m_bridgeWithoutKeystrokes.reset();
 }
@@ -178,9 +106,10 @@ QString tst_FirefoxBridgeLive::fetched(FirefoxBridge &bridge)
 void tst_FirefoxBridgeLive::readsTheAddressOfTheShownPage()
 {
     QTRY_VERIFY_WITH_TIMEOUT(
-        m_workspace->runningApplications(m_bridge->bundleIdentifier()).size() == 1,
-        firefoxTimeoutMs);
-    COMPARE_LIVE_READ(fetched(*m_bridge), page("third.html"), firefoxTimeoutMs);
+        m_desk.workspace().runningApplications(m_bridge->bundleIdentifier()).size() == 1,
+        testing::LiveBrowserDesk::startTimeoutMs);
+    COMPARE_LIVE_READ(fetched(*m_bridge), page("third.html"),
+                      testing::LiveBrowserDesk::startTimeoutMs);
 }
 
 void tst_FirefoxBridgeLive::backButtonStepsBackWhenTheKeystrokeIsRefused()
@@ -198,12 +127,7 @@ void tst_FirefoxBridgeLive::keystrokeStepsBack()
 
 void tst_FirefoxBridgeLive::closingTheLastTabKeepsTheBrowser()
 {
-    const qint32 pid = qint32(m_firefox->processId());
-    const auto tabs = [&] {
-        return halvex::windowTabs(*m_host, *m_probe, pid)
-            .value_or(QList<platform::AccessibleElement>())
-            .size();
-    };
+    const auto tabs = [this] { return m_desk.tabCount(qint32(m_firefox->processId())); };
     QCOMPARE(tabs(), 1);
     QCOMPARE(waitForResult(m_bridge->closeTab()), std::optional(true));
     // A new tab in its place, and the browser runs on.
@@ -211,7 +135,7 @@ void tst_FirefoxBridgeLive::closingTheLastTabKeepsTheBrowser()
     QTRY_VERIFY_WITH_TIMEOUT(!fetched(*m_bridge).isEmpty(), 10000);
     QVERIFY(fetched(*m_bridge) != page("first.html"));
     QCOMPARE(m_firefox->state(), QProcess::Running);
-    QCOMPARE(m_workspace->runningApplications(m_bridge->bundleIdentifier()).size(), 1);
+    QCOMPARE(m_desk.workspace().runningApplications(m_bridge->bundleIdentifier()).size(), 1);
 }
 
 int main(int argc, char **argv)

@@ -4,9 +4,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include "browsers/AccessibilityAttributes.h"
-#include "platform/AccessibilityHost.h"
-
 namespace testing {
 
 // Pages served on the loopback interface, one request per connection, so
@@ -70,34 +67,5 @@ private:
     QHash<QByteArray, Page> m_pages;
     QTcpServer m_server;
 };
-
-// Follows the link of that name on the page the process's focused window
-// shows, as a click would. False when no such link was pressed.
-inline bool followLink(platform::AccessibilityHost &host, qint32 processIdentifier,
-                       const QString &name)
-{
-    namespace ax = platform::ax;
-    const auto window = halvex::copyElementAttribute(
-        host, host.applicationElement(processIdentifier), ax::focusedWindow);
-    if (!window)
-        return false;
-    // Only what is on screen: the pages of other tabs have links of their own.
-    const auto find = [&](const auto &self, const platform::AccessibleElement &element, bool inPage,
-                          int depth) -> std::optional<platform::AccessibleElement> {
-        if (depth > 12)
-            return std::nullopt;
-        if (inPage && halvex::copyStringAttribute(host, element, ax::title) == name)
-            return element;
-        inPage = inPage || halvex::copyStringAttribute(host, element, ax::role) ==
-                               QLatin1String(ax::webAreaRole);
-        for (const platform::AccessibleElement &child : halvex::childElements(host, element)) {
-            if (auto found = self(self, child, inPage, depth + 1))
-                return found;
-        }
-        return std::nullopt;
-    };
-    const std::optional<platform::AccessibleElement> link = find(find, *window, false, 0);
-    return link && host.performAction(*link, QString::fromLatin1(ax::press)).hasValue();
-}
 
 } // namespace testing

@@ -1,0 +1,227 @@
+#include "LiveBrowserDesk.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "browsers/AXTabStrip.h"
+#include "browsers/AXURLReader.h"
+#include "browsers/AccessibilityAttributes.h"
+#include "kit/AccessibilityProbe.h"
+#include "platform/ApplicationIdentity.h"
+#include "platform/AtspiAccessibilityHost.h"
+#include "platform/DesktopEntryIndex.h"
+#include "platform/TimerScheduler.h"
+#include "platform/UserDefaults.h"
+#include "platform/X11Connection.h"
+#include "platform/X11KeystrokeSender.h"
+#include "platform/X11Workspace.h"
+
+namespace testing {
+
+namespace {
+
+namespace ax = platform::ax;
+
+const char *chromiumProgram = "chromium";
+const char *firefoxProgram = "firefox-esr";
+
+// Quiet first start: no welcome or policy tabs, nothing that needs a
+// network; every page counts in the history, followed or not.
+const char *firefoxPreferences = R"(user_pref("browser.shell.checkDefaultBrowser", false);
+user_pref("browser.startup.homepage_override.mstone", "ignore");
+user_pref("startup.homepage_welcome_url", "");
+user_pref("browser.aboutwelcome.enabled", false);
+user_pref("datareporting.policy.dataSubmissionEnabled", false);
+user_pref("datareporting.policy.firstRunURL", "");
+user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
+user_pref("browser.navigation.requireUserInteraction", false);
+user_pref("browser.sessionstore.resume_from_crash", false);
+user_pref("browser.tabs.warnOnClose", false);
+user_pref("app.update.disabledForTesting", true);
+)";
+
+} // namespace
+
+QString LiveBrowserDesk::identifier(Browser browser)
+{
+    return browser == Browser::chromium ? QStringLiteral("com.google.Chrome")
+                                        : QStringLiteral("org.mozilla.firefox");
+}
+
+LiveBrowserDesk::LiveBrowserDesk(QHash<QByteArray, LivePages::Page> pages)
+    : m_pages(std::move(pages))
+{}
+
+LiveBrowserDesk::~LiveBrowserDesk() = default;
+
+QString LiveBrowserDesk::start()
+{
+    // A live test that skips proves nothing: scripts/setup --test installs them.
+    for (const char *program : {chromiumProgram, firefoxProgram}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
+            return QString::fromLatin1(program) +
+                   QStringLiteral(" is not installed: run scripts/setup --test");
+    }
+    // The window manager until it manages windows: ours come up on a working desktop.
+    for (const QString &why : {m_desktop.startAccessibilityBus(), m_desktop.startWindowManager()}) {
+        if (!why.isEmpty())
+            return why;
+    }
+    if (!m_pages.listen())
+        return QStringLiteral("the page server could not listen");
+
+    m_entries = std::make_unique<platform::DesktopEntryIndex>();
+    m_identity = std::make_unique<platform::ApplicationIdentity>(*m_entries);
+    m_workspace = std::make_unique<platform::X11Workspace>(*m_identity);
+    m_connection = std::make_unique<platform::X11Connection>();
+    m_host = std::make_unique<platform::AtspiAccessibilityHost>();
+    m_defaults =
+        std::make_unique<platform::UserDefaults>(m_dir.filePath(QStringLiteral("defaults.ini")));
+    m_trust = std::make_unique<fennimar::AccessibilityProbe>(
+        *m_host, *m_workspace, *m_defaults, qint32(QCoreApplication::applicationPid()));
+    m_reader = std::make_unique<halvex::AXURLReader>(*m_host, *m_trust, *m_workspace);
+    m_keystrokes = std::make_unique<platform::X11KeystrokeSender>(
+        [trust = m_trust.get()] { return trust->isTrusted(); }, *m_connection);
+    return {};
+}
+
+bool LiveBrowserDesk::switchAccessibilityOn()
+{
+    return m_trust->requestTrust();
+}
+
+bool LiveBrowserDesk::showOwnWindow()
+{
+    m_own.setWindowTitle(QStringLiteral("watcher"));
+    m_own.resize(240, 120);
+    m_own.show();
+    return QTest::qWaitForWindowExposed(&m_own);
+}
+
+platform::RunningApplication LiveBrowserDesk::ownApp() const
+{
+    // The harness names this process's window class after the application.
+    return {QCoreApplication::applicationName(), qint32(QCoreApplication::applicationPid())};
+}
+
+halvex::AccessibilityBridgeServices LiveBrowserDesk::bridgeServices() const
+{
+    halvex::AccessibilityBridgeServices services;
+    services.workspace = m_workspace.get();
+    services.keystrokes = m_keystrokes.get();
+    services.accessibility = m_host.get();
+    services.trust = m_trust.get();
+    services.reader = m_reader.get();
+    services.scheduler = &platform::TimerScheduler::live();
+    return services;
+}
+
+QString LiveBrowserDesk::newProfile()
+{
+    return m_dir.filePath(QStringLiteral("profile-%1").arg(++m_profiles));
+}
+
+QProcess *LiveBrowserDesk::startChromium(const QStringList &urls, const QStringList &extraArguments)
+{
+    // As root under a virtual display: no sandbox and no GPU; no keyring.
+    const QStringList arguments{QStringLiteral("--no-sandbox"),
+                                QStringLiteral("--disable-gpu"),
+                                QStringLiteral("--ozone-platform=x11"),
+                                QStringLiteral("--no-first-run"),
+                                QStringLiteral("--no-default-browser-check"),
+                                QStringLiteral("--disable-background-networking"),
+                                QStringLiteral("--disable-component-update"),
+                                QStringLiteral("--disable-sync"),
+                                QStringLiteral("--password-store=basic"),
+                                QStringLiteral("--user-data-dir=") + newProfile()};
+    return m_desktop.launch(QStandardPaths::findExecutable(QString::fromLatin1(chromiumProgram)),
+                            arguments + extraArguments + urls);
+}
+
+QProcess *LiveBrowserDesk::startFirefox(const QStringList &urls)
+{
+    const QString profile = newProfile();
+    if (!QDir().mkpath(profile))
+        return nullptr;
+    QFile preferences(profile + QStringLiteral("/user.js"));
+    if (!preferences.open(QIODevice::WriteOnly) || preferences.write(firefoxPreferences) <= 0)
+        return nullptr;
+    preferences.close();
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("MOZ_CRASHREPORTER_DISABLE"), QStringLiteral("1"));
+    return m_desktop.launch(
+        QStandardPaths::findExecutable(QString::fromLatin1(firefoxProgram)),
+        QStringList{QStringLiteral("--no-remote"), QStringLiteral("--profile"), profile} + urls,
+        environment);
+}
+
+bool LiveBrowserDesk::stop(QProcess *browser, Browser which)
+{
+    if (browser && browser->state() != QProcess::NotRunning) {
+        browser->terminate();
+        if (!browser->waitForFinished(20000)) {
+            browser->kill();
+            browser->waitForFinished(5000);
+        }
+    }
+    return QTest::qWaitFor([&] { return processOf(which) == 0; }, 20000);
+}
+
+qint32 LiveBrowserDesk::processOf(Browser browser) const
+{
+    const auto running = m_workspace->runningApplications(identifier(browser));
+    return running.isEmpty() ? 0 : running.first().processIdentifier;
+}
+
+QString LiveBrowserDesk::shownAddress(Browser browser) const
+{
+    const QString id = identifier(browser);
+    const std::optional<QString> address =
+        browser == Browser::chromium ? m_reader->readDocumentURL(id) : m_reader->readURL(id);
+    return address.value_or(QString());
+}
+
+int LiveBrowserDesk::tabCount(qint32 processIdentifier) const
+{
+    const auto tabs = halvex::windowTabs(*m_host, *m_trust, processIdentifier);
+    return tabs ? int(tabs->size()) : -1;
+}
+
+bool LiveBrowserDesk::followLink(qint32 processIdentifier, const QString &name) const
+{
+    platform::AccessibilityHost &host = *m_host;
+    const auto window = halvex::copyElementAttribute(
+        host, host.applicationElement(processIdentifier), ax::focusedWindow);
+    if (!window)
+        return false;
+    // Only what is on screen: the pages of other tabs have links of their own.
+    const auto find = [&](const auto &self, const platform::AccessibleElement &element, bool inPage,
+                          int depth) -> std::optional<platform::AccessibleElement> {
+        if (depth > 12)
+            return std::nullopt;
+        if (inPage && halvex::copyStringAttribute(host, element, ax::title) == name)
+            return element;
+        inPage = inPage || halvex::copyStringAttribute(host, element, ax::role) ==
+                               QLatin1String(ax::webAreaRole);
+        for (const platform::AccessibleElement &child : halvex::childElements(host, element)) {
+            if (auto found = self(self, child, inPage, depth + 1))
+                return found;
+        }
+        return std::nullopt;
+    };
+    const std::optional<platform::AccessibleElement> link = find(find, *window, false, 0);
+    return link && host.performAction(*link, QString::fromLatin1(ax::press)).hasValue();
+}
+
+bool LiveBrowserDesk::pressKeys(const QString &keys) const
+{
+    return m_desktop
+        .runTool(QStringLiteral("xdotool"),
+                 QStringList{QStringLiteral("key")} + keys.split(u' ', Qt::SkipEmptyParts))
+        .has_value();
+}
+
+} // namespace testing
