@@ -60,6 +60,7 @@ public:
     Q_DISABLE_COPY_MOVE(AccessibilityBrowserBridge)
 
     BrowserAccessKind accessKind() const final { return BrowserAccessKind::accessibility; }
+    QString installedIdentifier() const final { return m_installedIdentifier; }
 
     // Granted while trusted, otherwise not determined; never denied.
     fennimar::AutomationStatus automationStatus() final;
@@ -69,7 +70,10 @@ public:
     QFuture<fennimar::AutomationStatus> requestAccess() final;
 
 protected:
-    AccessibilityBrowserBridge(AccessibilityBridgeServices services, QObject *parent);
+    // `installedIdentifier`: the desktop-file id of the browser installed
+    // under this bridge's identifier, empty when none is.
+    AccessibilityBrowserBridge(AccessibilityBridgeServices services, QString installedIdentifier,
+                               QObject *parent);
 
     const AccessibilityBridgeServices &services() const { return m_services; }
 
@@ -109,6 +113,7 @@ private:
     bool isRunning() const;
 
     AccessibilityBridgeServices m_services;
+    QString m_installedIdentifier;
     std::optional<Cached> m_cached;
     // While a step is under way: the page it found, which reads answer.
     std::optional<std::optional<QUrl>> m_held;

@@ -40,6 +40,10 @@ public:
     // this application forward. The state that follows.
     virtual QFuture<fennimar::AutomationStatus> requestAccess() = 0;
 
+    // The installed browser's own identifier on this desktop (its
+    // desktop-file id, "chromium"); empty when none is installed.
+    virtual QString installedIdentifier() const { return {}; }
+
     // Why the browser's pages cannot be read although the permission
     // stands, in words the user can act on; nothing when no such reason is
     // known.

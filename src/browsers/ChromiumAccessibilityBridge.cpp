@@ -7,8 +7,9 @@ namespace halvex {
 
 ChromiumAccessibilityBridge::ChromiumAccessibilityBridge(QString bundleIdentifier, QString name,
                                                          AccessibilityBridgeServices services,
+                                                         QString installedIdentifier,
                                                          QObject *parent)
-    : AccessibilityBrowserBridge(std::move(services), parent)
+    : AccessibilityBrowserBridge(std::move(services), std::move(installedIdentifier), parent)
     , m_bundleIdentifier(std::move(bundleIdentifier))
     , m_name(std::move(name))
 {}

@@ -19,7 +19,8 @@ public:
     static constexpr double joinGraceSeconds = 10.0;
 
     ChromiumAccessibilityBridge(QString bundleIdentifier, QString name,
-                                AccessibilityBridgeServices services, QObject *parent = nullptr);
+                                AccessibilityBridgeServices services,
+                                QString installedIdentifier = {}, QObject *parent = nullptr);
     ~ChromiumAccessibilityBridge() override;
     Q_DISABLE_COPY_MOVE(ChromiumAccessibilityBridge)
 

@@ -89,7 +89,7 @@ OnboardingPermissionsView::OnboardingPermissionsView(OnboardingCoordinator &coor
     automation->addWidget(m_automationBody);
     for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
         auto *row = new AutomationBrowserRow(
-            config.name, config.bundleId, RowStatus::notTested,
+            config.name, config.bundleId, config.probe->installedIdentifier(), RowStatus::notTested,
             [this, id = config.id] { testAutomation(id); }, m_automation);
         automation->addWidget(row);
         m_rows.insert(config.id, row);

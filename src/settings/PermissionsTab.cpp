@@ -71,9 +71,10 @@ PermissionsTab::PermissionsTab(Services services, QWidget *parent)
         new KitLabel({}, Typography::headline17Semibold(), Color::ink(), m_browserSection);
     section->addWidget(m_browsersTitle);
     for (const QString &id : std::as_const(m_browsers)) {
+        const auto probe = m_services.probes.value(id);
         auto *row = new AutomationBrowserRow(
-            nameOf(id), id, RowStatus::notTested, [this, id] { testConnection(id); },
-            m_browserSection);
+            nameOf(id), id, probe ? probe->installedIdentifier() : QString(), RowStatus::notTested,
+            [this, id] { testConnection(id); }, m_browserSection);
         section->addWidget(row);
         m_rows.insert(id, row);
     }

@@ -36,12 +36,16 @@ struct Fixture {
                              desktop.notifications, desktop.index()});
         view->show();
     }
+    // Each row as "name (installed id)=status".
     QStringList rows() const
     {
         QStringList shown;
         for (const auto *row :
-             view->findChildren<AutomationBrowserRow *>("onboarding.automation.row"))
-            shown << row->accessibleName() + u'=' + row->statusLabel()->text();
+             view->findChildren<AutomationBrowserRow *>("onboarding.automation.row")) {
+            const auto *id = row->findChild<QWidget *>("onboarding.automation.identifier");
+            shown << row->accessibleName() + u" (" + (id ? id->accessibleName() : QString()) +
+                         u")=" + row->statusLabel()->text();
+        }
         return shown;
     }
     // What a card's status area shows, as its accessible name and button title.
@@ -73,15 +77,15 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         // Desktop-file id and name; the rows name the browser installed.
         QTest::newRow("none") << QStringList{} << QStringList{};
-        QTest::newRow("Firefox ESR")
-            << QStringList{"firefox-esr=Firefox ESR"} << QStringList{"Firefox ESR=Not tested"};
+        QTest::newRow("Firefox ESR") << QStringList{"firefox-esr=Firefox ESR"}
+                                     << QStringList{"Firefox ESR (firefox-esr)=Not tested"};
         QTest::newRow("four of the family")
             << QStringList{"vivaldi-stable=Vivaldi", "chromium=Chromium Web Browser",
                            "firefox=Firefox", "brave-browser=Brave Web Browser"}
-            << QStringList{"Brave=Not tested", "Chromium=Not tested", "Firefox=Not tested",
-                           "Vivaldi=Not tested"};
+            << QStringList{"Brave (brave-browser)=Not tested", "Chromium (chromium)=Not tested",
+                           "Firefox (firefox)=Not tested", "Vivaldi (vivaldi-stable)=Not tested"};
         QTest::newRow("Chrome itself") << QStringList{"google-chrome=Google Chrome"}
-                                       << QStringList{"Google Chrome=Not tested"};
+                                       << QStringList{"Google Chrome (google-chrome)=Not tested"};
     }
     void listsTheInstalledBrowsersByName()
     {

@@ -31,14 +31,18 @@ struct Rig {
         tab->resize(560, 640);
         tab->show();
     }
-    // Each row as "name=status [button]", in order.
+    // Each row as "name (installed id)=status [button]", in order; the
+    // identifier only where the row shows one.
     QStringList rows() const
     {
         QStringList shown;
         for (const auto *row :
              tab->findChildren<AutomationBrowserRow *>("onboarding.automation.row")) {
             const SecondaryButton *test = row->testButton();
-            shown << row->accessibleName() + u'=' + row->statusLabel()->text() +
+            const auto *identifier = row->findChild<QWidget *>("onboarding.automation.identifier");
+            shown << row->accessibleName() +
+                         (identifier ? u" (" + identifier->accessibleName() + u')' : QString()) +
+                         u'=' + row->statusLabel()->text() +
                          (test->isVisible() ? (test->isEnabled() ? QStringLiteral(" [Test]")
                                                                  : QStringLiteral(" [off]"))
                                             : QString());
@@ -93,7 +97,7 @@ private slots:
         QTest::newRow("Firefox and Chrome, untrusted")
             << QStringList{Desk::firefox, Desk::chrome} << false
             << "Accessibility, Not enabled [Allow]"
-            << QStringList{"com.google.Chrome=Not tested [Test]",
+            << QStringList{"com.google.Chrome (chromium)=Not tested [Test]",
                            "org.mozilla.firefox=Not tested [Test]"};
         QTest::newRow("Firefox, trusted")
             << QStringList{Desk::firefox} << true << "Accessibility, Allowed"
@@ -109,6 +113,7 @@ private slots:
         Rig rig;
         rig.desk.installed = installed;
         rig.desk.trusted = trusted;
+        rig.desk.chromeProbe->installedId = QStringLiteral("chromium");
         rig.show();
         QCOMPARE(Rig::card(rig.tab->accessibilityCard()), accessibility);
         QCOMPARE(rig.rows(), rows);

@@ -27,6 +27,7 @@ public:
     QString name() const override { return shownName.isEmpty() ? m_bundleIdentifier : shownName; }
     halvex::BrowserAccessKind accessKind() const override { return m_access; }
     fennimar::AutomationStatus automationStatus() override { return ownStatus; }
+    QString installedIdentifier() const override { return installedId; }
     QFuture<fennimar::AutomationStatus> requestAccess() override
     {
         calls << QStringLiteral("requestAccess");
@@ -96,6 +97,8 @@ public:
     QStringList calls;
     // The name the bridge gives its browser; its identifier while empty.
     QString shownName;
+    // The installed browser's desktop-file id.
+    QString installedId;
 
 private:
     QString m_bundleIdentifier;
