@@ -11,6 +11,7 @@
 #include "kit/AccessibilityProbe.h"
 #include "platform/AccessibilityHost.h"
 #include "platform/KeystrokeSending.h"
+#include "platform/ProcessStartTime.h"
 #include "platform/TimerScheduler.h"
 #include "platform/Workspace.h"
 
@@ -30,6 +31,9 @@ struct AccessibilityBridgeServices {
     // Bounds the waits for the browser to come to the front and to show a step.
     platform::TimerScheduler *scheduler = nullptr;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTimeUtc(); };
+    // When a process started, in the clock's time; nothing when unknown.
+    std::function<std::optional<QDateTime>(qint32 processIdentifier)> processStartTime =
+        &platform::processStartTime;
 };
 
 // A browser read through the accessibility tree and steered by keystrokes,

@@ -143,8 +143,11 @@ void AutomationBrowserRow::setNote(const std::optional<QString> &note)
     m_note->setVisible(note.has_value());
 }
 
-AutomationBrowserRow::RowStatus AutomationBrowserRow::statusOf(fennimar::AutomationStatus status)
+AutomationBrowserRow::RowStatus AutomationBrowserRow::statusOf(fennimar::AutomationStatus status,
+                                                               bool unreadable)
 {
+    if (unreadable)
+        return RowStatus::denied;
     switch (status) {
     case fennimar::AutomationStatus::granted:
         return RowStatus::granted;

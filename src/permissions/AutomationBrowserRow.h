@@ -47,11 +47,14 @@ public:
     void setNote(const std::optional<QString> &note);
 
     static QString statusText(RowStatus status);
-    // What a settled probe answer shows: not yet determined reads as not tested.
-    static RowStatus statusOf(fennimar::AutomationStatus status);
+    // What a settled probe answer shows: not yet determined reads as not
+    // tested, and a browser that cannot be read (the note says why) as
+    // refused, whatever its permission.
+    static RowStatus statusOf(fennimar::AutomationStatus status, bool unreadable = false);
 
     SecondaryButton *testButton() const { return m_test; }
     KitLabel *statusLabel() const { return m_statusText; }
+    KitLabel *noteLabel() const { return m_note; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

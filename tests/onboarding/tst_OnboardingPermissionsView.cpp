@@ -170,6 +170,54 @@ private slots:
         QCOMPARE(slow->calls, QStringList{"requestAccess"});
     }
 
+    // Chromium runs with accessibility on but off the accessibility bus: one
+    // started long before is not readable from the first look, and a test
+    // says so too; one just launched is given its time to join. Reopened, it
+    // is read again without anything else done.
+    void aBrowserOpenedBeforeAccessibilityCannotBeRead_data()
+    {
+        QTest::addColumn<int>("startedBefore"); // seconds
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<PermissionStatus>("recorded");
+        QTest::newRow("opened an hour before")
+            << 3600 << "Chromium (chromium)=Cannot read" << PermissionStatus::denied;
+        QTest::newRow("just launched")
+            << 2 << "Chromium (chromium)=Can read" << PermissionStatus::granted;
+    }
+    void aBrowserOpenedBeforeAccessibilityCannotBeRead()
+    {
+        QFETCH(int, startedBefore);
+        QFETCH(QString, shown);
+        QFETCH(PermissionStatus, recorded);
+        constexpr qint32 offBus = 77;
+        Fixture f;
+        f.desktop.bed.host.trusted = true;
+        f.desktop.bed.host.reference = testing::AccessibilityTestbed::referencePid;
+        f.desktop.bed.workspace.running = {{chrome, offBus}};
+        f.desktop.startTimes.insert(offBus,
+                                    QDateTime::currentDateTimeUtc().addSecs(-startedBefore));
+        f.show();
+        auto *row = f.view->row(chrome);
+        const QString reason = "Chromium was opened before accessibility was switched on, so "
+                               "Halvex cannot read its pages. Quit Chromium and open it again.";
+        const bool unreadable = recorded == PermissionStatus::denied;
+        QCOMPARE(f.rows().filter("Chromium"), QStringList{shown});
+        QCOMPARE(row->noteLabel()->isVisible(), unreadable);
+        QCOMPARE(row->noteLabel()->text(), unreadable ? reason : QString());
+        QCOMPARE(row->testButton()->isVisible(), unreadable);
+
+        f.view->testAutomation(chrome);
+        QTRY_COMPARE(f.coordinator.automationResults().value(chrome), recorded);
+        QCOMPARE(f.rows().filter("Chromium"), QStringList{shown});
+        QCOMPARE(row->noteLabel()->isVisible(), unreadable);
+
+        // Quit and opened again with accessibility on: its new process joins.
+        f.desktop.bed.workspace.running = {{chrome, testing::AccessibilityTestbed::browserPid}};
+        f.desktop.store.scheduler.advance(PermissionManager::monitoringInterval);
+        QCOMPARE(f.rows().filter("Chromium"), QStringList{"Chromium (chromium)=Can read"});
+        QVERIFY(!row->noteLabel()->isVisible());
+    }
+
     void notificationCard_data()
     {
         QTest::addColumn<Status>("before");
