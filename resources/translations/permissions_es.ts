@@ -16,6 +16,7 @@
     <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>No se puede leer</translation></message>
     <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>No instalado</translation></message>
     <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex necesita permiso para ver %1</translation></message>
+    <message id="permissionError.banner.restartBrowser"><source>Halvex cannot read %1: it was opened before accessibility was on. Quit %1 and open it again.</source><translation>Halvex no puede leer %1: se abrió antes de activar la accesibilidad. Cierra %1 y vuelve a abrirlo.</translation></message>
     <message id="permissionError.banner.action.fix"><source>Fix</source><translation>Arreglar</translation></message>
     <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>Notificaciones</translation></message>
     <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex celebra tus hitos con una notificación.</translation></message>

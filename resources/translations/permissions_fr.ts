@@ -16,6 +16,7 @@
     <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Illisible</translation></message>
     <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Non installé</translation></message>
     <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex a besoin d’une autorisation pour voir %1</translation></message>
+    <message id="permissionError.banner.restartBrowser"><source>Halvex cannot read %1: it was opened before accessibility was on. Quit %1 and open it again.</source><translation>Halvex ne peut pas lire %1, ouvert avant l’accessibilité. Quitte %1 et rouvre-le.</translation></message>
     <message id="permissionError.banner.action.fix"><source>Fix</source><translation>Corriger</translation></message>
     <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>Notifications</translation></message>
     <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex célèbre vos étapes avec une notification.</translation></message>

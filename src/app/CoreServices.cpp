@@ -45,6 +45,7 @@ std::unique_ptr<CoreServices> CoreServices::make(PersistenceController &persiste
         platform.accessibilityTrust, platform.automationProbe,
         PermissionManager::automationBrowserBundleIds(s.browserProbes), platform.defaults,
         platform::DesktopSettings(), platform.scheduler);
+    s.permissionManager->followReadability(s.browserProbes);
     s.bypassController = std::make_unique<BypassController>(
         persistence, *s.dayClock, s.dayClock->timeZone(), platform.scheduler);
     s.streakEngine = std::make_unique<StreakEngine>(persistence, *s.dayClock,

@@ -22,9 +22,10 @@ const int pollsPerStep = int(std::lround(AccessibilityBrowserBridge::stepTimeout
 } // namespace
 
 AccessibilityBrowserBridge::AccessibilityBrowserBridge(AccessibilityBridgeServices services,
-                                                       QObject *parent)
+                                                       QString installedIdentifier, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
+    , m_installedIdentifier(std::move(installedIdentifier))
 {}
 
 AccessibilityBrowserBridge::~AccessibilityBrowserBridge() = default;

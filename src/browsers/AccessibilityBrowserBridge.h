@@ -11,6 +11,7 @@
 #include "kit/AccessibilityProbe.h"
 #include "platform/AccessibilityHost.h"
 #include "platform/KeystrokeSending.h"
+#include "platform/ProcessStartTime.h"
 #include "platform/TimerScheduler.h"
 #include "platform/Workspace.h"
 
@@ -30,6 +31,9 @@ struct AccessibilityBridgeServices {
     // Bounds the waits for the browser to come to the front and to show a step.
     platform::TimerScheduler *scheduler = nullptr;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTimeUtc(); };
+    // When a process started, in the clock's time; nothing when unknown.
+    std::function<std::optional<QDateTime>(qint32 processIdentifier)> processStartTime =
+        &platform::processStartTime;
 };
 
 // A browser read through the accessibility tree and steered by keystrokes,
@@ -63,6 +67,7 @@ public:
     Q_DISABLE_COPY_MOVE(AccessibilityBrowserBridge)
 
     BrowserAccessKind accessKind() const final { return BrowserAccessKind::accessibility; }
+    QString installedIdentifier() const final { return m_installedIdentifier; }
 
     // Granted while trusted, otherwise not determined; never denied.
     fennimar::AutomationStatus automationStatus() final;
@@ -72,7 +77,10 @@ public:
     QFuture<fennimar::AutomationStatus> requestAccess() final;
 
 protected:
-    AccessibilityBrowserBridge(AccessibilityBridgeServices services, QObject *parent);
+    // `installedIdentifier`: the desktop-file id of the browser installed
+    // under this bridge's identifier, empty when none is.
+    AccessibilityBrowserBridge(AccessibilityBridgeServices services, QString installedIdentifier,
+                               QObject *parent);
 
     const AccessibilityBridgeServices &services() const { return m_services; }
 
@@ -113,6 +121,7 @@ private:
     bool isRunning() const;
 
     AccessibilityBridgeServices m_services;
+    QString m_installedIdentifier;
     std::optional<Cached> m_cached;
     // While a step is under way: the page it found, which reads answer.
     std::optional<std::optional<QUrl>> m_held;

@@ -40,9 +40,18 @@ public:
     // this application forward. The state that follows.
     virtual QFuture<fennimar::AutomationStatus> requestAccess() = 0;
 
+    // The installed browser's own identifier on this desktop (its
+    // desktop-file id, "chromium"); empty when none is installed.
+    virtual QString installedIdentifier() const { return {}; }
+
+    // Looks now whether the browser runs but its pages cannot be read
+    // although the permission stands; true when they cannot. Cheap enough
+    // for the permission refresh: at most one lookup on the accessibility
+    // bus. A browser that does not run is never unreadable.
+    virtual bool checkUnreadable() { return false; }
     // Why the browser's pages cannot be read although the permission
-    // stands, in words the user can act on; nothing when no such reason is
-    // known.
+    // stands, as last found (by a look or a read), in words the user can act
+    // on; nothing when no such reason is known.
     virtual std::optional<QString> unreadableReason() const { return std::nullopt; }
 };
 

@@ -7,8 +7,9 @@ namespace halvex {
 
 ChromiumAccessibilityBridge::ChromiumAccessibilityBridge(QString bundleIdentifier, QString name,
                                                          AccessibilityBridgeServices services,
+                                                         QString installedIdentifier,
                                                          QObject *parent)
-    : AccessibilityBrowserBridge(std::move(services), parent)
+    : AccessibilityBrowserBridge(std::move(services), std::move(installedIdentifier), parent)
     , m_bundleIdentifier(std::move(bundleIdentifier))
     , m_name(std::move(name))
 {}
@@ -19,39 +20,63 @@ std::optional<QString> ChromiumAccessibilityBridge::readAddress()
 {
     std::optional<QString> address = services().reader->readDocumentURL(m_bundleIdentifier);
     if (address) {
-        m_absence.reset();
-        m_needsRestart = false;
-    } else {
-        checkOnBus();
+        forget();
+        return address;
     }
+    const QList<platform::RunningApplication> running =
+        services().workspace->runningApplications(m_bundleIdentifier);
+    if (!running.isEmpty())
+        judge(running.first().processIdentifier, false);
     return address;
 }
 
-void ChromiumAccessibilityBridge::checkOnBus()
+bool ChromiumAccessibilityBridge::checkUnreadable()
 {
     const QList<platform::RunningApplication> running =
         services().workspace->runningApplications(m_bundleIdentifier);
-    if (running.isEmpty())
-        return;
-    const qint32 pid = running.first().processIdentifier;
-    if (!services().accessibility->applicationElement(pid).isNull()) {
-        m_absence.reset();
-        m_needsRestart = false;
+    // With accessibility off no browser is on the bus, and that is the gap
+    // the user is shown instead.
+    if (running.isEmpty() || !services().trust->isTrusted()) {
+        forget();
+        return false;
+    }
+    judge(running.first().processIdentifier, true);
+    return m_needsRestart;
+}
+
+void ChromiumAccessibilityBridge::judge(qint32 pid, bool byStartTime)
+{
+    // A process that cannot be told cannot be looked for on the bus either.
+    if (pid <= 0 || !services().accessibility->applicationElement(pid).isNull()) {
+        forget();
         return;
     }
     const QDateTime now = services().clock();
     if (!m_absence || m_absence->processIdentifier != pid) {
         m_absence = Absence{pid, now};
         m_needsRestart = false;
-        return;
     }
-    if (m_needsRestart || m_absence->since.msecsTo(now) < qint64(joinGraceSeconds * 1000))
+    if (m_needsRestart)
+        return;
+    QDateTime since = m_absence->since;
+    if (byStartTime) {
+        if (const std::optional<QDateTime> started = services().processStartTime(pid);
+            started && *started < since)
+            since = *started;
+    }
+    if (since.msecsTo(now) < qint64(joinGraceSeconds * 1000))
         return;
     m_needsRestart = true;
     platform::log::permissions().notice(
         "%s (process %d) is not on the accessibility bus: it was started before accessibility "
         "was switched on, and its pages cannot be read until it is quit and opened again",
         {m_name, pid});
+}
+
+void ChromiumAccessibilityBridge::forget()
+{
+    m_absence.reset();
+    m_needsRestart = false;
 }
 
 std::optional<QString> ChromiumAccessibilityBridge::unreadableReason() const

@@ -19,20 +19,29 @@ public:
     static constexpr double joinGraceSeconds = 10.0;
 
     ChromiumAccessibilityBridge(QString bundleIdentifier, QString name,
-                                AccessibilityBridgeServices services, QObject *parent = nullptr);
+                                AccessibilityBridgeServices services,
+                                QString installedIdentifier = {}, QObject *parent = nullptr);
     ~ChromiumAccessibilityBridge() override;
     Q_DISABLE_COPY_MOVE(ChromiumAccessibilityBridge)
 
     QString bundleIdentifier() const override { return m_bundleIdentifier; }
     QString name() const override { return m_name; }
 
-    // True once the running browser has stayed off the accessibility bus
-    // for the grace period; false again once a read finds it there, or a
-    // new process of it runs.
+    // True once the running browser has been found off the accessibility
+    // bus past the grace; false again once it is found there, or a new
+    // process of it runs, or a look finds it no longer running.
     bool needsRestart() const { return m_needsRestart; }
+    // While accessibility is on: whether the running browser is off the bus
+    // and has been for the grace, counted from when its process started
+    // (so one started long before is told at the first look, one just
+    // launched is given the time to join), or from when it was first found
+    // missing where that start is unknown.
+    bool checkUnreadable() override;
     std::optional<QString> unreadableReason() const override;
 
 protected:
+    // A read that finds no page judges by the absence reads have seen
+    // themselves: off the bus across reads for the grace.
     std::optional<QString> readAddress() override;
     BackButtonLook backButton() const override { return BackButtonLook::chromium(); }
     // Such a browser lets Alt+Left go unheeded while our panel covers its
@@ -46,7 +55,10 @@ private:
         QDateTime since;
     };
 
-    void checkOnBus();
+    // One lookup on the bus for the process; off it, flags it once it has
+    // been off for the grace (from its start too, with `byStartTime`).
+    void judge(qint32 processIdentifier, bool byStartTime);
+    void forget();
 
     QString m_bundleIdentifier;
     QString m_name;

@@ -4,8 +4,9 @@
 
 namespace halvex {
 
-FirefoxBridge::FirefoxBridge(AccessibilityBridgeServices services, QString name, QObject *parent)
-    : AccessibilityBrowserBridge(std::move(services), parent)
+FirefoxBridge::FirefoxBridge(AccessibilityBridgeServices services, QString name,
+                             QString installedIdentifier, QObject *parent)
+    : AccessibilityBrowserBridge(std::move(services), std::move(installedIdentifier), parent)
     , m_name(std::move(name))
 {}
 

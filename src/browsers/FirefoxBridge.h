@@ -11,9 +11,11 @@ class FirefoxBridge final : public AccessibilityBrowserBridge {
 public:
     static constexpr const char *identifier = "org.mozilla.firefox";
 
-    // `name` is the one the user knows the installed browser by.
+    // `name` is the one the user knows the installed browser by, and
+    // `installedIdentifier` its desktop-file id.
     explicit FirefoxBridge(AccessibilityBridgeServices services,
-                           QString name = QStringLiteral("Firefox"), QObject *parent = nullptr);
+                           QString name = QStringLiteral("Firefox"),
+                           QString installedIdentifier = {}, QObject *parent = nullptr);
     ~FirefoxBridge() override;
     Q_DISABLE_COPY_MOVE(FirefoxBridge)
 

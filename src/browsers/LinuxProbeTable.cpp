@@ -9,14 +9,16 @@ namespace halvex {
 
 namespace {
 
-QString installedName(const platform::DesktopEntryIndex &installed, const QString &identifier,
-                      const QString &knownAs)
+// The browser installed under a catalogue identifier: the first of its
+// desktop ids with an entry.
+std::optional<platform::DesktopEntry> installedEntry(const platform::DesktopEntryIndex &installed,
+                                                     const QString &identifier)
 {
     for (const QString &id : platform::ApplicationIdentity::desktopIds(identifier)) {
-        if (const std::optional<platform::DesktopEntry> entry = installed.entry(id))
-            return entry->shortName();
+        if (std::optional<platform::DesktopEntry> entry = installed.entry(id))
+            return entry;
     }
-    return knownAs;
+    return std::nullopt;
 }
 
 } // namespace
@@ -33,14 +35,16 @@ BrowserProbeTable makeLinuxProbeTable(const AccessibilityBridgeServices &service
     BrowserProbeTable table;
     for (const auto &[identifier, name] : chromiumFamily) {
         const QString id = QString::fromLatin1(identifier);
-        table.insert(id,
-                     std::make_shared<ChromiumAccessibilityBridge>(
-                         id, installedName(installed, id, QString::fromLatin1(name)), services));
+        const std::optional<platform::DesktopEntry> entry = installedEntry(installed, id);
+        table.insert(id, std::make_shared<ChromiumAccessibilityBridge>(
+                             id, entry ? entry->shortName() : QString::fromLatin1(name), services,
+                             entry ? entry->id() : QString()));
     }
     const QString firefox = QString::fromLatin1(FirefoxBridge::identifier);
-    table.insert(firefox,
-                 std::make_shared<FirefoxBridge>(
-                     services, installedName(installed, firefox, QStringLiteral("Firefox"))));
+    const std::optional<platform::DesktopEntry> entry = installedEntry(installed, firefox);
+    table.insert(firefox, std::make_shared<FirefoxBridge>(
+                              services, entry ? entry->shortName() : QStringLiteral("Firefox"),
+                              entry ? entry->id() : QString()));
     return table;
 }
 

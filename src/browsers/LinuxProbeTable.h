@@ -15,8 +15,10 @@ namespace halvex {
 // by their catalogue identifiers. Safari and Arc have no Linux build and no
 // entry. Each bridge bears the name of the browser installed under its
 // identifier, from its desktop entry (Chromium where Chrome's open build is
-// what is installed), else the name the browser is known by. The bridges
-// share the services, which must outlive them.
+// what is installed), else the name the browser is known by, and that
+// entry's desktop-file id as its installed identifier ("chromium"; empty
+// when none is installed). The bridges share the services, which must
+// outlive them.
 BrowserProbeTable makeLinuxProbeTable(const AccessibilityBridgeServices &services,
                                       const platform::DesktopEntryIndex &installed);
 

@@ -91,7 +91,9 @@ PermissionErrorBanner::automationGap(const PermissionSnapshot &snapshot) const
             continue;
         const auto status = snapshot.automationStatus.constFind(id);
         if (status == snapshot.automationStatus.cend() || *status != AutomationStatus::granted)
-            return Gap{Gap::Kind::automation, id, messageFor(id)};
+            //% "Halvex needs permission to see %1"
+            return Gap{Gap::Kind::automation, id,
+                       qtTrId("permissionError.banner.automation").arg(browserName(id))};
     }
     return std::nullopt;
 }
@@ -99,13 +101,7 @@ PermissionErrorBanner::automationGap(const PermissionSnapshot &snapshot) const
 std::optional<PermissionErrorBanner::Gap>
 PermissionErrorBanner::accessibilityGap(const PermissionSnapshot &snapshot) const
 {
-    if (snapshot.isAccessibilityTrusted)
-        return std::nullopt;
-    const auto &streaks = m_services.engine.streaks();
-    const bool hasSiteStreak = std::any_of(streaks.cbegin(), streaks.cend(), [](const auto &s) {
-        return s->typeRaw() != QLatin1String("app");
-    });
-    if (!hasSiteStreak)
+    if (snapshot.isAccessibilityTrusted || !hasSiteStreak())
         return std::nullopt;
     // Which browsers are read through accessibility is the bridges' to say:
     // on Linux that is every one of them, not only Firefox.
@@ -115,18 +111,47 @@ PermissionErrorBanner::accessibilityGap(const PermissionSnapshot &snapshot) cons
             continue;
         if (m_services.isInstalled && m_services.isInstalled(entry.bundleIdentifier))
             return Gap{Gap::Kind::accessibility, entry.bundleIdentifier,
-                       messageFor(entry.bundleIdentifier)};
+                       qtTrId("permissionError.banner.automation")
+                           .arg(browserName(entry.bundleIdentifier))};
     }
     return std::nullopt;
 }
 
-QString PermissionErrorBanner::messageFor(const QString &bundleId) const
+std::optional<PermissionErrorBanner::Gap>
+PermissionErrorBanner::unreadableGap(const PermissionSnapshot &snapshot) const
+{
+    // A site is blocked in every browser the watcher reads, whatever a
+    // streak's browser list says: any site streak needs them all.
+    if (snapshot.unreadableBrowsers.isEmpty() || !hasSiteStreak())
+        return std::nullopt;
+    QStringList order;
+    for (const BrowserCatalog::Entry &entry : BrowserCatalog::entries())
+        order << entry.bundleIdentifier;
+    order << snapshot.unreadableBrowsers;
+    for (const QString &id : std::as_const(order)) {
+        if (!snapshot.isUnreadable(id))
+            continue;
+        const QString name = browserName(id);
+        //% "Halvex cannot read %1: it was opened before accessibility was on. "
+        //% "Quit %1 and open it again."
+        return Gap{Gap::Kind::unreadable, id,
+                   qtTrId("permissionError.banner.restartBrowser").arg(name)};
+    }
+    return std::nullopt;
+}
+
+bool PermissionErrorBanner::hasSiteStreak() const
+{
+    const auto &streaks = m_services.engine.streaks();
+    return std::any_of(streaks.cbegin(), streaks.cend(),
+                       [](const auto &s) { return s->typeRaw() != QLatin1String("app"); });
+}
+
+QString PermissionErrorBanner::browserName(const QString &bundleId) const
 {
     // The installed browser's own name, as its bridge bears it.
     const auto probe = m_services.probes.value(bundleId);
-    //% "Halvex needs permission to see %1"
-    return qtTrId("permissionError.banner.automation")
-        .arg(probe ? probe->name() : BrowserCatalog::displayName(bundleId));
+    return probe ? probe->name() : BrowserCatalog::displayName(bundleId);
 }
 
 std::optional<PermissionErrorBanner::Gap> PermissionErrorBanner::currentGap() const
@@ -134,7 +159,9 @@ std::optional<PermissionErrorBanner::Gap> PermissionErrorBanner::currentGap() co
     const PermissionSnapshot &snapshot = m_services.permissions.snapshot();
     if (auto gap = automationGap(snapshot))
         return gap;
-    return accessibilityGap(snapshot);
+    if (auto gap = accessibilityGap(snapshot))
+        return gap;
+    return unreadableGap(snapshot);
 }
 
 void PermissionErrorBanner::recompute()
@@ -146,12 +173,14 @@ void PermissionErrorBanner::recompute()
     }
     //% "Fix"
     m_fix->setText(qtTrId("permissionError.banner.action.fix"));
+    // Nothing to grant: the message says what the user can do.
+    m_fix->setVisible(m_gap && m_gap->kind != Gap::Kind::unreadable);
     setVisible(m_gap.has_value());
 }
 
 void PermissionErrorBanner::fix()
 {
-    if (!m_gap)
+    if (!m_gap || m_gap->kind == Gap::Kind::unreadable)
         return;
     if (m_gap->kind == Gap::Kind::accessibility) {
         m_services.permissions.requestAccessibility();

@@ -25,9 +25,15 @@ struct PermissionSnapshot;
 // Automation gaps (a browser a streak lists that is driven by automation
 // events and not yet allowed) come before the accessibility gap (a site
 // streak exists, accessibility is not trusted and a browser read through it
-// is installed). A browser read through accessibility is never probed for
-// automation, so it is left to the accessibility check: an automation gap
-// for it could never close. With nothing missing the banner is hidden.
+// is installed), and that before an unreadable browser (a site streak
+// exists, and a browser runs that the snapshot finds cannot be read: every
+// site streak is watched for in every browser). A browser read through
+// accessibility is never probed for automation, so it is left to the
+// accessibility check: an automation gap for it could never close. An
+// unreadable browser has nothing to grant: only reopening it helps, which
+// the message says, so that gap has no Fix button; it goes once the
+// snapshot finds the reopened browser readable. With nothing missing the
+// banner is hidden.
 //
 // While the window showing it is open the banner holds one monitoring count
 // of the permission manager (refreshed first), so the snapshot it follows
@@ -48,7 +54,7 @@ public:
     };
 
     struct Gap {
-        enum class Kind { automation, accessibility };
+        enum class Kind { automation, accessibility, unreadable };
         Kind kind = Kind::accessibility;
         // The browser named; for automation, the one whose permission is asked.
         QString bundleId{};
@@ -81,7 +87,9 @@ protected:
 private:
     std::optional<Gap> automationGap(const PermissionSnapshot &snapshot) const;
     std::optional<Gap> accessibilityGap(const PermissionSnapshot &snapshot) const;
-    QString messageFor(const QString &bundleId) const;
+    std::optional<Gap> unreadableGap(const PermissionSnapshot &snapshot) const;
+    bool hasSiteStreak() const;
+    QString browserName(const QString &bundleId) const;
     void recompute();
     void watchWindow();
     void setMonitoring(bool monitoring);

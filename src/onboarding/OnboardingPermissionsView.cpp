@@ -89,7 +89,7 @@ OnboardingPermissionsView::OnboardingPermissionsView(OnboardingCoordinator &coor
     automation->addWidget(m_automationBody);
     for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
         auto *row = new AutomationBrowserRow(
-            config.name, config.bundleId, RowStatus::notTested,
+            config.name, config.bundleId, config.probe->installedIdentifier(), RowStatus::notTested,
             [this, id = config.id] { testAutomation(id); }, m_automation);
         automation->addWidget(row);
         m_rows.insert(config.id, row);
@@ -124,8 +124,10 @@ OnboardingPermissionsView::OnboardingPermissionsView(OnboardingCoordinator &coor
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(m_layout);
 
-    connect(&m_services.permissionManager, &PermissionManager::snapshotChanged, this,
-            &OnboardingPermissionsView::showAccessibility);
+    connect(&m_services.permissionManager, &PermissionManager::snapshotChanged, this, [this] {
+        showAccessibility();
+        showRows();
+    });
     connect(&m_services.authorization, &fennimar::NotificationAuthorizationCenter::statusChanged,
             this, &OnboardingPermissionsView::showNotifications);
     connect(m_notificationRequest, &NotificationPermissionRequest::changed, this,
@@ -226,26 +228,43 @@ void OnboardingPermissionsView::testAutomation(const QString &bundleId)
 void OnboardingPermissionsView::applyAutomationResult(const QString &bundleId,
                                                       AutomationStatus status)
 {
+    // Refreshed first: a permission that stands for a browser that cannot
+    // be read is no answer the coordinator may count as granted.
+    m_services.permissionManager.refresh();
+    const bool readable = !m_services.permissionManager.snapshot().isUnreadable(bundleId);
     setRowStatus(bundleId, AutomationBrowserRow::statusOf(status));
-    m_coordinator.setAutomationResult(bundleId, status == AutomationStatus::granted
+    m_coordinator.setAutomationResult(bundleId, status == AutomationStatus::granted && readable
                                                     ? PermissionStatus::granted
                                                     : PermissionStatus::denied);
-    m_services.permissionManager.refresh();
 }
 
 void OnboardingPermissionsView::setRowStatus(const QString &bundleId, RowStatus status)
 {
     m_rowStatuses.insert(bundleId, status);
+    showRow(bundleId);
+}
+
+void OnboardingPermissionsView::showRow(const QString &bundleId)
+{
     AutomationBrowserRow *row = m_rows.value(bundleId);
-    if (!row)
+    const auto config =
+        std::find_if(m_browsers.cbegin(), m_browsers.cend(),
+                     [&](const AutomationBrowserConfig &c) { return c.id == bundleId; });
+    if (!row || config == m_browsers.cend())
         return;
-    row->setStatus(status);
-    // Read with the status: why a browser that may be read still cannot be.
-    for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
-        if (config.id == bundleId)
-            row->setNote(status == RowStatus::testing ? std::nullopt
-                                                      : config.probe->unreadableReason());
-    }
+    const RowStatus status = m_rowStatuses.value(bundleId, RowStatus::notTested);
+    // The snapshot says which running browsers cannot be read, whatever
+    // their permission; the bridge says why.
+    const bool unreadable = status != RowStatus::testing &&
+                            m_services.permissionManager.snapshot().isUnreadable(bundleId);
+    row->setStatus(unreadable ? RowStatus::denied : status);
+    row->setNote(unreadable ? config->probe->unreadableReason() : std::nullopt);
+}
+
+void OnboardingPermissionsView::showRows()
+{
+    for (const AutomationBrowserConfig &config : std::as_const(m_browsers))
+        showRow(config.id);
 }
 
 void OnboardingPermissionsView::handleNotificationFix()
@@ -317,12 +336,7 @@ void OnboardingPermissionsView::retranslate()
     m_finish->setText(qtTrId("onboarding.automation.finish"));
     showNotifications();
     showAccessibility();
-    for (const AutomationBrowserConfig &config : std::as_const(m_browsers)) {
-        if (AutomationBrowserRow *row = m_rows.value(config.id))
-            row->setNote(m_rowStatuses.value(config.id) == RowStatus::testing
-                             ? std::nullopt
-                             : config.probe->unreadableReason());
-    }
+    showRows();
 }
 
 void OnboardingPermissionsView::changeEvent(QEvent *event)

@@ -44,8 +44,12 @@ struct AutomationBrowserConfig {
 // each tested by its own button (the probe's access request). Statuses are
 // read without a prompt when the screen appears, kept fresh while it is
 // shown, and the browser rows re-read each time the application becomes
-// active. Finishing never waits for anything granted: the test outcomes go
-// to the coordinator, which derives limited mode from them.
+// active. A browser that runs but cannot be read (the permission manager's
+// snapshot lists it) shows as not readable with the reason, whatever its
+// permission, from the moment the snapshot says so. Finishing never waits
+// for anything granted: the test outcomes go to the coordinator, which
+// derives limited mode from them; a test of a browser that cannot be read
+// counts as refused.
 //
 // Identifiers: "onboarding.permissions.notifications" and
 // ".accessibility" (the cards), the cards' fix buttons (see the card
@@ -99,6 +103,9 @@ protected:
 private:
     void applyAutomationResult(const QString &bundleId, fennimar::AutomationStatus status);
     void setRowStatus(const QString &bundleId, RowStatus status);
+    // A row as its last answer and the snapshot show it together.
+    void showRow(const QString &bundleId);
+    void showRows();
     void showNotifications();
     void showAccessibility();
     void retranslate();

@@ -62,8 +62,8 @@ private:
 } // namespace
 
 AutomationBrowserRow::AutomationBrowserRow(const QString &name, const QString &bundleId,
-                                           RowStatus status, std::function<void()> onTest,
-                                           QWidget *parent)
+                                           const QString &installedId, RowStatus status,
+                                           std::function<void()> onTest, QWidget *parent)
     : QWidget(parent)
     , m_bundleId(bundleId)
     , m_status(status)
@@ -111,8 +111,12 @@ AutomationBrowserRow::AutomationBrowserRow(const QString &name, const QString &b
     // In line with the name: the symbol's width and the spacing.
     below->setContentsMargins(iconSize + spacing, 0, 0, 0);
     below->setSpacing(4);
-    below->addWidget(
-        new ElidedLine(bundleId, Typography::caption11Mono(), Color::inkSubtle(), this));
+    if (!installedId.isEmpty()) {
+        auto *identifier =
+            new ElidedLine(installedId, Typography::caption11Mono(), Color::inkSubtle(), this);
+        identifier->setObjectName(QStringLiteral("onboarding.automation.identifier"));
+        below->addWidget(identifier);
+    }
     below->addWidget(m_note);
 
     auto *column = new QVBoxLayout(this);
@@ -139,8 +143,11 @@ void AutomationBrowserRow::setNote(const std::optional<QString> &note)
     m_note->setVisible(note.has_value());
 }
 
-AutomationBrowserRow::RowStatus AutomationBrowserRow::statusOf(fennimar::AutomationStatus status)
+AutomationBrowserRow::RowStatus AutomationBrowserRow::statusOf(fennimar::AutomationStatus status,
+                                                               bool unreadable)
 {
+    if (unreadable)
+        return RowStatus::denied;
     switch (status) {
     case fennimar::AutomationStatus::granted:
         return RowStatus::granted;

@@ -14,14 +14,17 @@ class KitLabel;
 class SecondaryButton;
 class SymbolView;
 
-// One browser on a permissions screen: its name and identifier, whether
+// One browser on a permissions screen: its name and, under it, the
+// installed browser's own identifier (none where none is installed), whether
 // Halvex can read it as far as this screen knows, and the button that runs
 // the test. The row keeps no state: its owner sets the status, and the note,
 // a reason the browser cannot be read now that the user can act on.
 //
 // Identifiers: "onboarding.automation.row" (the row; its "bundleIdentifier"
-// property names the browser), "onboarding.automation.testConnection" (the
-// button), "onboarding.automation.status" and "onboarding.automation.note".
+// property names the browser by its catalogue identifier),
+// "onboarding.automation.testConnection" (the button),
+// "onboarding.automation.status", "onboarding.automation.identifier" and
+// "onboarding.automation.note".
 class AutomationBrowserRow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AutomationBrowserRow)
@@ -33,8 +36,10 @@ public:
     static constexpr int statusHeight = 30;
     static constexpr qreal cornerRadius = 8.0;
 
-    AutomationBrowserRow(const QString &name, const QString &bundleId, RowStatus status,
-                         std::function<void()> onTest, QWidget *parent = nullptr);
+    // `installedId`: the desktop-file id of the installed browser; empty
+    // leaves the line under the name out.
+    AutomationBrowserRow(const QString &name, const QString &bundleId, const QString &installedId,
+                         RowStatus status, std::function<void()> onTest, QWidget *parent = nullptr);
 
     const QString &bundleId() const { return m_bundleId; }
     RowStatus status() const { return m_status; }
@@ -42,11 +47,14 @@ public:
     void setNote(const std::optional<QString> &note);
 
     static QString statusText(RowStatus status);
-    // What a settled probe answer shows: not yet determined reads as not tested.
-    static RowStatus statusOf(fennimar::AutomationStatus status);
+    // What a settled probe answer shows: not yet determined reads as not
+    // tested, and a browser that cannot be read (the note says why) as
+    // refused, whatever its permission.
+    static RowStatus statusOf(fennimar::AutomationStatus status, bool unreadable = false);
 
     SecondaryButton *testButton() const { return m_test; }
     KitLabel *statusLabel() const { return m_statusText; }
+    KitLabel *noteLabel() const { return m_note; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -52,6 +52,14 @@ PermissionSnapshot PermissionManager::currentSnapshot() const
     }
     fresh.isAccessibilityTrusted = m_accessibility.isTrusted();
     fresh.isAccessibilityRequested = m_defaults.boolValue(accessibilityRequestedKey, false);
+    if (fresh.isAccessibilityTrusted && m_readability) {
+        for (auto it = m_readability->cbegin(); it != m_readability->cend(); ++it) {
+            if (it.value() && it.value()->checkUnreadable())
+                fresh.unreadableBrowsers << it.key();
+        }
+        // The table's hash order must not make two equal states differ.
+        fresh.unreadableBrowsers.sort();
+    }
     return fresh;
 }
 

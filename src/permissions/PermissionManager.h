@@ -74,12 +74,19 @@ public:
     // through accessibility, so the list is empty there.
     static QStringList automationBrowserBundleIds(const BrowserProbeTable &probes);
 
+    // The bridges whose browsers each snapshot looks at while accessibility
+    // is on (one lookup on the accessibility bus per running browser), to
+    // list those that run but cannot be read. The table must outlive the
+    // manager; without one no browser is listed.
+    void followReadability(const BrowserProbeTable &probes) { m_readability = &probes; }
+
     const QStringList &browserBundleIds() const { return m_browserBundleIds; }
     const PermissionSnapshot &snapshot() const { return m_snapshot; }
 
     // A fresh snapshot, published nowhere. Asks the automation probe about
     // each browser without a prompt: one that is not running carries its
-    // remembered status, else notDetermined.
+    // remembered status, else notDetermined. With accessibility on, asks
+    // the followed bridges whether their browsers can be read.
     PermissionSnapshot currentSnapshot() const;
     // Rebuilds the snapshot and publishes it when it differs from snapshot().
     void refresh();
@@ -115,6 +122,7 @@ private:
     mutable fennimar::UserDefaultsAutomationGrantMemory m_grants;
     platform::DesktopSettings m_desktopSettings;
     platform::TimerScheduler &m_scheduler;
+    const BrowserProbeTable *m_readability = nullptr;
     PermissionSnapshot m_snapshot;
     // Made on the first start and kept, so later starts reuse it.
     std::unique_ptr<fennimar::PermissionRefreshDriver> m_driver;

@@ -71,9 +71,10 @@ PermissionsTab::PermissionsTab(Services services, QWidget *parent)
         new KitLabel({}, Typography::headline17Semibold(), Color::ink(), m_browserSection);
     section->addWidget(m_browsersTitle);
     for (const QString &id : std::as_const(m_browsers)) {
+        const auto probe = m_services.probes.value(id);
         auto *row = new AutomationBrowserRow(
-            nameOf(id), id, RowStatus::notTested, [this, id] { testConnection(id); },
-            m_browserSection);
+            nameOf(id), id, probe ? probe->installedIdentifier() : QString(), RowStatus::notTested,
+            [this, id] { testConnection(id); }, m_browserSection);
         section->addWidget(row);
         m_rows.insert(id, row);
     }
@@ -252,11 +253,13 @@ void PermissionsTab::showRow(const QString &bundleId)
     if (!row)
         return;
     const bool testing = isTesting(bundleId);
+    // A running browser the snapshot finds unreadable is shown so whatever
+    // its permission, with its bridge's word on why.
+    const bool unreadable = !testing && m_services.permissions.snapshot().isUnreadable(bundleId);
     row->setStatus(testing ? RowStatus::testing
-                           : AutomationBrowserRow::statusOf(rowStatus(bundleId)));
-    // Why a browser that may be read still cannot be, when its bridge knows.
+                           : AutomationBrowserRow::statusOf(rowStatus(bundleId), unreadable));
     const auto probe = m_services.probes.value(bundleId);
-    row->setNote(testing || !probe ? std::nullopt : probe->unreadableReason());
+    row->setNote(unreadable && probe ? probe->unreadableReason() : std::nullopt);
 }
 
 void PermissionsTab::retranslate()

@@ -33,7 +33,9 @@ class PermissionStatusCard;
 // browser read through accessibility, its automation status otherwise. A
 // test result is dropped once a published snapshot changes what the row
 // would show without it, so a permission granted or taken back later is not
-// hidden behind an old result.
+// hidden behind an old result. A browser the snapshot lists as running but
+// unreadable shows as not readable, with the reason, over either: a test
+// cannot make it readable, only reopening the browser can.
 //
 // While shown, the section holds a monitoring count of the permission
 // manager and polls the notification centre, and refreshes the manager each

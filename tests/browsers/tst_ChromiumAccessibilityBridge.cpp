@@ -39,6 +39,8 @@ private slots:
     void browserOffTheBusNeedsARestart_data();
     void browserOffTheBusNeedsARestart();
     void joiningTheBusClearsTheRestart();
+    void aLookTellsABrowserOpenedBeforeAccessibility_data();
+    void aLookTellsABrowserOpenedBeforeAccessibility();
 
 private:
     QString fetchedAt(double seconds)
@@ -58,6 +60,8 @@ private:
     std::unique_ptr<halvex::AXURLReader> m_reader;
     std::unique_ptr<ChromiumAccessibilityBridge> m_bridge;
     QDateTime m_now;
+    // When each process started; unknown for any other.
+    QHash<qint32, QDateTime> m_started;
 };
 
 void tst_ChromiumAccessibilityBridge::init()
@@ -69,11 +73,17 @@ void tst_ChromiumAccessibilityBridge::init()
     m_scheduler = std::make_unique<testing::ManualScheduler>();
     m_reader = std::make_unique<halvex::AXURLReader>(m_bed->host, m_bed->probe, m_bed->workspace);
     m_now = start;
+    m_started.clear();
+    halvex::AccessibilityBridgeServices services{
+        &m_bed->workspace,       m_keys.get(),   &m_bed->host,
+        &m_bed->probe,           m_reader.get(), m_scheduler.get(),
+        [this] { return m_now; }};
+    services.processStartTime = [this](qint32 pid) -> std::optional<QDateTime> {
+        const auto started = m_started.constFind(pid);
+        return started == m_started.cend() ? std::nullopt : std::optional(*started);
+    };
     m_bridge = std::make_unique<ChromiumAccessibilityBridge>(
-        chrome, QStringLiteral("Google Chrome"),
-        halvex::AccessibilityBridgeServices{&m_bed->workspace, m_keys.get(), &m_bed->host,
-                                            &m_bed->probe, m_reader.get(), m_scheduler.get(),
-                                            [this] { return m_now; }});
+        chrome, QStringLiteral("Google Chrome"), services);
 }
 
 void tst_ChromiumAccessibilityBridge::pressesItsBackButtonBeforeAnyKeystroke_data()
@@ -170,6 +180,64 @@ void tst_ChromiumAccessibilityBridge::joiningTheBusClearsTheRestart()
         application, m_bed->host.addTree({"AXWindow", "  AXWebArea|urlText=https://b.example/"}));
     QCOMPARE(fetchedAt(11), QStringLiteral("https://b.example/"));
     QVERIFY(!m_bridge->needsRestart());
+    QCOMPARE(m_bridge->unreadableReason(), std::nullopt);
+}
+
+void tst_ChromiumAccessibilityBridge::aLookTellsABrowserOpenedBeforeAccessibility_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<bool>("onBus");
+    QTest::addColumn<double>("startedBefore"); // seconds before the first look; < 0: unknown
+    QTest::addColumn<QList<double>>("looksAt");
+    QTest::addColumn<bool>("unreadable");
+    QTest::newRow("opened an hour before: told at the first look")
+        << true << true << false << 3600.0 << QList<double>{0} << true;
+    QTest::newRow("just launched, within the grace")
+        << true << true << false << 2.0 << QList<double>{0, 7.9} << false;
+    QTest::newRow("just launched, never joining")
+        << true << true << false << 2.0 << QList<double>{0, 8} << true;
+    QTest::newRow("start unknown: counted from the first look")
+        << true << true << false << -1.0 << QList<double>{0, 9.9} << false;
+    QTest::newRow("start unknown, missing past the grace")
+        << true << true << false << -1.0 << QList<double>{0, 10} << true;
+    QTest::newRow("on the bus") << true << true << true << 3600.0 << QList<double>{0} << false;
+    // Then nothing is on the bus, and the missing trust is what is shown.
+    QTest::newRow("accessibility off")
+        << false << true << false << 3600.0 << QList<double>{0} << false;
+    QTest::newRow("not running") << true << false << false << 3600.0 << QList<double>{0} << false;
+}
+
+void tst_ChromiumAccessibilityBridge::aLookTellsABrowserOpenedBeforeAccessibility()
+{
+    QFETCH(bool, trusted);
+    QFETCH(bool, running);
+    QFETCH(bool, onBus);
+    QFETCH(double, startedBefore);
+    QFETCH(QList<double>, looksAt);
+    QFETCH(bool, unreadable);
+    m_bed->host.trusted = trusted;
+    const qint32 pid = onBus ? Testbed::browserPid : offBusPid;
+    m_bed->workspace.running.clear();
+    if (running)
+        runAs(pid);
+    if (startedBefore >= 0)
+        m_started.insert(pid, start.addMSecs(-qint64(startedBefore * 1000)));
+    testing::LogCapture log;
+    bool told = false;
+    for (const double at : looksAt) {
+        m_now = start.addMSecs(qint64(at * 1000));
+        told = m_bridge->checkUnreadable();
+    }
+    QCOMPARE(told, unreadable);
+    QCOMPARE(m_bridge->needsRestart(), unreadable);
+    QCOMPARE(m_bridge->unreadableReason().has_value(), unreadable);
+    QCOMPARE(log.messages(permissionsLog).size(), unreadable ? 1 : 0);
+    if (!unreadable)
+        return;
+    // Reopened with accessibility on, the new process joins the bus.
+    runAs(Testbed::browserPid);
+    QVERIFY(!m_bridge->checkUnreadable());
     QCOMPARE(m_bridge->unreadableReason(), std::nullopt);
 }
 

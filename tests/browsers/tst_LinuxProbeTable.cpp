@@ -61,21 +61,27 @@ void tst_LinuxProbeTable::namesEachAfterTheBrowserInstalled_data()
     QTest::addColumn<QStringList>("installed"); // desktop-file id=Name
     QTest::addColumn<QString>("identifier");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("installedId");
     QTest::newRow("Chromium in Chrome's place")
         << QStringList{"chromium=Chromium Web Browser"} << "com.google.Chrome"
-        << "Chromium";
+        << "Chromium"
+        << "chromium";
     QTest::newRow("Chrome itself before its open build")
         << QStringList{"chromium=Chromium Web Browser", "google-chrome=Google Chrome"}
         << "com.google.Chrome"
-        << "Google Chrome";
+        << "Google Chrome"
+        << "google-chrome";
     QTest::newRow("Brave") << QStringList{"brave-browser=Brave Web Browser"} << "com.brave.Browser"
-                           << "Brave";
+                           << "Brave"
+                           << "brave-browser";
     QTest::newRow("Firefox's long-term build")
         << QStringList{"firefox-esr=Firefox ESR"} << "org.mozilla.firefox"
-        << "Firefox ESR";
-    QTest::newRow("nothing installed: the name it is known by")
+        << "Firefox ESR"
+        << "firefox-esr";
+    QTest::newRow("nothing installed: the name it is known by, no identifier")
         << QStringList{"org.example.Notes=Notes"} << "com.vivaldi.Vivaldi"
-        << "Vivaldi";
+        << "Vivaldi"
+        << "";
 }
 
 void tst_LinuxProbeTable::namesEachAfterTheBrowserInstalled()
@@ -83,12 +89,15 @@ void tst_LinuxProbeTable::namesEachAfterTheBrowserInstalled()
     QFETCH(QStringList, installed);
     QFETCH(QString, identifier);
     QFETCH(QString, name);
+    QFETCH(QString, installedId);
     QTemporaryDir folder;
     for (const QString &entry : installed)
         QVERIFY(writeDesktopFile(folder.path(), entry.section(u'=', 0, 0) + ".desktop",
                                  "Type=Application\nGenericName=Web Browser\nName=" +
                                      entry.section(u'=', 1).toUtf8() + '\n'));
-    QCOMPARE(table({folder.path()}).value(identifier)->name(), name);
+    const auto probe = table({folder.path()}).value(identifier);
+    QCOMPARE(probe->name(), name);
+    QCOMPARE(probe->installedIdentifier(), installedId);
 }
 
 void tst_LinuxProbeTable::eachReadsItsBrowserItsWay_data()

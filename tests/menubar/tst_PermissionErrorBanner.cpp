@@ -89,33 +89,51 @@ private slots:
         // The desktop's answer for Safari once refreshed; 1 leaves the
         // snapshot empty (no refresh yet).
         QTest::addColumn<int>("safari");
+        // Chromium runs but its bridge finds it cannot be read.
+        QTest::addColumn<bool>("chromeUnreadable");
         QTest::addColumn<QString>("message");
         const QStringList firefoxOnly{Desk::firefox};
         const QString needs = QStringLiteral("Halvex needs permission to see %1");
-        QTest::newRow("no streaks") << QStringList{} << firefoxOnly << false << 0 << "";
+        const QString reopen = QStringLiteral("Halvex cannot read Chromium: it was opened before "
+                                              "accessibility was on. Quit Chromium and open it "
+                                              "again.");
+        QTest::newRow("no streaks") << QStringList{} << firefoxOnly << false << 0 << false << "";
         QTest::newRow("an application streak only")
-            << QStringList{"app:"} << firefoxOnly << false << 0 << "";
+            << QStringList{"app:"} << firefoxOnly << false << 0 << false << "";
         // Firefox is read through accessibility: never an automation gap.
         QTest::newRow("a site streak listing Firefox, untrusted")
-            << QStringList{"site:firefox"} << firefoxOnly << false << 0 << needs.arg("Firefox");
+            << QStringList{"site:firefox"} << firefoxOnly << false << 0 << false
+            << needs.arg("Firefox");
         QTest::newRow("listing Firefox, trusted")
-            << QStringList{"site:firefox"} << firefoxOnly << true << 0 << "";
+            << QStringList{"site:firefox"} << firefoxOnly << true << 0 << false << "";
         QTest::newRow("untrusted, no browser read through accessibility installed")
-            << QStringList{"site:"} << QStringList{Desk::safari} << false << 0 << "";
+            << QStringList{"site:"} << QStringList{Desk::safari} << false << 0 << false << "";
         QTest::newRow("untrusted: the catalogue's first installed one, by its own name")
             << QStringList{"site:"} << QStringList{Desk::firefox, Desk::chrome} << false << 0
-            << needs.arg("Chromium");
+            << false << needs.arg("Chromium");
         QTest::newRow("Safari before the first refresh")
-            << QStringList{"app:", "site:netscape,safari"} << firefoxOnly << true << 1
+            << QStringList{"app:", "site:netscape,safari"} << firefoxOnly << true << 1 << false
             << needs.arg("Safari");
         QTest::newRow("Safari refused, before the accessibility gap")
-            << QStringList{"site:firefox,safari"} << firefoxOnly << false << notPermitted
+            << QStringList{"site:firefox,safari"} << firefoxOnly << false << notPermitted << false
             << needs.arg("Safari");
         QTest::newRow("Safari allowed: on to accessibility")
-            << QStringList{"site:safari", "site:safari"} << firefoxOnly << false << 0
+            << QStringList{"site:safari", "site:safari"} << firefoxOnly << false << 0 << false
             << needs.arg("Firefox");
         QTest::newRow("an unknown browser key")
-            << QStringList{"site:netscape"} << QStringList{} << true << 0 << "";
+            << QStringList{"site:netscape"} << QStringList{} << true << 0 << false << "";
+        const QStringList both{Desk::firefox, Desk::chrome};
+        // Every site streak is watched for in every browser, whatever it lists.
+        QTest::newRow("Chromium opened before accessibility, a site streak listing Firefox")
+            << QStringList{"app:", "site:firefox"} << both << true << 0 << true << reopen;
+        QTest::newRow("Chromium opened before accessibility, application streaks only")
+            << QStringList{"app:"} << both << true << 0 << true << "";
+        // Untrusted, no browser can be told unreadable: trust comes first.
+        QTest::newRow("untrusted, Chromium opened before accessibility")
+            << QStringList{"site:"} << both << false << 0 << true << needs.arg("Chromium");
+        QTest::newRow("an automation gap before an unreadable browser")
+            << QStringList{"site:safari"} << both << true << notPermitted << true
+            << needs.arg("Safari");
     }
 
     void namesTheFirstGap()
@@ -124,10 +142,12 @@ private slots:
         QFETCH(QStringList, installed);
         QFETCH(bool, trusted);
         QFETCH(int, safari);
+        QFETCH(bool, chromeUnreadable);
         QFETCH(QString, message);
         Rig rig;
         rig.desk.installed = installed;
         rig.desk.trusted = trusted;
+        rig.desk.chromeProbe->unreadable = chromeUnreadable;
         if (safari != 1) {
             rig.safariAnswers(safari);
             rig.desk.manager.refresh();
@@ -171,6 +191,27 @@ private slots:
         QVERIFY(rig.desk.manager.snapshot().isAccessibilityRequested);
         QCOMPARE(rig.shown(), QString());
         QVERIFY(rig.desk.openedSettings.isEmpty());
+    }
+
+    // A browser that cannot be read has nothing to grant: no Fix. Reopened,
+    // it is found readable by the refresh of the open popover, and the
+    // banner goes without anything else done.
+    void unreadableBrowserGoesOnceReopened()
+    {
+        Rig rig;
+        rig.desk.installed = {Desk::firefox, Desk::chrome};
+        rig.desk.trusted = true;
+        rig.desk.chromeProbe->unreadable = true;
+        rig.addStreak("site:");
+        rig.root->show();
+        QVERIFY(rig.shown().startsWith("Halvex cannot read Chromium"));
+        QCOMPARE(rig.banner->shownGap()->kind, PermissionErrorBanner::Gap::Kind::unreadable);
+        QVERIFY(rig.banner->fixButton()->isHidden());
+
+        rig.desk.chromeProbe->unreadable = false;
+        rig.desk.scheduler.advance(2.0);
+        QCOMPARE(rig.shown(), QString());
+        QVERIFY(rig.desk.chromeProbe->calls.isEmpty());
     }
 
     // The snapshot is kept fresh every 2 s while the popover is open, and

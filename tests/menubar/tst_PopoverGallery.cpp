@@ -47,12 +47,16 @@ class tst_PopoverGallery : public QObject {
     std::unique_ptr<testing::PermissionDesk> m_desk;
 
     // The permission banner over a fresh desk, above two site streaks (one
-    // listing `browsers`), with `installed` browsers and no trust.
-    Scene banner(QStringList browsers, QStringList installed)
+    // listing `browsers`), with `installed` browsers and no trust; or with
+    // trust, and Chromium running but unreadable.
+    Scene banner(QStringList browsers, QStringList installed, bool chromeUnreadable = false)
     {
-        return [this, browsers, installed](editortest::ScreensFixture &f, PopoverRootView &root) {
+        return [this, browsers, installed, chromeUnreadable](editortest::ScreensFixture &f,
+                                                             PopoverRootView &root) {
             m_desk = std::make_unique<testing::PermissionDesk>();
             m_desk->installed = installed;
+            m_desk->trusted = chromeUnreadable;
+            m_desk->chromeProbe->unreadable = chromeUnreadable;
             // Named as the bridges name the browsers installed.
             m_desk->safariProbe->shownName = QStringLiteral("Safari");
             m_desk->firefoxProbe->shownName = QStringLiteral("Firefox");
@@ -63,6 +67,11 @@ class tst_PopoverGallery : public QObject {
             f.engine.reload();
             root.setPermissionBanner(new PermissionErrorBanner(
                 {f.engine, m_desk->manager, m_desk->probes, m_desk->isInstalled()}));
+            // Shown, the banner reads the snapshot; its height follows its
+            // lines over a few turns of the layouts.
+            root.show();
+            for (int i = 0; i < 5; ++i)
+                QCoreApplication::processEvents();
         };
     }
 
@@ -123,6 +132,10 @@ private slots:
             << banner({}, {testing::PermissionDesk::firefox}) << "en";
         QTest::newRow("banner-accessibility-de")
             << banner({}, {testing::PermissionDesk::chrome}) << "de";
+        QTest::newRow("banner-unreadable")
+            << banner({}, {testing::PermissionDesk::chrome}, true) << "en";
+        QTest::newRow("banner-unreadable-de")
+            << banner({}, {testing::PermissionDesk::chrome}, true) << "de";
         const auto editing = [](editortest::ScreensFixture &f, PopoverRootView &root) {
             auto s = f.add("Reading the news late at night, every night",
                            {"news.ycombinator.com", "lobste.rs"}, 24 * 12 + 3, 0);

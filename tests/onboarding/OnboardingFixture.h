@@ -83,12 +83,15 @@ struct Desktop {
         return *m_index;
     }
 
-    // Built over the index: each bridge bears the name of the browser installed.
+    // Built over the index: each bridge bears the name of the browser
+    // installed. The permission manager follows whether they can be read.
     halvex::BrowserProbeTable &probes()
     {
-        if (!m_probes)
+        if (!m_probes) {
             m_probes = std::make_unique<halvex::BrowserProbeTable>(
                 halvex::makeLinuxProbeTable(bridges(), index()));
+            permissions.followReadability(*m_probes);
+        }
         return *m_probes;
     }
 
@@ -117,9 +120,17 @@ struct Desktop {
     testing::AccessibilityTestbed bed;
     testing::FakeKeystrokeSending keys;
     halvex::AXURLReader reader{bed.host, bed.probe, bed.workspace};
+    // When each process started, by identifier; unknown for any other.
+    QHash<qint32, QDateTime> startTimes;
     halvex::AccessibilityBridgeServices bridges()
     {
-        return {&bed.workspace, &keys, &bed.host, &bed.probe, &reader, &store.scheduler};
+        halvex::AccessibilityBridgeServices services{&bed.workspace, &keys,   &bed.host,
+                                                     &bed.probe,     &reader, &store.scheduler};
+        services.processStartTime = [this](qint32 pid) -> std::optional<QDateTime> {
+            const auto started = startTimes.constFind(pid);
+            return started == startTimes.cend() ? std::nullopt : std::optional(*started);
+        };
+        return services;
     }
     testing::FakeAutomationChecking checking;
     fennimar::AutomationProbe automation{bed.workspace, checking};

@@ -3,6 +3,9 @@
 // $TMPDIR/halvex-screenshots).
 #include <functional>
 
+#include <QScrollArea>
+#include <QScrollBar>
+
 #include "FakeActivationPolicy.h"
 #include "OnboardingFixture.h"
 #include "Screenshots.h"
@@ -83,6 +86,22 @@ private slots:
                  desktop.bed.host.trustedAfterRequest = false;
                  desktop.permissions.requestAccessibility();
                  advanceTo(*w.coordinator(), OnboardingStep::permissions);
+             }},
+            {"permissions-unreadable",
+             [](OnboardingWindow &w, onboardingtest::Desktop &desktop) {
+                 // Accessibility on, and Chromium running off the bus since
+                 // an hour before.
+                 constexpr qint32 offBus = 77;
+                 desktop.bed.host.trusted = true;
+                 desktop.bed.host.reference = testing::AccessibilityTestbed::referencePid;
+                 desktop.bed.workspace.running = {{QStringLiteral("com.google.Chrome"), offBus}};
+                 desktop.startTimes.insert(offBus, QDateTime::currentDateTimeUtc().addSecs(-3600));
+                 advanceTo(*w.coordinator(), OnboardingStep::permissions);
+                 // Down to the browser rows, once laid out.
+                 for (int i = 0; i < 3; ++i)
+                     QCoreApplication::processEvents();
+                 auto *list = w.findChild<QScrollArea *>("onboarding.permissions.list");
+                 list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
              }},
         };
         for (const char *language : {"en", "de"}) {

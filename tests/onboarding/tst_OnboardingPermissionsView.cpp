@@ -36,12 +36,16 @@ struct Fixture {
                              desktop.notifications, desktop.index()});
         view->show();
     }
+    // Each row as "name (installed id)=status".
     QStringList rows() const
     {
         QStringList shown;
         for (const auto *row :
-             view->findChildren<AutomationBrowserRow *>("onboarding.automation.row"))
-            shown << row->accessibleName() + u'=' + row->statusLabel()->text();
+             view->findChildren<AutomationBrowserRow *>("onboarding.automation.row")) {
+            const auto *id = row->findChild<QWidget *>("onboarding.automation.identifier");
+            shown << row->accessibleName() + u" (" + (id ? id->accessibleName() : QString()) +
+                         u")=" + row->statusLabel()->text();
+        }
         return shown;
     }
     // What a card's status area shows, as its accessible name and button title.
@@ -73,15 +77,15 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         // Desktop-file id and name; the rows name the browser installed.
         QTest::newRow("none") << QStringList{} << QStringList{};
-        QTest::newRow("Firefox ESR")
-            << QStringList{"firefox-esr=Firefox ESR"} << QStringList{"Firefox ESR=Not tested"};
+        QTest::newRow("Firefox ESR") << QStringList{"firefox-esr=Firefox ESR"}
+                                     << QStringList{"Firefox ESR (firefox-esr)=Not tested"};
         QTest::newRow("four of the family")
             << QStringList{"vivaldi-stable=Vivaldi", "chromium=Chromium Web Browser",
                            "firefox=Firefox", "brave-browser=Brave Web Browser"}
-            << QStringList{"Brave=Not tested", "Chromium=Not tested", "Firefox=Not tested",
-                           "Vivaldi=Not tested"};
+            << QStringList{"Brave (brave-browser)=Not tested", "Chromium (chromium)=Not tested",
+                           "Firefox (firefox)=Not tested", "Vivaldi (vivaldi-stable)=Not tested"};
         QTest::newRow("Chrome itself") << QStringList{"google-chrome=Google Chrome"}
-                                       << QStringList{"Google Chrome=Not tested"};
+                                       << QStringList{"Google Chrome (google-chrome)=Not tested"};
     }
     void listsTheInstalledBrowsersByName()
     {
@@ -164,6 +168,54 @@ private slots:
         // Refused, it can be tried again.
         QVERIFY(row->testButton()->isEnabled());
         QCOMPARE(slow->calls, QStringList{"requestAccess"});
+    }
+
+    // Chromium runs with accessibility on but off the accessibility bus: one
+    // started long before is not readable from the first look, and a test
+    // says so too; one just launched is given its time to join. Reopened, it
+    // is read again without anything else done.
+    void aBrowserOpenedBeforeAccessibilityCannotBeRead_data()
+    {
+        QTest::addColumn<int>("startedBefore"); // seconds
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<PermissionStatus>("recorded");
+        QTest::newRow("opened an hour before")
+            << 3600 << "Chromium (chromium)=Cannot read" << PermissionStatus::denied;
+        QTest::newRow("just launched")
+            << 2 << "Chromium (chromium)=Can read" << PermissionStatus::granted;
+    }
+    void aBrowserOpenedBeforeAccessibilityCannotBeRead()
+    {
+        QFETCH(int, startedBefore);
+        QFETCH(QString, shown);
+        QFETCH(PermissionStatus, recorded);
+        constexpr qint32 offBus = 77;
+        Fixture f;
+        f.desktop.bed.host.trusted = true;
+        f.desktop.bed.host.reference = testing::AccessibilityTestbed::referencePid;
+        f.desktop.bed.workspace.running = {{chrome, offBus}};
+        f.desktop.startTimes.insert(offBus,
+                                    QDateTime::currentDateTimeUtc().addSecs(-startedBefore));
+        f.show();
+        auto *row = f.view->row(chrome);
+        const QString reason = "Chromium was opened before accessibility was switched on, so "
+                               "Halvex cannot read its pages. Quit Chromium and open it again.";
+        const bool unreadable = recorded == PermissionStatus::denied;
+        QCOMPARE(f.rows().filter("Chromium"), QStringList{shown});
+        QCOMPARE(row->noteLabel()->isVisible(), unreadable);
+        QCOMPARE(row->noteLabel()->text(), unreadable ? reason : QString());
+        QCOMPARE(row->testButton()->isVisible(), unreadable);
+
+        f.view->testAutomation(chrome);
+        QTRY_COMPARE(f.coordinator.automationResults().value(chrome), recorded);
+        QCOMPARE(f.rows().filter("Chromium"), QStringList{shown});
+        QCOMPARE(row->noteLabel()->isVisible(), unreadable);
+
+        // Quit and opened again with accessibility on: its new process joins.
+        f.desktop.bed.workspace.running = {{chrome, testing::AccessibilityTestbed::browserPid}};
+        f.desktop.store.scheduler.advance(PermissionManager::monitoringInterval);
+        QCOMPARE(f.rows().filter("Chromium"), QStringList{"Chromium (chromium)=Can read"});
+        QVERIFY(!row->noteLabel()->isVisible());
     }
 
     void notificationCard_data()

@@ -76,6 +76,7 @@ private slots:
     void snapshotFromTheProbes_data();
     void snapshotFromTheProbes();
     void publishesOnlyWhatChanged();
+    void listsTheBrowsersThatCannotBeRead();
     void requestAccessibilityRecordsTheRequestFirst();
     void monitorsOnlyWhileAsked_data();
     void monitorsOnlyWhileAsked();
@@ -148,6 +149,39 @@ void tst_PermissionManager::publishesOnlyWhatChanged()
     f.manager->refresh();
     QCOMPARE(published.size(), 2);
     QCOMPARE(published.last().first().value<PermissionSnapshot>(), f.manager->snapshot());
+}
+
+// Looked at only while accessibility is on; in a fixed order whatever the
+// table's, and published when the list changes.
+void tst_PermissionManager::listsTheBrowsersThatCannotBeRead()
+{
+    Fixture f;
+    const QString firefox = QStringLiteral("org.mozilla.firefox");
+    auto chromeProbe =
+        std::make_shared<testing::FakeBrowserProbe>(chrome, BrowserAccessKind::accessibility);
+    auto firefoxProbe =
+        std::make_shared<testing::FakeBrowserProbe>(firefox, BrowserAccessKind::accessibility);
+    const halvex::BrowserProbeTable probes{{firefox, firefoxProbe}, {chrome, chromeProbe}};
+    f.manager->followReadability(probes);
+    chromeProbe->unreadable = firefoxProbe->unreadable = true;
+    QSignalSpy published(f.manager.get(), &PermissionManager::snapshotChanged);
+
+    f.manager->refresh();
+    QCOMPARE(f.manager->snapshot().unreadableBrowsers, QStringList());
+    QCOMPARE(chromeProbe->unreadableChecks, 0);
+
+    f.trusted = true;
+    f.manager->refresh();
+    f.manager->refresh();
+    QCOMPARE(f.manager->snapshot().unreadableBrowsers, (QStringList{chrome, firefox}));
+    QCOMPARE(published.size(), 1);
+
+    // Reopened, Chrome can be read.
+    chromeProbe->unreadable = false;
+    f.manager->refresh();
+    QCOMPARE(f.manager->snapshot().unreadableBrowsers, QStringList{firefox});
+    QCOMPARE(published.size(), 2);
+    QVERIFY(!f.manager->snapshot().isUnreadable(chrome));
 }
 
 void tst_PermissionManager::requestAccessibilityRecordsTheRequestFirst()

@@ -31,17 +31,23 @@ struct Rig {
         tab->resize(560, 640);
         tab->show();
     }
-    // Each row as "name=status [button]", in order.
+    // Each row as "name (installed id)=status [button] (note)", in order;
+    // the parts in parentheses only where the row shows them.
     QStringList rows() const
     {
         QStringList shown;
         for (const auto *row :
              tab->findChildren<AutomationBrowserRow *>("onboarding.automation.row")) {
             const SecondaryButton *test = row->testButton();
-            shown << row->accessibleName() + u'=' + row->statusLabel()->text() +
+            const auto *identifier = row->findChild<QWidget *>("onboarding.automation.identifier");
+            shown << row->accessibleName() +
+                         (identifier ? u" (" + identifier->accessibleName() + u')' : QString()) +
+                         u'=' + row->statusLabel()->text() +
                          (test->isVisible() ? (test->isEnabled() ? QStringLiteral(" [Test]")
                                                                  : QStringLiteral(" [off]"))
-                                            : QString());
+                                            : QString()) +
+                         (row->noteLabel()->isVisible() ? u" (" + row->noteLabel()->text() + u')'
+                                                        : QString());
         }
         return shown;
     }
@@ -82,33 +88,44 @@ private slots:
     {
         QTest::addColumn<QStringList>("installed");
         QTest::addColumn<bool>("trusted");
+        // Chrome runs but cannot be read, as its bridge finds.
+        QTest::addColumn<bool>("chromeUnreadable");
         QTest::addColumn<QString>("accessibility");
         QTest::addColumn<QStringList>("rows");
-        QTest::newRow("none installed") << QStringList{} << false << "absent" << QStringList{};
+        QTest::newRow("none installed")
+            << QStringList{} << false << false << "absent" << QStringList{};
         // Safari is driven by automation events: no accessibility card.
-        QTest::newRow("Safari alone") << QStringList{Desk::safari} << false << "absent"
+        QTest::newRow("Safari alone") << QStringList{Desk::safari} << false << false << "absent"
                                       << QStringList{"com.apple.Safari=Not tested [Test]"};
         // By name, not by table order; read through accessibility, both
         // follow our trust.
         QTest::newRow("Firefox and Chrome, untrusted")
-            << QStringList{Desk::firefox, Desk::chrome} << false
+            << QStringList{Desk::firefox, Desk::chrome} << false << false
             << "Accessibility, Not enabled [Allow]"
-            << QStringList{"com.google.Chrome=Not tested [Test]",
+            << QStringList{"com.google.Chrome (chromium)=Not tested [Test]",
                            "org.mozilla.firefox=Not tested [Test]"};
         QTest::newRow("Firefox, trusted")
-            << QStringList{Desk::firefox} << true << "Accessibility, Allowed"
+            << QStringList{Desk::firefox} << true << false << "Accessibility, Allowed"
             << QStringList{"org.mozilla.firefox=Can read"};
+        QTest::newRow("trusted, Chrome opened before accessibility")
+            << QStringList{Desk::firefox, Desk::chrome} << true << true << "Accessibility, Allowed"
+            << QStringList{"com.google.Chrome (chromium)=Cannot read [Test] "
+                           "(com.google.Chrome needs a restart)",
+                           "org.mozilla.firefox=Can read"};
     }
 
     void showsTheInstalledBrowsers()
     {
         QFETCH(QStringList, installed);
         QFETCH(bool, trusted);
+        QFETCH(bool, chromeUnreadable);
         QFETCH(QString, accessibility);
         QFETCH(QStringList, rows);
         Rig rig;
         rig.desk.installed = installed;
         rig.desk.trusted = trusted;
+        rig.desk.chromeProbe->installedId = QStringLiteral("chromium");
+        rig.desk.chromeProbe->unreadable = chromeUnreadable;
         rig.show();
         QCOMPARE(Rig::card(rig.tab->accessibilityCard()), accessibility);
         QCOMPARE(rig.rows(), rows);
@@ -120,29 +137,40 @@ private slots:
     {
         QTest::addColumn<QString>("browser");
         QTest::addColumn<AutomationStatus>("answer");
+        // The browser runs but cannot be read (and accessibility is on).
+        QTest::addColumn<bool>("unreadable");
         QTest::addColumn<QString>("row");
         QTest::addColumn<QStringList>("opened");
         QTest::newRow("Firefox refused")
-            << Desk::firefox << AutomationStatus::denied << "Cannot read [Test]"
+            << Desk::firefox << AutomationStatus::denied << false << "Cannot read [Test]"
             << QStringList{"gnome-control-center universal-access"};
         QTest::newRow("Firefox granted")
-            << Desk::firefox << AutomationStatus::granted << "Can read" << QStringList{};
+            << Desk::firefox << AutomationStatus::granted << false << "Can read" << QStringList{};
         // No automation settings exist on Linux; nothing is opened.
-        QTest::newRow("Safari refused")
-            << Desk::safari << AutomationStatus::denied << "Cannot read [Test]" << QStringList{};
+        QTest::newRow("Safari refused") << Desk::safari << AutomationStatus::denied << false
+                                        << "Cannot read [Test]" << QStringList{};
         QTest::newRow("Safari unreachable") << Desk::safari << AutomationStatus::notDetermined
-                                            << "Not tested [Test]" << QStringList{};
+                                            << false << "Not tested [Test]" << QStringList{};
+        // Allowed, and still not readable: nothing in any settings helps.
+        QTest::newRow("Chrome opened before accessibility")
+            << Desk::chrome << AutomationStatus::granted << true
+            << "Cannot read [Test] (com.google.Chrome needs a restart)" << QStringList{};
     }
 
     void testsConnection()
     {
         QFETCH(QString, browser);
         QFETCH(AutomationStatus, answer);
+        QFETCH(bool, unreadable);
         QFETCH(QString, row);
         QFETCH(QStringList, opened);
         Rig rig;
-        rig.desk.installed = {Desk::firefox, Desk::safari};
-        const auto probe = browser == Desk::safari ? rig.desk.safariProbe : rig.desk.firefoxProbe;
+        rig.desk.installed = {Desk::firefox, Desk::safari, Desk::chrome};
+        rig.desk.trusted = unreadable;
+        const auto probe = browser == Desk::safari   ? rig.desk.safariProbe
+                           : browser == Desk::chrome ? rig.desk.chromeProbe
+                                                     : rig.desk.firefoxProbe;
+        probe->unreadable = unreadable;
         probe->holdAccess = true;
         rig.show();
 

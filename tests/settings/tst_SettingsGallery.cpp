@@ -79,6 +79,15 @@ private slots:
                    press(window, "settings.permissions.accessibility.action");
                    test(window, Desk::firefox);
                });
+        QTest::newRow("permissions-unreadable")
+            << SettingsTab::permissions << "en" << Setup([this](auto &, QWidget *) {
+                   // As the bridges name the browsers installed.
+                   m_desk->chromeProbe->shownName = QStringLiteral("Chromium");
+                   m_desk->chromeProbe->installedId = QStringLiteral("chromium");
+                   m_desk->chromeProbe->unreadable = true;
+                   m_desk->trusted = true;
+                   m_desk->manager.refresh();
+               });
         QTest::newRow("about") << SettingsTab::about << "en" << nothing;
         QTest::newRow("about-available")
             << SettingsTab::about << "en" << Setup([](auto &f, QWidget *) {

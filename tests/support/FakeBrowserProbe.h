@@ -27,6 +27,17 @@ public:
     QString name() const override { return shownName.isEmpty() ? m_bundleIdentifier : shownName; }
     halvex::BrowserAccessKind accessKind() const override { return m_access; }
     fennimar::AutomationStatus automationStatus() override { return ownStatus; }
+    QString installedIdentifier() const override { return installedId; }
+    bool checkUnreadable() override
+    {
+        ++unreadableChecks;
+        return unreadable;
+    }
+    std::optional<QString> unreadableReason() const override
+    {
+        return unreadable ? std::optional(QStringLiteral("%1 needs a restart").arg(name()))
+                          : std::nullopt;
+    }
     QFuture<fennimar::AutomationStatus> requestAccess() override
     {
         calls << QStringLiteral("requestAccess");
@@ -96,6 +107,11 @@ public:
     QStringList calls;
     // The name the bridge gives its browser; its identifier while empty.
     QString shownName;
+    // The installed browser's desktop-file id.
+    QString installedId;
+    // Runs but cannot be read (the reason names it); looks counted.
+    bool unreadable = false;
+    int unreadableChecks = 0;
 
 private:
     QString m_bundleIdentifier;

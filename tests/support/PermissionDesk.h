@@ -23,9 +23,9 @@ namespace testing {
 // What the permission views are built with, over fakes: fake browser bridges
 // (Safari driven by automation events, Firefox and Chrome read through
 // accessibility), a permission manager over them with accessibility trust
-// the test sets, a notification centre over a fake server, a desktop whose
-// settings pages are all installed and recorded when opened, and a scheduler
-// the test advances. `installed` lists the browsers installed.
+// the test sets, following whether each bridge's browser can be read, a notification centre over a
+// fake server, a desktop whose settings pages are all installed and recorded when opened, and a
+// scheduler the test advances. `installed` lists the browsers installed.
 struct PermissionDesk {
     static inline const QString safari = QStringLiteral("com.apple.Safari");
     static inline const QString firefox = QStringLiteral("org.mozilla.firefox");
@@ -71,6 +71,7 @@ struct PermissionDesk {
     {
         for (const auto &probe : {safariProbe, firefoxProbe, chromeProbe})
             probe->ownStatus = fennimar::AutomationStatus::notDetermined;
+        manager.followReadability(probes);
     }
 
     std::function<bool(const QString &)> isInstalled()
