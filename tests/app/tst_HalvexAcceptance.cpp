@@ -321,10 +321,7 @@ void tst_HalvexAcceptance::onboardingMakesTheApplicationTheFirstStreak()
 void tst_HalvexAcceptance::thePopoverAddsASiteStreak()
 {
     const Match newStreak{.role = button, .name = QStringLiteral("+ New streak")};
-    const auto panel = m_desktop.waitForWindow({.windowClass = QStringLiteral("trayer")});
-    QVERIFY(panel);
-    const auto icon = m_desktop.waitForWindow(
-        {.processIdentifier = m_halvex->processId(), .within = m_desktop.frame(*panel)});
+    const auto icon = m_desktop.waitForTrayIcon(m_halvex->processId());
     QVERIFY(icon);
     m_iconCentre = m_desktop.frame(*icon).center();
     // Finishing onboarding reveals the popover once the new icon has settled

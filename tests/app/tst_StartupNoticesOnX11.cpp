@@ -306,12 +306,7 @@ void tst_StartupNoticesOnX11::theWaylandNoticeComesInTheUsersLanguageOnce()
     // manager handles maps in order: once the icon is in the tray and the
     // window manager has caught up, a notice would be among its windows.
     QVERIFY(launch(quiet, wayland));
-    const auto tray = m_desktop.waitForWindow({.windowClass = QStringLiteral("trayer")});
-    QVERIFY(tray);
-    QVERIFY2(m_desktop.waitForWindow(
-                 {.processIdentifier = m_halvex->processId(), .within = m_desktop.frame(*tray)},
-                 stepTimeoutMs),
-             qPrintable(said()));
+    QVERIFY2(m_desktop.waitForTrayIcon(m_halvex->processId(), stepTimeoutMs), qPrintable(said()));
     QCOMPARE(m_desktop.waitForWindowManager(), QString());
     QCOMPARE(managedWindowsOf(m_halvex->processId()), 0);
     m_halvex->terminate();

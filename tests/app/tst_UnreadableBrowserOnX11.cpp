@@ -251,11 +251,7 @@ void tst_UnreadableBrowserOnX11::initTestCase()
     m_ui =
         std::make_unique<AccessibleUi>(m_desktop.accessibilityBusAddress(), m_halvex->processId());
     QTRY_VERIFY_WITH_TIMEOUT(m_ui->application(), stepTimeoutMs);
-    const auto panel = m_desktop.waitForWindow({.windowClass = QStringLiteral("trayer")});
-    QVERIFY(panel);
-    const auto icon = m_desktop.waitForWindow(
-        {.processIdentifier = m_halvex->processId(), .within = m_desktop.frame(*panel)},
-        stepTimeoutMs);
+    const auto icon = m_desktop.waitForTrayIcon(m_halvex->processId(), stepTimeoutMs);
     QVERIFY2(icon, qPrintable(m_desktop.logOf(m_halvex)));
     m_iconCentre = m_desktop.frame(*icon).center();
     // Chromium stays off the bus, as it did before the switch.

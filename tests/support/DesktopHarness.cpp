@@ -476,6 +476,21 @@ std::optional<DesktopHarness::Window> DesktopHarness::waitForWindow(const Window
     return found;
 }
 
+std::optional<DesktopHarness::Window> DesktopHarness::waitForTrayIcon(qint64 processIdentifier,
+                                                                      int timeoutMs) const
+{
+    std::optional<Window> found;
+    const bool docked = QTest::qWaitFor(
+        [&] {
+            const auto panel = findWindow({.windowClass = QStringLiteral("trayer")});
+            return panel && (found = findWindow({.processIdentifier = processIdentifier,
+                                                 .within = frame(*panel)}))
+                                .has_value();
+        },
+        timeoutMs);
+    return docked ? found : std::nullopt;
+}
+
 QRect DesktopHarness::frame(Window window) const
 {
     const platform::X11Connection &connection = x11();

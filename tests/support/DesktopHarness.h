@@ -154,6 +154,10 @@ public:
     };
     std::optional<Window> findWindow(const WindowMatch &match) const;
     std::optional<Window> waitForWindow(const WindowMatch &match, int timeoutMs = 10000) const;
+    // The process's icon once it is docked in the tray host's panel. The
+    // panel is measured afresh at each look: it grows with each icon it
+    // docks, and shrinks to a sliver with none.
+    std::optional<Window> waitForTrayIcon(qint64 processIdentifier, int timeoutMs = 10000) const;
     // In root (screen) pixels; empty when the window is gone.
     QRect frame(Window window) const;
     // The X server's screen, in pixels: whatever size the display was given.
