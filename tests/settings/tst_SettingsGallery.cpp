@@ -81,9 +81,6 @@ private slots:
                });
         QTest::newRow("permissions-unreadable")
             << SettingsTab::permissions << "en" << Setup([this](auto &, QWidget *) {
-                   // As the bridges name the browsers installed.
-                   m_desk->chromeProbe->shownName = QStringLiteral("Chromium");
-                   m_desk->chromeProbe->installedId = QStringLiteral("chromium");
                    m_desk->chromeProbe->unreadable = true;
                    m_desk->trusted = true;
                    m_desk->manager.refresh();
@@ -121,6 +118,12 @@ private slots:
         m_desk = std::make_unique<testing::PermissionDesk>();
         m_desk->installed = {testing::PermissionDesk::firefox, testing::PermissionDesk::chrome,
                              testing::PermissionDesk::safari};
+        // As the bridges name the browsers installed, before the rows are made.
+        m_desk->safariProbe->shownName = QStringLiteral("Safari");
+        m_desk->firefoxProbe->shownName = QStringLiteral("Firefox ESR");
+        m_desk->firefoxProbe->installedId = QStringLiteral("firefox-esr");
+        m_desk->chromeProbe->shownName = QStringLiteral("Chromium");
+        m_desk->chromeProbe->installedId = QStringLiteral("chromium");
         SettingsDependencies dependencies = f.dependencies();
         dependencies.permissionsPage = [this] {
             return new PermissionsTab(
