@@ -7,7 +7,6 @@
 #include <memory>
 
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -17,6 +16,7 @@
 
 #include "AccessibleUi.h"
 #include "ForegroundScene.h"
+#include "HalvexSteps.h"
 #include "Screenshots.h"
 #include "model/AppSettings.h"
 #include "model/BackupManager.h"
@@ -37,9 +37,6 @@ const QString binary = QStringLiteral(HALVEX_BINARY);
 const QString site = QStringLiteral("news.example.com");
 // Long enough for a window to come up on a loaded machine.
 constexpr int stepTimeoutMs = 20000;
-// How long a click on the icon is given to map the popover before another.
-constexpr int clickAnswerMs = 5000;
-constexpr QSize popoverSize(340, 520);
 const QString button = QStringLiteral("push button");
 constexpr int settledGrabs = 8;
 
@@ -65,7 +62,6 @@ private:
     // the process showed instead.
     std::optional<Element> waitFor(const Match &match, int timeoutMs = stepTimeoutMs);
     bool clickOn(const Match &match);
-    void scroll(const QRect &area, bool down) const;
     // `quitName` names its quit button in the language shown.
     bool openPopover(const QString &quitName = QStringLiteral("Quit Halvex"));
     // As the X server sees it: the application's window of the popover's size is mapped.
@@ -104,72 +100,22 @@ std::optional<AccessibleUi::Element> tst_HalvexAcceptance::waitFor(const Match &
 
 bool tst_HalvexAcceptance::clickOn(const Match &match)
 {
-    // Clicked once it takes input, is scrolled into view and stays put:
-    // windows slide in, and a friction panel locks its buttons for a moment.
-    QRect box;
-    const bool ready = QTest::qWaitFor(
-        [&] {
-            const std::optional<Element> element = m_ui->find(match);
-            if (!element || !m_ui->isEnabled(*element))
-                return false;
-            const QRect whole = m_ui->extents(*element);
-            const QRect visible = m_ui->visibleExtents(*element);
-            if (visible != whole) {
-                if (const std::optional<Element> area = m_ui->clippingAncestor(*element)) {
-                    const QRect shown = m_ui->visibleExtents(*area);
-                    scroll(shown, whole.center().y() > shown.center().y());
-                }
-                box = {};
-                return false;
-            }
-            const QRect before = std::exchange(box, whole);
-            return !box.isEmpty() && box == before;
-        },
-        stepTimeoutMs);
-    if (!ready) {
-        m_why = missed(QStringLiteral("no %1 '%2' to click").arg(match.role, match.name));
-        return false;
-    }
-    return m_desktop.click(box.center());
-}
-
-void tst_HalvexAcceptance::scroll(const QRect &area, bool down) const
-{
-    // One notch of the wheel over the area.
-    const QPoint at = area.center();
-    m_desktop.runTool(QStringLiteral("xdotool"),
-                      {QStringLiteral("mousemove"), QString::number(at.x()),
-                       QString::number(at.y()), QStringLiteral("click"),
-                       down ? QStringLiteral("5") : QStringLiteral("4")});
+    if (testing::halvexSteps::clickOn(m_desktop, *m_ui, match, stepTimeoutMs))
+        return true;
+    m_why = missed(QStringLiteral("no %1 '%2' to click").arg(match.role, match.name));
+    return false;
 }
 
 bool tst_HalvexAcceptance::popoverIsOpen() const
 {
-    return m_desktop.findWindow({.processIdentifier = m_halvex->processId(), .size = popoverSize})
-        .has_value();
+    return testing::halvexSteps::popoverIsOpen(m_desktop, m_halvex->processId());
 }
 
 bool tst_HalvexAcceptance::openPopover(const QString &quitName)
 {
-    // The application may reveal the popover by itself at any moment, so the
-    // icon is clicked only while the X server shows it closed, and the click
-    // is given time to map it before it is looked at again: a click that
-    // closed what a reveal had just opened is followed by another.
-    const Match quit{.role = button, .name = quitName};
-    QDeadlineTimer deadline(stepTimeoutMs);
-    while (!deadline.hasExpired()) {
-        if (!popoverIsOpen()) {
-            if (!m_desktop.click(m_iconCentre))
-                return false;
-            (void)QTest::qWaitFor([&] { return popoverIsOpen(); }, clickAnswerMs);
-            continue;
-        }
-        // Open: readable once the accessibility bus has caught up, unless it closes again.
-        if (QTest::qWaitFor([&] { return !popoverIsOpen() || m_ui->find(quit); },
-                            int(deadline.remainingTime())) &&
-            popoverIsOpen())
-            return true;
-    }
+    if (testing::halvexSteps::openPopover(m_desktop, *m_ui, m_halvex->processId(), m_iconCentre,
+                                          quitName, stepTimeoutMs))
+        return true;
     m_why = missed(QStringLiteral("no open popover with %1 '%2'").arg(button, quitName));
     return false;
 }

@@ -5,11 +5,8 @@
 #include <QTest>
 
 #include "DesktopHarness.h"
+#include "HalvexSteps.h"
 #include "menubar/PopoverWindowController.h"
-#include "model/AppSettings.h"
-#include "model/ModelContext.h"
-#include "model/PersistenceController.h"
-#include "model/Streak.h"
 
 using namespace halvex;
 
@@ -37,15 +34,7 @@ void tst_MenuBarOnX11::initTestCase()
         QVERIFY2(why.isEmpty(), qPrintable(why));
 
     // A home past onboarding, with one streak to name in the tooltip.
-    PersistenceController store(
-        false, {m_desktop.homePath() + QStringLiteral("/.local/share"), m_desktop.homePath(), {}});
-    ModelContext &context = store.mainContext();
-    AppSettings::fetchOrCreate(context)->setFirstLaunchCompleted(true);
-    context.insert(std::make_shared<Streak>(
-        QUuid::createUuid(), QStringLiteral("Feeds"), StreakType::site, StrictnessMode::gentle,
-        QStringList{QStringLiteral("example.com")}, QStringList{}, QStringList{},
-        QDateTime::currentDateTimeUtc().addDays(-3)));
-    QVERIFY(context.save().hasValue());
+    QVERIFY(testing::halvexSteps::writeHomePastOnboarding(m_desktop.homePath()));
 }
 
 void tst_MenuBarOnX11::aClickOnTheTrayIconOpensThePopoverAtItAndTheNextClosesIt()

@@ -16,11 +16,9 @@
 
 #include "AccessibleUi.h"
 #include "DesktopHarness.h"
+#include "HalvexSteps.h"
 #include "app/StartupNotices.h"
-#include "model/AppSettings.h"
-#include "model/ModelContext.h"
 #include "model/PersistenceController.h"
-#include "model/Streak.h"
 #include "platform/UserDefaults.h"
 #include "platform/X11Connection.h"
 #include "ui/TranslationLoader.h"
@@ -142,19 +140,7 @@ void tst_StartupNoticesOnX11::cleanup()
 
 void tst_StartupNoticesOnX11::writeStore(const QString &language)
 {
-    {
-        PersistenceController store(false, storeEnvironment());
-        QVERIFY(!store.degraded());
-        ModelContext &context = store.mainContext();
-        const auto settings = AppSettings::fetchOrCreate(context);
-        settings->setFirstLaunchCompleted(true);
-        settings->setLanguageRaw(language);
-        context.insert(std::make_shared<Streak>(
-            QUuid::createUuid(), QStringLiteral("Feeds"), StreakType::site, StrictnessMode::gentle,
-            QStringList{QStringLiteral("example.com")}, QStringList{}, QStringList{},
-            QDateTime::currentDateTimeUtc().addDays(-3)));
-        QVERIFY(context.save().hasValue());
-    }
+    QVERIFY(testing::halvexSteps::writeHomePastOnboarding(m_desktop.homePath(), language));
     QVERIFY(QDir().mkpath(storeFolder() + QStringLiteral("/backups")));
     QFile backup(storeFolder() + QStringLiteral("/backups/2026-03-05.json"));
     QVERIFY(backup.open(QIODevice::WriteOnly) && backup.write("{}") == 2);

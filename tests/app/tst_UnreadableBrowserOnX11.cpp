@@ -8,19 +8,14 @@
 // accessibility bus shows; screenshots under $HALVEX_SCREENSHOT_DIR. The
 // steps build on each other and run in order.
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 
 #include "AccessibleUi.h"
 #include "DesktopHarness.h"
+#include "HalvexSteps.h"
 #include "browsers/ChromiumAccessibilityBridge.h"
-#include "menubar/PopoverWindowController.h"
-#include "model/AppSettings.h"
-#include "model/ModelContext.h"
-#include "model/PersistenceController.h"
-#include "model/Streak.h"
 #include "permissions/PermissionManager.h"
 #include "platform/AtspiAccessibilityHost.h"
 #include "platform/ProcessStartTime.h"
@@ -34,8 +29,6 @@ const QString binary = QStringLiteral(HALVEX_BINARY);
 // Long enough for a window to come up on a loaded machine.
 constexpr int stepTimeoutMs = 30000;
 constexpr int chromiumTimeoutMs = 60000;
-// How long a click on the icon is given to map the popover before another.
-constexpr int clickAnswerMs = 5000;
 const QString button = QStringLiteral("push button");
 const QString label = QStringLiteral("label");
 // As the bridge names the browser from its desktop entry.
@@ -66,7 +59,6 @@ private:
     bool isGone(const Match &match, int timeoutMs = stepTimeoutMs);
     bool clickOn(const Match &match);
     bool openPopover();
-    bool popoverIsOpen() const;
     // The Chromium row of Settings → Permissions, once the page is shown.
     std::optional<Element> chromiumRow();
     QString missed(const QString &what);
@@ -119,66 +111,17 @@ bool tst_UnreadableBrowserOnX11::isGone(const Match &match, int timeoutMs)
 
 bool tst_UnreadableBrowserOnX11::clickOn(const Match &match)
 {
-    // Clicked once it takes input, is scrolled into view and stays put:
-    // windows slide in.
-    QRect box;
-    const bool ready = QTest::qWaitFor(
-        [&] {
-            const std::optional<Element> element = m_ui->find(match);
-            if (!element || !m_ui->isEnabled(*element))
-                return false;
-            const QRect whole = m_ui->extents(*element);
-            if (m_ui->visibleExtents(*element) != whole) {
-                if (const std::optional<Element> area = m_ui->clippingAncestor(*element)) {
-                    // One notch of the wheel over the area, towards the element.
-                    const QRect shown = m_ui->visibleExtents(*area);
-                    m_desktop.runTool(
-                        QStringLiteral("xdotool"),
-                        {QStringLiteral("mousemove"), QString::number(shown.center().x()),
-                         QString::number(shown.center().y()), QStringLiteral("click"),
-                         whole.center().y() > shown.center().y() ? QStringLiteral("5")
-                                                                 : QStringLiteral("4")});
-                }
-                box = {};
-                return false;
-            }
-            const QRect before = std::exchange(box, whole);
-            return !box.isEmpty() && box == before;
-        },
-        stepTimeoutMs);
-    if (!ready) {
-        m_why = missed(QStringLiteral("no %1 '%2' to click").arg(match.role, match.name));
-        return false;
-    }
-    return m_desktop.click(box.center());
-}
-
-bool tst_UnreadableBrowserOnX11::popoverIsOpen() const
-{
-    return m_desktop
-        .findWindow({.processIdentifier = m_halvex->processId(),
-                     .size = PopoverWindowController::contentSize})
-        .has_value();
+    if (testing::halvexSteps::clickOn(m_desktop, *m_ui, match, stepTimeoutMs))
+        return true;
+    m_why = missed(QStringLiteral("no %1 '%2' to click").arg(match.role, match.name));
+    return false;
 }
 
 bool tst_UnreadableBrowserOnX11::openPopover()
 {
-    // Clicked only while the X server shows it closed, and given time to
-    // map before it is looked at again.
-    const Match quit{.role = button, .name = QStringLiteral("Quit Halvex")};
-    QDeadlineTimer deadline(stepTimeoutMs);
-    while (!deadline.hasExpired()) {
-        if (!popoverIsOpen()) {
-            if (!m_desktop.click(m_iconCentre))
-                return false;
-            (void)QTest::qWaitFor([&] { return popoverIsOpen(); }, clickAnswerMs);
-            continue;
-        }
-        if (QTest::qWaitFor([&] { return !popoverIsOpen() || m_ui->find(quit); },
-                            int(deadline.remainingTime())) &&
-            popoverIsOpen())
-            return true;
-    }
+    if (testing::halvexSteps::openPopover(m_desktop, *m_ui, m_halvex->processId(), m_iconCentre,
+                                          QStringLiteral("Quit Halvex"), stepTimeoutMs))
+        return true;
     m_why = missed(QStringLiteral("no open popover"));
     return false;
 }
@@ -217,18 +160,7 @@ void tst_UnreadableBrowserOnX11::initTestCase()
 
     // A home past onboarding with a site streak, which every browser must
     // be read for.
-    {
-        PersistenceController store(
-            false,
-            {m_desktop.homePath() + QStringLiteral("/.local/share"), m_desktop.homePath(), {}});
-        ModelContext &context = store.mainContext();
-        AppSettings::fetchOrCreate(context)->setFirstLaunchCompleted(true);
-        context.insert(std::make_shared<Streak>(
-            QUuid::createUuid(), QStringLiteral("Feeds"), StreakType::site, StrictnessMode::gentle,
-            QStringList{QStringLiteral("example.com")}, QStringList{}, QStringList{},
-            QDateTime::currentDateTimeUtc().addDays(-3)));
-        QVERIFY(context.save().hasValue());
-    }
+    QVERIFY(testing::halvexSteps::writeHomePastOnboarding(m_desktop.homePath()));
 
     // Chromium first, with the desktop's accessibility switch still off;
     // then the switch goes on.
