@@ -28,11 +28,12 @@ void tst_ProcessStartTime::readsWhenAProcessStarted()
     const QString path = dir.filePath(program);
     QVERIFY(QFile::link(QStringLiteral("/bin/sleep"), path));
     QProcess child;
-    // The kernel counts in ticks: a start may read up to one tick early.
+    // The kernel counts the start and the uptime in ticks: a start may read
+    // a tick or two off either way.
     const QDateTime before = QDateTime::currentDateTimeUtc().addMSecs(-20);
     child.start(path, {QStringLiteral("30")});
     QVERIFY(child.waitForStarted());
-    const QDateTime after = QDateTime::currentDateTimeUtc();
+    const QDateTime after = QDateTime::currentDateTimeUtc().addMSecs(20);
     const std::optional<QDateTime> started = platform::processStartTime(qint32(child.processId()));
     child.kill();
     child.waitForFinished();
