@@ -252,13 +252,9 @@ void OnboardingPermissionsView::showRow(const QString &bundleId)
                      [&](const AutomationBrowserConfig &c) { return c.id == bundleId; });
     if (!row || config == m_browsers.cend())
         return;
-    const RowStatus status = m_rowStatuses.value(bundleId, RowStatus::notTested);
-    // The snapshot says which running browsers cannot be read, whatever
-    // their permission; the bridge says why.
-    const bool unreadable = status != RowStatus::testing &&
-                            m_services.permissionManager.snapshot().isUnreadable(bundleId);
-    row->setStatus(unreadable ? RowStatus::denied : status);
-    row->setNote(unreadable ? config->probe->unreadableReason() : std::nullopt);
+    row->show(m_rowStatuses.value(bundleId, RowStatus::notTested),
+              m_services.permissionManager.snapshot().isUnreadable(bundleId),
+              config->probe->unreadableReason());
 }
 
 void OnboardingPermissionsView::showRows()

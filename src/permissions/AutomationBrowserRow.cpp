@@ -143,11 +143,16 @@ void AutomationBrowserRow::setNote(const std::optional<QString> &note)
     m_note->setVisible(note.has_value());
 }
 
-AutomationBrowserRow::RowStatus AutomationBrowserRow::statusOf(fennimar::AutomationStatus status,
-                                                               bool unreadable)
+void AutomationBrowserRow::show(RowStatus answer, bool unreadable,
+                                const std::optional<QString> &reason)
 {
-    if (unreadable)
-        return RowStatus::denied;
+    const bool cannotRead = unreadable && answer != RowStatus::testing;
+    setStatus(cannotRead ? RowStatus::denied : answer);
+    setNote(cannotRead ? reason : std::nullopt);
+}
+
+AutomationBrowserRow::RowStatus AutomationBrowserRow::statusOf(fennimar::AutomationStatus status)
+{
     switch (status) {
     case fennimar::AutomationStatus::granted:
         return RowStatus::granted;

@@ -45,12 +45,14 @@ public:
     RowStatus status() const { return m_status; }
     void setStatus(RowStatus status);
     void setNote(const std::optional<QString> &note);
+    // The last answer, unless the browser runs but cannot be read: then it
+    // shows as refused with `reason` as the note, whatever its permission.
+    // A test under way shows as such.
+    void show(RowStatus answer, bool unreadable, const std::optional<QString> &reason);
 
     static QString statusText(RowStatus status);
-    // What a settled probe answer shows: not yet determined reads as not
-    // tested, and a browser that cannot be read (the note says why) as
-    // refused, whatever its permission.
-    static RowStatus statusOf(fennimar::AutomationStatus status, bool unreadable = false);
+    // What a settled probe answer shows: not yet determined reads as not tested.
+    static RowStatus statusOf(fennimar::AutomationStatus status);
 
     SecondaryButton *testButton() const { return m_test; }
     KitLabel *statusLabel() const { return m_statusText; }

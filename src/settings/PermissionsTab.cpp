@@ -252,14 +252,11 @@ void PermissionsTab::showRow(const QString &bundleId)
     AutomationBrowserRow *row = m_rows.value(bundleId);
     if (!row)
         return;
-    const bool testing = isTesting(bundleId);
-    // A running browser the snapshot finds unreadable is shown so whatever
-    // its permission, with its bridge's word on why.
-    const bool unreadable = !testing && m_services.permissions.snapshot().isUnreadable(bundleId);
-    row->setStatus(testing ? RowStatus::testing
-                           : AutomationBrowserRow::statusOf(rowStatus(bundleId), unreadable));
     const auto probe = m_services.probes.value(bundleId);
-    row->setNote(unreadable && probe ? probe->unreadableReason() : std::nullopt);
+    row->show(isTesting(bundleId) ? RowStatus::testing
+                                  : AutomationBrowserRow::statusOf(rowStatus(bundleId)),
+              m_services.permissions.snapshot().isUnreadable(bundleId),
+              probe ? probe->unreadableReason() : std::nullopt);
 }
 
 void PermissionsTab::retranslate()
