@@ -47,7 +47,15 @@ bool ChromiumAccessibilityBridge::checkUnreadable()
 void ChromiumAccessibilityBridge::judge(qint32 pid, bool byStartTime)
 {
     // A process that cannot be told cannot be looked for on the bus either.
-    if (pid <= 0 || !services().accessibility->applicationElement(pid).isNull()) {
+    if (pid <= 0) {
+        forget();
+        return;
+    }
+    const auto found = services().accessibility->findApplication(pid);
+    // A bus that did not answer tells nothing either way: what was known stays.
+    if (!found)
+        return;
+    if (!found->isNull()) {
         forget();
         return;
     }

@@ -55,8 +55,9 @@ private:
         QDateTime since;
     };
 
-    // One lookup on the bus for the process; off it, flags it once it has
-    // been off for the grace (from its start too, with `byStartTime`).
+    // One lookup on the bus for the process; seen off a bus that answered,
+    // flags it once it has been off for the grace (from its start too, with
+    // `byStartTime`). A lookup that got no answer changes nothing.
     void judge(qint32 processIdentifier, bool byStartTime);
     void forget();
 

@@ -91,8 +91,16 @@ public:
     virtual std::optional<qint32> referenceProcessIdentifier() = 0;
 
     // The root element of the application with this process identifier; a
-    // null element when the process exposes none.
-    virtual AccessibleElement applicationElement(qint32 processIdentifier) = 0;
+    // null element when the process exposes none or the bus cannot tell.
+    AccessibleElement applicationElement(qint32 processIdentifier)
+    {
+        return findApplication(processIdentifier).valueOr(AccessibleElement());
+    }
+    // The same, telling an answer from none: a null element when the bus
+    // answered without the process, an error when it could not be asked
+    // (no bus, a time-out, an application whose process could not be told).
+    virtual Expected<AccessibleElement, AccessibilityError>
+    findApplication(qint32 processIdentifier) = 0;
 
     virtual Expected<AccessibilityValue, AccessibilityError>
     copyAttributeValue(const AccessibleElement &element, const QString &attribute) = 0;

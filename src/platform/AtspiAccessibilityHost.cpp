@@ -383,6 +383,12 @@ AtspiAccessibilityHost::Reply AtspiAccessibilityHost::property(const AccessibleE
 std::optional<qint32> AtspiAccessibilityHost::processOf(const QDBusConnection &bus,
                                                         const QString &service)
 {
+    return connectionProcess(bus, service).valueOr(std::nullopt);
+}
+
+Expected<std::optional<qint32>, AccessibilityError>
+AtspiAccessibilityHost::connectionProcess(const QDBusConnection &bus, const QString &service)
+{
     const QDBusMessage reply =
         bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
                                                 QStringLiteral("/org/freedesktop/DBus"),
@@ -390,13 +396,17 @@ std::optional<qint32> AtspiAccessibilityHost::processOf(const QDBusConnection &b
                                                 QStringLiteral("GetConnectionUnixProcessID"))
                      << service,
                  QDBus::Block, m_timeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        return std::nullopt;
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        // An application that quit may linger in the registry for a moment.
+        if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+            return std::optional<qint32>();
+        return unexpected(errorOf(reply));
+    }
     bool ok = false;
     const uint pid = firstArgument(reply).toUInt(&ok);
     if (!ok || pid == 0)
-        return std::nullopt;
-    return qint32(pid);
+        return unexpected(AccessibilityError::failure);
+    return std::optional(qint32(pid));
 }
 
 std::optional<qint32> AtspiAccessibilityHost::referenceProcessIdentifier()
@@ -415,22 +425,32 @@ std::optional<qint32> AtspiAccessibilityHost::referenceProcessIdentifier()
     return processOf(*bus, registryService);
 }
 
-AccessibleElement AtspiAccessibilityHost::applicationElement(qint32 processIdentifier)
+Expected<AccessibleElement, AccessibilityError>
+AtspiAccessibilityHost::findApplication(qint32 processIdentifier)
 {
+    if (processIdentifier <= 0)
+        return unexpected(AccessibilityError::illegalArgument);
     const std::optional<QDBusConnection> bus = accessibilityBus();
-    if (!bus || processIdentifier <= 0)
-        return {};
+    if (!bus)
+        return unexpected(AccessibilityError::cannotComplete);
     if (processOf(*bus, registryService) == processIdentifier)
-        return {registryService, rootPath};
+        return AccessibleElement{registryService, rootPath};
     const Reply reply =
         call({registryService, rootPath}, accessibleInterface, QStringLiteral("GetChildren"));
     if (!reply)
-        return {};
+        return unexpected(reply.error());
+    // An application whose process went untold may be the one looked for.
+    std::optional<AccessibilityError> untold;
     for (const AccessibleElement &application : elementsIn(firstArgument(reply.value()))) {
-        if (processOf(*bus, application.service) == processIdentifier)
+        const auto process = connectionProcess(*bus, application.service);
+        if (!process)
+            untold = process.error();
+        else if (process.value() == processIdentifier)
             return application;
     }
-    return {};
+    if (untold)
+        return unexpected(*untold);
+    return AccessibleElement();
 }
 
 Expected<AccessibilityValue, AccessibilityError>

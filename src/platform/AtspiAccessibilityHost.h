@@ -36,7 +36,8 @@ public:
     // The registry daemon: it holds the desktop's root and runs whenever
     // the accessibility bus does.
     std::optional<qint32> referenceProcessIdentifier() override;
-    AccessibleElement applicationElement(qint32 processIdentifier) override;
+    Expected<AccessibleElement, AccessibilityError>
+    findApplication(qint32 processIdentifier) override;
 
     // "AXRole", "AXChildren" (those on screen), "AXFocusedWindow" (the
     // active top-level window, else the first one showing), "AXURL" (a
@@ -76,6 +77,10 @@ private:
                           const QString &method, const QList<QVariant> &arguments);
     Reply property(const AccessibleElement &element, const QString &interface, const QString &name);
     std::optional<qint32> processOf(const QDBusConnection &bus, const QString &service);
+    // The process behind a connection: nothing for one that has gone, an
+    // error when the bus did not tell.
+    Expected<std::optional<qint32>, AccessibilityError>
+    connectionProcess(const QDBusConnection &bus, const QString &service);
     Expected<void, AccessibilityError> askForFullTree(const AccessibleElement &element);
 
     Expected<AccessibilityValue, AccessibilityError> role(const AccessibleElement &element);

@@ -188,24 +188,29 @@ void tst_ChromiumAccessibilityBridge::aLookTellsABrowserOpenedBeforeAccessibilit
     QTest::addColumn<bool>("trusted");
     QTest::addColumn<bool>("running");
     QTest::addColumn<bool>("onBus");
+    QTest::addColumn<bool>("busAnswers");      // a lookup that times out tells nothing
     QTest::addColumn<double>("startedBefore"); // seconds before the first look; < 0: unknown
     QTest::addColumn<QList<double>>("looksAt");
     QTest::addColumn<bool>("unreadable");
     QTest::newRow("opened an hour before: told at the first look")
-        << true << true << false << 3600.0 << QList<double>{0} << true;
+        << true << true << false << true << 3600.0 << QList<double>{0} << true;
     QTest::newRow("just launched, within the grace")
-        << true << true << false << 2.0 << QList<double>{0, 7.9} << false;
+        << true << true << false << true << 2.0 << QList<double>{0, 7.9} << false;
     QTest::newRow("just launched, never joining")
-        << true << true << false << 2.0 << QList<double>{0, 8} << true;
+        << true << true << false << true << 2.0 << QList<double>{0, 8} << true;
     QTest::newRow("start unknown: counted from the first look")
-        << true << true << false << -1.0 << QList<double>{0, 9.9} << false;
+        << true << true << false << true << -1.0 << QList<double>{0, 9.9} << false;
     QTest::newRow("start unknown, missing past the grace")
-        << true << true << false << -1.0 << QList<double>{0, 10} << true;
-    QTest::newRow("on the bus") << true << true << true << 3600.0 << QList<double>{0} << false;
+        << true << true << false << true << -1.0 << QList<double>{0, 10} << true;
+    QTest::newRow("on the bus") << true << true << true << true << 3600.0 << QList<double>{0}
+                                << false;
+    QTest::newRow("opened an hour before, the bus not answering: nothing told")
+        << true << true << true << false << 3600.0 << QList<double>{0, 30} << false;
     // Then nothing is on the bus, and the missing trust is what is shown.
     QTest::newRow("accessibility off")
-        << false << true << false << 3600.0 << QList<double>{0} << false;
-    QTest::newRow("not running") << true << false << false << 3600.0 << QList<double>{0} << false;
+        << false << true << false << true << 3600.0 << QList<double>{0} << false;
+    QTest::newRow("not running") << true << false << false << true << 3600.0 << QList<double>{0}
+                                 << false;
 }
 
 void tst_ChromiumAccessibilityBridge::aLookTellsABrowserOpenedBeforeAccessibility()
@@ -213,11 +218,14 @@ void tst_ChromiumAccessibilityBridge::aLookTellsABrowserOpenedBeforeAccessibilit
     QFETCH(bool, trusted);
     QFETCH(bool, running);
     QFETCH(bool, onBus);
+    QFETCH(bool, busAnswers);
     QFETCH(double, startedBefore);
     QFETCH(QList<double>, looksAt);
     QFETCH(bool, unreadable);
     m_bed->host.trusted = trusted;
     const qint32 pid = onBus ? Testbed::browserPid : offBusPid;
+    if (!busAnswers)
+        m_bed->host.lookupFailures.insert(pid, platform::AccessibilityError::cannotComplete);
     m_bed->workspace.running.clear();
     if (running)
         runAs(pid);

@@ -119,9 +119,13 @@ bool FakeAccessibilityHost::requestProcessTrust()
     return trusted;
 }
 
-AccessibleElement FakeAccessibilityHost::applicationElement(qint32 processIdentifier)
+platform::Expected<AccessibleElement, AccessibilityError>
+FakeAccessibilityHost::findApplication(qint32 processIdentifier)
 {
     calls << QStringLiteral("application %1").arg(processIdentifier);
+    if (const auto failure = lookupFailures.constFind(processIdentifier);
+        failure != lookupFailures.cend())
+        return unexpected(*failure);
     return m_applications.value(processIdentifier);
 }
 

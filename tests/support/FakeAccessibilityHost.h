@@ -20,6 +20,8 @@ public:
     std::optional<qint32> reference;
     int trustChecks = 0;
     int trustRequests = 0;
+    // Lookups of these processes' applications fail so (the bus did not answer).
+    QHash<qint32, platform::AccessibilityError> lookupFailures;
 
     // Builds the tree. Elements are named by path; an empty name gives
     // "/e<n>". An application's element has the role "AXApplication".
@@ -52,7 +54,8 @@ public:
     bool isProcessTrusted() override;
     bool requestProcessTrust() override;
     std::optional<qint32> referenceProcessIdentifier() override { return reference; }
-    platform::AccessibleElement applicationElement(qint32 processIdentifier) override;
+    platform::Expected<platform::AccessibleElement, platform::AccessibilityError>
+    findApplication(qint32 processIdentifier) override;
     platform::Expected<platform::AccessibilityValue, platform::AccessibilityError>
     copyAttributeValue(const platform::AccessibleElement &element,
                        const QString &attribute) override;
