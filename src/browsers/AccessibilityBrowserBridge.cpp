@@ -83,7 +83,7 @@ QFuture<bool> AccessibilityBrowserBridge::inFront(Step step)
             const Done done = [self, promise](bool result) {
                 if (self) {
                     self->m_held.reset();
-                    self->m_cached.reset();
+                    self->m_cached = std::exchange(self->m_landed, std::nullopt);
                 }
                 promise->addResult(result);
                 promise->finish();
@@ -91,6 +91,7 @@ QFuture<bool> AccessibilityBrowserBridge::inFront(Step step)
             if (!self)
                 return done(false);
             self->m_cached.reset();
+            self->m_landed.reset();
             const std::optional<QString> shown = self->readAddress();
             self->m_held = shown ? browserURL(*shown) : std::nullopt;
             (self.data()->*step)(browser, shown, done);
@@ -164,7 +165,10 @@ void AccessibilityBrowserBridge::settle(const std::optional<QString> &before, Do
     waitUntil(
         [this, before] {
             const std::optional<QString> now = readAddress();
-            return now && *now != *before;
+            if (!now || *now == *before)
+                return false;
+            m_landed = Cached{browserURL(*now), m_services.clock()};
+            return true;
         },
         answer, pollsPerStep);
 }

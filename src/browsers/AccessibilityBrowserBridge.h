@@ -44,9 +44,12 @@ struct AccessibilityBridgeServices {
 //
 // A step waits for the browser to come to the front (the workspace's
 // announcement, not a pause), and then for the browser to show it: a step
-// back answers true once the page has moved on, so that a read right after
-// it sees where the tab landed, and false when it was not seen to within a
-// while; meanwhile reads answer the page the step found. A tab is closed
+// back answers true once another page is read in the tab, and false when
+// none was within a while. A page that cannot be read yet (one still
+// loading) is neither the page the step left nor another. Meanwhile reads
+// answer the page the step found; after it, the page it landed on is the
+// last read, so a look right after the step sees where the tab went even
+// before its tree is whole again. A tab is closed
 // only where the browser is known to run on: with other tabs in its strip,
 // or once a new tab has come up in front of it (closing a window's last tab
 // would end the browser on this desktop). Without a strip to count, or
@@ -111,8 +114,8 @@ private:
                   Done done);
     void closeFrontTab(const platform::RunningApplication &browser,
                        const std::optional<QString> &shown, Done done);
-    // Answers `done` with true once the page shown is no longer `before`,
-    // or with false after the step's time-out.
+    // Answers `done` with true once the page shown is read and is no longer
+    // `before`, or with false after the step's time-out.
     void settle(const std::optional<QString> &before, Done done);
     // Calls `then` with true as soon as `condition` holds, checked now and
     // every poll, or with false once the step's time-out has passed.
@@ -125,6 +128,8 @@ private:
     std::optional<Cached> m_cached;
     // While a step is under way: the page it found, which reads answer.
     std::optional<std::optional<QUrl>> m_held;
+    // The page a step back was seen to land on, read as it landed.
+    std::optional<Cached> m_landed;
     // The last step back was sent but not seen to land, and may land yet.
     bool m_stepUnseen = false;
 };
