@@ -161,6 +161,18 @@ void FrictionPanelController::present(const std::shared_ptr<TriggerEvent> &event
                 dismiss(true);
         },
         panel);
+    connect(viewModel, &FrictionViewModel::stepBackStarted, this, [this, own] {
+        if (own && m_activePanel == own)
+            stepBackdropAside();
+    });
+    // The step gave the application the focus; a window in full screen
+    // that has it stands over everything else, the panel's line included.
+    connect(viewModel, &FrictionViewModel::feedbackChanged, this, [this, own, viewModel] {
+        if (own && m_activePanel == own && viewModel->feedback().isFailure()) {
+            own->raise();
+            own->activateWindow();
+        }
+    });
     // The language first, so the card comes up in it.
     auto *localized =
         new HalvexLocalizedRoot(m_services.viewModel.persistence.mainContext(),
@@ -253,6 +265,14 @@ void FrictionPanelController::dismiss(bool animated)
     if (*remaining == 0)
         QMetaObject::invokeMethod(this, &FrictionPanelController::finishDismissal,
                                   Qt::QueuedConnection);
+}
+
+void FrictionPanelController::stepBackdropAside()
+{
+    // Unmapped at once, not faded: a window at opacity 0 still covers the
+    // browser where no compositor runs.
+    for (const auto &overlay : std::exchange(m_activeOverlays, {}))
+        retire(overlay);
 }
 
 void FrictionPanelController::panelWindowGone(const FrictionPanel *panel, bool destroyed)

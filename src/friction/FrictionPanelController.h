@@ -122,6 +122,10 @@ private:
     // Before it is shown: switching desktops must not leave the blocked
     // application usable without its panel.
     void keepOnAllDesktops(QWidget *window);
+    // The step back needs the application as the user sees it: a browser
+    // covered by the backdrop counts its page as hidden and loads the page
+    // it goes back to without a tree to read. The card stays.
+    void stepBackdropAside();
     void finishDismissal();
     // The panel's window went without an answer: its overlays follow it and
     // its event stays undecided.

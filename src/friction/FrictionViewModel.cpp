@@ -145,6 +145,7 @@ void FrictionViewModel::stepBack()
         return;
     commitOutcome();
     persistWhyAnswer(m_reflectionText);
+    emit stepBackStarted();
     m_outcome->stepBack([this](bool success) { finishStepBack(success); });
 }
 

@@ -139,6 +139,9 @@ public:
     void cancel();
 
 signals:
+    // The user chose to step back and the step is on its way: from here on
+    // the panel's own card is all that should stand over the application.
+    void stepBackStarted();
     void reflectionTextChanged();
     void isButtonsDisabledChanged();
     void isBrutalActiveChanged();

@@ -368,6 +368,10 @@ private slots:
         QCOMPARE(event->outcomeRaw(), QString("stepBack"));
         QCOMPARE(desk.workspace.hideRequests.size(), 1);
         QVERIFY(desk.controller().isPanelActive());
+        // The backdrop steps aside for the step (a covered browser would not
+        // show the page it goes back to); the card stays until it is done.
+        QVERIFY(desk.controller().activeOverlays().isEmpty());
+        QCOMPARE(desk.visibleWindows(), 1);
         desk.scheduler.advance(0.3);
         QVERIFY(!desk.controller().isPanelActive());
         QCoreApplication::processEvents();
@@ -403,10 +407,11 @@ int main(int argc, char **argv)
     // Two screens side by side; the first, on the right, is the primary.
     return testing::execOnScreens(argc, argv, R"({"screens": [
         {"name": "right", "x": 800, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96},
-        {"name": "left", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})", [&] {
-        tst_FrictionPanelController test;
-        return QTest::qExec(&test, argc, argv);
-    });
+        {"name": "left", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96}]})",
+                                  [&] {
+                                      tst_FrictionPanelController test;
+                                      return QTest::qExec(&test, argc, argv);
+                                  });
 }
 
 #include "tst_FrictionPanelController.moc"
