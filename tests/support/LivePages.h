@@ -8,12 +8,16 @@ namespace testing {
 
 // Pages served on the loopback interface, one request per connection, so
 // that a live browser keeps every step in its history. A page is a title,
-// shown as its text, and links by name to other paths.
+// shown as its text, and links by name to other paths. A page that is not
+// to be kept is sent as pages behind a sign-in are: "Cache-Control:
+// no-store" with a session cookie renewed by every answer, which keeps a
+// browser from restoring it from memory: going back fetches it again.
 class LivePages final : public QObject {
 public:
     struct Page {
         QByteArray title;
         QList<std::pair<QByteArray, QByteArray>> links = {}; // name, path
+        bool kept = true;
     };
 
     explicit LivePages(QHash<QByteArray, Page> pages)
@@ -54,18 +58,22 @@ private:
             if (!socket->canReadLine())
                 return;
             const QList<QByteArray> request = socket->readLine().split(' ');
-            const QByteArray body = request.size() > 1 ? html(request[1]) : QByteArray();
+            const QByteArray path = request.size() > 1 ? request[1] : QByteArray();
+            const QByteArray body = html(path);
             const QByteArray status = body.isEmpty() ? "404 Not Found" : "200 OK";
-            socket->write("HTTP/1.1 " + status +
-                          "\r\nContent-Type: text/html\r\nConnection: close\r\n"
-                          "Content-Length: " +
-                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
+            QByteArray headers = "Content-Type: text/html\r\nConnection: close\r\n";
+            if (!m_pages.value(path).kept)
+                headers += "Cache-Control: no-store\r\nSet-Cookie: session=" +
+                           QByteArray::number(++m_answers) + "; HttpOnly; Path=/\r\n";
+            socket->write("HTTP/1.1 " + status + "\r\n" + headers +
+                          "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
             socket->disconnectFromHost();
         });
     }
 
     QHash<QByteArray, Page> m_pages;
     QTcpServer m_server;
+    int m_answers = 0;
 };
 
 } // namespace testing
