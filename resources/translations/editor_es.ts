@@ -63,7 +63,7 @@
     <message id="streakEditor.detail.close"><source>Close</source><translation>Cerrar</translation></message>
     <message id="streakEditor.detail.saveFailed"><source>This streak no longer exists.</source><translation>Esta racha ya no existe.</translation></message>
     <message id="deleteConfirm.delete"><source>Delete streak</source><translation>Eliminar racha</translation></message>
-    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Esta racha lleva %n día. Eliminarla la termina para siempre.</numerusform><numerusform>Esta racha lleva %n días. Eliminarla la termina para siempre.</numerusform></translation></message>
+    <message id="deleteConfirm.warning" numerus="yes"><source>This streak is %n days long. Deleting it ends it for good.</source><translation><numerusform>Esta racha lleva %n día. Si la eliminas, se acaba para siempre.</numerusform><numerusform>Esta racha lleva %n días. Si la eliminas, se acaba para siempre.</numerusform></translation></message>
     <message id="deleteConfirm.cascadeInfo"><source>Its history goes with it: broken runs, triggers, bypasses and usage.</source><translation>Su historial se elimina con ella: rachas rotas, activaciones, excepciones y uso.</translation></message>
     <message id="deleteConfirm.cancel"><source>Cancel</source><translation>Cancelar</translation></message>
 </context>

@@ -17,8 +17,8 @@
     <message id="popover.empty.title"><source>Day zero starts with a name.</source><translation>Tag null beginnt mit einem Namen.</translation></message>
     <message id="popover.empty.subtitle"><source>Pick the site or app you keep opening without meaning to. Halvex counts the days you stay away.</source><translation>Wähle die Website oder App, die du immer wieder öffnest, ohne es zu wollen. Halvex zählt die Tage, die du fernbleibst.</translation></message>
     <message id="popover.empty.sets.title"><source>Start from a set</source><translation>Mit einer Auswahl beginnen</translation></message>
-    <message id="popover.totals.summary.oneDay"><source>1 clean day across %1 streaks</source><translation>1 freier Tag in %1 Serien</translation></message>
-    <message id="popover.totals.summary"><source>%1 clean days across %2 streaks</source><translation>%1 freie Tage in %2 Serien</translation></message>
+    <message id="popover.totals.summary.oneDay"><source>1 clean day across %1 streaks</source><translation>1 Tag ohne Rückfall in %1 Serien</translation></message>
+    <message id="popover.totals.summary"><source>%1 clean days across %2 streaks</source><translation>%1 Tage ohne Rückfall in %2 Serien</translation></message>
     <message id="popover.contextMenu.edit"><source>Edit</source><translation>Bearbeiten</translation></message>
     <message id="popover.contextMenu.delete"><source>Delete</source><translation>Löschen</translation></message>
     <message id="streakManager.row.daysUnit"><source>days</source><translation>Tage</translation></message>

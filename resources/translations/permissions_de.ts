@@ -16,7 +16,7 @@
     <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Nicht lesbar</translation></message>
     <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Nicht installiert</translation></message>
     <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex braucht eine Berechtigung, um %1 zu sehen</translation></message>
-    <message id="permissionError.banner.restartBrowser"><source>Halvex cannot read %1: it was opened before accessibility was on. Quit %1 and open it again.</source><translation>Halvex kann %1 nicht lesen: Es startete vor der Barrierefreiheit. Beende %1 und öffne es neu.</translation></message>
+    <message id="permissionError.banner.restartBrowser"><source>Halvex cannot read %1: it was opened before accessibility was on. Quit %1 and open it again.</source><translation>Halvex kann %1 nicht lesen: Es lief schon vor dem Einschalten der Barrierefreiheit. Starte %1 neu.</translation></message>
     <message id="permissionError.banner.action.fix"><source>Fix</source><translation>Beheben</translation></message>
     <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>Mitteilungen</translation></message>
     <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex feiert deine Meilensteine mit einer Mitteilung.</translation></message>

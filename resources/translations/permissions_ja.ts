@@ -16,7 +16,7 @@
     <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>読み取り不可</translation></message>
     <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>未インストール</translation></message>
     <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex が %1 を確認するには許可が必要です</translation></message>
-    <message id="permissionError.banner.restartBrowser"><source>Halvex cannot read %1: it was opened before accessibility was on. Quit %1 and open it again.</source><translation>%1 はアクセシビリティより前に開かれたため読み取れません。%1 を終了して開き直してください。</translation></message>
+    <message id="permissionError.banner.restartBrowser"><source>Halvex cannot read %1: it was opened before accessibility was on. Quit %1 and open it again.</source><translation>%1 はアクセシビリティがオンになる前に開かれたため、読み取れません。%1 を再起動してください。</translation></message>
     <message id="permissionError.banner.action.fix"><source>Fix</source><translation>修正</translation></message>
     <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>通知</translation></message>
     <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex はマイルストーンを通知でお祝いします。</translation></message>

@@ -16,7 +16,7 @@
     <message id="onboarding.automation.status.denied"><source>Cannot read</source><translation>Okunamıyor</translation></message>
     <message id="onboarding.automation.status.notInstalled"><source>Not installed</source><translation>Yüklü değil</translation></message>
     <message id="permissionError.banner.automation"><source>Halvex needs permission to see %1</source><translation>Halvex’in %1 tarayıcısını görebilmesi için izin gerekiyor</translation></message>
-    <message id="permissionError.banner.restartBrowser"><source>Halvex cannot read %1: it was opened before accessibility was on. Quit %1 and open it again.</source><translation>%1 erişilebilirlikten önce açıldığı için okunamıyor. %1 tarayıcısını kapatıp yeniden aç.</translation></message>
+    <message id="permissionError.banner.restartBrowser"><source>Halvex cannot read %1: it was opened before accessibility was on. Quit %1 and open it again.</source><translation>%1, erişilebilirlik açılmadan önce başlatıldığı için okunamıyor. %1 tarayıcısını yeniden başlat.</translation></message>
     <message id="permissionError.banner.action.fix"><source>Fix</source><translation>Düzelt</translation></message>
     <message id="settings.permissions.notifications.name"><source>Notifications</source><translation>Bildirimler</translation></message>
     <message id="settings.permissions.notifications.detail"><source>Halvex celebrates your milestones with a notification.</source><translation>Halvex, kilometre taşlarınızı bir bildirimle kutlar.</translation></message>

@@ -6,6 +6,7 @@
 
 #include "ui/Color.h"
 #include "ui/Environment.h"
+#include "ui/PrimaryButton.h"
 #include "ui/Symbol.h"
 #include "ui/Typography.h"
 
@@ -75,9 +76,7 @@ void FrictionPrimaryButton::paintEvent(QPaintEvent *)
     shape.addRoundedRect(body, cornerRadius, cornerRadius);
 
     const qreal enabled = qBound(0.0, enabledLook(), 1.0);
-    QColor fill = Color::accent().resolve(this);
-    fill.setAlphaF(fill.alphaF() * (disabledFillOpacity + (1.0 - disabledFillOpacity) * enabled));
-    p.fillPath(shape, fill);
+    p.fillPath(shape, PrimaryButtonStyle::fill(this, enabled));
     const qreal glow = hoverOverlayOpacity * qBound(0.0, hoverLook(), 1.0) * enabled;
     if (glow > 0)
         p.fillPath(shape, QColor::fromRgbF(1, 1, 1, glow));
@@ -89,7 +88,7 @@ void FrictionPrimaryButton::paintEvent(QPaintEvent *)
                               : fm.elidedText(text(), Qt::ElideRight, qMax(0, room));
     const int contentWidth = symbolSize + spacing + fm.horizontalAdvance(title);
     const qreal left = (width() - contentWidth) / 2.0;
-    const QColor ink = Color::onAccent().resolve(this);
+    const QColor ink = PrimaryButtonStyle::title(this, enabled);
     Symbol::paint(p, QRectF(left, (height() - symbolSize) / 2.0, symbolSize, symbolSize),
                   m_systemImage, ink);
     p.setFont(font());

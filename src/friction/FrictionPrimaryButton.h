@@ -8,9 +8,10 @@ namespace halvex {
 
 // The one emphasised action of the friction panel: a filled accent button
 // that takes all the width it is offered, with a symbol before its title.
-// Disabled (by itself or by an ancestor) its fill drops to half opacity and
-// loses its hover glow and shadow; hovering brightens the fill and lifts the
-// shadow. Both changes ease with the snappy spring.
+// Disabled (by itself or by an ancestor) it takes the primary button's
+// disabled fill and title and loses its hover glow and shadow; hovering
+// brightens the fill and lifts the shadow. Both changes ease with the snappy
+// spring.
 class FrictionPrimaryButton final : public FrictionPressStyle {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FrictionPrimaryButton)
@@ -23,7 +24,6 @@ public:
     static constexpr int spacing = 8;
     static constexpr int symbolSize = 13;
     static constexpr qreal cornerRadius = 12.0;
-    static constexpr qreal disabledFillOpacity = 0.5;
     static constexpr qreal hoverOverlayOpacity = 0.12;
     static constexpr qreal shadowOpacity = 0.28;
     static constexpr qreal hoveredShadowOpacity = 0.45;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QSpacerItem>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -69,9 +70,17 @@ FrictionRootView::FrictionRootView(FrictionViewModel &viewModel, QWidget *parent
     auto *column = new QVBoxLayout(m_column);
     // The column keeps 64 points clear at the sides; only the more-options
     // line may reach into them, as a line too wide for the column would.
-    column->setContentsMargins(overflowSidePadding, columnVerticalPadding, overflowSidePadding,
-                               columnVerticalPadding);
+    // Above and below, the padding is the part that gives way when the card
+    // is full (the allowance notice, more options open and a two-line
+    // failure line): down to its least, before anything in it is cut.
+    column->setContentsMargins(overflowSidePadding, leastColumnVerticalPadding, overflowSidePadding,
+                               leastColumnVerticalPadding);
     column->setSpacing(16);
+    const auto yieldingPadding = [] {
+        return new QSpacerItem(0, columnVerticalPadding - leastColumnVerticalPadding,
+                               QSizePolicy::Minimum, QSizePolicy::Preferred);
+    };
+    column->addSpacerItem(yieldingPadding());
 
     m_breathDot = new BreathDotView(32, m_column);
     m_breathDot->setBackground(&Color::surfaceElevated());
@@ -117,7 +126,11 @@ FrictionRootView::FrictionRootView(FrictionViewModel &viewModel, QWidget *parent
     m_feedback->setAlignment(Qt::AlignHCenter);
     m_feedback->setWordWrap(true);
     m_feedback->setMaximumWidth(columnWidth);
-    column->addWidget(m_feedback, 0, Qt::AlignHCenter);
+    // Centred by stretches, not by alignment: an aligned item is measured
+    // for the column's whole width but placed at the label's narrower
+    // preferred width, where the text wraps onto a line it has no room for.
+    column->addLayout(centred(m_feedback));
+    column->addSpacerItem(yieldingPadding());
 
     m_stack->addWidget(m_column);
 

@@ -35,6 +35,7 @@ public:
     static constexpr int overflowSidePadding = 16;
     static constexpr int columnWidth = cardSize.width() - 2 * columnSidePadding;
     static constexpr int columnVerticalPadding = 32;
+    static constexpr int leastColumnVerticalPadding = 12;
     static constexpr int resetPadding = 64;
     static constexpr int reflectionMaximumWidth = 360;
 

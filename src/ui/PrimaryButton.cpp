@@ -16,14 +16,46 @@ QSize PrimaryButtonStyle::sizeFor(const QSize &content, qreal verticalPadding) c
     return {w, h};
 }
 
-void PrimaryButtonStyle::paintBody(QPainter &painter, const QRectF &rect, const QColor &accent,
-                                   qreal enabledLook, bool pressed) const
+namespace {
+
+// Each channel, alpha included, `t` of the way from `from` to `to`.
+QColor mix(const QColor &from, const QColor &to, qreal t)
+{
+    const qreal u = qBound(0.0, t, 1.0);
+    const auto at = [u](qreal a, qreal b) { return a + (b - a) * u; };
+    return QColor::fromRgbF(
+        float(at(from.redF(), to.redF())), float(at(from.greenF(), to.greenF())),
+        float(at(from.blueF(), to.blueF())), float(at(from.alphaF(), to.alphaF())));
+}
+
+} // namespace
+
+ThemeColor PrimaryButtonStyle::disabledFill()
+{
+    return Color::ink().withOpacity(disabledFillOpacity);
+}
+
+ThemeColor PrimaryButtonStyle::disabledTitle()
+{
+    return {Color::ink().withOpacity(disabledTitleOpacityLight).light(),
+            Color::ink().withOpacity(disabledTitleOpacityDark).dark()};
+}
+
+QColor PrimaryButtonStyle::fill(const QWidget *widget, qreal enabledLook)
+{
+    return mix(disabledFill().resolve(widget), Color::accent().resolve(widget), enabledLook);
+}
+
+QColor PrimaryButtonStyle::title(const QWidget *widget, qreal enabledLook)
+{
+    return mix(disabledTitle().resolve(widget), Color::onAccent().resolve(widget), enabledLook);
+}
+
+void PrimaryButtonStyle::paintBody(QPainter &painter, const QRectF &rect, const QColor &fill,
+                                   bool pressed) const
 {
     QPainterPath shape;
     shape.addRoundedRect(rect, cornerRadius, cornerRadius);
-    QColor fill = accent;
-    const qreal look = qBound(0.0, enabledLook, 1.0);
-    fill.setAlphaF(accent.alphaF() * (disabledFillOpacity + (1.0 - disabledFillOpacity) * look));
     painter.setOpacity(pressed ? pressedOpacity : 1.0);
     painter.setClipPath(shape);
     painter.fillPath(shape, fill);
@@ -34,7 +66,8 @@ PrimaryButton::PrimaryButton(Options options, QWidget *parent)
 {
     m_style.compact = options.compact;
     setFont(Typography::body13Medium());
-    enableLoading(Color::onAccent());
+    // Loading always has the disabled look.
+    enableLoading(PrimaryButtonStyle::disabledTitle());
     setFullWidth(options.fullWidth);
     setLoadingState(options.isLoading);
     finishSetup(options.isEnabled);
@@ -72,11 +105,11 @@ void PrimaryButton::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body = QRectF(rect());
-    m_style.paintBody(p, body, Color::accent().resolve(this), enabledLook(), isDown());
+    m_style.paintBody(p, body, PrimaryButtonStyle::fill(this, enabledLook()), isDown());
     if (!isLoading()) {
         const int room = width() - qRound(2 * m_style.horizontalPadding());
         p.setFont(font());
-        p.setPen(Color::onAccent().resolve(this));
+        p.setPen(PrimaryButtonStyle::title(this, enabledLook()));
         p.drawText(body, Qt::AlignCenter, fitted(text(), room));
     }
     p.setClipping(false);

@@ -1,8 +1,10 @@
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
 #include "FrictionFixture.h"
+#include "Screenshots.h"
 #include "friction/BrutalConfessionFlow.h"
 #include "friction/CountdownButton.h"
 #include "friction/FrictionButtonRow.h"
@@ -14,6 +16,7 @@
 #include "ui/Color.h"
 #include "ui/DestructiveButton.h"
 #include "ui/DisplayNumeral.h"
+#include "ui/Environment.h"
 #include "ui/KitLabel.h"
 #include "ui/Motion.h"
 #include "ui/TranslationLoader.h"
@@ -61,6 +64,41 @@ struct Card : frictiontest::StreakFixture {
         QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
     }
     void endLockout() { scheduler.advance(FrictionViewModel::lockoutSeconds); }
+    // Runs the layouts still pending, as the screen would before showing the card.
+    void settle() const
+    {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCoreApplication::processEvents();
+        }
+    }
+    // Every widget showing in the card that is cut: outside the card, or
+    // given less height than its content needs. Empty when all shows whole.
+    QStringList cutWidgets() const
+    {
+        QStringList cut;
+        const QRect card = view->rect();
+        for (QWidget *w : view->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(view.get()))
+                continue;
+            const QRect r(w->mapTo(view.get(), QPoint()), w->size());
+            // A widget held lower than its hint on purpose (the numeral) is not
+            // cut, nor is a layout that gets less than it would like.
+            const int least = !w->hasHeightForWidth() ? w->minimumSizeHint().height()
+                              : w->layout() ? w->layout()->totalMinimumHeightForWidth(w->width())
+                                            : w->heightForWidth(w->width());
+            const int needed = qMin(least, w->maximumHeight());
+            if (!card.contains(r) || w->height() < needed)
+                cut << QStringLiteral("%1 %2 at %3,%4 %5x%6, needs %7 high")
+                           .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+                           .arg(r.x())
+                           .arg(r.y())
+                           .arg(r.width())
+                           .arg(r.height())
+                           .arg(needed);
+        }
+        return cut;
+    }
 
     std::shared_ptr<TriggerEvent> event;
     std::unique_ptr<FrictionViewModel> vm;
@@ -353,6 +391,91 @@ private slots:
                 card.find("friction.button.moreOptions")->mapTo(card.view.get(), QPoint()).y());
         card.scheduler.advance(FrictionViewModel::failureLineSeconds);
         QVERIFY(!card.shows("friction.panel.feedback"));
+    }
+
+    // The failure line comes under whatever the card shows at that moment,
+    // in the card's fixed size: it and everything above it show whole.
+    void failureLineShowsWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("moreOptions");
+        QTest::addColumn<bool>("countingDown");
+        struct Arrangement {
+            const char *name, *mode, *source;
+            bool moreOptions, countingDown;
+        };
+        const Arrangement arrangements[] = {
+            {"gentle", "gentle", "app", false, false},
+            {"firm", "firm", "app", false, false},
+            {"brutal, more options", "brutal", "app", true, false},
+            {"brutal, link, every option", "brutal", "externalLink", true, false},
+            // Step back is hidden while the countdown runs; the view model
+            // is asked directly, for the fullest column there is.
+            {"firm counting down, reflection", "firm", "app", false, true},
+        };
+        for (const QString language : {"en", "tr", "de", "es", "fr", "ja"}) {
+            for (const Arrangement &a : arrangements)
+                QTest::addRow("%s, %s", qPrintable(language), a.name)
+                    << language << QString::fromLatin1(a.mode) << QString::fromLatin1(a.source)
+                    << a.moreOptions << a.countingDown;
+        }
+    }
+    void failureLineShowsWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, mode);
+        QFETCH(QString, source);
+        QFETCH(bool, moreOptions);
+        QFETCH(bool, countingDown);
+        QVERIFY(m_translations.load(language));
+        Card card(mode, 12, source);
+        card.streak->setAllowanceEnabled(true);
+        card.streak->setAllowanceMinutes(15);
+        card.streak->setAllowDailyFreePass(true);
+        card.streak->setAllowExternalLinkBypass(true);
+        card.workspace.running.clear(); // nothing to hide: the step back fails
+        card.open();
+        card.view->setLocale(QLocale(language));
+        card.endLockout();
+        if (moreOptions)
+            card.click("friction.button.moreOptions");
+        if (countingDown) {
+            card.click("friction.button.openAnyway");
+            card.vm->stepBack();
+        } else {
+            card.click("friction.button.stepBack");
+        }
+        card.settle();
+        auto *line = card.find<KitLabel>("friction.panel.feedback");
+        QVERIFY(card.shows("friction.panel.feedback"));
+        QCOMPARE(line->text(), qtTrId("friction.feedback.stepBackFailed"));
+        QCOMPARE(card.shows("friction.panel.reflectionField"), countingDown);
+        QCOMPARE(card.shows("friction.button.externalBypass"), moreOptions && source != "app");
+
+        QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+                 qPrintable(QStringLiteral("%1 high, needs %2 at %3 wide")
+                                .arg(line->height())
+                                .arg(line->heightForWidth(line->width()))
+                                .arg(line->width())));
+        const QStringList cut = card.cutWidgets();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+
+        if (language == "en" || language == "de") {
+            const QString name =
+                QStringLiteral("friction-failure-%1-%2")
+                    .arg(QString(QTest::currentDataTag()).remove(u',').replace(u' ', u'-'));
+            for (const Appearance appearance : {Appearance::light, Appearance::dark}) {
+                Environment::setApplicationAppearance(appearance);
+                const bool dark = appearance == Appearance::dark;
+                QVERIFY(!testing::screenshots::save(card.view->grab().toImage(),
+                                                    name.arg(dark ? "dark" : "light"))
+                             .isEmpty());
+            }
+            Environment::setApplicationAppearance(Appearance::light);
+        }
+        QVERIFY(m_translations.load("en"));
     }
 
     void wholeRowDisabledDuringLockout_data()

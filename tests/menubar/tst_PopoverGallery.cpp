@@ -13,6 +13,7 @@
 #include "Screenshots.h"
 #include "UiTestSupport.h"
 #include "editor/NewStreakFormContent.h"
+#include "menubar/ClampedLabel.h"
 #include "menubar/PermissionErrorBanner.h"
 #include "menubar/PopoverDeleteConfirmOverlay.h"
 #include "menubar/PopoverListView.h"
@@ -134,8 +135,9 @@ private slots:
             << banner({}, {testing::PermissionDesk::chrome}) << "de";
         QTest::newRow("banner-unreadable")
             << banner({}, {testing::PermissionDesk::chrome}, true) << "en";
-        QTest::newRow("banner-unreadable-de")
-            << banner({}, {testing::PermissionDesk::chrome}, true) << "de";
+        for (const char *language : {"de", "es", "fr", "ja", "tr"})
+            QTest::addRow("banner-unreadable-%s", language)
+                << banner({}, {testing::PermissionDesk::chrome}, true) << language;
         const auto editing = [](editortest::ScreensFixture &f, PopoverRootView &root) {
             auto s = f.add("Reading the news late at night, every night",
                            {"news.ycombinator.com", "lobste.rs"}, 24 * 12 + 3, 0);
@@ -196,6 +198,10 @@ private slots:
                        testing::over(Qt::black, dim, Color::background().light()));
         QCOMPARE_COLOR(dark.pixelColor(1, 1),
                        testing::over(Qt::black, dim, Color::background().dark()));
+        // The banner's lines are clamped: what it says must fit within them.
+        if (auto *banner = root.findChild<PermissionErrorBanner *>(); banner && banner->isVisible())
+            QVERIFY2(!banner->messageLabel()->isTruncated(),
+                     qPrintable(banner->messageLabel()->shownLines().join(u" / ")));
         const QStringList faults = testing::scrollAreaFaults(&root);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         QVERIFY(m_translations.load("en"));

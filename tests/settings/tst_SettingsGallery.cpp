@@ -79,12 +79,15 @@ private slots:
                    press(window, "settings.permissions.accessibility.action");
                    test(window, Desk::firefox);
                });
-        QTest::newRow("permissions-unreadable")
-            << SettingsTab::permissions << "en" << Setup([this](auto &, QWidget *) {
-                   m_desk->chromeProbe->unreadable = true;
-                   m_desk->trusted = true;
-                   m_desk->manager.refresh();
-               });
+        const Setup unreadable([this](auto &, QWidget *) {
+            m_desk->chromeProbe->unreadable = true;
+            m_desk->trusted = true;
+            m_desk->manager.refresh();
+        });
+        QTest::newRow("permissions-unreadable") << SettingsTab::permissions << "en" << unreadable;
+        // The status words run longest in French.
+        QTest::newRow("permissions-unreadable-fr")
+            << SettingsTab::permissions << "fr" << unreadable;
         QTest::newRow("about") << SettingsTab::about << "en" << nothing;
         QTest::newRow("about-available")
             << SettingsTab::about << "en" << Setup([](auto &f, QWidget *) {

@@ -1,8 +1,10 @@
 // Controls that only their edge shows (radio rings, step dots, an off
 // switch, an unticked chip, bar tracks, segmented tracks) stand out from what
 // lies behind them by the 3:1 that non-text contrast asks, light and dark,
-// and a chosen segment stands apart from the others by as much. Measured on
-// the pixels the controls paint over the colour they really sit on.
+// and a chosen segment stands apart from the others by as much. A disabled
+// filled button is told from an enabled one at a glance: its fill fades
+// towards what lies behind and its title dims, yet stays readable. Measured
+// on the pixels the controls paint over the colour they really sit on.
 #include <cmath>
 #include <functional>
 
@@ -13,6 +15,7 @@
 #include "UiTestSupport.h"
 #include "editor/ActiveWindowInput.h"
 #include "editor/SegmentedControl.h"
+#include "friction/FrictionPrimaryButton.h"
 #include "menubar/StreakRowProgressLine.h"
 #include "onboarding/FirstStreakRow.h"
 #include "onboarding/OnboardingProgressIndicator.h"
@@ -21,6 +24,7 @@
 #include "stats/UsageSiteRow.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
+#include "ui/PrimaryButton.h"
 #include "ui/ProgressTrack.h"
 #include "ui/ToggleSwitch.h"
 
@@ -119,9 +123,39 @@ Probe chosenSegment(const QWidget *host, const QWidget *control, const QRect &ch
     return {spot(chosen), spot(other).center()};
 }
 
+// Distance of two opaque colours in RGB: how far apart they look, hue included.
+qreal distance(const QColor &a, const QColor &b)
+{
+    return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+}
+
+// A filled button as it shows: its fill, beside the title and clear of the
+// rounded corners, and the title's strongest pixel against that fill.
+struct ButtonLook {
+    QColor fill, title;
+};
+using ButtonMaker = std::function<QWidget *(bool enabled)>;
+
+ButtonLook lookOf(const QImage &image, const QWidget *host, const QWidget *button)
+{
+    const QRect r = in(host, button);
+    const QColor fill = image.pixelColor(r.left() + 6, r.center().y());
+    QColor title = fill;
+    const QRect middle = r.adjusted(r.width() / 4, 4, -r.width() / 4, -4);
+    for (int y = middle.top(); y <= middle.bottom(); ++y) {
+        for (int x = middle.left(); x <= middle.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (contrast(pixel, fill) > contrast(title, fill))
+                title = pixel;
+        }
+    }
+    return {fill, title};
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Scene)
+Q_DECLARE_METATYPE(ButtonMaker)
 
 class tst_ControlContrast : public QObject {
     Q_OBJECT
@@ -221,6 +255,63 @@ private slots:
             });
         }
     }
+    void disabledButtonLooksDisabled_data()
+    {
+        QTest::addColumn<Appearance>("appearance");
+        QTest::addColumn<ThemeColor>("backdrop");
+        QTest::addColumn<ButtonMaker>("make");
+        for (const Appearance appearance : {Appearance::light, Appearance::dark}) {
+            const char *theme = appearance == Appearance::dark ? "dark" : "light";
+            QTest::addRow("primary button, %s", theme)
+                << appearance << Color::background() << ButtonMaker([](bool enabled) {
+                       return new PrimaryButton(
+                           {.title = QStringLiteral("Continue"), .isEnabled = enabled});
+                   });
+            QTest::addRow("primary button on a card, %s", theme)
+                << appearance << Color::surface() << ButtonMaker([](bool enabled) {
+                       return new PrimaryButton({.title = QStringLiteral("Send"),
+                                                 .isEnabled = enabled,
+                                                 .fullWidth = true});
+                   });
+            QTest::addRow("friction panel's step back, %s", theme)
+                << appearance << Color::surfaceElevated() << ButtonMaker([](bool enabled) {
+                       auto *button = new FrictionPrimaryButton(
+                           QStringLiteral("Step back"), QStringLiteral("arrow.uturn.backward"), {});
+                       button->setEnabled(enabled);
+                       return button;
+                   });
+        }
+    }
+    void disabledButtonLooksDisabled()
+    {
+        QFETCH(Appearance, appearance);
+        QFETCH(ThemeColor, backdrop);
+        QFETCH(ButtonMaker, make);
+        Environment::setApplicationAppearance(appearance);
+        ButtonLook looks[2];
+        QColor behind;
+        for (const bool enabled : {true, false}) {
+            Host host(backdrop);
+            QWidget *button = place(&host, make(enabled));
+            const QImage image = testing::renderWidget(&host);
+            looks[enabled] = lookOf(image, &host, button);
+            behind = image.pixelColor(above(in(&host, button)));
+        }
+        const ButtonLook &on = looks[true], &off = looks[false];
+        const QString seen = QStringLiteral("enabled %1 on %2, disabled %3 on %4, behind %5")
+                                 .arg(testing::describe(on.title), testing::describe(on.fill),
+                                      testing::describe(off.title), testing::describe(off.fill),
+                                      testing::describe(behind));
+        // The fill fades: nearer what lies behind than the enabled fill.
+        QVERIFY2(distance(off.fill, on.fill) > 2 * distance(off.fill, behind), qPrintable(seen));
+        // The title dims against its fill, and can still be read.
+        const qreal onTitle = contrast(on.title, on.fill), offTitle = contrast(off.title, off.fill);
+        QVERIFY2(offTitle < 0.9 * onTitle && offTitle >= 3.0,
+                 qPrintable(seen + QStringLiteral(": titles at %1:1 and %2:1")
+                                       .arg(onTitle, 0, 'f', 2)
+                                       .arg(offTitle, 0, 'f', 2)));
+    }
+
     void edgeStandsOut()
     {
         QFETCH(Appearance, appearance);
