@@ -33,6 +33,16 @@ void ClampedLabel::setText(const QString &text)
     update();
 }
 
+void ClampedLabel::setMaximumLines(int maximumLines)
+{
+    maximumLines = qMax(1, maximumLines);
+    if (maximumLines == m_maximumLines)
+        return;
+    m_maximumLines = maximumLines;
+    updateGeometry();
+    update();
+}
+
 void ClampedLabel::setColor(const ThemeColor &color)
 {
     m_color = color;

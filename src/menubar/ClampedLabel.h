@@ -24,6 +24,7 @@ public:
     const ThemeColor &color() const { return m_color; }
     void setColor(const ThemeColor &color);
     int maximumLines() const { return m_maximumLines; }
+    void setMaximumLines(int maximumLines);
 
     // The lines drawn at `width`, the last one cut when the text runs on.
     QStringList lines(int width) const;

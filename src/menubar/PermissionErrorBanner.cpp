@@ -23,8 +23,8 @@ using fennimar::AutomationStatus;
 PermissionErrorBanner::PermissionErrorBanner(Services services, QWidget *parent)
     : QWidget(parent)
     , m_services(std::move(services))
-    , m_message(
-          new ClampedLabel({}, Typography::body13Medium(), Color::ink(), 3, Qt::ElideRight, this))
+    , m_message(new ClampedLabel({}, Typography::body13Medium(), Color::ink(), messageLines,
+                                 Qt::ElideRight, this))
     , m_fix(new PrimaryButton({.action = [this] { fix(); }, .compact = true}, this))
 {
     setObjectName(QStringLiteral("PermissionErrorBanner"));
@@ -168,6 +168,10 @@ void PermissionErrorBanner::recompute()
 {
     m_gap = currentGap();
     if (m_gap) {
+        // What to do about a browser that cannot be read is the whole
+        // message, and a long browser name takes a line of its own.
+        m_message->setMaximumLines(m_gap->kind == Gap::Kind::unreadable ? unreadableMessageLines
+                                                                        : messageLines);
         m_message->setText(m_gap->message);
         setAccessibleName(m_gap->message);
     }

@@ -44,6 +44,9 @@ class PermissionErrorBanner final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PermissionErrorBanner)
 public:
+    static constexpr int messageLines = 3;
+    static constexpr int unreadableMessageLines = 5;
+
     struct Services {
         StreakEngine &engine;
         PermissionManager &permissions;

@@ -61,7 +61,8 @@ class tst_PopoverGallery : public QObject {
             // Named as the bridges name the browsers installed.
             m_desk->safariProbe->shownName = QStringLiteral("Safari");
             m_desk->firefoxProbe->shownName = QStringLiteral("Firefox");
-            m_desk->chromeProbe->shownName = QStringLiteral("Chromium");
+            // The family's longest name, which the banner must still show whole.
+            m_desk->chromeProbe->shownName = QStringLiteral("Microsoft Edge");
             f.add("Reading the news", {"news.ycombinator.com"}, 24 * 12, 0)->setBrowsers(browsers);
             f.add("Video", {"youtube.com"}, 2, 1);
             f.save();
