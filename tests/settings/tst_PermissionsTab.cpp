@@ -19,6 +19,9 @@ using Status = platform::NotificationAuthorizationStatus;
 namespace {
 
 constexpr int notPermitted = -1743;
+const QString restart = QStringLiteral("com.google.Chrome was opened before accessibility was "
+                                       "switched on, so Halvex cannot read its pages. Quit "
+                                       "com.google.Chrome and open it again.");
 
 struct Rig {
     Desk desk;
@@ -109,8 +112,7 @@ private slots:
             << QStringList{"org.mozilla.firefox=Can read"};
         QTest::newRow("trusted, Chrome opened before accessibility")
             << QStringList{Desk::firefox, Desk::chrome} << true << true << "Accessibility, Allowed"
-            << QStringList{"com.google.Chrome (chromium)=Cannot read [Test] "
-                           "(com.google.Chrome needs a restart)",
+            << QStringList{"com.google.Chrome (chromium)=Cannot read [Test] (" + restart + ")",
                            "org.mozilla.firefox=Can read"};
     }
 
@@ -154,7 +156,7 @@ private slots:
         // Allowed, and still not readable: nothing in any settings helps.
         QTest::newRow("Chrome opened before accessibility")
             << Desk::chrome << AutomationStatus::granted << true
-            << "Cannot read [Test] (com.google.Chrome needs a restart)" << QStringList{};
+            << "Cannot read [Test] (" + restart + ")" << QStringList{};
     }
 
     void testsConnection()

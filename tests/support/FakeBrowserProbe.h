@@ -35,7 +35,8 @@ public:
     }
     std::optional<QString> unreadableReason() const override
     {
-        return unreadable ? std::optional(QStringLiteral("%1 needs a restart").arg(name()))
+        // The bridges' own words, so that pictures show what the user reads.
+        return unreadable ? std::optional(qtTrId("permissions.browser.restartToRead").arg(name()))
                           : std::nullopt;
     }
     QFuture<fennimar::AutomationStatus> requestAccess() override
