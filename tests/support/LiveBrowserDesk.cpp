@@ -16,6 +16,7 @@
 #include "platform/TimerScheduler.h"
 #include "platform/UserDefaults.h"
 #include "platform/X11Connection.h"
+#include "platform/X11FrontWindowSource.h"
 #include "platform/X11KeystrokeSender.h"
 #include "platform/X11Workspace.h"
 
@@ -77,7 +78,8 @@ QString LiveBrowserDesk::start()
     m_identity = std::make_unique<platform::ApplicationIdentity>(*m_entries);
     m_workspace = std::make_unique<platform::X11Workspace>(*m_identity);
     m_connection = std::make_unique<platform::X11Connection>();
-    m_host = std::make_unique<platform::AtspiAccessibilityHost>();
+    m_frontWindows = std::make_unique<platform::X11FrontWindowSource>();
+    m_host = std::make_unique<platform::AtspiAccessibilityHost>(*m_frontWindows);
     m_defaults =
         std::make_unique<platform::UserDefaults>(m_dir.filePath(QStringLiteral("defaults.ini")));
     m_trust = std::make_unique<fennimar::AccessibilityProbe>(

@@ -21,6 +21,7 @@ class AtspiAccessibilityHost;
 class DesktopEntryIndex;
 class UserDefaults;
 class X11Connection;
+class X11FrontWindowSource;
 class X11KeystrokeSender;
 class X11Workspace;
 } // namespace platform
@@ -132,6 +133,7 @@ private:
     std::unique_ptr<platform::ApplicationIdentity> m_identity;
     std::unique_ptr<platform::X11Workspace> m_workspace;
     std::unique_ptr<platform::X11Connection> m_connection;
+    std::unique_ptr<platform::X11FrontWindowSource> m_frontWindows;
     std::unique_ptr<platform::AtspiAccessibilityHost> m_host;
     std::unique_ptr<platform::UserDefaults> m_defaults;
     std::unique_ptr<fennimar::AccessibilityProbe> m_trust;
