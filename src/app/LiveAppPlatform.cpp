@@ -26,6 +26,7 @@
 #include "platform/UserDefaults.h"
 #include "platform/UserNotificationCenter.h"
 #include "platform/X11Connection.h"
+#include "platform/X11FrontWindowSource.h"
 #include "platform/X11KeystrokeSender.h"
 #include "platform/X11Workspace.h"
 
@@ -39,7 +40,8 @@ LiveAppPlatform::LiveAppPlatform()
     , m_sleep(std::make_unique<platform::LogindSystemSleep>())
     , m_timeZone(std::make_unique<platform::LocalTimeZoneWatcher>())
     , m_appearance(std::make_unique<platform::PortalSystemAppearance>())
-    , m_accessibility(std::make_unique<platform::AtspiAccessibilityHost>())
+    , m_frontWindows(std::make_unique<platform::X11FrontWindowSource>())
+    , m_accessibility(std::make_unique<platform::AtspiAccessibilityHost>(*m_frontWindows))
     , m_trust(std::make_unique<fennimar::AccessibilityProbe>(
           *m_accessibility, *m_workspace, platform::UserDefaults::standard(),
           qint32(QCoreApplication::applicationPid())))

@@ -20,6 +20,7 @@ class LogindSystemSleep;
 class PortalSystemAppearance;
 class UnavailableAutomationChecking;
 class X11Connection;
+class X11FrontWindowSource;
 class X11KeystrokeSender;
 class X11Workspace;
 } // namespace platform
@@ -52,6 +53,7 @@ private:
     std::unique_ptr<platform::LogindSystemSleep> m_sleep;
     std::unique_ptr<platform::LocalTimeZoneWatcher> m_timeZone;
     std::unique_ptr<platform::PortalSystemAppearance> m_appearance;
+    std::unique_ptr<platform::X11FrontWindowSource> m_frontWindows;
     std::unique_ptr<platform::AtspiAccessibilityHost> m_accessibility;
     std::unique_ptr<fennimar::AccessibilityProbe> m_trust;
     std::unique_ptr<AXURLReader> m_reader;

@@ -8,6 +8,8 @@
 #include <QDBusVariant>
 #include <QMutexLocker>
 
+#include "platform/FrontWindowMatch.h"
+
 namespace platform {
 
 namespace {
@@ -24,6 +26,7 @@ const QString nullPath = QStringLiteral("/org/a11y/atspi/null");
 const QString accessibleInterface = QStringLiteral("org.a11y.atspi.Accessible");
 const QString actionInterface = QStringLiteral("org.a11y.atspi.Action");
 const QString collectionInterface = QStringLiteral("org.a11y.atspi.Collection");
+const QString componentInterface = QStringLiteral("org.a11y.atspi.Component");
 const QString documentInterface = QStringLiteral("org.a11y.atspi.Document");
 const QString textInterface = QStringLiteral("org.a11y.atspi.Text");
 const QString valueInterface = QStringLiteral("org.a11y.atspi.Value");
@@ -52,6 +55,7 @@ enum State : uint {
     stateActive = 1,
     stateEditable = 7,
     stateEnabled = 8,
+    stateIconified = 15,
     stateMultiLine = 17,
     stateSensitive = 24,
     stateShowing = 25,
@@ -87,6 +91,8 @@ struct MatchRule {
     QList<int> roles{0, 0, 0, 0};
 };
 constexpr uint sortCanonical = 1;
+// Component coordinates relative to the screen.
+constexpr uint screenCoordinates = 0;
 
 QDBusArgument &operator<<(QDBusArgument &argument, const MatchRule &rule)
 {
@@ -241,9 +247,11 @@ Q_DECLARE_METATYPE(platform::MatchRule)
 
 namespace platform {
 
-AtspiAccessibilityHost::AtspiAccessibilityHost(const QDBusConnection &sessionBus,
+AtspiAccessibilityHost::AtspiAccessibilityHost(const FrontWindowSource &frontWindows,
+                                               const QDBusConnection &sessionBus,
                                                std::chrono::milliseconds callTimeout)
-    : m_sessionBus(sessionBus)
+    : m_frontWindows(frontWindows)
+    , m_sessionBus(sessionBus)
     , m_timeoutMs(int(callTimeout.count()))
     , m_connectionName(QStringLiteral("halvex-accessibility-%1").arg(quintptr(this), 0, 16))
 {
@@ -712,20 +720,70 @@ AtspiAccessibilityHost::focusedWindow(const AccessibleElement &element)
     auto windows = children(element);
     if (!windows)
         return unexpected(windows.error());
-    std::optional<AccessibleElement> showing;
+    // Toolkits list their windows in the order opened, mark covered ones and
+    // those on other desktops as showing, and some mark none active: the
+    // window manager says which is in front.
+    const std::optional<QDBusConnection> bus = accessibilityBus();
+    const std::optional<qint32> pid = bus ? processOf(*bus, element.service) : std::nullopt;
+    const std::optional<FrontWindow> front =
+        pid ? m_frontWindows.frontWindowOf(*pid) : std::nullopt;
+    if (!front)
+        return unexpected(AccessibilityError::noValue);
+    QList<AccessibleElement> named;
+    QList<AccessibleWindowFacts> facts;
     for (const AccessibleElement &window : windows.value()) {
-        const auto s = states(window);
-        if (!s)
+        const Reply name = property(window, accessibleInterface, QStringLiteral("Name"));
+        if (!name) {
+            if (name.error() == AccessibilityError::cannotComplete)
+                return unexpected(name.error());
             continue;
-        if (has(*s, stateActive))
-            return AccessibilityValue(window);
-        if (!showing && has(*s, stateShowing))
-            showing = window;
+        }
+        // Only a window of that title can be it; the others are asked no more.
+        AccessibleWindowFacts described{unwrapped(firstArgument(name.value())).toString()};
+        if (described.name != front->title)
+            continue;
+        const auto s = states(window);
+        const auto place = extents(window);
+        if (!s || !place) {
+            const AccessibilityError error = !s ? s.error() : place.error();
+            if (error == AccessibilityError::cannotComplete)
+                return unexpected(error);
+            continue;
+        }
+        described.extents = *place;
+        described.active = has(*s, stateActive);
+        described.iconified = has(*s, stateIconified);
+        named << window;
+        facts << described;
     }
-    // Not in front: the window it would show first, as when it comes back.
-    if (showing)
-        return AccessibilityValue(*showing);
-    return unexpected(AccessibilityError::noValue);
+    const std::optional<qsizetype> match = matchFrontWindow(*front, facts);
+    if (!match)
+        return unexpected(AccessibilityError::noValue);
+    return AccessibilityValue(named[*match]);
+}
+
+Expected<std::optional<QRect>, AccessibilityError>
+AtspiAccessibilityHost::extents(const AccessibleElement &element)
+{
+    const Reply reply = callImplemented(element, componentInterface, QStringLiteral("GetExtents"),
+                                        {screenCoordinates});
+    if (!reply) {
+        if (reply.error() == AccessibilityError::attributeUnsupported)
+            return std::optional<QRect>();
+        return unexpected(reply.error());
+    }
+    const QVariant value = firstArgument(reply.value());
+    if (!value.canConvert<QDBusArgument>())
+        return std::optional<QRect>();
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    const QDBusArgument argument = value.value<QDBusArgument>();
+    argument.beginStructure();
+    argument >> x >> y >> width >> height;
+    argument.endStructure();
+    return std::optional(QRect(x, y, width, height));
 }
 
 Expected<AccessibilityValue, AccessibilityError>

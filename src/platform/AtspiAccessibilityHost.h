@@ -6,9 +6,11 @@
 #include <QDeadlineTimer>
 #include <QHash>
 #include <QMutex>
+#include <QRect>
 #include <QStringList>
 
 #include "platform/AccessibilityHost.h"
+#include "platform/FrontWindowSource.h"
 
 class QDBusMessage;
 
@@ -25,7 +27,10 @@ namespace platform {
 // thread; calls into this process's own tree would wait for themselves.
 class AtspiAccessibilityHost final : public AccessibilityHost {
 public:
+    // The front windows come from the window manager: toolkits mark their
+    // windows on the bus too poorly to tell which is in front.
     explicit AtspiAccessibilityHost(
+        const FrontWindowSource &frontWindows,
         const QDBusConnection &sessionBus = QDBusConnection::sessionBus(),
         std::chrono::milliseconds callTimeout = std::chrono::milliseconds(500));
     ~AtspiAccessibilityHost() override;
@@ -40,7 +45,8 @@ public:
     findApplication(qint32 processIdentifier) override;
 
     // "AXRole", "AXChildren" (those on screen), "AXFocusedWindow" (the
-    // active top-level window, else the first one showing), "AXURL" (a
+    // application's window in front, matched by title and place to the one
+    // the window manager names; noValue where none matches), "AXURL" (a
     // document's "DocURL", else its "URI"), "AXValue" (text, else a number), "AXIdentifier"
     // (the accessible id, else the "id" object attribute), "AXTitle",
     // "AXEnabled" (sensitive) and "AXTabs" (a tab strip's page tabs, on
@@ -92,11 +98,13 @@ private:
     Expected<QStringList, AccessibilityError> interfacesOf(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError>
     focusedWindow(const AccessibleElement &element);
+    Expected<std::optional<QRect>, AccessibilityError> extents(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError> documentUrl(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError> value(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError> identifier(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError> tabs(const AccessibleElement &element);
 
+    const FrontWindowSource &m_frontWindows;
     QDBusConnection m_sessionBus;
     int m_timeoutMs;
     QString m_connectionName;

@@ -131,6 +131,35 @@ QList<X11Connection::Window> X11Connection::clientWindows() const
     return windows;
 }
 
+QList<X11Connection::Window> X11Connection::stackingOrder() const
+{
+    QList<Window> windows;
+    if (!isValid())
+        return windows;
+    xcb_ewmh_get_windows_reply_t list;
+    if (!xcb_ewmh_get_client_list_stacking_reply(
+            &d->ewmh, xcb_ewmh_get_client_list_stacking(&d->ewmh, d->screen), &list, nullptr))
+        return windows;
+    for (uint32_t i = 0; i < list.windows_len; ++i)
+        windows << list.windows[i];
+    xcb_ewmh_get_windows_reply_wipe(&list);
+    return windows;
+}
+
+std::optional<X11Connection::Window> X11Connection::frontmostOf(const QList<Window> &windows) const
+{
+    if (windows.isEmpty())
+        return std::nullopt;
+    if (const std::optional<Window> active = activeWindow(); active && windows.contains(*active))
+        return active;
+    const QList<Window> stacking = stackingOrder();
+    for (auto it = stacking.crbegin(); it != stacking.crend(); ++it) {
+        if (windows.contains(*it))
+            return *it;
+    }
+    return windows.last();
+}
+
 std::optional<qint32> X11Connection::processIdentifier(Window window) const
 {
     if (!isValid())

@@ -34,6 +34,15 @@ public:
     // The managed top-level windows in mapping order; without a window
     // manager, the root's mapped children.
     QList<Window> clientWindows() const;
+    // The managed windows from the bottom of the stack to its top; empty
+    // without a window manager.
+    QList<Window> stackingOrder() const;
+    // Of these windows, the one in front: the active window when it is one of
+    // them, else the highest in the stacking order, else the last mapped.
+    // Activation brings this one forward and the reads of an application's
+    // window in front go to it, so a read, a press and a keystroke after
+    // activation all concern one window.
+    std::optional<Window> frontmostOf(const QList<Window> &windows) const;
     std::optional<qint32> processIdentifier(Window window) const;
     // WM_CLASS: instance and class.
     std::pair<QString, QString> windowClass(Window window) const;

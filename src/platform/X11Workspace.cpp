@@ -27,7 +27,6 @@ constexpr quint32 sourcePager = 2;
 struct X11Workspace::Atoms {
     xcb_atom_t activeWindow = XCB_NONE;
     xcb_atom_t clientList = XCB_NONE;
-    xcb_atom_t clientListStacking = XCB_NONE;
     xcb_atom_t wmState = XCB_NONE;
     xcb_atom_t wmStateHidden = XCB_NONE;
     xcb_atom_t icccmState = XCB_NONE;
@@ -46,7 +45,6 @@ X11Workspace::X11Workspace(const ApplicationIdentity &identity, const QByteArray
     xcb_connection_t *c = m_connection.connection();
     m_atoms->activeWindow = m_connection.atom("_NET_ACTIVE_WINDOW");
     m_atoms->clientList = m_connection.atom("_NET_CLIENT_LIST");
-    m_atoms->clientListStacking = m_connection.atom("_NET_CLIENT_LIST_STACKING");
     m_atoms->wmState = m_connection.atom("_NET_WM_STATE");
     m_atoms->wmStateHidden = m_connection.atom("_NET_WM_STATE_HIDDEN");
     m_atoms->icccmState = m_connection.atom("WM_STATE");
@@ -127,15 +125,9 @@ bool X11Workspace::activate(const RunningApplication &application)
     scheduleEventRead();
     if (windows.isEmpty() || !m_connection.hasWindowManager())
         return false;
-    // The application's window highest in the stack is the one it used last.
-    Window target = windows.last();
-    const QList<Window> stacking = stackingOrder();
-    for (auto it = stacking.crbegin(); it != stacking.crend(); ++it) {
-        if (windows.contains(*it)) {
-            target = *it;
-            break;
-        }
-    }
+    // The application's window highest in the stack is the one it used last,
+    // and the one whose page the accessibility host reads.
+    const Window target = *m_connection.frontmostOf(windows);
     const quint32 current = activeClientWindow().value_or(XCB_NONE);
     sendToRoot(target, m_atoms->activeWindow, {sourcePager, XCB_CURRENT_TIME, current, 0, 0});
     xcb_flush(m_connection.connection());
@@ -196,12 +188,6 @@ bool X11Workspace::isWindowHidden(Window window) const
     const QList<quint32> state =
         m_connection.cardinalProperty(window, m_atoms->icccmState, m_atoms->icccmState);
     return !state.isEmpty() && state.first() == iconicState;
-}
-
-QList<X11Workspace::Window> X11Workspace::stackingOrder() const
-{
-    return m_connection.cardinalProperty(m_connection.root(), m_atoms->clientListStacking,
-                                         XCB_ATOM_WINDOW);
 }
 
 void X11Workspace::sendToRoot(Window window, quint32 messageType,

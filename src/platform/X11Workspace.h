@@ -53,7 +53,6 @@ private:
     RunningApplication applicationOf(Window window) const;
     QList<Window> windowsOf(const RunningApplication &application) const;
     bool isWindowHidden(Window window) const;
-    QList<Window> stackingOrder() const;
     void sendToRoot(Window window, quint32 messageType, const std::array<quint32, 5> &data) const;
 
     void readEvents();

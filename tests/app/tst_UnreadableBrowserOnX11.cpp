@@ -19,6 +19,7 @@
 #include "permissions/PermissionManager.h"
 #include "platform/AtspiAccessibilityHost.h"
 #include "platform/ProcessStartTime.h"
+#include "platform/X11FrontWindowSource.h"
 
 using namespace halvex;
 using testing::AccessibleUi;
@@ -66,6 +67,7 @@ private:
 
     testing::DesktopHarness m_desktop;
     // This process's view of the accessibility bus: its switch, and who is on it.
+    platform::X11FrontWindowSource m_frontWindows;
     std::unique_ptr<platform::AtspiAccessibilityHost> m_accessibility;
     QProcess *m_chromium = nullptr;
     QProcess *m_halvex = nullptr;
@@ -164,7 +166,7 @@ void tst_UnreadableBrowserOnX11::initTestCase()
 
     // Chromium first, with the desktop's accessibility switch still off;
     // then the switch goes on.
-    m_accessibility = std::make_unique<platform::AtspiAccessibilityHost>();
+    m_accessibility = std::make_unique<platform::AtspiAccessibilityHost>(m_frontWindows);
     QVERIFY(!m_accessibility->isProcessTrusted());
     m_chromium = startChromium(QStringLiteral("before"));
     QVERIFY(m_chromium);

@@ -40,6 +40,13 @@
 using namespace halvex;
 using platform::RunningApplication;
 using Browser = testing::LiveBrowserDesk::Browser;
+using Window = testing::DesktopHarness::Window;
+
+// Where the browser's first window is while a second is in front.
+enum class FirstWindow { behind, minimised, onAnotherDesktop };
+
+Q_DECLARE_METATYPE(testing::LiveBrowserDesk::Browser)
+Q_DECLARE_METATYPE(FirstWindow)
 
 namespace {
 
@@ -111,14 +118,24 @@ private slots:
     void chromium() { stepBack(Browser::chromium); }
     void firefox_data() { cases(); }
     void firefox() { stepBack(Browser::firefox); }
+    // Two windows of one browser: what is read and steered is the window in
+    // front, never the one opened first.
+    void secondWindowInFront_data();
+    void secondWindowInFront();
+    void blockedPageInTheWindowBehind_data();
+    void blockedPageInTheWindowBehind();
 
 private:
+    // The browser started from our own window, on these pages in one
+    // window, once it shows the first; its process and that window.
+    void startFromOwnWindow(Browser browser, const QStringList &pages, qint32 &pid, Window &window);
+    void stepBackFromThePanel(const std::shared_ptr<TriggerEvent> &event);
     static void cases();
     void stepBack(Browser browser);
     FrictionPanel *panel() const { return m_controller->activePanel(); }
 
     testing::LiveBrowserDesk m_desk{{
-        {"/other", {"other"}},
+        {"/other", {"other", {{"next", "/allowed"}}}},
         {"/allowed", {"allowed", {{"next", "/blocked"}}}},
         {"/blocked", {"blocked"}},
         // Sent as sites behind a sign-in send them: going back fetches the
@@ -389,6 +406,171 @@ void tst_BrowserStepBackLive::stepBack(Browser browser)
     const int reads = probe.reads;
     QTRY_VERIFY_WITH_TIMEOUT(probe.reads >= reads + 2 || m_events.size() > triggers + 1, 10000);
     QCOMPARE(m_events.size(), triggers + 1);
+}
+
+void tst_BrowserStepBackLive::startFromOwnWindow(Browser browser, const QStringList &pages,
+                                                 qint32 &pid, Window &window)
+{
+    const RunningApplication own = m_desk.ownApp();
+    // Back on the first desktop, where our window is: the window manager
+    // brings no window forward from another.
+    QVERIFY(m_desk.switchToDesktop(0));
+    QVERIFY(m_desk.workspace().activate(own));
+    QTRY_COMPARE_WITH_TIMEOUT(m_desk.workspace().frontmostApplication(), std::optional(own), 10000);
+    m_browser =
+        browser == Browser::chromium ? m_desk.startChromium(pages) : m_desk.startFirefox(pages);
+    QVERIFY(m_browser);
+    m_running = browser;
+    QTRY_VERIFY_WITH_TIMEOUT(m_desk.processOf(browser) != 0,
+                             testing::LiveBrowserDesk::startTimeoutMs);
+    pid = m_desk.processOf(browser);
+    COMPARE_LIVE_READ(m_desk.shownAddress(browser), pages.first(),
+                      testing::LiveBrowserDesk::startTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(m_desk.tabCount(pid), int(pages.size()), 10000);
+    const QList<Window> windows = m_desk.windowsOf(pid);
+    QCOMPARE(windows.size(), 1);
+    window = windows.first();
+}
+
+void tst_BrowserStepBackLive::stepBackFromThePanel(const std::shared_ptr<TriggerEvent> &event)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(panel() && panel()->isActiveWindow(), 10000);
+    QWidget *button = panel()->findChild<QWidget *>(QStringLiteral("friction.button.stepBack"));
+    QVERIFY(button);
+    QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), 10000);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QTRY_COMPARE_WITH_TIMEOUT(event->outcomeRaw(), QStringLiteral("stepBack"), 20000);
+    // Done, not "Couldn't step back": the panel goes.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_controller->activePanel() && !m_controller->isAnimating(), 10000);
+}
+
+void tst_BrowserStepBackLive::secondWindowInFront_data()
+{
+    QTest::addColumn<Browser>("browser");
+    QTest::addColumn<FirstWindow>("first");
+    QTest::addColumn<bool>("withHistory");
+    for (const auto &[browser, name] :
+         {std::pair(Browser::chromium, "chromium"), std::pair(Browser::firefox, "firefox")}) {
+        QTest::addRow("%s: first behind, back in the same tab", name)
+            << browser << FirstWindow::behind << true;
+        QTest::addRow("%s: first minimised, a single tab that cannot go back", name)
+            << browser << FirstWindow::minimised << false;
+        QTest::addRow("%s: first on another desktop, back in the same tab", name)
+            << browser << FirstWindow::onAnotherDesktop << true;
+    }
+}
+
+void tst_BrowserStepBackLive::secondWindowInFront()
+{
+    QFETCH(Browser, browser);
+    QFETCH(FirstWindow, first);
+    QFETCH(bool, withHistory);
+    const QString id = testing::LiveBrowserDesk::identifier(browser);
+    const QString blocked = m_desk.pageUrl("/blocked");
+    const QString allowed = m_desk.pageUrl("/allowed");
+    const QString other = m_desk.pageUrl("/other");
+    const size_t triggers = m_events.size();
+
+    // The first window keeps two tabs of allowed pages, the one in front
+    // with a page before it: a step back there would show.
+    qint32 pid = 0;
+    Window firstWindow = 0;
+    startFromOwnWindow(browser, {other, allowed}, pid, firstWindow);
+    if (QTest::currentTestFailed())
+        return;
+    bool followed = false;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        followed || (followed = m_desk.followLink(pid, QStringLiteral("next"))), 10000);
+    COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
+    if (first == FirstWindow::minimised)
+        QVERIFY(m_desk.minimiseWindow(firstWindow));
+    if (first == FirstWindow::onAnotherDesktop)
+        QVERIFY(m_desk.moveWindowToDesktop(firstWindow, 1));
+    QVERIFY(m_desk.openWindow(m_browser, browser, withHistory ? allowed : blocked));
+    if (withHistory) {
+        // The same page as the first window's, told apart by place (or,
+        // for two alike, by the toolkit's mark of the active one).
+        QTRY_COMPARE_WITH_TIMEOUT(m_desk.tabCount(pid), 1, 10000);
+        COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
+        followed = false;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            followed || (followed = m_desk.followLink(pid, QStringLiteral("next"))), 10000);
+    }
+
+    // The blocked page in front brings its panel.
+    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    const std::shared_ptr<TriggerEvent> event = m_events.back();
+    QCOMPARE(event->matchedBundleId(), std::optional(id));
+    stepBackFromThePanel(event);
+    if (QTest::currentTestFailed())
+        return;
+
+    // The window in front went back, or lost the blocked tab to a new one.
+    QCOMPARE(m_browser->state(), QProcess::Running);
+    if (withHistory)
+        COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(!m_desk.shownAddress(browser).isEmpty() &&
+                                     m_desk.shownAddress(browser) != blocked,
+                                 10000);
+    QCOMPARE(m_desk.tabCount(pid), 1);
+    QCOMPARE(m_desk.windowsOf(pid).size(), 2);
+    // The first window kept its tabs, and the page in front of them.
+    QVERIFY(m_desk.activateWindow(firstWindow));
+    COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_desk.tabCount(pid), 2, 10000);
+    QCOMPARE(m_events.size(), triggers + 1);
+}
+
+void tst_BrowserStepBackLive::blockedPageInTheWindowBehind_data()
+{
+    QTest::addColumn<Browser>("browser");
+    QTest::newRow("chromium") << Browser::chromium;
+    QTest::newRow("firefox") << Browser::firefox;
+}
+
+void tst_BrowserStepBackLive::blockedPageInTheWindowBehind()
+{
+    QFETCH(Browser, browser);
+    const QString id = testing::LiveBrowserDesk::identifier(browser);
+    const size_t triggers = m_events.size();
+
+    // The blocked page is left in the first window, behind one with an
+    // allowed page, before the streak looks: as when Halvex starts.
+    m_streak->setIsPaused(true);
+    qint32 pid = 0;
+    Window firstWindow = 0;
+    startFromOwnWindow(browser, {m_desk.pageUrl("/blocked")}, pid, firstWindow);
+    if (QTest::currentTestFailed())
+        return;
+    const QString allowed = m_desk.pageUrl("/allowed");
+    QVERIFY(m_desk.openWindow(m_browser, browser, allowed));
+    COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
+    // The watcher has read it too, so that no read of the first window
+    // kept from before the second opened is taken for what is in front.
+    auto &probe = static_cast<CountingProbe &>(*m_probes.value(id));
+    const auto fetched = [&probe] {
+        const QFuture<URLReadResult> read = probe.fetchURL();
+        const bool done = QTest::qWaitFor([&] { return read.isFinished(); }, 10000);
+        const URLReadResult result = done ? read.result() : URLReadResult(std::optional<QUrl>());
+        return result && result.value() ? result.value()->toString() : QString();
+    };
+    COMPARE_LIVE_READ(fetched(), allowed, 10000);
+    const int fetchedReads = probe.reads;
+    QTRY_VERIFY_WITH_TIMEOUT(probe.reads > fetchedReads, 10000);
+    m_streak->setIsPaused(false);
+    m_engine->sendRulesChanged(true);
+
+    // No panel, however often the watcher reads the browser.
+    const int reads = probe.reads;
+    QTRY_VERIFY_WITH_TIMEOUT(probe.reads >= reads + 2 || m_events.size() > triggers, 10000);
+    QCOMPARE(m_events.size(), triggers);
+
+    // Its window in front, the page brings its panel.
+    QVERIFY(m_desk.activateWindow(firstWindow));
+    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    QCOMPARE(m_events.back()->matchedBundleId(), std::optional(id));
+    QTRY_VERIFY_WITH_TIMEOUT(panel() && panel()->isActiveWindow(), 10000);
 }
 
 int main(int argc, char **argv)

@@ -14,6 +14,7 @@
 
 #include "DesktopHarness.h"
 #include "platform/AtspiAccessibilityHost.h"
+#include "platform/X11FrontWindowSource.h"
 
 using platform::AccessibilityError;
 using platform::AccessibleElement;
@@ -44,6 +45,7 @@ private:
                                           int depth = 0);
 
     testing::DesktopHarness m_desktop;
+    std::unique_ptr<platform::X11FrontWindowSource> m_frontWindows;
     std::unique_ptr<platform::AtspiAccessibilityHost> m_host;
     QProcess *m_window = nullptr;
     AccessibleElement m_application;
@@ -53,8 +55,9 @@ void tst_AtspiAccessibilityHost::initTestCase()
 {
     for (const QString &why : {m_desktop.startAccessibilityBus(), m_desktop.startWindowManager()})
         QVERIFY2(why.isEmpty(), qPrintable(why));
-    m_host = std::make_unique<platform::AtspiAccessibilityHost>(QDBusConnection::sessionBus(),
-                                                                std::chrono::milliseconds(300));
+    m_frontWindows = std::make_unique<platform::X11FrontWindowSource>();
+    m_host = std::make_unique<platform::AtspiAccessibilityHost>(
+        *m_frontWindows, QDBusConnection::sessionBus(), std::chrono::milliseconds(300));
 }
 
 void tst_AtspiAccessibilityHost::cleanupTestCase()

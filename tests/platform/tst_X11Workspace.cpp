@@ -1,8 +1,12 @@
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
 #include "DesktopHarness.h"
+#include "platform/X11FrontWindowSource.h"
+#include "platform/X11KeystrokeSender.h"
 #include "platform/X11Workspace.h"
 
 using platform::RunningApplication;
@@ -23,6 +27,19 @@ RunningApplication lastActivation(const QSignalSpy &spy)
 {
     return spy.isEmpty() ? RunningApplication{} : spy.last().at(0).value<RunningApplication>();
 }
+
+// Records the shortcuts that reach it, modifier presses left out.
+class KeyRecorder final : public QWidget {
+public:
+    QStringList keys;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() != Qt::Key_Control)
+            keys << QKeySequence(event->keyCombination()).toString();
+    }
+};
 
 QList<RunningApplication> activations(const QSignalSpy &spy)
 {
@@ -46,6 +63,8 @@ private slots:
     void focusAmongOneApplicationsWindowsNamesOnlyIt();
     void activateBringsApplicationBack();
     void hideIconifiesEveryWindowAndActivateRestoresTheMostRecent();
+    void keysAfterActivationReachTheWindowNamedInFront_data();
+    void keysAfterActivationReachTheWindowNamedInFront();
     void requestsForAbsentApplicationsFail_data();
     void requestsForAbsentApplicationsFail();
 
@@ -195,6 +214,48 @@ void tst_X11Workspace::hideIconifiesEveryWindowAndActivateRestoresTheMostRecent(
     QTRY_COMPARE(m_workspace->frontmostApplication(),
                  std::optional<RunningApplication>(probeApp()));
     QVERIFY(!m_workspace->isHidden(probeApp()));
+}
+
+void tst_X11Workspace::keysAfterActivationReachTheWindowNamedInFront_data()
+{
+    QTest::addColumn<bool>("secondRaisedLast");
+    QTest::newRow("the second raised last") << true;
+    QTest::newRow("the first raised last") << false;
+}
+
+void tst_X11Workspace::keysAfterActivationReachTheWindowNamedInFront()
+{
+    QFETCH(bool, secondRaisedLast);
+    KeyRecorder first;
+    KeyRecorder second;
+    first.setWindowTitle(QStringLiteral("keys one"));
+    second.setWindowTitle(QStringLiteral("keys two"));
+    KeyRecorder &raised = secondRaisedLast ? second : first;
+    KeyRecorder &other = secondRaisedLast ? first : second;
+    QVERIFY(showAndFocus(other));
+    QVERIFY(showAndFocus(raised));
+    const RunningApplication helper = helperApp();
+    QVERIFY(m_workspace->activate(helper));
+    QTRY_COMPARE(m_workspace->frontmostApplication(), std::optional(helper));
+
+    // With another application in front, the window named is the one
+    // activation brings forward, and the one the keys then reach.
+    const platform::X11FrontWindowSource frontWindows;
+    const std::optional<platform::FrontWindow> front =
+        frontWindows.frontWindowOf(probeApp().processIdentifier);
+    QVERIFY(front);
+    QCOMPARE(front->title, raised.windowTitle());
+    QCOMPARE(front->clientArea, raised.geometry());
+    QVERIFY(!front->minimised);
+    QVERIFY(m_workspace->activate(probeApp()));
+    QTRY_COMPARE(m_workspace->frontmostApplication(), std::optional(probeApp()));
+    QTRY_VERIFY(raised.isActiveWindow());
+    QCOMPARE(frontWindows.frontWindowOf(probeApp().processIdentifier), front);
+    platform::X11Connection connection;
+    platform::X11KeystrokeSender keystrokes([] { return true; }, connection);
+    QVERIFY(keystrokes.send(platform::keycode::t, probeApp().processIdentifier));
+    QTRY_COMPARE(raised.keys, QStringList{QStringLiteral("Ctrl+T")});
+    QVERIFY(other.keys.isEmpty());
 }
 
 void tst_X11Workspace::requestsForAbsentApplicationsFail_data()

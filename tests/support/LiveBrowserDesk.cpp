@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <xcb/xproto.h>
+
 #include "browsers/AXTabStrip.h"
 #include "browsers/AXURLReader.h"
 #include "browsers/AccessibilityAttributes.h"
@@ -16,6 +18,7 @@
 #include "platform/TimerScheduler.h"
 #include "platform/UserDefaults.h"
 #include "platform/X11Connection.h"
+#include "platform/X11FrontWindowSource.h"
 #include "platform/X11KeystrokeSender.h"
 #include "platform/X11Workspace.h"
 
@@ -77,7 +80,8 @@ QString LiveBrowserDesk::start()
     m_identity = std::make_unique<platform::ApplicationIdentity>(*m_entries);
     m_workspace = std::make_unique<platform::X11Workspace>(*m_identity);
     m_connection = std::make_unique<platform::X11Connection>();
-    m_host = std::make_unique<platform::AtspiAccessibilityHost>();
+    m_frontWindows = std::make_unique<platform::X11FrontWindowSource>();
+    m_host = std::make_unique<platform::AtspiAccessibilityHost>(*m_frontWindows);
     m_defaults =
         std::make_unique<platform::UserDefaults>(m_dir.filePath(QStringLiteral("defaults.ini")));
     m_trust = std::make_unique<fennimar::AccessibilityProbe>(
@@ -124,21 +128,29 @@ QString LiveBrowserDesk::newProfile()
     return m_dir.filePath(QStringLiteral("profile-%1").arg(++m_profiles));
 }
 
-QProcess *LiveBrowserDesk::startChromium(const QStringList &urls, const QStringList &extraArguments)
+QStringList LiveBrowserDesk::chromiumArguments(const QString &profile) const
 {
     // As root under a virtual display: no sandbox and no GPU; no keyring.
-    const QStringList arguments{QStringLiteral("--no-sandbox"),
-                                QStringLiteral("--disable-gpu"),
-                                QStringLiteral("--ozone-platform=x11"),
-                                QStringLiteral("--no-first-run"),
-                                QStringLiteral("--no-default-browser-check"),
-                                QStringLiteral("--disable-background-networking"),
-                                QStringLiteral("--disable-component-update"),
-                                QStringLiteral("--disable-sync"),
-                                QStringLiteral("--password-store=basic"),
-                                QStringLiteral("--user-data-dir=") + newProfile()};
-    return m_desktop.launch(QStandardPaths::findExecutable(QString::fromLatin1(chromiumProgram)),
-                            arguments + extraArguments + urls);
+    return {QStringLiteral("--no-sandbox"),
+            QStringLiteral("--disable-gpu"),
+            QStringLiteral("--ozone-platform=x11"),
+            QStringLiteral("--no-first-run"),
+            QStringLiteral("--no-default-browser-check"),
+            QStringLiteral("--disable-background-networking"),
+            QStringLiteral("--disable-component-update"),
+            QStringLiteral("--disable-sync"),
+            QStringLiteral("--password-store=basic"),
+            QStringLiteral("--user-data-dir=") + profile};
+}
+
+QProcess *LiveBrowserDesk::startChromium(const QStringList &urls, const QStringList &extraArguments)
+{
+    const QString profile = newProfile();
+    QProcess *browser =
+        m_desktop.launch(QStandardPaths::findExecutable(QString::fromLatin1(chromiumProgram)),
+                         chromiumArguments(profile) + extraArguments + urls);
+    m_profileOf.insert(browser, profile);
+    return browser;
 }
 
 QProcess *LiveBrowserDesk::startFirefox(const QStringList &urls)
@@ -152,10 +164,99 @@ QProcess *LiveBrowserDesk::startFirefox(const QStringList &urls)
     preferences.close();
     QProcessEnvironment environment;
     environment.insert(QStringLiteral("MOZ_CRASHREPORTER_DISABLE"), QStringLiteral("1"));
-    return m_desktop.launch(
-        QStandardPaths::findExecutable(QString::fromLatin1(firefoxProgram)),
-        QStringList{QStringLiteral("--no-remote"), QStringLiteral("--profile"), profile} + urls,
-        environment);
+    // Remote control stays on, so that a second start with the profile
+    // opens a window in this one; each test's session bus is its own.
+    QProcess *browser =
+        m_desktop.launch(QStandardPaths::findExecutable(QString::fromLatin1(firefoxProgram)),
+                         QStringList{QStringLiteral("--profile"), profile} + urls, environment);
+    m_profileOf.insert(browser, profile);
+    return browser;
+}
+
+std::optional<DesktopHarness::Window> LiveBrowserDesk::openWindow(QProcess *browser, Browser which,
+                                                                  const QString &url)
+{
+    const QString profile = m_profileOf.value(browser);
+    if (profile.isEmpty() || browser->state() != QProcess::Running)
+        return std::nullopt;
+    // The process with the windows, whatever wrapper the program started with.
+    const qint32 pid = processOf(which);
+    if (pid == 0)
+        return std::nullopt;
+    const QList<DesktopHarness::Window> before = windowsOf(pid);
+    const QStringList window{QStringLiteral("--new-window"), url};
+    QProcess *launcher =
+        which == Browser::chromium
+            ? m_desktop.launch(QStandardPaths::findExecutable(QString::fromLatin1(chromiumProgram)),
+                               chromiumArguments(profile) + window)
+            : m_desktop.launch(QStandardPaths::findExecutable(QString::fromLatin1(firefoxProgram)),
+                               QStringList{QStringLiteral("--profile"), profile} + window);
+    if (!launcher)
+        return std::nullopt;
+    std::optional<DesktopHarness::Window> opened;
+    const auto inFront = [&] {
+        for (const DesktopHarness::Window w : windowsOf(pid)) {
+            if (!before.contains(w) && m_connection->activeWindow() == w)
+                opened = w;
+        }
+        return opened.has_value();
+    };
+    if (!QTest::qWaitFor(inFront, startTimeoutMs))
+        return std::nullopt;
+    return opened;
+}
+
+QList<DesktopHarness::Window> LiveBrowserDesk::windowsOf(qint32 processIdentifier) const
+{
+    QList<DesktopHarness::Window> windows;
+    for (const auto window : m_connection->clientWindows()) {
+        if (m_connection->processIdentifier(window) == processIdentifier)
+            windows << window;
+    }
+    return windows;
+}
+
+bool LiveBrowserDesk::windowTool(const QStringList &arguments,
+                                 const std::function<bool()> &done) const
+{
+    return m_desktop.runTool(QStringLiteral("xdotool"), arguments).has_value() &&
+           QTest::qWaitFor(done, 10000);
+}
+
+bool LiveBrowserDesk::activateWindow(DesktopHarness::Window window) const
+{
+    return windowTool({QStringLiteral("windowactivate"), QString::number(window)},
+                      [&] { return m_connection->activeWindow() == window; });
+}
+
+bool LiveBrowserDesk::minimiseWindow(DesktopHarness::Window window) const
+{
+    const quint32 state = m_connection->atom("_NET_WM_STATE");
+    const quint32 hidden = m_connection->atom("_NET_WM_STATE_HIDDEN");
+    return windowTool({QStringLiteral("windowminimize"), QString::number(window)}, [&] {
+        return m_connection->cardinalProperty(window, state, XCB_ATOM_ATOM).contains(hidden);
+    });
+}
+
+bool LiveBrowserDesk::switchToDesktop(int desktop) const
+{
+    const quint32 property = m_connection->atom("_NET_CURRENT_DESKTOP");
+    return windowTool({QStringLiteral("set_desktop"), QString::number(desktop)}, [&] {
+        return m_connection->cardinalProperty(m_connection->root(), property, XCB_ATOM_CARDINAL) ==
+               QList<quint32>{quint32(desktop)};
+    });
+}
+
+bool LiveBrowserDesk::moveWindowToDesktop(DesktopHarness::Window window, int desktop) const
+{
+    const quint32 property = m_connection->atom("_NET_WM_DESKTOP");
+    return windowTool({QStringLiteral("set_desktop_for_window"), QString::number(window),
+                       QString::number(desktop)},
+                      [&] {
+                          return m_connection->cardinalProperty(window, property,
+                                                                XCB_ATOM_CARDINAL) ==
+                                 QList<quint32>{quint32(desktop)};
+                      });
 }
 
 bool LiveBrowserDesk::stop(QProcess *browser, Browser which)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QByteArray>
@@ -21,6 +22,7 @@ class AtspiAccessibilityHost;
 class DesktopEntryIndex;
 class UserDefaults;
 class X11Connection;
+class X11FrontWindowSource;
 class X11KeystrokeSender;
 class X11Workspace;
 } // namespace platform
@@ -102,6 +104,22 @@ public:
     // Ends the browser and waits until the workspace no longer lists it.
     bool stop(QProcess *browser, Browser which);
 
+    // Another window of a browser started here, on the address, opened as a
+    // launcher does it (the running browser takes the request over); the
+    // new window once it is in front, none when it does not come.
+    std::optional<DesktopHarness::Window> openWindow(QProcess *browser, Browser which,
+                                                     const QString &url);
+    // The process's managed windows, in the order mapped.
+    QList<DesktopHarness::Window> windowsOf(qint32 processIdentifier) const;
+    // What a user does through the window manager, each waited for until
+    // the window manager shows it done: bring a window to the front (going
+    // to its desktop, or restoring it, as needed), iconify it, move it to
+    // another desktop, or go to another desktop (the first is 0).
+    bool activateWindow(DesktopHarness::Window window) const;
+    bool minimiseWindow(DesktopHarness::Window window) const;
+    bool moveWindowToDesktop(DesktopHarness::Window window, int desktop) const;
+    bool switchToDesktop(int desktop) const;
+
     // The browser's process on the workspace; 0 when none runs.
     qint32 processOf(Browser browser) const;
     // The address the browser's focused window shows, read afresh (the
@@ -119,6 +137,8 @@ public:
 
 private:
     QString newProfile();
+    QStringList chromiumArguments(const QString &profile) const;
+    bool windowTool(const QStringList &arguments, const std::function<bool()> &done) const;
 
     // Before the desktop: a profile folder gone before its browser would be
     // written again on the browser's way out.
@@ -127,11 +147,13 @@ private:
     LivePages m_pages;
     QWidget m_own;
     int m_profiles = 0;
+    QHash<const QProcess *, QString> m_profileOf;
 
     std::unique_ptr<platform::DesktopEntryIndex> m_entries;
     std::unique_ptr<platform::ApplicationIdentity> m_identity;
     std::unique_ptr<platform::X11Workspace> m_workspace;
     std::unique_ptr<platform::X11Connection> m_connection;
+    std::unique_ptr<platform::X11FrontWindowSource> m_frontWindows;
     std::unique_ptr<platform::AtspiAccessibilityHost> m_host;
     std::unique_ptr<platform::UserDefaults> m_defaults;
     std::unique_ptr<fennimar::AccessibilityProbe> m_trust;
