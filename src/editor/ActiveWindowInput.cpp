@@ -128,7 +128,7 @@ protected:
         const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         // Unticked, the edge is all that shows a chip can be ticked: subtle
         // ink, as the divider colour all but vanished against the window.
-        p.setPen(QPen(SelectionLook::mix(Color::inkSubtle().resolve(this), ink, t), 1.0));
+        p.setPen(QPen(Color::mix(Color::inkSubtle().resolve(this), ink, t), 1.0));
         p.setBrush(fill);
         p.drawRoundedRect(box, cornerRadius, cornerRadius);
 
@@ -138,8 +138,7 @@ protected:
         if (natural > room && natural > 0)
             font.setPixelSize(qMax(1, qRound(font.pixelSize() * qMax(0.8, qreal(room) / natural))));
         p.setFont(font);
-        p.setPen(SelectionLook::mix(Color::inkMuted().resolve(this),
-                                    Color::background().resolve(this), t));
+        p.setPen(Color::mix(Color::inkMuted().resolve(this), Color::background().resolve(this), t));
         p.drawText(QRectF(rect()), Qt::AlignCenter,
                    QFontMetrics(font).elidedText(text(), Qt::ElideRight, room));
         if (KeyboardFocusRing::shows(this)) {

@@ -32,21 +32,12 @@ void SelectionLook::setValue(qreal value)
     m_owner->update();
 }
 
-QColor SelectionLook::mix(const QColor &from, const QColor &to, qreal amount)
-{
-    // The spring overshoots a little; colours stay within their ends.
-    const qreal t = qBound(0.0, amount, 1.0);
-    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * t,
-                            from.greenF() + (to.greenF() - from.greenF()) * t,
-                            from.blueF() + (to.blueF() - from.blueF()) * t,
-                            from.alphaF() + (to.alphaF() - from.alphaF()) * t);
-}
-
 void SelectionLook::strokeOutline(QPainter &p, const QWidget *owner, qreal look, qreal cornerRadius)
 {
     const qreal t = qBound(0.0, look, 1.0);
     const qreal width = 1.0 + t;
-    p.setPen(QPen(mix(Color::divider().resolve(owner), Color::ink().resolve(owner), t), width));
+    p.setPen(
+        QPen(Color::mix(Color::divider().resolve(owner), Color::ink().resolve(owner), t), width));
     p.setBrush(Qt::NoBrush);
     const qreal inset = width / 2;
     p.drawRoundedRect(QRectF(owner->rect()).adjusted(inset, inset, -inset, -inset), cornerRadius,

@@ -25,8 +25,6 @@ public:
     qreal value() const { return m_value; }
     void setValue(qreal value);
 
-    // `from` at 0, `to` at 1.
-    static QColor mix(const QColor &from, const QColor &to, qreal amount);
     // A selectable card's outline across `owner`: divider at width 1,
     // blending into ink at width 2 as `look` nears 1.
     static void strokeOutline(QPainter &p, const QWidget *owner, qreal look, qreal cornerRadius);

@@ -172,6 +172,29 @@ std::optional<qint32> X11Connection::processIdentifier(Window window) const
     return qint32(pid);
 }
 
+QList<X11Connection::Window> X11Connection::windowsOfProcess(qint32 processIdentifier) const
+{
+    QList<Window> windows;
+    for (const Window window : clientWindows()) {
+        if (this->processIdentifier(window) == processIdentifier)
+            windows << window;
+    }
+    return windows;
+}
+
+std::optional<QRect> X11Connection::rootGeometry(Window window) const
+{
+    if (!isValid())
+        return std::nullopt;
+    xcb_connection_t *c = connection();
+    auto geometry = xcbReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
+    auto origin = xcbReply(xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, window, root(), 0, 0), nullptr));
+    if (!geometry || !origin)
+        return std::nullopt;
+    return QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+}
+
 std::pair<QString, QString> X11Connection::windowClass(Window window) const
 {
     if (!isValid())

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QRect>
 #include <QString>
 
 struct xcb_connection_t;
@@ -44,6 +45,11 @@ public:
     // activation all concern one window.
     std::optional<Window> frontmostOf(const QList<Window> &windows) const;
     std::optional<qint32> processIdentifier(Window window) const;
+    // The managed windows of the process, in mapping order.
+    QList<Window> windowsOfProcess(qint32 processIdentifier) const;
+    // The window's own area, without the window manager's decorations, in
+    // root coordinates and the server's pixels; none for a window gone.
+    std::optional<QRect> rootGeometry(Window window) const;
     // WM_CLASS: instance and class.
     std::pair<QString, QString> windowClass(Window window) const;
     // A UTF-8 or Latin-1 string property, empty when absent.

@@ -2,8 +2,6 @@
 
 #include <xcb/xcb.h>
 
-#include "platform/XcbReply.h"
-
 namespace platform {
 
 X11FrontWindowSource::X11FrontWindowSource(const QByteArray &displayName)
@@ -20,29 +18,21 @@ std::optional<FrontWindow> X11FrontWindowSource::frontWindowOf(qint32 processIde
 {
     if (!m_connection.isValid() || processIdentifier <= 0)
         return std::nullopt;
-    QList<X11Connection::Window> own;
-    for (const auto window : m_connection.clientWindows()) {
-        if (m_connection.processIdentifier(window) == processIdentifier)
-            own << window;
-    }
-    const std::optional<X11Connection::Window> front = m_connection.frontmostOf(own);
+    const std::optional<X11Connection::Window> front =
+        m_connection.frontmostOf(m_connection.windowsOfProcess(processIdentifier));
     if (!front)
         return std::nullopt;
-
-    xcb_connection_t *c = m_connection.connection();
     // Iconified and other desktops' windows keep their place: the window
     // manager only unmaps their frames.
-    auto geometry = xcbReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, *front), nullptr));
-    auto origin = xcbReply(xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, *front, m_connection.root(), 0, 0), nullptr));
-    if (!geometry || !origin)
+    const std::optional<QRect> clientArea = m_connection.rootGeometry(*front);
+    if (!clientArea)
         return std::nullopt;
 
     FrontWindow window;
     window.title = m_connection.stringProperty(*front, "_NET_WM_NAME");
     if (window.title.isEmpty())
         window.title = m_connection.stringProperty(*front, "WM_NAME");
-    window.clientArea = QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+    window.clientArea = *clientArea;
     const QList<quint32> extents =
         m_connection.cardinalProperty(*front, m_frameExtents, XCB_ATOM_CARDINAL);
     if (extents.size() == 4)

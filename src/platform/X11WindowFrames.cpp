@@ -22,19 +22,15 @@ QList<QRect> X11WindowFrames::framesOf(qint32 processIdentifier) const
     const qreal scale = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
                             ? qGuiApp->devicePixelRatio()
                             : 1.0;
-    for (const auto window : m_connection.clientWindows()) {
-        if (m_connection.processIdentifier(window) != processIdentifier)
-            continue;
+    for (const auto window : m_connection.windowsOfProcess(processIdentifier)) {
         auto attributes = xcbReply(
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
         if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
             continue;
-        auto geometry = xcbReply(xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
-        auto origin = xcbReply(xcb_translate_coordinates_reply(
-            c, xcb_translate_coordinates(c, window, m_connection.root(), 0, 0), nullptr));
-        if (!geometry || !origin)
+        const std::optional<QRect> area = m_connection.rootGeometry(window);
+        if (!area)
             continue;
-        const QRectF native(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+        const QRectF native(*area);
         frames << QRectF(native.topLeft() / scale, native.size() / scale).toAlignedRect();
     }
     return frames;

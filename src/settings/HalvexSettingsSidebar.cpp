@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "editor/SelectionLook.h"
 #include "kit/TipJar.h"
 #include "settings/SettingsRouter.h"
 #include "ui/Color.h"
@@ -69,15 +68,15 @@ QColor SidebarRow::fillColor() const
 {
     const QColor plain = m_hovering ? Color::ink().withOpacity(hoverFillOpacity).resolve(this)
                                     : QColor(Qt::transparent);
-    return SelectionLook::mix(plain, Color::accent().withOpacity(selectedFillOpacity).resolve(this),
-                              m_selectionLook);
+    return Color::mix(plain, Color::accent().withOpacity(selectedFillOpacity).resolve(this),
+                      m_selectionLook);
 }
 
 QColor SidebarRow::foregroundColor() const
 {
     const QColor accent = Color::accent().resolve(this);
-    return SelectionLook::mix(m_accentForeground ? accent : Color::ink().resolve(this), accent,
-                              m_selectionLook);
+    return Color::mix(m_accentForeground ? accent : Color::ink().resolve(this), accent,
+                      m_selectionLook);
 }
 
 QSize SidebarRow::sizeHint() const

@@ -29,6 +29,11 @@ public:
     // What a name missing from the catalogue yields: loud on purpose, so a
     // typo shows on screen instead of passing for a real colour.
     static QColor missing() { return QColor(255, 0, 255); }
+
+    // Each channel, alpha included, `amount` of the way from `from` (at 0)
+    // to `to` (at 1). Springs overshoot a little; colours stay within their
+    // ends.
+    static QColor mix(const QColor &from, const QColor &to, qreal amount);
 };
 
 // The catalogue compiled into the program, by name.

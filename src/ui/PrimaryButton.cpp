@@ -16,20 +16,6 @@ QSize PrimaryButtonStyle::sizeFor(const QSize &content, qreal verticalPadding) c
     return {w, h};
 }
 
-namespace {
-
-// Each channel, alpha included, `t` of the way from `from` to `to`.
-QColor mix(const QColor &from, const QColor &to, qreal t)
-{
-    const qreal u = qBound(0.0, t, 1.0);
-    const auto at = [u](qreal a, qreal b) { return a + (b - a) * u; };
-    return QColor::fromRgbF(
-        float(at(from.redF(), to.redF())), float(at(from.greenF(), to.greenF())),
-        float(at(from.blueF(), to.blueF())), float(at(from.alphaF(), to.alphaF())));
-}
-
-} // namespace
-
 ThemeColor PrimaryButtonStyle::disabledFill()
 {
     return Color::ink().withOpacity(disabledFillOpacity);
@@ -43,12 +29,13 @@ ThemeColor PrimaryButtonStyle::disabledTitle()
 
 QColor PrimaryButtonStyle::fill(const QWidget *widget, qreal enabledLook)
 {
-    return mix(disabledFill().resolve(widget), Color::accent().resolve(widget), enabledLook);
+    return Color::mix(disabledFill().resolve(widget), Color::accent().resolve(widget), enabledLook);
 }
 
 QColor PrimaryButtonStyle::title(const QWidget *widget, qreal enabledLook)
 {
-    return mix(disabledTitle().resolve(widget), Color::onAccent().resolve(widget), enabledLook);
+    return Color::mix(disabledTitle().resolve(widget), Color::onAccent().resolve(widget),
+                      enabledLook);
 }
 
 void PrimaryButtonStyle::paintBody(QPainter &painter, const QRectF &rect, const QColor &fill,

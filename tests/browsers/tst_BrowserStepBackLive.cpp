@@ -126,9 +126,12 @@ private slots:
     void blockedPageInTheWindowBehind();
 
 private:
-    // The browser started from our own window, on these pages in one
-    // window, once it shows the first; its process and that window.
+    // The browser started from our own window, which nothing blocks, so
+    // that its coming to the front is news to the watcher: on these pages in
+    // one window, once it shows the first; its process and that window.
     void startFromOwnWindow(Browser browser, const QStringList &pages, qint32 &pid, Window &window);
+    // Follows the front page's "next" link, as a user would.
+    void followNext(qint32 pid);
     // What the user sees of the panel from the click on Step back: its
     // failure line, whether it ever showed, and when the panel went.
     struct PanelWatch {
@@ -305,13 +308,6 @@ void tst_BrowserStepBackLive::stepBack(Browser browser)
     const QString firstPage = withHistory ? m_desk.pageUrl(before) : blockedPage;
     const QString otherPage = m_desk.pageUrl("/other");
     const bool beforeBlocked = withHistory && matchesDomains(QUrl(firstPage), m_streak->domains());
-    platform::X11Workspace &workspace = m_desk.workspace();
-
-    // From our own window, which nothing blocks, so that the browser's
-    // coming to the front is news to the watcher.
-    const RunningApplication own = m_desk.ownApp();
-    QVERIFY(workspace.activate(own));
-    QTRY_COMPARE_WITH_TIMEOUT(workspace.frontmostApplication(), std::optional(own), 10000);
     const size_t triggers = m_events.size();
     // Full screen is the user's doing once the window is up (the start flag
     // is not always heeded here), and a blocked page before the one that
@@ -319,30 +315,23 @@ void tst_BrowserStepBackLive::stepBack(Browser browser)
     m_streak->setIsPaused(fullScreen || beforeBlocked);
     const QStringList pages =
         withHistory ? QStringList{firstPage, otherPage} : QStringList{firstPage};
-    m_browser =
-        browser == Browser::chromium ? m_desk.startChromium(pages) : m_desk.startFirefox(pages);
-    QVERIFY(m_browser);
-    m_running = browser;
-    QTRY_VERIFY_WITH_TIMEOUT(m_desk.processOf(browser) != 0,
-                             testing::LiveBrowserDesk::startTimeoutMs);
-    const qint32 pid = m_desk.processOf(browser);
-    COMPARE_LIVE_READ(m_desk.shownAddress(browser), firstPage,
-                      testing::LiveBrowserDesk::startTimeoutMs);
-    const int tabs = withHistory ? 2 : 1;
-    QTRY_COMPARE_WITH_TIMEOUT(m_desk.tabCount(pid), tabs, 10000);
+    qint32 pid = 0;
+    Window window = 0;
+    startFromOwnWindow(browser, pages, pid, window);
+    if (QTest::currentTestFailed())
+        return;
+    const int tabs = int(pages.size());
     if (fullScreen) {
-        QTRY_COMPARE_WITH_TIMEOUT(workspace.frontmostApplication().value_or(own).bundleIdentifier,
-                                  id, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_desk.workspace().frontmostApplication().value_or(m_desk.ownApp()).bundleIdentifier,
+            id, 10000);
         QVERIFY(m_desk.pressKeys(QStringLiteral("F11")));
         // Its tab strip goes out of sight: the tabs can no longer be counted.
         QTRY_COMPARE_WITH_TIMEOUT(m_desk.tabCount(pid), -1, 10000);
     }
     if (withHistory) {
-        // Followed as a user would, so that the tab can go back to it. A page
-        // still loading may not show its link yet; once followed, it is gone.
-        bool followed = false;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            followed || (followed = m_desk.followLink(pid, QStringLiteral("next"))), 10000);
+        // Followed as a user would, so that the tab can go back to it.
+        followNext(pid);
         COMPARE_LIVE_READ(m_desk.shownAddress(browser), blockedPage, 10000);
     }
     m_streak->setIsPaused(false);
@@ -422,6 +411,14 @@ void tst_BrowserStepBackLive::startFromOwnWindow(Browser browser, const QStringL
     window = windows.first();
 }
 
+void tst_BrowserStepBackLive::followNext(qint32 pid)
+{
+    // A page still loading may not show its link yet; once followed, it is gone.
+    bool followed = false;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        followed || (followed = m_desk.followLink(pid, QStringLiteral("next"))), 10000);
+}
+
 void tst_BrowserStepBackLive::clickStepBack(const std::shared_ptr<TriggerEvent> &event,
                                             PanelWatch &watch)
 {
@@ -493,9 +490,7 @@ void tst_BrowserStepBackLive::secondWindowInFront()
     startFromOwnWindow(browser, {other, allowed}, pid, firstWindow);
     if (QTest::currentTestFailed())
         return;
-    bool followed = false;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        followed || (followed = m_desk.followLink(pid, QStringLiteral("next"))), 10000);
+    followNext(pid);
     COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
     if (first == FirstWindow::minimised)
         QVERIFY(m_desk.minimiseWindow(firstWindow));
@@ -507,9 +502,7 @@ void tst_BrowserStepBackLive::secondWindowInFront()
         // for two alike, by the toolkit's mark of the active one).
         QTRY_COMPARE_WITH_TIMEOUT(m_desk.tabCount(pid), 1, 10000);
         COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
-        followed = false;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            followed || (followed = m_desk.followLink(pid, QStringLiteral("next"))), 10000);
+        followNext(pid);
     }
 
     // The blocked page in front brings its panel.

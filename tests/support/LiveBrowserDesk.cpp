@@ -208,12 +208,7 @@ std::optional<DesktopHarness::Window> LiveBrowserDesk::openWindow(QProcess *brow
 
 QList<DesktopHarness::Window> LiveBrowserDesk::windowsOf(qint32 processIdentifier) const
 {
-    QList<DesktopHarness::Window> windows;
-    for (const auto window : m_connection->clientWindows()) {
-        if (m_connection->processIdentifier(window) == processIdentifier)
-            windows << window;
-    }
-    return windows;
+    return m_connection->windowsOfProcess(processIdentifier);
 }
 
 bool LiveBrowserDesk::windowTool(const QStringList &arguments,
