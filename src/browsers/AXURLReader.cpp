@@ -20,12 +20,14 @@ std::optional<QString> AXURLReader::read(const QString &bundleIdentifier, Window
 {
     if (!m_trust.isTrusted())
         return std::nullopt;
-    const QList<platform::RunningApplication> running =
-        m_running.runningApplications(bundleIdentifier);
-    if (running.isEmpty())
+    // Two processes of one browser (each with a profile of its own) are two
+    // applications on the bus: the one read owns the window in front.
+    const std::optional<platform::RunningApplication> browser =
+        m_running.frontmostOf(bundleIdentifier);
+    if (!browser)
         return std::nullopt;
     const platform::AccessibleElement application =
-        m_host.applicationElement(running.first().processIdentifier);
+        m_host.applicationElement(browser->processIdentifier);
     if (std::optional<QString> url = readFocusedWindow(application, search))
         return url;
     // Some browsers build their full tree only once asked to; ask and look

@@ -28,8 +28,8 @@ public:
         , m_running(running)
     {}
 
-    // The address in the focused window of the first running application
-    // with this identifier; nothing without trust, without such an
+    // The address in the focused window of the running application with
+    // this identifier whose window is in front; nothing without trust, without such an
     // application, or when no address is found.
     std::optional<QString> readURL(const QString &bundleIdentifier) const;
     // The same for a browser whose tree is too wide to walk on every poll

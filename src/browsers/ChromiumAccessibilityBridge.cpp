@@ -23,24 +23,23 @@ std::optional<QString> ChromiumAccessibilityBridge::readAddress()
         forget();
         return address;
     }
-    const QList<platform::RunningApplication> running =
-        services().workspace->runningApplications(m_bundleIdentifier);
-    if (!running.isEmpty())
-        judge(running.first().processIdentifier, false);
+    if (const std::optional<platform::RunningApplication> browser =
+            services().workspace->frontmostOf(m_bundleIdentifier))
+        judge(browser->processIdentifier, false);
     return address;
 }
 
 bool ChromiumAccessibilityBridge::checkUnreadable()
 {
-    const QList<platform::RunningApplication> running =
-        services().workspace->runningApplications(m_bundleIdentifier);
+    const std::optional<platform::RunningApplication> browser =
+        services().workspace->frontmostOf(m_bundleIdentifier);
     // With accessibility off no browser is on the bus, and that is the gap
     // the user is shown instead.
-    if (running.isEmpty() || !services().trust->isTrusted()) {
+    if (!browser || !services().trust->isTrusted()) {
         forget();
         return false;
     }
-    judge(running.first().processIdentifier, true);
+    judge(browser->processIdentifier, true);
     return m_needsRestart;
 }
 

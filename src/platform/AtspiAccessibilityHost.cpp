@@ -729,8 +729,11 @@ AtspiAccessibilityHost::focusedWindow(const AccessibleElement &element)
         pid ? m_frontWindows.frontWindowOf(*pid) : std::nullopt;
     if (!front)
         return unexpected(AccessibilityError::noValue);
-    QList<AccessibleElement> named;
-    QList<AccessibleWindowFacts> facts;
+    // Names first: a window whose name agrees with the title is asked for
+    // its place and states, the others only where none of those fits.
+    QList<AccessibleElement> agreeing;
+    QList<AccessibleWindowFacts> agreeingFacts;
+    QList<std::pair<AccessibleElement, QString>> others;
     for (const AccessibleElement &window : windows.value()) {
         const Reply name = property(window, accessibleInterface, QStringLiteral("Name"));
         if (!name) {
@@ -738,28 +741,57 @@ AtspiAccessibilityHost::focusedWindow(const AccessibleElement &element)
                 return unexpected(name.error());
             continue;
         }
-        // Only a window of that title can be it; the others are asked no more.
-        AccessibleWindowFacts described{unwrapped(firstArgument(name.value())).toString()};
-        if (described.name != front->title)
-            continue;
+        const QString text = unwrapped(firstArgument(name.value())).toString();
+        if (titlesAgree(front->title, text)) {
+            agreeing << window;
+            agreeingFacts << AccessibleWindowFacts{text};
+        } else {
+            others.append({window, text});
+        }
+    }
+    // What the toolkit tells of a window's place and states; false when
+    // the window could not say (a time-out is kept in `unanswered`).
+    std::optional<AccessibilityError> unanswered;
+    const auto describe = [&](const AccessibleElement &window, AccessibleWindowFacts &described) {
         const auto s = states(window);
         const auto place = extents(window);
         if (!s || !place) {
             const AccessibilityError error = !s ? s.error() : place.error();
             if (error == AccessibilityError::cannotComplete)
-                return unexpected(error);
-            continue;
+                unanswered = error;
+            return false;
         }
         described.extents = *place;
         described.active = has(*s, stateActive);
         described.iconified = has(*s, stateIconified);
-        named << window;
+        return true;
+    };
+    for (qsizetype i = 0; i < agreeing.size(); ++i) {
+        if (!describe(agreeing[i], agreeingFacts[i]))
+            agreeingFacts[i].extents.reset();
+        if (unanswered)
+            return unexpected(*unanswered);
+    }
+    // Where a window that agrees fits, the match among them alone is the
+    // match among all: the others would only be told apart by name.
+    if (const std::optional<qsizetype> match = matchFrontWindow(*front, agreeingFacts))
+        return AccessibilityValue(agreeing[*match]);
+    QList<AccessibleElement> all = agreeing;
+    QList<AccessibleWindowFacts> facts = agreeingFacts;
+    for (const auto &[window, text] : std::as_const(others)) {
+        AccessibleWindowFacts described{text};
+        const bool told = describe(window, described);
+        if (unanswered)
+            return unexpected(*unanswered);
+        if (!told)
+            continue;
+        all << window;
         facts << described;
     }
     const std::optional<qsizetype> match = matchFrontWindow(*front, facts);
     if (!match)
         return unexpected(AccessibilityError::noValue);
-    return AccessibilityValue(named[*match]);
+    return AccessibilityValue(all[*match]);
 }
 
 Expected<std::optional<QRect>, AccessibilityError>

@@ -59,6 +59,21 @@ bool placeFits(const QRect &extents, const FrontWindow &front)
 
 } // namespace
 
+bool titlesAgree(const QString &title, const QString &name)
+{
+    if (title.isEmpty() || name.isEmpty())
+        return false;
+    if (title == name)
+        return true;
+    const QString &longer = title.size() > name.size() ? title : name;
+    const QString &shorter = title.size() > name.size() ? name : title;
+    if (longer.startsWith(shorter))
+        return !longer.at(shorter.size()).isLetterOrNumber();
+    if (longer.endsWith(shorter))
+        return !longer.at(longer.size() - shorter.size() - 1).isLetterOrNumber();
+    return false;
+}
+
 std::optional<qsizetype> matchFrontWindow(const FrontWindow &front,
                                           const QList<AccessibleWindowFacts> &candidates)
 {
@@ -70,15 +85,24 @@ std::optional<qsizetype> matchFrontWindow(const FrontWindow &front,
     for (qsizetype i = 0; i < candidates.size(); ++i) {
         const AccessibleWindowFacts &candidate = candidates[i];
         // An iconified window keeps its place, where another may be in front.
-        if (candidate.name != front.title || !candidate.extents ||
-            !placeFits(*candidate.extents, front) || (candidate.iconified && !front.minimised))
+        if (!candidate.extents || !placeFits(*candidate.extents, front) ||
+            (candidate.iconified && !front.minimised))
             continue;
         fitting << i;
     }
+    // The place is the firmer clue: the title changes as a page loads, and
+    // the two sides may mark a private window differently.
     if (fitting.size() == 1)
         return fitting.first();
-    std::optional<qsizetype> active;
+    QList<qsizetype> named;
     for (const qsizetype i : fitting) {
+        if (titlesAgree(front.title, candidates[i].name))
+            named << i;
+    }
+    if (named.size() == 1)
+        return named.first();
+    std::optional<qsizetype> active;
+    for (const qsizetype i : named.isEmpty() ? fitting : named) {
         if (!candidates[i].active)
             continue;
         if (active)

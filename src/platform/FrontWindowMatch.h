@@ -21,12 +21,18 @@ struct AccessibleWindowFacts {
     bool iconified = false;
 };
 
-// Which of the candidates is the front window: the one named by its title
-// whose extents lie where the window is, in device pixels or at one scale
-// for all four edges, allowing for the window manager's decorations and for
-// margins a toolkit draws around its own windows. Several alike are told
-// apart by the toolkit's own mark of the active window; otherwise, and when
-// none fits, none is the window: a guess would read another window's page.
+// Whether a toolkit's name for a window agrees with the window manager's
+// title: the same text, or the same with a mark added on one side of it (a
+// private window's "(Incognito)", a profile's name), apart at a word.
+bool titlesAgree(const QString &title, const QString &name);
+
+// Which of the candidates is the front window: the one whose extents lie
+// where the window is, in device pixels or at one scale for all four edges,
+// allowing for the window manager's decorations and for margins a toolkit
+// draws around its own windows. Where several lie there, the one whose name
+// agrees with the title; where several of those do, the one the toolkit
+// marks active. Otherwise, and when none fits, none is the window: a guess
+// would read another window's page.
 std::optional<qsizetype> matchFrontWindow(const FrontWindow &front,
                                           const QList<AccessibleWindowFacts> &candidates);
 

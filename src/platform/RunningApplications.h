@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QList>
 #include <QString>
 
@@ -31,6 +33,17 @@ public:
                 matching << app;
         }
         return matching;
+    }
+
+    // Of the entries with this identifier, the one whose window is in front
+    // of the others' (each process of a browser started with a profile of
+    // its own is an entry); the first where the desktop cannot tell.
+    virtual std::optional<RunningApplication> frontmostOf(const QString &bundleIdentifier) const
+    {
+        const QList<RunningApplication> matching = runningApplications(bundleIdentifier);
+        if (matching.isEmpty())
+            return std::nullopt;
+        return matching.first();
     }
 };
 

@@ -4,6 +4,13 @@ namespace platform {
 
 Workspace::~Workspace() = default;
 
+std::optional<RunningApplication> Workspace::frontmostOf(const QString &bundleIdentifier) const
+{
+    if (const std::optional<ApplicationWindow> window = frontWindowOf(bundleIdentifier))
+        return window->application;
+    return RunningApplications::frontmostOf(bundleIdentifier);
+}
+
 bool Workspace::isRunning(const RunningApplication &application) const
 {
     return runningApplications().contains(application);

@@ -31,6 +31,9 @@ struct X11Workspace::Atoms {
     xcb_atom_t wmStateHidden = XCB_NONE;
     xcb_atom_t icccmState = XCB_NONE;
     xcb_atom_t changeState = XCB_NONE;
+    xcb_atom_t fullScreen = XCB_NONE;
+    xcb_atom_t desktop = XCB_NONE;
+    xcb_atom_t currentDesktop = XCB_NONE;
 };
 
 X11Workspace::X11Workspace(const ApplicationIdentity &identity, const QByteArray &displayName,
@@ -49,6 +52,9 @@ X11Workspace::X11Workspace(const ApplicationIdentity &identity, const QByteArray
     m_atoms->wmStateHidden = m_connection.atom("_NET_WM_STATE_HIDDEN");
     m_atoms->icccmState = m_connection.atom("WM_STATE");
     m_atoms->changeState = m_connection.atom("WM_CHANGE_STATE");
+    m_atoms->fullScreen = m_connection.atom("_NET_WM_STATE_FULLSCREEN");
+    m_atoms->desktop = m_connection.atom("_NET_WM_DESKTOP");
+    m_atoms->currentDesktop = m_connection.atom("_NET_CURRENT_DESKTOP");
 
     // The mask is this connection's own; Qt's mask on its connection stays.
     const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
@@ -94,7 +100,7 @@ std::optional<RunningApplication> X11Workspace::frontmostApplication() const
 
 bool X11Workspace::hide(const RunningApplication &application)
 {
-    const QList<Window> windows = windowsOf(application);
+    const QList<Window> windows = clientWindowsOf(application);
     scheduleEventRead();
     if (windows.isEmpty() || !m_connection.hasWindowManager())
         return false;
@@ -108,7 +114,7 @@ bool X11Workspace::hide(const RunningApplication &application)
 
 bool X11Workspace::isHidden(const RunningApplication &application) const
 {
-    const QList<Window> windows = windowsOf(application);
+    const QList<Window> windows = clientWindowsOf(application);
     scheduleEventRead();
     if (windows.isEmpty())
         return false;
@@ -121,15 +127,104 @@ bool X11Workspace::isHidden(const RunningApplication &application) const
 
 bool X11Workspace::activate(const RunningApplication &application)
 {
-    const QList<Window> windows = windowsOf(application);
+    const QList<Window> windows = clientWindowsOf(application);
     scheduleEventRead();
     if (windows.isEmpty() || !m_connection.hasWindowManager())
         return false;
     // The application's window highest in the stack is the one it used last,
     // and the one whose page the accessibility host reads.
-    const Window target = *m_connection.frontmostOf(windows);
+    sendActivation(*m_connection.frontmostOf(windows));
+    return true;
+}
+
+void X11Workspace::sendActivation(Window window) const
+{
     const quint32 current = activeClientWindow().value_or(XCB_NONE);
-    sendToRoot(target, m_atoms->activeWindow, {sourcePager, XCB_CURRENT_TIME, current, 0, 0});
+    sendToRoot(window, m_atoms->activeWindow, {sourcePager, XCB_CURRENT_TIME, current, 0, 0});
+    xcb_flush(m_connection.connection());
+}
+
+std::optional<ApplicationWindow> X11Workspace::frontmostWindow() const
+{
+    const std::optional<Window> active = activeClientWindow();
+    scheduleEventRead();
+    if (!active)
+        return std::nullopt;
+    return ApplicationWindow{applicationOf(*active), *active};
+}
+
+std::optional<ApplicationWindow> X11Workspace::frontWindowOf(const QString &bundleIdentifier) const
+{
+    QList<Window> windows;
+    for (const Window window : m_connection.clientWindows()) {
+        if (!bundleIdentifier.isEmpty() &&
+            applicationOf(window).bundleIdentifier == bundleIdentifier)
+            windows << window;
+    }
+    scheduleEventRead();
+    const std::optional<Window> front = m_connection.frontmostOf(windows);
+    if (!front)
+        return std::nullopt;
+    return ApplicationWindow{applicationOf(*front), *front};
+}
+
+QList<ApplicationWindow> X11Workspace::windowsOf(const RunningApplication &application) const
+{
+    QList<ApplicationWindow> windows;
+    for (const Window window : clientWindowsOf(application))
+        windows << ApplicationWindow{application, window};
+    scheduleEventRead();
+    return windows;
+}
+
+std::optional<X11Workspace::Window> X11Workspace::openWindow(const ApplicationWindow &window) const
+{
+    scheduleEventRead();
+    // An id the server gave again to another client's window is not this one.
+    if (window.id == XCB_NONE || !m_connection.clientWindows().contains(window.id) ||
+        applicationOf(window.id) != window.application)
+        return std::nullopt;
+    return window.id;
+}
+
+bool X11Workspace::isOpen(const ApplicationWindow &window) const
+{
+    return openWindow(window).has_value();
+}
+
+bool X11Workspace::isFullScreen(const ApplicationWindow &window) const
+{
+    const std::optional<Window> open = openWindow(window);
+    return open && m_connection.cardinalProperty(*open, m_atoms->wmState, XCB_ATOM_ATOM)
+                       .contains(m_atoms->fullScreen);
+}
+
+bool X11Workspace::activateWindow(const ApplicationWindow &window)
+{
+    const std::optional<Window> open = openWindow(window);
+    if (!open || !m_connection.hasWindowManager())
+        return false;
+    // A window manager asked to activate a window on another desktop may
+    // only flag it: the user's desktop goes to the window first.
+    const QList<quint32> desktop =
+        m_connection.cardinalProperty(*open, m_atoms->desktop, XCB_ATOM_CARDINAL);
+    const QList<quint32> current = m_connection.cardinalProperty(
+        m_connection.root(), m_atoms->currentDesktop, XCB_ATOM_CARDINAL);
+    constexpr quint32 everyDesktop = 0xFFFFFFFF;
+    if (desktop.size() == 1 && desktop.first() != everyDesktop && current.size() == 1 &&
+        desktop.first() != current.first())
+        sendToRoot(m_connection.root(), m_atoms->currentDesktop,
+                   {desktop.first(), XCB_CURRENT_TIME, 0, 0, 0});
+    sendActivation(*open);
+    return true;
+}
+
+bool X11Workspace::hideWindow(const ApplicationWindow &window)
+{
+    const std::optional<Window> open = openWindow(window);
+    if (!open || !m_connection.hasWindowManager())
+        return false;
+    sendToRoot(*open, m_atoms->changeState, {iconicState, 0, 0, 0, 0});
     xcb_flush(m_connection.connection());
     return true;
 }
@@ -170,7 +265,8 @@ std::optional<X11Workspace::Window> X11Workspace::activeClientWindow() const
     return active;
 }
 
-QList<X11Workspace::Window> X11Workspace::windowsOf(const RunningApplication &application) const
+QList<X11Workspace::Window>
+X11Workspace::clientWindowsOf(const RunningApplication &application) const
 {
     QList<Window> windows;
     for (const Window window : m_connection.clientWindows()) {

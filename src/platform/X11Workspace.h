@@ -45,13 +45,23 @@ public:
     bool isHidden(const RunningApplication &application) const override;
     bool activate(const RunningApplication &application) override;
     bool openUrl(const QUrl &url) override;
+    std::optional<ApplicationWindow> frontmostWindow() const override;
+    std::optional<ApplicationWindow> frontWindowOf(const QString &bundleIdentifier) const override;
+    QList<ApplicationWindow> windowsOf(const RunningApplication &application) const override;
+    bool isOpen(const ApplicationWindow &window) const override;
+    bool isFullScreen(const ApplicationWindow &window) const override;
+    bool activateWindow(const ApplicationWindow &window) override;
+    bool hideWindow(const ApplicationWindow &window) override;
 
 private:
     using Window = X11Connection::Window;
 
     std::optional<Window> activeClientWindow() const;
     RunningApplication applicationOf(Window window) const;
-    QList<Window> windowsOf(const RunningApplication &application) const;
+    QList<Window> clientWindowsOf(const RunningApplication &application) const;
+    // The window, when it is still open and still the application's.
+    std::optional<Window> openWindow(const ApplicationWindow &window) const;
+    void sendActivation(Window window) const;
     bool isWindowHidden(Window window) const;
     void sendToRoot(Window window, quint32 messageType, const std::array<quint32, 5> &data) const;
 

@@ -85,9 +85,25 @@ void tst_FrontWindowMatch::matchesTheWindowInFront_data()
         << 1;
     QTest::newRow("a window without a title is no helper's")
         << FrontWindow{{}, QRect(114, 40, 878, 88)} << QList{helper()} << -1;
-    QTest::newRow("a title that differs (a page loading): none")
+    // The titles disagree for a moment while a page loads: still its window.
+    QTest::newRow("a title that differs, alone at the place")
         << FrontWindow{QStringLiteral("page c - Chromium"), cascaded}
-        << QList{window(pageB, cascaded)} << -1;
+        << QList{window(pageB, cascaded)} << 0;
+    QTest::newRow("a private window's mark on its accessible name")
+        << FrontWindow{pageB, cascaded}
+        << QList{window(pageB, first), helper(), window(pageB + " (Incognito)", cascaded)} << 2;
+    QTest::newRow("a mark on the window manager's title only")
+        << FrontWindow{"Work - " + pageB, first}
+        << QList{window(pageB, first), window(newTab, fullScreen)} << 0;
+    QTest::newRow("same place: the title agreeing decides")
+        << FrontWindow{pageB + " (Guest)", first}
+        << QList{window(newTab, first), window(pageB, first)} << 1;
+    QTest::newRow("a longer title is no mark")
+        << FrontWindow{QStringLiteral("page bb - Chromium"), first}
+        << QList{window(pageB, first), window(newTab, first)} << -1;
+    QTest::newRow("a private and a plain window of one page at one place: none")
+        << FrontWindow{pageB, first}
+        << QList{window(pageB, first), window(pageB + " (Incognito)", first)} << -1;
     QTest::newRow("no window on the bus")
         << FrontWindow{pageB, cascaded} << QList<AccessibleWindowFacts>{} << -1;
     QTest::newRow("no extents") << FrontWindow{pageB, cascaded}

@@ -44,13 +44,40 @@ public:
     bool activate(const platform::RunningApplication &application) override;
     bool openUrl(const QUrl &url) override;
 
+    // Windows: an application with none listed in `windows` has one, id 0.
+    // The focused one is `frontWindow` when set and its application is
+    // frontmost, else the frontmost application's first.
+    std::optional<platform::ApplicationWindow> frontmostWindow() const override;
+    std::optional<platform::ApplicationWindow>
+    frontWindowOf(const QString &bundleIdentifier) const override;
+    QList<platform::ApplicationWindow>
+    windowsOf(const platform::RunningApplication &application) const override;
+    bool isOpen(const platform::ApplicationWindow &window) const override
+    {
+        return windowsOf(window.application).contains(window);
+    }
+    bool isFullScreen(const platform::ApplicationWindow &window) const override
+    {
+        return fullScreen.contains(window);
+    }
+    bool activateWindow(const platform::ApplicationWindow &window) override;
+    bool hideWindow(const platform::ApplicationWindow &window) override;
+    // The window is closed (its application runs on).
+    void closeWindow(const platform::ApplicationWindow &window);
+
     QList<platform::RunningApplication> running;
     std::optional<platform::RunningApplication> frontmost;
     QList<platform::RunningApplication> hidden;
+    QList<platform::ApplicationWindow> windows;
+    std::optional<platform::ApplicationWindow> frontWindow;
+    QList<platform::ApplicationWindow> fullScreen;
+    QList<platform::ApplicationWindow> hiddenWindows;
+    QList<platform::ApplicationWindow> closed;
 
     // What was asked of the desktop, in order.
     QList<platform::RunningApplication> hideRequests;
     QList<platform::RunningApplication> activateRequests;
+    QList<platform::ApplicationWindow> windowRequests; // activations and hides of one window
     QList<QUrl> openedUrls;
     mutable int frontmostReads = 0;
 
