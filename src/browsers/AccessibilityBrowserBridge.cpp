@@ -49,11 +49,14 @@ QFuture<URLReadResult> AccessibilityBrowserBridge::fetchURL()
         return QtFuture::makeReadyFuture(
             URLReadResult(platform::unexpected(ProbeError::accessibilityDenied())));
     // Between the pages of a step a read would take a passing page for a
-    // visit: the page the step left answers until it is done.
-    if (m_held)
-        return QtFuture::makeReadyFuture(URLReadResult(*m_held));
+    // visit, and the page the step is leaving for a new one: until the step
+    // is done a read finds no page.
+    if (m_stepWindow)
+        return QtFuture::makeReadyFuture(URLReadResult(std::optional<QUrl>()));
     const QDateTime now = m_services.clock();
-    if (m_cached) {
+    const std::optional<platform::ApplicationWindow> window =
+        m_services.workspace->frontWindowOf(bundleIdentifier());
+    if (m_cached && m_cached->window == window) {
         const qint64 elapsedMs = m_cached->readAt.msecsTo(now);
         // A clock set back makes the read stale, not fresh for the gap.
         if (elapsedMs >= 0 && elapsedMs < qint64(cacheLifetime * 1000))
@@ -62,27 +65,29 @@ QFuture<URLReadResult> AccessibilityBrowserBridge::fetchURL()
     std::optional<QUrl> url;
     if (const std::optional<QString> text = readAddress())
         url = browserURL(*text);
-    m_cached = Cached{url, now};
+    m_cached = Cached{url, now, window};
     return QtFuture::makeReadyFuture(URLReadResult(url));
 }
 
 QFuture<bool> AccessibilityBrowserBridge::inFront(Step step)
 {
-    const QList<platform::RunningApplication> running =
-        m_services.workspace->runningApplications(bundleIdentifier());
-    if (running.isEmpty())
+    // The window in front now is the one the step is for: the caller has
+    // brought it there, and a read a moment ago was of it.
+    const std::optional<platform::ApplicationWindow> window =
+        m_services.workspace->frontWindowOf(bundleIdentifier());
+    if (!window)
         return QtFuture::makeReadyFuture(false);
-    const platform::RunningApplication browser = running.first();
+    const platform::RunningApplication browser = window->application;
 
     auto promise = std::make_shared<QPromise<bool>>();
     promise->start();
     QFuture<bool> future = promise->future();
     // Runs once: when the browser is announced in front, or at the time-out.
     auto pending = std::make_shared<std::function<void()>>(
-        [self = QPointer<AccessibilityBrowserBridge>(this), step, browser, promise] {
+        [self = QPointer<AccessibilityBrowserBridge>(this), step, window = *window, promise] {
             const Done done = [self, promise](bool result) {
                 if (self) {
-                    self->m_held.reset();
+                    self->m_stepWindow.reset();
                     self->m_cached = std::exchange(self->m_landed, std::nullopt);
                 }
                 promise->addResult(result);
@@ -92,9 +97,9 @@ QFuture<bool> AccessibilityBrowserBridge::inFront(Step step)
                 return done(false);
             self->m_cached.reset();
             self->m_landed.reset();
-            const std::optional<QString> shown = self->readAddress();
-            self->m_held = shown ? browserURL(*shown) : std::nullopt;
-            (self.data()->*step)(browser, shown, done);
+            self->m_stepWindow = window;
+            const std::optional<QString> shown = self->readStepAddress();
+            (self.data()->*step)(window, shown, done);
         });
     auto timer = std::make_shared<std::shared_ptr<platform::ScheduledTimer>>();
     auto announcement = std::make_shared<QMetaObject::Connection>();
@@ -120,31 +125,54 @@ QFuture<bool> AccessibilityBrowserBridge::inFront(Step step)
     return future;
 }
 
-bool AccessibilityBrowserBridge::send(quint16 keyCode, const platform::RunningApplication &browser)
+bool AccessibilityBrowserBridge::send(quint16 keyCode, const platform::ApplicationWindow &window)
 {
-    return m_services.keystrokes->send(keyCode, browser.processIdentifier);
+    return inStepWindow() &&
+           m_services.keystrokes->send(keyCode, window.application.processIdentifier);
 }
 
-void AccessibilityBrowserBridge::stepBack(const platform::RunningApplication &browser,
+bool AccessibilityBrowserBridge::inStepWindow() const
+{
+    return m_stepWindow && m_services.workspace->frontmostWindow() == m_stepWindow;
+}
+
+std::optional<QString> AccessibilityBrowserBridge::readStepAddress()
+{
+    if (!inStepWindow())
+        return std::nullopt;
+    std::optional<QString> address = readAddress();
+    // Read just as the user brought another window forward: its page.
+    return inStepWindow() ? address : std::nullopt;
+}
+
+void AccessibilityBrowserBridge::stepBack(const platform::ApplicationWindow &window,
                                           const std::optional<QString> &shown, Done done)
 {
     m_stepUnseen = false;
     platform::AccessibilityHost &host = *m_services.accessibility;
+    const fennimar::AccessibilityProbe &trust = *m_services.trust;
+    const qint32 pid = window.application.processIdentifier;
     const auto button =
-        findBackButton(host, *m_services.trust, browser.processIdentifier, backButton());
+        inStepWindow() ? findBackButton(host, trust, pid, backButton()) : std::nullopt;
     if (button) {
         const auto enabled = host.copyAttributeValue(*button, QString::fromLatin1(ax::enabled));
         const bool *canAct = enabled ? std::get_if<bool>(&enabled.value()) : nullptr;
         // Greyed out: there is no page to go back to, and nothing is sent.
         if (canAct && !*canAct)
             return done(false);
+    } else if (shown && !windowTabs(host, trust, pid)) {
+        // A page shown with neither a way back nor tabs in sight: a popup's,
+        // or one in full screen. A step that may have nowhere to go is not
+        // waited for; the page leaves the front another way.
+        return done(false);
     }
-    const auto press = [&host, &button] {
-        return button && host.performAction(*button, QString::fromLatin1(ax::press)).hasValue();
+    const auto press = [this, &host, &button] {
+        return button && inStepWindow() &&
+               host.performAction(*button, QString::fromLatin1(ax::press)).hasValue();
     };
     const bool sent = pressesBackButtonFirst()
-                          ? press() || send(platform::keycode::leftBracket, browser)
-                          : send(platform::keycode::leftBracket, browser) || press();
+                          ? press() || send(platform::keycode::leftBracket, window)
+                          : send(platform::keycode::leftBracket, window) || press();
     if (!sent)
         return done(false);
     settle(shown, std::move(done));
@@ -164,16 +192,16 @@ void AccessibilityBrowserBridge::settle(const std::optional<QString> &before, Do
         return answer(false);
     waitUntil(
         [this, before] {
-            const std::optional<QString> now = readAddress();
+            const std::optional<QString> now = readStepAddress();
             if (!now || *now == *before)
                 return false;
-            m_landed = Cached{browserURL(*now), m_services.clock()};
+            m_landed = Cached{browserURL(*now), m_services.clock(), m_stepWindow};
             return true;
         },
         answer, pollsPerStep);
 }
 
-void AccessibilityBrowserBridge::closeFrontTab(const platform::RunningApplication &browser,
+void AccessibilityBrowserBridge::closeFrontTab(const platform::ApplicationWindow &window,
                                                const std::optional<QString> &shown, Done done)
 {
     // A step back that did not show in time may land yet: a tab closed now
@@ -182,20 +210,25 @@ void AccessibilityBrowserBridge::closeFrontTab(const platform::RunningApplicatio
         return done(false);
     platform::AccessibilityHost &host = *m_services.accessibility;
     const fennimar::AccessibilityProbe &trust = *m_services.trust;
-    const qint32 pid = browser.processIdentifier;
+    const qint32 pid = window.application.processIdentifier;
     const auto tabs = windowTabs(host, trust, pid);
-    // No strip to count (full screen, an application window, a tree not
-    // built yet): the tab may be the window's last, and closing it would
-    // end the browser. The page stays.
-    if (!tabs)
+    if (!tabs) {
+        // No strip to count. A window with a page and no tabs that is not
+        // in full screen holds that page alone (a popup); otherwise (full
+        // screen, a tree not built yet) the tab may be the window's last,
+        // and closing it would end the browser. The page stays.
+        if (shown && !m_services.workspace->isFullScreen(window))
+            return closeOnlyPage(window, std::move(done));
         return done(false);
-    // The tabs as they stand; -1 while the strip cannot be read.
-    const auto count = [&host, &trust, pid]() -> qsizetype {
-        const auto now = windowTabs(host, trust, pid);
+    }
+    // The tabs as they stand; -1 while the strip cannot be read, or once
+    // another window is in front.
+    const auto count = [this, &host, &trust, pid]() -> qsizetype {
+        const auto now = inStepWindow() ? windowTabs(host, trust, pid) : std::nullopt;
         return now ? now->size() : -1;
     };
     if (const qsizetype before = tabs->size(); before > 1) {
-        if (!send(platform::keycode::w, browser))
+        if (!send(platform::keycode::w, window))
             return done(false);
         return waitUntil(
             [count, before] {
@@ -208,20 +241,29 @@ void AccessibilityBrowserBridge::closeFrontTab(const platform::RunningApplicatio
     // new tab keeps the window, and the tab that was in front closes behind
     // it, out of sight.
     const platform::AccessibleElement tab = tabs->first();
-    if (!send(platform::keycode::t, browser))
+    if (!send(platform::keycode::t, window))
         return done(false);
     const QPointer<AccessibilityBrowserBridge> self(this);
     waitUntil([count] { return count() > 1; },
               [self, &host, tab, count, shown, done](bool opened) {
-                  if (!self || !opened || !pressCloseButton(host, tab))
+                  if (!self || !opened || !self->inStepWindow() || !pressCloseButton(host, tab))
                       return done(false);
                   self->waitUntil(
                       [self, count, shown] {
-                          return count() == 1 && (!shown || self->readAddress() != shown);
+                          return count() == 1 && (!shown || self->readStepAddress() != shown);
                       },
                       done, pollsPerStep);
               },
               pollsPerStep);
+}
+
+void AccessibilityBrowserBridge::closeOnlyPage(const platform::ApplicationWindow &window, Done done)
+{
+    platform::Workspace &workspace = *m_services.workspace;
+    // Its last window closed, the browser would end on this desktop.
+    if (workspace.windowsOf(window.application).size() < 2 || !send(platform::keycode::w, window))
+        return done(false);
+    waitUntil([&workspace, window] { return !workspace.isOpen(window); }, done, pollsPerStep);
 }
 
 void AccessibilityBrowserBridge::waitUntil(std::function<bool()> condition, Done then,

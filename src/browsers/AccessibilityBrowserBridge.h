@@ -47,14 +47,11 @@ struct AccessibilityBridgeServices {
 // back answers true once another page is read in the tab, and false when
 // none was within a while. A page that cannot be read yet (one still
 // loading) is neither the page the step left nor another. Meanwhile reads
-// answer the page the step found; after it, the page it landed on is the
-// last read, so a look right after the step sees where the tab went even
-// before its tree is whole again. A tab is closed
-// only where the browser is known to run on: with other tabs in its strip,
-// or once a new tab has come up in front of it (closing a window's last tab
-// would end the browser on this desktop). Without a strip to count, or
-// while a step back may still land, nothing is closed. Lives on the main
-// thread.
+// find no page; after it, the page it landed on is the last read, so a look right after the step
+// sees where the tab went even before its tree is whole again. A tab is closed only where the
+// browser is known to run on: with other tabs in its strip, or once a new tab has come up in front
+// of it (closing a window's last tab would end the browser on this desktop). Without a strip to
+// count, or while a step back may still land, nothing is closed. Lives on the main thread.
 class AccessibilityBrowserBridge : public QObject, public BrowserURLProbe {
     Q_OBJECT
 public:
@@ -101,37 +98,49 @@ private:
     struct Cached {
         std::optional<QUrl> url;
         QDateTime readAt;
+        // The window read: a read of another answers nothing for this one.
+        std::optional<platform::ApplicationWindow> window;
     };
     using Done = std::function<void(bool)>;
-    // A step on the browser, given the address its focused window showed
+    // A step on the browser's window in front, given the address it showed
     // when the step began.
-    using Step = void (AccessibilityBrowserBridge::*)(const platform::RunningApplication &,
+    using Step = void (AccessibilityBrowserBridge::*)(const platform::ApplicationWindow &,
                                                       const std::optional<QString> &, Done);
 
-    // Activates the browser and runs the step once it is in front.
+    // Activates the browser and runs the step once it is in front, in the
+    // window in front when the step was asked for.
     QFuture<bool> inFront(Step step);
-    void stepBack(const platform::RunningApplication &browser, const std::optional<QString> &shown,
+    void stepBack(const platform::ApplicationWindow &window, const std::optional<QString> &shown,
                   Done done);
-    void closeFrontTab(const platform::RunningApplication &browser,
+    void closeFrontTab(const platform::ApplicationWindow &window,
                        const std::optional<QString> &shown, Done done);
+    // The only page of a window without tabs (a popup): the window goes,
+    // where the browser has another to run on.
+    void closeOnlyPage(const platform::ApplicationWindow &window, Done done);
+    // While a step runs: whether its window is still the one in front. What
+    // is read or sent once another window is in front would concern that one.
+    bool inStepWindow() const;
+    // The address the step's window shows; nothing once it is not in front.
+    std::optional<QString> readStepAddress();
     // Answers `done` with true once the page shown is read and is no longer
     // `before`, or with false after the step's time-out.
     void settle(const std::optional<QString> &before, Done done);
     // Calls `then` with true as soon as `condition` holds, checked now and
     // every poll, or with false once the step's time-out has passed.
     void waitUntil(std::function<bool()> condition, Done then, int pollsLeft);
-    bool send(quint16 keyCode, const platform::RunningApplication &browser);
+    // Refused unless the step's window is in front.
+    bool send(quint16 keyCode, const platform::ApplicationWindow &window);
     bool isRunning() const;
 
     AccessibilityBridgeServices m_services;
     QString m_installedIdentifier;
     std::optional<Cached> m_cached;
-    // While a step is under way: the page it found, which reads answer.
-    std::optional<std::optional<QUrl>> m_held;
     // The page a step back was seen to land on, read as it landed.
     std::optional<Cached> m_landed;
     // The last step back was sent but not seen to land, and may land yet.
     bool m_stepUnseen = false;
+    // The window the step under way acts in; set while one is.
+    std::optional<platform::ApplicationWindow> m_stepWindow;
 };
 
 } // namespace halvex

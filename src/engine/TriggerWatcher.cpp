@@ -136,7 +136,10 @@ void TriggerWatcher::start()
                     // Only a step back re-arms. A new, undecided event must not: the
                     // same target would fire again at every poll while its panel is up.
                     if (event->outcomeRaw() == raw(TriggerOutcome::stepBack))
-                        deliverLater([this] { clearLastFired(); });
+                        deliverLater([this, event] {
+                            if (event->triggerSourceRaw() != raw(TriggerSource::app))
+                                clearLastFired();
+                        });
                 }));
     m_subscriptions.push_back(
         connect(&engine, &StreakEngine::rulesChangedSubject, this, [this](bool forgetLastFired) {
@@ -172,9 +175,12 @@ void TriggerWatcher::onFrontmostChange(const std::optional<RunningApplication> &
     if (!newId) {
         m_browserPoller.stopPolling();
         m_previousFrontmostBundleId.reset();
+        m_switchedFromBundleId.reset();
         return;
     }
     if (isOwn(newId)) {
+        // The panel going hands the front back to the application it came
+        // up over: that is no switch from another application.
         m_browserPoller.stopPolling();
         m_previousFrontmostBundleId = newId;
         return;
@@ -186,12 +192,13 @@ void TriggerWatcher::onFrontmostChange(const std::optional<RunningApplication> &
         // An application streak that lists a browser never fires: the
         // browser's pages are what site streaks are for.
         m_browserPoller.startPolling(*application);
-        m_browserPoller.activate({*application, now(), m_previousFrontmostBundleId, *newId});
+        m_browserPoller.activate({*application, now(), m_switchedFromBundleId, *newId});
     } else {
         m_browserPoller.stopPolling();
         handleAppActivation(*newId);
     }
     m_previousFrontmostBundleId = newId;
+    m_switchedFromBundleId = newId;
 }
 
 void TriggerWatcher::resetDedupeOnSwitch(const std::optional<QString> &newId,
@@ -290,11 +297,13 @@ void TriggerWatcher::rememberOpenedAnywayHost(const TriggerEvent &event)
 void TriggerWatcher::clearLastFired()
 {
     // A read from before the step back shows the page the browser was asked
-    // to leave (a step holds its page until it lands): the target is
-    // re-armed for what the browser shows from now on, read afresh.
+    // to leave: the host is re-armed for what the browser shows from now on,
+    // read afresh, but for that very page where it still is. An application
+    // stepped back from is re-armed once another comes to the front: one
+    // that could not be hidden comes straight back from the panel.
     m_browserPoller.forgetReads();
     m_lastFiredHost.reset();
-    m_lastFiredBundleId.reset();
+    m_steppedBackPage = m_lastFiredPage;
 }
 
 void TriggerWatcher::reevaluateCurrent()
@@ -332,6 +341,15 @@ void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &
     if (!m_started || bundleIdOf(m_browserPoller.polledApp()) != activation.bundleId)
         return;
 
+    const FiredPage page{url, m_services.workspace.frontWindowOf(activation.bundleId)};
+    // The page a step back could not leave, still in front: the user was
+    // told to close it, and is given the moment to.
+    if (m_steppedBackPage) {
+        if (*m_steppedBackPage == page)
+            return;
+        m_steppedBackPage.reset();
+    }
+
     const std::optional<QString> host = lowerHost(url);
     if (m_openedAnywayHost) {
         if (host && *host == *m_openedAnywayHost) {
@@ -363,6 +381,7 @@ void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &
     if (!chosen)
         return;
     m_lastFiredHost = host;
+    m_lastFiredPage = page;
     emitTrigger(chosen, source, hostAsGiven(url), activation.bundleId);
 }
 

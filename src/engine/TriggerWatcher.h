@@ -19,6 +19,7 @@
 #include "model/TriggerEvent.h"
 #include "platform/RunningApplications.h"
 #include "platform/TimerScheduler.h"
+#include "platform/Workspace.h"
 
 namespace fennimar {
 class AutomationGrantMemory;
@@ -167,9 +168,24 @@ private:
     std::vector<QMetaObject::Connection> m_subscriptions;
 
     std::optional<QString> m_previousFrontmostBundleId;
+    // The application in front before the current one, leaving out this
+    // one's windows (the panel, the popover): the one a browser was switched
+    // from when a link sends it to the front.
+    std::optional<QString> m_switchedFromBundleId;
     std::optional<QString> m_lastFiredBundleId;
     std::optional<QString> m_lastFiredHost;
     std::optional<QString> m_openedAnywayHost;
+
+    // A page that fired, and the window it was read in.
+    struct FiredPage {
+        QUrl url;
+        std::optional<platform::ApplicationWindow> window;
+        friend bool operator==(const FiredPage &, const FiredPage &) = default;
+    };
+    std::optional<FiredPage> m_lastFiredPage;
+    // The page last stepped back from, until something else is read: still
+    // in front, its step could not leave it, and it does not fire again.
+    std::optional<FiredPage> m_steppedBackPage;
 };
 
 } // namespace halvex

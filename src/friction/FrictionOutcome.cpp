@@ -54,7 +54,7 @@ void FrictionOutcome::whenReady(QFuture<T> future, std::function<void(std::optio
 
 FrictionOutcome::FrictionOutcome(std::shared_ptr<TriggerEvent> event,
                                  std::shared_ptr<Streak> streak, const FrictionServices &services,
-                                 std::optional<platform::RunningApplication> presentedOver,
+                                 std::optional<platform::ApplicationWindow> presentedOver,
                                  std::function<void()> onDismiss, QObject *parent)
     : QObject(parent)
     , m_event(std::move(event))
@@ -63,7 +63,21 @@ FrictionOutcome::FrictionOutcome(std::shared_ptr<TriggerEvent> event,
     , m_presentedOver(std::move(presentedOver))
     , m_onDismiss(std::move(onDismiss))
     , m_timers(services.scheduler)
-{}
+{
+    if (m_event->source().value_or(TriggerSource::app) == TriggerSource::app)
+        return;
+    QString browser = m_event->matchedBundleId().value_or(QString());
+    if (browser.isEmpty() && m_presentedOver)
+        browser = m_presentedOver->application.bundleIdentifier;
+    if (browser.isEmpty())
+        return;
+    // Fixed now: by the time the user steps back, another window may be in
+    // front, and a step there would take a page the user was not warned of.
+    if (m_presentedOver && m_presentedOver->application.bundleIdentifier == browser)
+        m_pageWindow = m_presentedOver;
+    else
+        m_pageWindow = m_services.workspace.frontWindowOf(browser);
+}
 
 FrictionOutcome::~FrictionOutcome() = default;
 
@@ -129,7 +143,7 @@ void FrictionOutcome::performStepBack(Completion done)
     if (source == TriggerSource::app)
         stepBackApplication(bundleIdentifier, std::move(done));
     else
-        stepBackInBrowser(bundleIdentifier, std::move(done));
+        stepBackInBrowser(std::move(done));
 }
 
 void FrictionOutcome::stepBackApplication(const std::optional<QString> &bundleIdentifier,
@@ -155,41 +169,108 @@ void FrictionOutcome::keepHidden(const platform::RunningApplication &application
                     application, keepHiddenRounds);
 }
 
-void FrictionOutcome::stepBackInBrowser(const std::optional<QString> &bundleIdentifier,
-                                        Completion done)
+void FrictionOutcome::stepBackInBrowser(Completion done)
 {
-    QString browser = bundleIdentifier.value_or(QString());
-    if (browser.isEmpty() && m_presentedOver)
-        browser = m_presentedOver->bundleIdentifier;
-    const std::shared_ptr<BrowserURLProbe> probe = m_services.browserProbes.value(browser);
-    if (browser.isEmpty() || !probe)
+    const std::shared_ptr<BrowserURLProbe> probe =
+        m_pageWindow ? m_services.browserProbes.value(m_pageWindow->application.bundleIdentifier)
+                     : nullptr;
+    if (!probe)
         return done(false);
-
-    whenReady<bool>(probe->goBack(), [this, probe, done](std::optional<bool> wentBack) {
-        if (!wentBack.value_or(false)) {
-            closeTab(probe, done);
-            return;
-        }
-        // Give the page a moment to change before checking where it landed.
-        m_timers.after(browserSettleSeconds, [this, probe, done] {
-            whenReady<URLReadResult>(
-                probe->fetchURL(), [this, probe, done](std::optional<URLReadResult> read) {
-                    const bool stillBlocked = read && read->hasValue() && read->value() &&
-                                              matchesDomains(*read->value(), m_streak->domains());
-                    if (stillBlocked)
-                        closeTab(probe, done);
-                    else
-                        done(true);
+    withPageInFront([this, probe, done](bool inFront) {
+        // Its window gone, the page went with it: nothing is left to leave.
+        if (!inFront)
+            return done(!m_services.workspace.isOpen(*m_pageWindow));
+        whenReady<URLReadResult>(
+            probe->fetchURL(), [this, probe, done](std::optional<URLReadResult> read) {
+                // Which tab is in front cannot be told: the page leaves the
+                // front untouched.
+                if (!read || !read->hasValue() || !read->value())
+                    return minimisePage(done);
+                // Another page by now (the user left it, or went to another
+                // tab): there is nothing to step back from.
+                if (!stillBlocked(read))
+                    return done(true);
+                whenReady<bool>(probe->goBack(), [this, probe, done](std::optional<bool> wentBack) {
+                    if (!wentBack.value_or(false))
+                        return closeTab(probe, done);
+                    // Give the page a moment to change before checking where it landed.
+                    m_timers.after(browserSettleSeconds, [this, probe, done] {
+                        withPageInFront([this, probe, done](bool inFront) {
+                            if (!inFront)
+                                return done(true);
+                            whenReady<URLReadResult>(
+                                probe->fetchURL(),
+                                [this, probe, done](std::optional<URLReadResult> read) {
+                                    if (stillBlocked(read))
+                                        closeTab(probe, done);
+                                    else
+                                        done(true);
+                                });
+                        });
+                    });
                 });
-        });
+            });
+    });
+}
+
+bool FrictionOutcome::stillBlocked(const std::optional<URLReadResult> &read) const
+{
+    return read && read->hasValue() && read->value() &&
+           matchesDomains(*read->value(), m_streak->domains());
+}
+
+void FrictionOutcome::withPageInFront(std::function<void(bool)> then)
+{
+    platform::Workspace &workspace = m_services.workspace;
+    const platform::ApplicationWindow window = *m_pageWindow;
+    if (!workspace.isOpen(window))
+        return then(false);
+    if (workspace.frontmostWindow() == window)
+        return then(true);
+    if (!workspace.activateWindow(window))
+        return then(false);
+    waitForWindow([&workspace, window] { return workspace.frontmostWindow() == window; },
+                  std::move(then), int(windowTimeoutSeconds / windowPollSeconds));
+}
+
+void FrictionOutcome::waitForWindow(std::function<bool()> condition, std::function<void(bool)> then,
+                                    int pollsLeft)
+{
+    if (condition())
+        return then(true);
+    if (pollsLeft <= 0)
+        return then(false);
+    m_timers.after(windowPollSeconds, [this, condition = std::move(condition),
+                                       then = std::move(then), pollsLeft]() mutable {
+        if (!m_cancelled)
+            waitForWindow(std::move(condition), std::move(then), pollsLeft - 1);
     });
 }
 
 void FrictionOutcome::closeTab(const std::shared_ptr<BrowserURLProbe> &probe,
                                const Completion &done)
 {
-    whenReady<bool>(probe->closeTab(),
-                    [done](std::optional<bool> closed) { done(closed.value_or(false)); });
+    withPageInFront([this, probe, done](bool inFront) {
+        if (!inFront)
+            return done(!m_services.workspace.isOpen(*m_pageWindow));
+        whenReady<bool>(probe->closeTab(), [this, done](std::optional<bool> closed) {
+            if (closed.value_or(false))
+                return done(true);
+            minimisePage(done);
+        });
+    });
+}
+
+void FrictionOutcome::minimisePage(const Completion &done)
+{
+    platform::Workspace &workspace = m_services.workspace;
+    const platform::ApplicationWindow window = *m_pageWindow;
+    if (!workspace.isOpen(window))
+        return done(true);
+    if (!workspace.hideWindow(window))
+        return done(false);
+    waitForWindow([&workspace, window] { return workspace.frontmostWindow() != window; }, done,
+                  int(windowTimeoutSeconds / windowPollSeconds));
 }
 
 } // namespace halvex

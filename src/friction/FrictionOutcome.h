@@ -12,11 +12,8 @@
 #include "friction/TimerGroup.h"
 #include "model/TriggerEvent.h"
 #include "platform/RunningApplications.h"
+#include "platform/Workspace.h"
 #include "platform/TimerScheduler.h"
-
-namespace platform {
-class Workspace;
-}
 
 namespace halvex {
 
@@ -39,8 +36,9 @@ struct FrictionServices {
 
 // What a friction panel's choice does once it is made: it stores the
 // why-answer, hands the outcome to the engine, carries out a step back
-// (hides the application, or takes the browser's tab back or closes it) and
-// asks for the panel to go. Cancelled with its panel, it drops every pending
+// (hides the application, or takes the browser's tab back or closes it, in
+// the window the blocked page came up in and only while it shows that page)
+// and asks for the panel to go. Cancelled with its panel, it drops every pending
 // wait; a step back already under way is recorded at once. Main thread only.
 class FrictionOutcome final : public QObject {
     Q_OBJECT
@@ -51,13 +49,17 @@ public:
     static constexpr double browserSettleSeconds = 0.4;
     static constexpr double keepHiddenIntervalSeconds = 0.12;
     static constexpr int keepHiddenRounds = 12;
+    // How long the blocked page's window may take to come to the front, or
+    // to leave it, and how often that is looked at meanwhile.
+    static constexpr double windowTimeoutSeconds = 2.0;
+    static constexpr double windowPollSeconds = 0.1;
 
-    // `presentedOver` is the application the panel was put over, a browser
-    // to step back in when the event names none; `onDismiss` asks for the
-    // panel to go away. The services must outlive this.
+    // `presentedOver` is the window the panel was put over: for a page, the
+    // window a step back acts in, and its browser when the event names none.
+    // `onDismiss` asks for the panel to go away. The services must outlive this.
     FrictionOutcome(std::shared_ptr<TriggerEvent> event, std::shared_ptr<Streak> streak,
                     const FrictionServices &services,
-                    std::optional<platform::RunningApplication> presentedOver,
+                    std::optional<platform::ApplicationWindow> presentedOver,
                     std::function<void()> onDismiss, QObject *parent = nullptr);
     ~FrictionOutcome() override;
     Q_DISABLE_COPY_MOVE(FrictionOutcome)
@@ -76,8 +78,18 @@ public:
 private:
     void performStepBack(Completion done);
     void stepBackApplication(const std::optional<QString> &bundleIdentifier, Completion done);
-    void stepBackInBrowser(const std::optional<QString> &bundleIdentifier, Completion done);
+    void stepBackInBrowser(Completion done);
+    // Each step on the page runs with its window in front; `then` learns
+    // whether it came there (false: gone, or it would not come).
+    void withPageInFront(std::function<void(bool)> then);
+    void waitForWindow(std::function<bool()> condition, std::function<void(bool)> then,
+                       int pollsLeft);
+    // Whether the page the read found is one the streak blocks.
+    bool stillBlocked(const std::optional<URLReadResult> &read) const;
     void closeTab(const std::shared_ptr<BrowserURLProbe> &probe, const Completion &done);
+    // The page can neither go back nor close: its window leaves the front,
+    // minimised, with everything in it kept.
+    void minimisePage(const Completion &done);
     void keepHidden(const platform::RunningApplication &application);
     // Hands the future's value (none when it was cancelled without one) to
     // work on this thread, unless this is gone or cancelled.
@@ -87,7 +99,9 @@ private:
     const std::shared_ptr<TriggerEvent> m_event;
     const std::shared_ptr<Streak> m_streak;
     const FrictionServices &m_services;
-    const std::optional<platform::RunningApplication> m_presentedOver;
+    const std::optional<platform::ApplicationWindow> m_presentedOver;
+    // For a page: the window it was read in, as the panel came up.
+    std::optional<platform::ApplicationWindow> m_pageWindow;
     std::function<void()> m_onDismiss;
     TimerGroup m_timers;
     bool m_cancelled = false;

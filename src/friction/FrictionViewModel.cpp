@@ -37,8 +37,9 @@ FrictionViewModel::FrictionViewModel(std::shared_ptr<TriggerEvent> event,
 {
     Q_ASSERT(m_event && m_streak);
     // Captured now: by the time the user steps back, this application is in front.
-    m_presentedOver = m_services.workspace.frontmostApplication();
-    if (m_presentedOver && m_presentedOver->processIdentifier == QCoreApplication::applicationPid())
+    m_presentedOver = m_services.workspace.frontmostWindow();
+    if (m_presentedOver &&
+        m_presentedOver->application.processIdentifier == QCoreApplication::applicationPid())
         m_presentedOver.reset();
     m_outcome = std::make_unique<FrictionOutcome>(m_event, m_streak, m_services, m_presentedOver,
                                                   std::move(onDismiss));

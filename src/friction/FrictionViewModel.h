@@ -14,6 +14,7 @@
 #include "model/Streak.h"
 #include "model/TriggerEvent.h"
 #include "platform/RunningApplications.h"
+#include "platform/Workspace.h"
 #include "platform/TimerScheduler.h"
 
 namespace halvex {
@@ -82,8 +83,8 @@ public:
     // The trigger came from a link opened in another application and the
     // streak lets such links through.
     bool canUseExternalLink() const { return m_canUseExternalLink; }
-    // The application the panel was put over, unless it was this one.
-    const std::optional<platform::RunningApplication> &presentedOver() const
+    // The window the panel was put over, unless it was one of this application's.
+    const std::optional<platform::ApplicationWindow> &presentedOver() const
     {
         return m_presentedOver;
     }
@@ -177,7 +178,7 @@ private:
     const std::shared_ptr<TriggerEvent> m_event;
     const std::shared_ptr<Streak> m_streak;
     Services m_services;
-    std::optional<platform::RunningApplication> m_presentedOver;
+    std::optional<platform::ApplicationWindow> m_presentedOver;
     StrictnessMode m_mode = StrictnessMode::firm;
     int m_days = 0;
     int m_countdownDuration = countdownSeconds[0];

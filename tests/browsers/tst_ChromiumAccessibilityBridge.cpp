@@ -93,14 +93,18 @@ void tst_ChromiumAccessibilityBridge::pressesItsBackButtonBeforeAnyKeystroke_dat
     QTest::addColumn<QString>("pressed"); // empty: none
     QTest::addColumn<int>("keys");
     QTest::addColumn<bool>("expected");
+    QTest::addColumn<bool>("tabs"); // a tab strip in sight
     QTest::newRow("known by its view, whatever the language")
-        << "AXButton|id=view_1001|title=Zurück|name=back" << false << "/back" << 0 << true;
+        << "AXButton|id=view_1001|title=Zurück|name=back" << false << "/back" << 0 << true << true;
     QTest::newRow("known by its label")
-        << "AXButton|title=Back|name=back" << false << "/back" << 0 << true;
+        << "AXButton|title=Back|name=back" << false << "/back" << 0 << true << true;
     QTest::newRow("greyed out: no page behind, nothing sent")
-        << "AXButton|id=view_1001|name=back" << true << "" << 0 << false;
+        << "AXButton|id=view_1001|name=back" << true << "" << 0 << false << true;
     QTest::newRow("no such button: the keystroke")
-        << "AXButton|title=Forward|name=forward" << false << "" << 1 << true;
+        << "AXButton|title=Forward|name=forward" << false << "" << 1 << true << true;
+    // A popup, or a page in full screen: left another way.
+    QTest::newRow("no such button and no tabs: nothing sent")
+        << "AXButton|title=Forward|name=forward" << false << "" << 0 << false << false;
 }
 
 void tst_ChromiumAccessibilityBridge::pressesItsBackButtonBeforeAnyKeystroke()
@@ -110,9 +114,17 @@ void tst_ChromiumAccessibilityBridge::pressesItsBackButtonBeforeAnyKeystroke()
     QFETCH(QString, pressed);
     QFETCH(int, keys);
     QFETCH(bool, expected);
+    QFETCH(bool, tabs);
     const auto showPage = [&](const QString &url) {
-        m_bed->showWindow(
-            {"AXWindow", "  AXToolbar", "    " + toolbar, "  AXWebArea|urlText=" + url});
+        QStringList lines{"AXWindow", "  AXToolbar", "    " + toolbar};
+        if (tabs)
+            lines << "  AXTabGroup|name=strip"
+                  << "    AXRadioButton|name=tab";
+        m_bed->showWindow(lines << "  AXWebArea|urlText=" + url);
+        if (tabs)
+            m_bed->host.setAttribute({QStringLiteral("fake"), QStringLiteral("/strip")},
+                                     QString::fromLatin1(platform::ax::tabs),
+                                     QList{platform::AccessibleElement{"fake", "/tab"}});
     };
     showPage(QStringLiteral("https://example.com/blocked"));
     if (greyedOut)

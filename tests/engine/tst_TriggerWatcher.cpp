@@ -248,7 +248,11 @@ void tst_TriggerWatcher::applicationRoad_data()
     QTest::newRow("a pause never evaluated does not")
         << a << "front=code outcome=pause wait=3601000 rules=0" << once;
     QTest::newRow("an undecided event does not re-arm") << a << "front=code rules=0" << once;
-    QTest::newRow("a step back re-arms") << a << "front=code outcome=stepBack rules=0" << twice;
+    // One that could not be hidden comes straight back from the panel.
+    QTest::newRow("a step back that left it in front: not re-armed")
+        << a << "front=code outcome=stepBack front=halvex front=code rules=0" << once;
+    QTest::newRow("a step back, then it again from another application")
+        << a << "front=code outcome=stepBack front=halvex front=mail front=code" << twice;
     QTest::newRow("an external-link bypass does not re-arm")
         << a << "front=code outcome=bypassExternalLink rules=0" << once;
     QTest::newRow("rules changed, forgetting the last target")
@@ -284,8 +288,16 @@ void tst_TriggerWatcher::browserRoad_data()
         << page + " hold=chrome front=mail front=chrome wait=1400 release=chrome" << external;
     QTest::newRow("from a mail application, read after 1.5 s")
         << page + " hold=chrome front=mail front=chrome wait=1600 release=chrome" << url;
-    QTest::newRow("from this application")
-        << page + " front=halvex front=chrome wait=800" << external;
+    // This application's windows (the panel, the popover) are no application
+    // a link comes from: what counts is the one in front before them.
+    QTest::newRow("from this application, nothing before it")
+        << page + " front=halvex front=chrome wait=800" << url;
+    QTest::newRow("from a mail application by way of this one")
+        << page + " front=mail front=halvex front=chrome wait=800" << external;
+    QTest::newRow("back from a panel: the page's own")
+        << page + " front=mail front=chrome wait=800 front=halvex outcome=stepBack"
+                  " chrome=https://www.example.com/next front=chrome wait=800"
+        << external + url;
     QTest::newRow("from another browser, whose activation is debounced away")
         << page + " front=firefox front=chrome wait=800" << url;
     QTest::newRow("in Firefox too") << "firefox=https://example.com front=firefox wait=800"
@@ -304,8 +316,18 @@ void tst_TriggerWatcher::browserRoad_data()
         << page + " front=chrome wait=800 wait=6000 rules=0 wait=2000"
         << url + QStringList{"fetch chrome", "fetch chrome", "fetch chrome"};
     // Read afresh: the page read before was the one the browser was asked to leave.
-    QTest::newRow("a step back re-arms the host")
-        << page + " front=chrome wait=800 outcome=stepBack wait=1300" << url + url;
+    QTest::newRow("a step back re-arms the host for another of its pages")
+        << page +
+               " front=chrome wait=800 outcome=stepBack chrome=https://www.example.com/b wait=1300"
+        << url + url;
+    // Its panel said so: the user is given the moment to close it.
+    QTest::newRow("a page a step back could not leave does not fire again")
+        << page + " front=chrome wait=800 outcome=stepBack wait=4300"
+        << url + QStringList{"fetch chrome", "fetch chrome"};
+    QTest::newRow("once left, that page fires again")
+        << page + " front=chrome wait=800 outcome=stepBack chrome=https://example.org wait=1300 " +
+               page + " wait=2000"
+        << url + QStringList{"fetch chrome"} + url;
     // The browser comes back to the front for the step; the page it still
     // shows then is read, and not taken once the step has been answered.
     QTest::newRow("a step back that went back does not fire for the page it left")

@@ -26,6 +26,7 @@ const QTimeZone berlin{"Europe/Berlin"};
 const QString firefoxId = QStringLiteral("org.mozilla.firefox");
 const QString forty(40, u'x');
 const QString thirtyNine(39, u'x');
+const QString blockedPage = QStringLiteral("https://www.reddit.com/r/x");
 
 // A store, the real engine and bypass controller, a desktop and a browser the
 // test arranges, and one panel's view model over them.
@@ -56,8 +57,12 @@ struct Panel {
         streak->setModeRaw(modeRaw);
         persistence.mainContext().insert(streak);
         event = addEvent(source, bundle);
-        workspace.running << FakeWorkspace::app("code", 41);
+        workspace.running << FakeWorkspace::app("code", 41) << browser;
+        // The page the panel came for, then where a step back lands.
+        firefox->answers = {std::optional(QUrl(blockedPage))};
+        firefox->answer = std::optional(QUrl("https://example.org/"));
     }
+    const platform::RunningApplication browser = FakeWorkspace::app(firefoxId, 7);
     std::shared_ptr<TriggerEvent> addEvent(const QString &source,
                                            const std::optional<QString> &bundle,
                                            const QString &outcome = {})
@@ -74,6 +79,9 @@ struct Panel {
     }
     FrictionViewModel &open()
     {
+        // A page's panel comes up over the browser it was read in.
+        if (!workspace.frontmost && event->triggerSourceRaw() != "app")
+            workspace.bringToFront(browser);
         vm = std::make_unique<FrictionViewModel>(
             event, streak,
             FrictionViewModel::Services{
@@ -354,27 +362,35 @@ private slots:
     void stepBack_data()
     {
         QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("bundle");   // "-": none in the event
-        QTest::addColumn<QString>("failing");  // what the desktop or the browser refuses
-        QTest::addColumn<QString>("urlAfter"); // "-": the read fails
+        QTest::addColumn<QString>("bundle");    // "-": none in the event
+        QTest::addColumn<QString>("failing");   // what the desktop or the browser refuses
+        QTest::addColumn<QString>("urlBefore"); // the step's own look; "-": the read fails
+        QTest::addColumn<QString>("urlAfter");  // where going back lands; "-": the read fails
         QTest::addColumn<QString>("calls");
+        QTest::addColumn<bool>("minimised");   // the page's window left the front
         QTest::addColumn<double>("dismissAt"); // 1.8 s and more: failed
-        const QString ff = firefoxId, read = "goBack,fetchURL", readClose = read + ",closeTab";
-        const QString close = "goBack,closeTab", blocked = "https://www.reddit.com/r/x";
+        const QString ff = firefoxId, b = blockedPage, read = "fetchURL,goBack,fetchURL";
+        const QString readClose = read + ",closeTab", close = "fetchURL,goBack,closeTab";
+        const QString other = "https://example.org/";
         // clang-format off
-        QTest::newRow("app hidden") << "app" << "code" << "" << "" << "" << 0.3;
-        QTest::newRow("app not running") << "app" << "gedit" << "" << "" << "" << 1.8;
-        QTest::newRow("app without id") << "app" << "-" << "" << "" << "" << 1.8;
-        QTest::newRow("hide refused") << "app" << "code" << "hide" << "" << "" << 1.8;
-        QTest::newRow("unknown source is app") << "other" << "code" << "" << "" << "" << 0.3;
-        QTest::newRow("no bridge") << "url" << "chromium" << "" << "" << "" << 1.8;
-        QTest::newRow("went back") << "url" << ff << "" << "https://example.org/" << read << 0.7;
-        QTest::newRow("still blocked") << "externalLink" << ff << "" << blocked << readClose << 0.7;
-        QTest::newRow("close fails") << "url" << ff << "closeTab" << blocked << readClose << 2.2;
-        QTest::newRow("read fails") << "url" << ff << "" << "-" << read << 0.7;
-        QTest::newRow("no page") << "url" << ff << "" << "" << read << 0.7;
-        QTest::newRow("back fails, tab closed") << "url" << ff << "goBack" << "" << close << 0.3;
-        QTest::newRow("nothing works") << "url" << ff << close << "" << close << 1.8;
+        QTest::newRow("app hidden") << "app" << "code" << "" << b << "" << "" << false << 0.3;
+        QTest::newRow("app not running") << "app" << "gedit" << "" << b << "" << "" << false << 1.8;
+        QTest::newRow("app without id") << "app" << "-" << "" << b << "" << "" << false << 1.8;
+        QTest::newRow("hide refused") << "app" << "code" << "hide" << b << "" << "" << false << 1.8;
+        QTest::newRow("unknown source is app") << "other" << "code" << "" << b << "" << "" << false << 0.3;
+        QTest::newRow("no bridge") << "url" << "chromium" << "" << b << "" << "" << false << 1.8;
+        QTest::newRow("went back") << "url" << ff << "" << b << other << read << false << 0.7;
+        QTest::newRow("still blocked") << "externalLink" << ff << "" << b << b << readClose << false << 0.7;
+        QTest::newRow("read fails after") << "url" << ff << "" << b << "-" << read << false << 0.7;
+        QTest::newRow("no page after") << "url" << ff << "" << b << "" << read << false << 0.7;
+        QTest::newRow("back fails, tab closed") << "url" << ff << "goBack" << b << "" << close << false << 0.3;
+        // A popup, a tab in full screen: the window goes out of sight instead.
+        QTest::newRow("close fails: minimised") << "url" << ff << "closeTab" << b << b << readClose << true << 0.7;
+        QTest::newRow("neither: minimised") << "url" << ff << "goBack,closeTab" << b << "" << close << true << 0.3;
+        QTest::newRow("nothing works") << "url" << ff << "goBack,closeTab,hide" << b << "" << close << false << 1.8;
+        // Only the page the panel came for is stepped back from.
+        QTest::newRow("another page by now") << "url" << ff << "" << other << "" << "fetchURL" << false << 0.3;
+        QTest::newRow("its page unreadable: minimised") << "url" << ff << "" << "-" << "" << "fetchURL" << true << 0.3;
         // clang-format on
     }
     void stepBack()
@@ -382,17 +398,22 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QString, bundle);
         QFETCH(QString, failing);
+        QFETCH(QString, urlBefore);
         QFETCH(QString, urlAfter);
+        QFETCH(bool, minimised);
         QFETCH(double, dismissAt);
         const bool success = dismissAt < 1.8;
         Panel p("gentle", source, bundle == "-" ? std::nullopt : std::optional(bundle));
         p.workspace.hideSucceeds = !failing.contains("hide");
         p.firefox->goBackSucceeds = !failing.contains("goBack");
         p.firefox->closeTabSucceeds = !failing.contains("closeTab");
-        if (urlAfter == "-")
-            p.firefox->answer = platform::unexpected(ProbeError::notRunning());
-        else if (!urlAfter.isEmpty())
-            p.firefox->answer = std::optional(QUrl(urlAfter));
+        const auto readOf = [](const QString &url) -> URLReadResult {
+            if (url == "-")
+                return platform::unexpected(ProbeError::notRunning());
+            return url.isEmpty() ? std::optional<QUrl>() : std::optional(QUrl(url));
+        };
+        p.firefox->answers = {readOf(urlBefore)};
+        p.firefox->answer = readOf(urlAfter);
         FrictionViewModel &vm = p.open();
         p.run(1.0);
         vm.stepBack();
@@ -402,6 +423,7 @@ private slots:
         QCOMPARE(p.recorded, QStringList{"stepBack"}); // whether or not it worked
         QCOMPARE(p.workspace.hidden.contains(FakeWorkspace::app("code", 41)),
                  success && bundle == "code");
+        QCOMPARE(p.workspace.hiddenWindows.contains({p.browser, 0}), minimised);
         QCOMPARE(vm.feedback().isFailure(), !success);
         QVERIFY(success || !vm.feedback().message().isEmpty());
         p.run(dismissAt - 0.02 - look);
@@ -409,6 +431,44 @@ private slots:
         p.run(0.04);
         QCOMPARE(p.dismissals, 1);
         QCOMPARE(vm.feedback(), FrictionFeedbackState::idle());
+    }
+
+    // The user switched windows, or closed the page's, while the panel was up.
+    void stepBackActsOnlyInThePagesWindow_data()
+    {
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("comes"); // the window manager brings it forward
+        QTest::addColumn<QString>("calls");
+        QTest::addColumn<bool>("success");
+        // clang-format off
+        QTest::newRow("another window in front: the page's first") << false << true << "fetchURL,goBack,fetchURL" << true;
+        QTest::newRow("its window closed: nothing to do") << true << true << "" << true;
+        QTest::newRow("its window will not come: nothing done") << false << false << "" << false;
+        // clang-format on
+    }
+    void stepBackActsOnlyInThePagesWindow()
+    {
+        QFETCH(bool, closed);
+        QFETCH(bool, comes);
+        QFETCH(bool, success);
+        Panel p("gentle", "url", firefoxId);
+        const platform::ApplicationWindow page{p.browser, 2}, other{p.browser, 3};
+        p.workspace.windows = {other, page};
+        p.workspace.bringToFront(p.browser);
+        p.workspace.frontWindow = page;
+        FrictionViewModel &vm = p.open();
+        p.workspace.frontWindow = other;
+        if (closed)
+            p.workspace.closeWindow(page);
+        p.workspace.activatesAtOnce = comes;
+        p.run(1.0);
+        vm.stepBack();
+        p.run(FrictionOutcome::windowTimeoutSeconds + 0.5);
+        QTEST(p.firefox->calls.join(u','), "calls");
+        QCOMPARE(p.workspace.windowRequests,
+                 closed ? QList<platform::ApplicationWindow>{} : QList{page});
+        QCOMPARE(p.workspace.frontmostWindow(), std::optional(comes && !closed ? page : other));
+        QCOMPARE(vm.feedback().isFailure(), !success);
     }
 
     void hiddenApplicationIsKeptHiddenAfterThePanel()

@@ -61,6 +61,8 @@ public:
         ++fetches;
         if (onFetch)
             onFetch();
+        if (!hold && !answers.isEmpty())
+            return QtFuture::makeReadyFuture(answers.takeFirst());
         if (!hold)
             return QtFuture::makeReadyFuture(answer);
         held.emplace_back();
@@ -93,6 +95,8 @@ public:
     }
 
     halvex::URLReadResult answer = std::optional<QUrl>();
+    // Answers for the next reads, in order; `answer` once they are used up.
+    QList<halvex::URLReadResult> answers;
     fennimar::AutomationStatus ownStatus = fennimar::AutomationStatus::granted;
     bool hold = false;
     std::vector<QPromise<halvex::URLReadResult>> held;
