@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <xcb/xproto.h>
+#include <xcb/xcb.h>
 
 #include "browsers/AXTabStrip.h"
 #include "browsers/AXURLReader.h"
@@ -44,6 +44,7 @@ user_pref("browser.navigation.requireUserInteraction", false);
 user_pref("browser.sessionstore.resume_from_crash", false);
 user_pref("browser.tabs.warnOnClose", false);
 user_pref("app.update.disabledForTesting", true);
+user_pref("dom.disable_open_during_load", false);
 )";
 
 } // namespace
@@ -131,15 +132,14 @@ QString LiveBrowserDesk::newProfile()
 QStringList LiveBrowserDesk::chromiumArguments(const QString &profile) const
 {
     // As root under a virtual display: no sandbox and no GPU; no keyring.
-    return {QStringLiteral("--no-sandbox"),
-            QStringLiteral("--disable-gpu"),
-            QStringLiteral("--ozone-platform=x11"),
-            QStringLiteral("--no-first-run"),
+    return {QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+            QStringLiteral("--ozone-platform=x11"), QStringLiteral("--no-first-run"),
             QStringLiteral("--no-default-browser-check"),
             QStringLiteral("--disable-background-networking"),
-            QStringLiteral("--disable-component-update"),
-            QStringLiteral("--disable-sync"),
+            QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
             QStringLiteral("--password-store=basic"),
+            // A popup opened from a link pressed over the accessibility bus.
+            QStringLiteral("--disable-popup-blocking"),
             QStringLiteral("--user-data-dir=") + profile};
 }
 
@@ -174,7 +174,8 @@ QProcess *LiveBrowserDesk::startFirefox(const QStringList &urls)
 }
 
 std::optional<DesktopHarness::Window> LiveBrowserDesk::openWindow(QProcess *browser, Browser which,
-                                                                  const QString &url)
+                                                                  const QString &url,
+                                                                  bool privateWindow)
 {
     const QString profile = m_profileOf.value(browser);
     if (profile.isEmpty() || browser->state() != QProcess::Running)
@@ -184,7 +185,11 @@ std::optional<DesktopHarness::Window> LiveBrowserDesk::openWindow(QProcess *brow
     if (pid == 0)
         return std::nullopt;
     const QList<DesktopHarness::Window> before = windowsOf(pid);
-    const QStringList window{QStringLiteral("--new-window"), url};
+    const QStringList window{privateWindow ? which == Browser::chromium
+                                                 ? QStringLiteral("--incognito")
+                                                 : QStringLiteral("--private-window")
+                                           : QStringLiteral("--new-window"),
+                             url};
     QProcess *launcher =
         which == Browser::chromium
             ? m_desktop.launch(QStandardPaths::findExecutable(QString::fromLatin1(chromiumProgram)),
@@ -231,6 +236,29 @@ bool LiveBrowserDesk::minimiseWindow(DesktopHarness::Window window) const
     return windowTool({QStringLiteral("windowminimize"), QString::number(window)}, [&] {
         return m_connection->cardinalProperty(window, state, XCB_ATOM_ATOM).contains(hidden);
     });
+}
+
+bool LiveBrowserDesk::isMinimised(DesktopHarness::Window window) const
+{
+    return m_connection
+        ->cardinalProperty(window, m_connection->atom("_NET_WM_STATE"), XCB_ATOM_ATOM)
+        .contains(m_connection->atom("_NET_WM_STATE_HIDDEN"));
+}
+
+bool LiveBrowserDesk::closeWindow(DesktopHarness::Window window) const
+{
+    // As a task bar's close does: the window manager asks the window.
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = m_connection->atom("_NET_CLOSE_WINDOW");
+    message.data.data32[1] = 2; // a pager's request
+    xcb_send_event(m_connection->connection(), 0, m_connection->root(),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(m_connection->connection());
+    return QTest::qWaitFor([&] { return !m_connection->clientWindows().contains(window); }, 10000);
 }
 
 bool LiveBrowserDesk::switchToDesktop(int desktop) const

@@ -105,10 +105,11 @@ public:
     bool stop(QProcess *browser, Browser which);
 
     // Another window of a browser started here, on the address, opened as a
-    // launcher does it (the running browser takes the request over); the
-    // new window once it is in front, none when it does not come.
-    std::optional<DesktopHarness::Window> openWindow(QProcess *browser, Browser which,
-                                                     const QString &url);
+    // launcher does it (the running browser takes the request over), a
+    // private one (Incognito) if asked; the new window once it is in front,
+    // none when it does not come.
+    std::optional<DesktopHarness::Window>
+    openWindow(QProcess *browser, Browser which, const QString &url, bool privateWindow = false);
     // The process's managed windows, in the order mapped.
     QList<DesktopHarness::Window> windowsOf(qint32 processIdentifier) const;
     // What a user does through the window manager, each waited for until
@@ -119,6 +120,9 @@ public:
     bool minimiseWindow(DesktopHarness::Window window) const;
     bool moveWindowToDesktop(DesktopHarness::Window window, int desktop) const;
     bool switchToDesktop(int desktop) const;
+    bool isMinimised(DesktopHarness::Window window) const;
+    // Asks the window to close, as a task bar does, and waits until it has.
+    bool closeWindow(DesktopHarness::Window window) const;
 
     // The browser's process on the workspace; 0 when none runs.
     qint32 processOf(Browser browser) const;

@@ -8,7 +8,8 @@ namespace testing {
 
 // Pages served on the loopback interface, one request per connection, so
 // that a live browser keeps every step in its history. A page is a title,
-// shown as its text, and links by name to other paths. A page that is not
+// shown as its text, and links by name to other paths (and maybe one that
+// opens a popup). A page that is not
 // to be kept is sent as pages behind a sign-in are: "Cache-Control:
 // no-store" with a session cookie renewed by every answer, which keeps a
 // browser from restoring it from memory: going back fetches it again.
@@ -18,6 +19,9 @@ public:
         QByteArray title;
         QList<std::pair<QByteArray, QByteArray>> links = {}; // name, path
         bool kept = true;
+        // A path its link "popup" opens in a small window of its own, as
+        // sites open their sign-in and share windows.
+        QByteArray popup = {};
     };
 
     explicit LivePages(QHash<QByteArray, Page> pages)
@@ -49,6 +53,10 @@ private:
                           "</title></head><body><p>" + page->title + "</p>";
         for (const auto &[name, target] : page->links)
             body += "<p><a href=\"" + target + "\">" + name + "</a></p>";
+        if (!page->popup.isEmpty())
+            body += "<p><a href=\"" + page->popup +
+                    "\" onclick=\"window.open(this.href, 'popup', "
+                    "'width=600,height=400'); return false\">popup</a></p>";
         return body + "</body></html>";
     }
     void serve(QTcpSocket *socket)
