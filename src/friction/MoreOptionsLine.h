@@ -34,9 +34,6 @@ public:
     qreal reveal() const { return m_reveal; }
     void setReveal(qreal reveal);
 
-    // The width each shown button takes in a line `width` wide, in order.
-    QList<int> buttonWidths(int width) const;
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
@@ -49,6 +46,8 @@ protected:
 
 private:
     QList<FrictionSecondaryButton *> shownButtons() const;
+    // The width each shown button takes in a line `width` wide, in order.
+    QList<int> buttonWidths(int width) const;
     void place();
 
     QWidget *m_content;
