@@ -12,8 +12,8 @@
     <message id="notification.milestone.90.title"><source>90 days strong</source><translation>90 jours tenus</translation></message>
     <message id="notification.milestone.180.title"><source>Half a year strong</source><translation>Six mois tenus</translation></message>
     <message id="notification.milestone.365.title"><source>A whole year strong</source><translation>Une année entière tenue</translation></message>
-    <message id="notification.milestone.body"><source>%1 reached a new milestone. Keep going!</source><translation>%1 a atteint un nouveau palier. Continue !</translation></message>
-    <message id="notification.weeklyDigest.title"><source>Your week in streaks</source><translation>Ta semaine en séries</translation></message>
+    <message id="notification.milestone.body"><source>%1 reached a new milestone. Keep going!</source><translation>%1 a atteint un nouveau palier. Continuez !</translation></message>
+    <message id="notification.weeklyDigest.title"><source>Your week in streaks</source><translation>Votre semaine en séries</translation></message>
     <message id="notification.weeklyDigest.body.streak" numerus="yes"><source>%1: %n days</source><translation><numerusform>%1 : %n jour</numerusform><numerusform>%1 : %n jours</numerusform></translation></message>
     <message id="notification.weeklyDigest.body.resisted" numerus="yes"><source>Most resisted: %1 (%n steps back)</source><translation><numerusform>La plus tenue : %1 (%n retour en arrière)</numerusform><numerusform>La plus tenue : %1 (%n retours en arrière)</numerusform></translation></message>
     <message id="startup_notice.store.title"><source>Halvex could not open its store</source><translation>Halvex n’a pas pu ouvrir sa base</translation></message>

@@ -7,7 +7,7 @@
         <source>Loading</source>
         <translation>Chargement</translation>
     </message>
-    <message id="friction.feedback.stepBackFailed"><source>Couldn't step back. Please close it yourself.</source><translation>Impossible de revenir en arrière. Ferme-le toi-même.</translation></message>
+    <message id="friction.feedback.stepBackFailed"><source>Couldn't step back. Please close it yourself.</source><translation>Impossible de revenir en arrière. Veuillez le fermer vous-même.</translation></message>
     <message id="friction.title.daysWithout" numerus="yes">
         <source>days without %2</source>
         <translation>
@@ -15,15 +15,15 @@
             <numerusform>jours sans %2</numerusform>
         </translation>
     </message>
-    <message id="friction.allowance.spent"><source>Today's %1‑minute allowance is used up.</source><translation>Ton quota du jour de %1 min est épuisé.</translation></message>
-    <message id="friction.input.reflection"><source>Why are you here?</source><translation>Pourquoi es-tu ici ?</translation></message>
+    <message id="friction.allowance.spent"><source>Today's %1‑minute allowance is used up.</source><translation>Votre quota du jour de %1 min est épuisé.</translation></message>
+    <message id="friction.input.reflection"><source>Why are you here?</source><translation>Pourquoi êtes-vous ici ?</translation></message>
     <message id="friction.button.stepBack"><source>Step back</source><translation>Revenir en arrière</translation></message>
     <message id="friction.button.openAnyway"><source>Open anyway</source><translation>Ouvrir quand même</translation></message>
     <message id="friction.button.openAnywayCost" numerus="yes">
         <source>Open anyway (your %n‑day streak resets)</source>
         <translation>
-            <numerusform>Ouvrir quand même (ta série de %n jour repart à zéro)</numerusform>
-            <numerusform>Ouvrir quand même (ta série de %n jours repart à zéro)</numerusform>
+            <numerusform>Ouvrir quand même (votre série de %n jour repart à zéro)</numerusform>
+            <numerusform>Ouvrir quand même (votre série de %n jours repart à zéro)</numerusform>
         </translation>
     </message>
     <message id="friction.button.openAnywayCountdown"><source>Open anyway in %1 s</source><translation>Ouvrir quand même dans %1 s</translation></message>
@@ -35,12 +35,12 @@
     <message id="friction.brutal.title" numerus="yes">
         <source>Break your %n‑day streak?</source>
         <translation>
-            <numerusform>Briser ta série de %n jour ?</numerusform>
-            <numerusform>Briser ta série de %n jours ?</numerusform>
+            <numerusform>Briser votre série de %n jour ?</numerusform>
+            <numerusform>Briser votre série de %n jours ?</numerusform>
         </translation>
     </message>
-    <message id="friction.brutal.wait"><source>Wait %1 s before you can open it.</source><translation>Attends %1 s avant de pouvoir l'ouvrir.</translation></message>
-    <message id="friction.brutal.confessionPrompt"><source>Write down why you are breaking it, in at least 40 characters.</source><translation>Écris pourquoi tu la brises, en 40 caractères au moins.</translation></message>
+    <message id="friction.brutal.wait"><source>Wait %1 s before you can open it.</source><translation>Attendez %1 s avant de pouvoir l'ouvrir.</translation></message>
+    <message id="friction.brutal.confessionPrompt"><source>Write down why you are breaking it, in at least 40 characters.</source><translation>Écrivez pourquoi vous la brisez, en 40 caractères au moins.</translation></message>
     <message id="friction.brutal.confessionRemaining"><source>Characters still needed: %1</source><translation>Caractères manquants : %1</translation></message>
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>C'est suffisant.</translation></message>
     <message id="friction.brutal.cancel"><source>Keep my streak</source><translation>Garder ma série</translation></message>

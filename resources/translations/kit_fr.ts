@@ -5,11 +5,11 @@
     <name></name>
     <message id="kit.launchAtLogin.requiresApproval">
         <source>Open your desktop's Startup Applications settings to enable launch at login.</source>
-        <translation>Ouvre les réglages Applications au démarrage de ton bureau pour activer le lancement à l'ouverture de session.</translation>
+        <translation>Ouvrez les réglages Applications au démarrage de votre bureau pour activer le lancement à l'ouverture de session.</translation>
     </message>
     <message id="kit.launchAtLogin.notFound">
         <source>The app's program file could not be found. Reinstall the app to launch it at login.</source>
-        <translation>Le fichier programme de l'app est introuvable. Réinstalle l'app pour la lancer à l'ouverture de session.</translation>
+        <translation>Le fichier programme de l'app est introuvable. Réinstallez l'app pour la lancer à l'ouverture de session.</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,7 @@
     </message>
     <message id="settings.general.weeklyDigest.subtitle">
         <source>A Sunday evening note about your longest streak and what you resisted.</source>
-        <translation>Une note le dimanche soir sur ta plus longue série et ce à quoi tu as résisté.</translation>
+        <translation>Une note le dimanche soir sur votre plus longue série et ce à quoi vous avez résisté.</translation>
     </message>
     <message id="settings.appearance.title">
         <source>Theme</source>
@@ -105,7 +105,7 @@
     </message>
     <message id="settings.general.loginItem.requiresApproval">
         <source>Allow Halvex in your desktop's Startup Applications settings to finish turning this on.</source>
-        <translation>Autorise Halvex dans les réglages des applications au démarrage de ton bureau pour finir de l’activer.</translation>
+        <translation>Autorisez Halvex dans les réglages des applications au démarrage de votre bureau pour finir de l’activer.</translation>
     </message>
     <message id="about.panel.version">
         <source>Version %1</source>
@@ -125,7 +125,7 @@
     </message>
     <message id="about.check_updates.idle">
         <source>See whether a newer version is out.</source>
-        <translation>Vérifie si une version plus récente est sortie.</translation>
+        <translation>Vérifiez si une version plus récente est sortie.</translation>
     </message>
     <message id="about.check_updates.checking">
         <source>Checking for updates…</source>
@@ -141,7 +141,7 @@
     </message>
     <message id="about.check_updates.failed">
         <source>Couldn't check for updates. Your package manager brings new versions.</source>
-        <translation>Impossible de vérifier les mises à jour. Ton gestionnaire de paquets apporte les nouvelles versions.</translation>
+        <translation>Impossible de vérifier les mises à jour. Votre gestionnaire de paquets apporte les nouvelles versions.</translation>
     </message>
     <message id="about.check_updates.retry">
         <source>Retry</source>

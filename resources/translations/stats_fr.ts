@@ -20,7 +20,7 @@
     <message id="usage.suggestion.tighten"><source>Tighten streak</source><translation>Renforcer la série</translation></message>
     <message id="usage.suggestion.dismiss"><source>Not now</source><translation>Pas maintenant</translation></message>
     <message id="stats.window.title"><source>Stats</source><translation>Statistiques</translation></message>
-    <message id="stats.empty"><source>Nothing to show yet. Come back tomorrow.</source><translation>Rien à afficher pour l’instant. Reviens demain.</translation></message>
+    <message id="stats.empty"><source>Nothing to show yet. Come back tomorrow.</source><translation>Rien à afficher pour l’instant. Revenez demain.</translation></message>
     <message id="stats.since"><source>Since %1</source><translation>Depuis le %1</translation></message>
     <message id="stats.totalCleanDays"><source>Total clean days</source><translation>Total des jours tenus</translation></message>
     <message id="stats.longestStreak"><source>Longest streak</source><translation>Plus longue série</translation></message>
@@ -32,23 +32,23 @@
     <message id="stats.triggerHours.range"><source>Last 30 days, %1 panels</source><translation>30 derniers jours, %1 panneaux</translation></message>
     <message id="stats.triggerHours.rangeOne"><source>Last 30 days, 1 panel</source><translation>30 derniers jours, 1 panneau</translation></message>
     <message id="stats.triggerHours.empty"><source>No trigger events yet.</source><translation>Aucun déclenchement pour l’instant.</translation></message>
-    <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 est ton heure la plus difficile.</translation></message>
+    <message id="stats.triggerHours.peak"><source>%1 is your hardest hour.</source><translation>%1 est votre heure la plus difficile.</translation></message>
     <message id="stats.triggerHours.barHelp"><source>%1: %2</source><translation>%1 : %2</translation></message>
-    <message id="stats.whyAnswers.title"><source>What you told the panel</source><translation>Ce que tu as dit au panneau</translation></message>
-    <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Réponses à « Pourquoi es-tu ici ? »</translation></message>
+    <message id="stats.whyAnswers.title"><source>What you told the panel</source><translation>Ce que vous avez dit au panneau</translation></message>
+    <message id="stats.whyAnswers.subtitle"><source>Answers to "Why are you here?"</source><translation>Réponses à « Pourquoi êtes-vous ici ? »</translation></message>
     <message id="stats.whyAnswers.empty"><source>No answers yet.</source><translation>Aucune réponse pour l’instant.</translation></message>
     <message id="stats.whyAnswers.quote"><source>“%1”</source><translation>« %1 »</translation></message>
     <message id="review_prompt.window_title"><source>Rate Halvex</source><translation>Noter Halvex</translation></message>
-    <message id="review_prompt.title"><source>Enjoying Halvex?</source><translation>Tu aimes Halvex ?</translation></message>
-    <message id="review_prompt.subtitle"><source>Your rating reaches the people who make Halvex, and only when you press Send.</source><translation>Ta note parvient à celles et ceux qui font Halvex, et seulement quand tu appuies sur Envoyer.</translation></message>
-    <message id="review_prompt.name.placeholder"><source>Your name (optional)</source><translation>Ton nom (facultatif)</translation></message>
-    <message id="review_prompt.comment.placeholder"><source>What works for you? What could be better? (optional)</source><translation>Qu’est-ce qui te plaît ? Qu’est-ce qui pourrait être mieux ? (facultatif)</translation></message>
-    <message id="review_prompt.error"><source>Couldn't send your review. Check your connection and try again.</source><translation>Impossible d’envoyer ton avis. Vérifie ta connexion et réessaie.</translation></message>
+    <message id="review_prompt.title"><source>Enjoying Halvex?</source><translation>Vous aimez Halvex ?</translation></message>
+    <message id="review_prompt.subtitle"><source>Your rating reaches the people who make Halvex, and only when you press Send.</source><translation>Votre note parvient à celles et ceux qui font Halvex, et seulement quand vous appuyez sur Envoyer.</translation></message>
+    <message id="review_prompt.name.placeholder"><source>Your name (optional)</source><translation>Votre nom (facultatif)</translation></message>
+    <message id="review_prompt.comment.placeholder"><source>What works for you? What could be better? (optional)</source><translation>Qu’est-ce qui vous plaît ? Qu’est-ce qui pourrait être mieux ? (facultatif)</translation></message>
+    <message id="review_prompt.error"><source>Couldn't send your review. Check your connection and try again.</source><translation>Impossible d’envoyer votre avis. Vérifiez votre connexion et réessayez.</translation></message>
     <message id="review_prompt.not_now"><source>Not now</source><translation>Pas maintenant</translation></message>
     <message id="review_prompt.send"><source>Send</source><translation>Envoyer</translation></message>
     <message id="review_prompt.sending"><source>Sending…</source><translation>Envoi…</translation></message>
     <message id="review_prompt.thanks.title"><source>Thank you!</source><translation>Merci !</translation></message>
-    <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Ton avis aide Halvex à s’améliorer pour tous ceux qui l’utilisent.</translation></message>
+    <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Votre avis aide Halvex à s’améliorer pour tous ceux qui l’utilisent.</translation></message>
     <message id="review_prompt.close"><source>Close</source><translation>Fermer</translation></message>
     <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n étoile</numerusform><numerusform>%n étoiles</numerusform></translation></message>
 </context>

@@ -63,9 +63,9 @@ FrictionButtonRow::FrictionButtonRow(FrictionViewModel &viewModel, QWidget *pare
     m_freePass->setObjectName(QStringLiteral("friction.button.freePass"));
     m_externalBypass = new FrictionSecondaryButton({}, [vm] { vm->openWithoutCounting(); });
     m_externalBypass->setObjectName(QStringLiteral("friction.button.externalBypass"));
-    m_moreLine->line()->addWidget(m_pause);
-    m_moreLine->line()->addWidget(m_freePass);
-    m_moreLine->line()->addWidget(m_externalBypass);
+    m_moreLine->addButton(m_pause);
+    m_moreLine->addButton(m_freePass);
+    m_moreLine->addButton(m_externalBypass);
     // Fixed for this panel: both are decided when it opens.
     m_freePass->setVisible(vm->canUseFreePass());
     m_externalBypass->setVisible(vm->canUseExternalLink());

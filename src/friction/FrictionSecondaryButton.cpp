@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 #include "ui/Color.h"
 #include "ui/Typography.h"
@@ -13,7 +14,8 @@ FrictionSecondaryButton::FrictionSecondaryButton(const QString &title, Action ac
     : FrictionPressStyle(title, std::move(action), Kind::pressStyle, parent)
 {
     setFont(Typography::body13Medium());
-    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    // Its height follows its width, where the title wraps.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
 }
 
 QSize FrictionSecondaryButton::sizeHint() const
@@ -26,7 +28,41 @@ QSize FrictionSecondaryButton::sizeHint() const
 QSize FrictionSecondaryButton::minimumSizeHint() const
 {
     const QFontMetrics fm(font());
-    return {2 * tightHorizontalPadding + fm.horizontalAdvance(text()), sizeHint().height()};
+    int widest = 0;
+    for (const QString &word : text().split(u' ', Qt::SkipEmptyParts))
+        widest = qMax(widest, fm.horizontalAdvance(word));
+    return {qMin(oneLineWidth(), 2 * horizontalPadding + widest), sizeHint().height()};
+}
+
+int FrictionSecondaryButton::oneLineWidth() const
+{
+    return 2 * tightHorizontalPadding + QFontMetrics(font()).horizontalAdvance(text());
+}
+
+int FrictionSecondaryButton::heightForWidth(int width) const
+{
+    const QFontMetrics fm(font());
+    const auto lines = qMax<qsizetype>(1, titleLines(width).size());
+    return 2 * verticalPadding + fm.height() + int(lines - 1) * fm.lineSpacing();
+}
+
+QStringList FrictionSecondaryButton::titleLines(int width) const
+{
+    if (width >= oneLineWidth())
+        return {text()};
+    // A word too long for the room breaks where it must: a title is never cut.
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTextLayout layout(text(), font());
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(qMax(1, width - 2 * horizontalPadding));
+        lines << text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
 }
 
 void FrictionSecondaryButton::paintEvent(QPaintEvent *)
@@ -51,8 +87,13 @@ void FrictionSecondaryButton::paintEvent(QPaintEvent *)
     p.setFont(font());
     p.setPen(Color::ink().resolve(this));
     const QFontMetrics fm(font());
-    p.drawText(body, Qt::AlignCenter,
-               fm.elidedText(text(), Qt::ElideRight, width() - 2 * tightHorizontalPadding));
+    const QStringList lines = titleLines(width());
+    const int block = fm.height() + int(lines.size() - 1) * fm.lineSpacing();
+    qreal top = (body.height() - block) / 2.0;
+    for (const QString &line : lines) {
+        p.drawText(QRectF(0, top, body.width(), fm.height()), Qt::AlignCenter, line);
+        top += fm.lineSpacing();
+    }
 }
 
 } // namespace halvex

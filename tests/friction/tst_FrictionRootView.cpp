@@ -72,8 +72,10 @@ struct Card : frictiontest::StreakFixture {
             QCoreApplication::processEvents();
         }
     }
-    // Every widget showing in the card that is cut: outside the card, or
-    // given less height than its content needs. Empty when all shows whole.
+    // Every widget showing in the card that is cut: outside the card or its
+    // parent, or given less height than its content needs; a button also
+    // when narrower than its title on one line, unless it wraps the title
+    // and has room for its longest word. Empty when all shows whole.
     QStringList cutWidgets() const
     {
         QStringList cut;
@@ -88,16 +90,39 @@ struct Card : frictiontest::StreakFixture {
                               : w->layout() ? w->layout()->totalMinimumHeightForWidth(w->width())
                                             : w->heightForWidth(w->width());
             const int needed = qMin(least, w->maximumHeight());
-            if (!card.contains(r) || w->height() < needed)
-                cut << QStringLiteral("%1 %2 at %3,%4 %5x%6, needs %7 high")
-                           .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+            const auto *button = qobject_cast<QAbstractButton *>(w);
+            const int neededWidth = !button                  ? 0
+                                    : w->hasHeightForWidth() ? w->minimumSizeHint().width()
+                                                             : w->sizeHint().width();
+            if (!card.contains(r) || !w->parentWidget()->rect().contains(w->geometry()) ||
+                w->height() < needed || w->width() < neededWidth)
+                cut << QStringLiteral("%1 %2 \"%3\" at %4,%5 %6x%7, needs %8x%9")
+                           .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(),
+                                button ? button->text() : QString())
                            .arg(r.x())
                            .arg(r.y())
                            .arg(r.width())
                            .arg(r.height())
+                           .arg(neededWidth)
                            .arg(needed);
         }
         return cut;
+    }
+    // The card as it looks now, light and dark, as <name>-light and <name>-dark.
+    void shoot(const QString &name) const
+    {
+        for (const Appearance appearance : {Appearance::light, Appearance::dark}) {
+            Environment::setApplicationAppearance(appearance);
+            const QString shot =
+                name + (appearance == Appearance::dark ? QStringLiteral("-dark") : "-light");
+            QVERIFY(!testing::screenshots::save(view->grab().toImage(), shot).isEmpty());
+        }
+        Environment::setApplicationAppearance(Appearance::light);
+    }
+    // The current data tag as part of a picture's name.
+    static QString tagName()
+    {
+        return QString(QTest::currentDataTag()).remove(u',').replace(u' ', u'-');
     }
 
     std::shared_ptr<TriggerEvent> event;
@@ -193,7 +218,7 @@ private slots:
         QTest::newRow("French, day 0") << "fr" << 0LL << false << "jour sans Reddit"
                                        << "Ouvrir quand même" << "-";
         QTest::newRow("French, day 2") << "fr" << 2LL << false << "jours sans Reddit"
-            << "Ouvrir quand même (ta série de 2\u00a0jours repart à zéro)" << "-";
+            << "Ouvrir quand même (votre série de 2\u00a0jours repart à zéro)" << "-";
         QTest::newRow("Spanish, day 1") << "es" << 1LL << false << "día sin Reddit"
             << "Abrir igualmente (tu racha de 1\u00a0día vuelve a cero)" << "-";
         QTest::newRow("Japanese, day 1") << "ja" << 1LL << false << "Reddit なしの日数"
@@ -462,19 +487,55 @@ private slots:
         const QStringList cut = card.cutWidgets();
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 
-        if (language == "en" || language == "de") {
-            const QString name =
-                QStringLiteral("friction-failure-%1-%2")
-                    .arg(QString(QTest::currentDataTag()).remove(u',').replace(u' ', u'-'));
-            for (const Appearance appearance : {Appearance::light, Appearance::dark}) {
-                Environment::setApplicationAppearance(appearance);
-                const bool dark = appearance == Appearance::dark;
-                QVERIFY(!testing::screenshots::save(card.view->grab().toImage(),
-                                                    name.arg(dark ? "dark" : "light"))
-                             .isEmpty());
-            }
-            Environment::setApplicationAppearance(Appearance::light);
+        if (language == "en" || language == "de" || language == "fr")
+            card.shoot("friction-failure-" + Card::tagName());
+        QVERIFY(m_translations.load("en"));
+    }
+
+    // Every title the panel shows, in every language, shows whole in the
+    // card's fixed size: with every more option offered at once, while the
+    // firm countdown runs, and in the confession flow.
+    void everyTitleShowsWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("titled");
+        const QStringList options{"friction.button.stepBack",    "friction.button.openAnyway",
+                                  "friction.button.moreOptions", "friction.button.pause",
+                                  "friction.button.freePass",    "friction.button.externalBypass"};
+        const QStringList confession{"friction.brutal.cancel", "friction.brutal.submit"};
+        for (const QString language : {"en", "tr", "de", "es", "fr", "ja"}) {
+            QTest::addRow("%s, every option", qPrintable(language))
+                << language << "gentle" << options;
+            QTest::addRow("%s, counting down", qPrintable(language))
+                << language << "firm" << firmButtons;
+            QTest::addRow("%s, confession", qPrintable(language))
+                << language << "brutal" << confession;
         }
+    }
+    void everyTitleShowsWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, mode);
+        QFETCH(QStringList, titled);
+        QVERIFY(m_translations.load(language));
+        Card card(mode, 12, "externalLink");
+        card.streak->setAllowDailyFreePass(true);
+        card.streak->setAllowExternalLinkBypass(true);
+        card.open();
+        card.view->setLocale(QLocale(language));
+        card.endLockout();
+        if (mode == "gentle")
+            card.click("friction.button.moreOptions");
+        else
+            card.click("friction.button.openAnyway");
+        card.settle();
+        for (const QString &name : titled)
+            QVERIFY2(card.shows(name), qPrintable(name));
+        const QStringList cut = card.cutWidgets();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+        if (language == "de" || language == "fr")
+            card.shoot("friction-titles-" + Card::tagName());
         QVERIFY(m_translations.load("en"));
     }
 

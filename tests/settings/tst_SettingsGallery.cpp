@@ -96,14 +96,14 @@ private slots:
                });
         QTest::newRow("about-checking")
             << SettingsTab::about << "en" << Setup([](auto &f, QWidget *) { f.updates.check(); });
-        QTest::newRow("general-login-approval")
-            << SettingsTab::general << "en" << Setup([](auto &f, QWidget *window) {
-                   f.sessionItem->current = platform::LoginItemStatus::requiresApproval;
-                   f.sessionItem->failure = platform::LoginItemError{1, {}};
-                   QTest::mouseClick(
-                       window->findChild<ToggleSwitch *>("settings.general.loginItem"),
-                       Qt::LeftButton);
-               });
+        const Setup loginApproval([](auto &f, QWidget *window) {
+            f.sessionItem->current = platform::LoginItemStatus::requiresApproval;
+            f.sessionItem->failure = platform::LoginItemError{1, {}};
+            QTest::mouseClick(window->findChild<ToggleSwitch *>("settings.general.loginItem"),
+                              Qt::LeftButton);
+        });
+        QTest::newRow("general-login-approval") << SettingsTab::general << "en" << loginApproval;
+        QTest::newRow("general-login-approval-fr") << SettingsTab::general << "fr" << loginApproval;
         QTest::newRow("general-de") << SettingsTab::general << "de" << nothing;
         QTest::newRow("about-de") << SettingsTab::about << "de" << nothing;
         QTest::newRow("permissions-de") << SettingsTab::permissions << "de" << nothing;

@@ -184,6 +184,8 @@ void tst_ReviewPromptWindowController::gallery_data()
     QTest::newRow("form-de") << "de" << failed;
     QTest::newRow("form-ja") << "ja" << filled;
     QTest::newRow("thanks-fr") << "fr" << thanks;
+    QTest::newRow("form-fr") << "fr" << nothing;
+    QTest::newRow("form-failed-fr") << "fr" << failed;
 }
 
 void tst_ReviewPromptWindowController::gallery()

@@ -219,6 +219,12 @@ private slots:
         QTest::newRow("stats-year-de-light") << "year"
                                              << "de"
                                              << "light";
+        QTest::newRow("stats-empty-fr-dark") << "empty"
+                                             << "fr"
+                                             << "dark";
+        QTest::newRow("stats-year-fr-light") << "year"
+                                             << "fr"
+                                             << "light";
         QTest::newRow("stats-year-ja-dark") << "year"
                                             << "ja"
                                             << "dark";

@@ -25,6 +25,9 @@ struct Entry {
     QString translation; // the last plural form, for a message with plural forms
     QString type;        // "", "unfinished", "obsolete", "vanished"
     QStringList forms;   // the plural forms; empty for a plain message
+
+    // Every text the message shows: its plural forms, or its one text.
+    QStringList texts() const { return forms.isEmpty() ? QStringList{translation} : forms; }
 };
 
 using Table = QMap<QString, Entry>;
@@ -194,8 +197,7 @@ QStringList problemsOf(const QString &language, const Table &table, const QList<
             problems << use.key + u" missing" + at;
             continue;
         }
-        const QStringList texts =
-            entry->forms.isEmpty() ? QStringList{entry->translation} : entry->forms;
+        const QStringList texts = entry->texts();
         if (!entry->type.isEmpty() || texts.contains(QString())) {
             problems << use.key + u" not translated" + at;
             continue;
@@ -244,6 +246,20 @@ QStringList partedUnits(const QString &language, const QString &text)
                                     units.value(language));
     QStringList found;
     auto it = parted.globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    return found;
+}
+
+// The familiar pronouns and possessives in a French text ("tu", "ton",
+// "t’"...): French speaks to the user as "vous" throughout.
+QStringList familiarWords(const QString &text)
+{
+    static const QRegularExpression familiar(
+        QStringLiteral("(?<!\\p{L})(?:(?:tu|te|toi|ton|ta|tes)(?!\\p{L})|t['\u2019](?=\\p{L}))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList found;
+    auto it = familiar.globalMatch(text);
     while (it.hasNext())
         found << it.next().captured();
     return found;
@@ -316,13 +332,32 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QStringList problems;
         for (auto it = table.cbegin(); it != table.cend(); ++it) {
-            for (const QString &text :
-                 it->forms.isEmpty() ? QStringList{it->translation} : it->forms) {
+            for (const QString &text : it->texts()) {
                 for (const QString &parted : partedUnits(language, text))
                     problems << it.key() + u": \"" + parted + u'"';
             }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(language + u":\n  " + problems.join(u"\n  ")));
+    }
+
+    // The check finds the familiar words, and the French tables have none.
+    void frenchSaysVous()
+    {
+        QCOMPARE(familiarWords(QStringLiteral("Ferme-le toi-même : Ton avis t\u2019aide, tu es "
+                                              "là. Votre note, vous-même, tenté, tes.")),
+                 (QStringList{"toi", "Ton", "t\u2019", "tu", "tes"}));
+        QString error;
+        const Table table = readLanguage(QStringLiteral("fr"), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QStringList problems;
+        for (auto it = table.cbegin(); it != table.cend(); ++it) {
+            for (const QString &text : it->texts()) {
+                const QStringList familiar = familiarWords(text);
+                if (!familiar.isEmpty())
+                    problems << it.key() + u": " + familiar.join(u", ");
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n  ")));
     }
 
     void unitCheckCatchesPartedUnits_data()
