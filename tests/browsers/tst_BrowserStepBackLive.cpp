@@ -46,7 +46,7 @@ using Window = testing::DesktopHarness::Window;
 // Where the browser's first window is while a second is in front.
 enum class FirstWindow { behind, minimised, onAnotherDesktop };
 // What the user does to the windows while the panel is up.
-enum class UnderThePanel { otherWindowToTheFront, pagesWindowClosed };
+enum class UnderThePanel { otherWindowToTheFront, pagesWindowClosed, otherDesktop };
 
 Q_DECLARE_METATYPE(testing::LiveBrowserDesk::Browser)
 Q_DECLARE_METATYPE(FirstWindow)
@@ -620,6 +620,7 @@ void tst_BrowserStepBackLive::windowChangedUnderThePanel_data()
             << browser << UnderThePanel::otherWindowToTheFront;
         QTest::addRow("%s: the page's window closed", name)
             << browser << UnderThePanel::pagesWindowClosed;
+        QTest::addRow("%s: another desktop", name) << browser << UnderThePanel::otherDesktop;
     }
 }
 
@@ -646,19 +647,29 @@ void tst_BrowserStepBackLive::windowChangedUnderThePanel()
     QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(panel() && panel()->isActiveWindow(), 10000);
 
-    if (change == UnderThePanel::otherWindowToTheFront)
+    switch (change) {
+    case UnderThePanel::otherWindowToTheFront:
         QVERIFY(m_desk.activateWindow(windowA));
-    else
+        break;
+    case UnderThePanel::pagesWindowClosed:
         QVERIFY(m_desk.closeWindow(*windowB));
-    // A's page, read by the watcher too, brings no panel.
-    COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
+        break;
+    case UnderThePanel::otherDesktop:
+        // The panel follows; the browser's windows stay behind.
+        QVERIFY(m_desk.moveWindowToDesktop(windowA, 1));
+        QVERIFY(m_desk.switchToDesktop(2));
+        break;
+    }
+    // What is in front now, read by the watcher too, brings no panel.
+    if (change != UnderThePanel::otherDesktop)
+        COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
     stepBackFromThePanel(m_events.back(), false);
     if (QTest::currentTestFailed())
         return;
 
     QCOMPARE(m_browser->state(), QProcess::Running);
-    if (change == UnderThePanel::otherWindowToTheFront) {
-        // B came to the front and went back; the blocked page is gone.
+    if (change != UnderThePanel::pagesWindowClosed) {
+        // B came to the front (its desktop too) and went back; the blocked page is gone.
         QCOMPARE(m_desk.windowsOf(pid).size(), 2);
         QTRY_COMPARE_WITH_TIMEOUT(
             m_desk.workspace().frontmostWindow().value_or(platform::ApplicationWindow{}).id,
