@@ -1,5 +1,7 @@
 #include "engine/TriggerWatcher.h"
 
+#include <algorithm>
+
 #include <QPointer>
 
 #include "engine/ActiveWindow.h"
@@ -139,6 +141,8 @@ void TriggerWatcher::start()
                         deliverLater([this, event] {
                             if (event->triggerSourceRaw() != raw(TriggerSource::app))
                                 clearLastFired();
+                            else if (event->matchedBundleId())
+                                rearmOnceHidden(*event->matchedBundleId(), hiddenLooks);
                         });
                 }));
     m_subscriptions.push_back(
@@ -294,13 +298,34 @@ void TriggerWatcher::rememberOpenedAnywayHost(const TriggerEvent &event)
         m_openedAnywayHost = event.matchedDomain()->toLower();
 }
 
+void TriggerWatcher::rearmOnceHidden(const QString &bundleId, int looksLeft)
+{
+    if (m_lastFiredBundleId != bundleId)
+        return;
+    const auto running = m_services.workspace.runningApplications(bundleId);
+    const bool outOfSight = !running.isEmpty() &&
+                            std::all_of(running.cbegin(), running.cend(), [this](const auto &app) {
+                                return m_services.workspace.isHidden(app);
+                            });
+    if (outOfSight) {
+        m_lastFiredBundleId.reset();
+        return;
+    }
+    if (looksLeft <= 0)
+        return;
+    QPointer<TriggerWatcher> self(this);
+    const quint64 generation = m_subscriptionGeneration;
+    m_services.scheduler.scheduleOnce(hiddenLookSeconds, [self, generation, bundleId, looksLeft] {
+        if (self && self->m_started && self->m_subscriptionGeneration == generation)
+            self->rearmOnceHidden(bundleId, looksLeft - 1);
+    });
+}
+
 void TriggerWatcher::clearLastFired()
 {
     // A read from before the step back shows the page the browser was asked
     // to leave: the host is re-armed for what the browser shows from now on,
-    // read afresh, but for that very page where it still is. An application
-    // stepped back from is re-armed once another comes to the front: one
-    // that could not be hidden comes straight back from the panel.
+    // read afresh, but for that very page where it still is.
     m_browserPoller.forgetReads();
     m_lastFiredHost.reset();
     m_steppedBackPage = m_lastFiredPage;

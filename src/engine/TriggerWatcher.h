@@ -152,6 +152,13 @@ private:
     void handleRulesChanged(bool forgetLastFired);
     void rememberOpenedAnywayHost(const TriggerEvent &event);
     void clearLastFired();
+    // An application stepped back from is re-armed once all of it is seen
+    // out of sight (the window manager takes a moment): one that could not
+    // be hidden comes straight back from the panel, and must not fire again
+    // until another application has been in front.
+    void rearmOnceHidden(const QString &bundleId, int looksLeft);
+    static constexpr int hiddenLooks = 20;
+    static constexpr double hiddenLookSeconds = 0.1;
 
     // The browser road: a URL read from the front browser.
     void handleBrowserURL(const QUrl &url, const BrowserActivation &activation);

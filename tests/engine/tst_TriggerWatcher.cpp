@@ -150,6 +150,8 @@ struct Rig {
             const QString arg = step.section(u'=', 1);
             if (verb == u"front") // arg comes to the front and says so
                 workspace.bringToFront(testing::FakeWorkspace::app(arg, 1000 + arg.size()));
+            else if (verb == u"hide") // the window manager has put it out of sight
+                workspace.hide(testing::FakeWorkspace::app(arg, 1000 + arg.size()));
             else if (verb == u"wait") // milliseconds
                 elapse(arg.toInt());
             else if (verb == u"chrome" || verb == u"firefox") // the page its probe reads
@@ -253,6 +255,10 @@ void tst_TriggerWatcher::applicationRoad_data()
         << a << "front=code outcome=stepBack front=halvex front=code rules=0" << once;
     QTest::newRow("a step back, then it again from another application")
         << a << "front=code outcome=stepBack front=halvex front=mail front=code" << twice;
+    // The window manager takes a moment to put it out of sight.
+    QTest::newRow("a step back that hid it re-arms")
+        << a << "front=code outcome=stepBack front=halvex wait=300 hide=code wait=100 front=code"
+        << twice;
     QTest::newRow("an external-link bypass does not re-arm")
         << a << "front=code outcome=bypassExternalLink rules=0" << once;
     QTest::newRow("rules changed, forgetting the last target")
