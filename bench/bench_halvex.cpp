@@ -307,6 +307,25 @@ ProcessFigures figuresOf(qint64 pid)
     return figures;
 }
 
+// What a process used over a stretch of the event loop: CPU seconds and
+// main-thread context switches, each a minute.
+struct UseAMinute {
+    double cpuSeconds = 0;
+    double contextSwitches = 0;
+};
+
+UseAMinute useOver(qint64 pid, int seconds)
+{
+    const ProcessFigures before = figuresOf(pid);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::qWait(seconds * 1000);
+    const ProcessFigures after = figuresOf(pid);
+    const double minutes = double(clock.elapsed()) / 60000.0;
+    return {(after.cpuSeconds - before.cpuSeconds) / minutes,
+            double(after.contextSwitches - before.contextSwitches) / minutes};
+}
+
 class Bench final {
 public:
     explicit Bench(QString binary)
@@ -498,20 +517,13 @@ private:
         row("resident memory after start-up", figuresOf(pid).residentMb, "MB", "< 80 MB");
 
         const int seconds = setting("HALVEX_BENCH_IDLE_SECONDS", 60);
-        const ProcessFigures before = figuresOf(pid);
-        QElapsedTimer idle;
-        idle.start();
-        QTest::qWait(seconds * 1000);
-        const ProcessFigures after = figuresOf(pid);
-        const double wallSeconds = double(idle.elapsed()) / 1000.0;
+        const UseAMinute idle = useOver(pid, seconds);
         if (openWindows(pid) != 0)
             return fail(QStringLiteral("a window opened while idle"));
         const QByteArray idleName =
             QByteArray("idle CPU over ") + QByteArray::number(seconds) + " s, icon up, no window";
-        row(idleName.constData(), 100.0 * (after.cpuSeconds - before.cpuSeconds) / wallSeconds,
-            "% of a core", "< 0.5 %", 3);
-        row("idle wake-ups (main thread's context switches)",
-            double(after.contextSwitches - before.contextSwitches) * 60.0 / wallSeconds, "/min");
+        row(idleName.constData(), 100.0 * idle.cpuSeconds / 60.0, "% of a core", "< 0.5 %", 3);
+        row("idle wake-ups (main thread's context switches)", idle.contextSwitches, "/min");
 
         QStringList windows{QStringLiteral("stats"), QStringLiteral("settings")};
         if (m_hasTray)
@@ -565,17 +577,11 @@ private:
         const int seconds = setting("HALVEX_BENCH_BROWSER_SECONDS", 60);
         BusCallCounter counter(desk.desktop().accessibilityBusAddress());
         const bool counting = counter.isRunning();
-        const ProcessFigures before = figuresOf(pid);
-        QElapsedTimer clock;
-        clock.start();
-        QTest::qWait(seconds * 1000);
-        const ProcessFigures after = figuresOf(pid);
-        const double minutes = double(clock.elapsed()) / 60000.0;
+        const UseAMinute use = useOver(pid, seconds);
+        const double minutes = seconds / 60.0;
         const QByteArray name = what.toUtf8();
-        row(QByteArray("Halvex CPU, " + name).constData(),
-            (after.cpuSeconds - before.cpuSeconds) / minutes, "s/minute", cpuAim, 3);
-        row(QByteArray("Halvex wake-ups, " + name).constData(),
-            double(after.contextSwitches - before.contextSwitches) / minutes, "/minute");
+        row(QByteArray("Halvex CPU, " + name).constData(), use.cpuSeconds, "s/minute", cpuAim, 3);
+        row(QByteArray("Halvex wake-ups, " + name).constData(), use.contextSwitches, "/minute");
         if (counting)
             row(QByteArray("Halvex bus calls a look, " + name).constData(),
                 double(counter.callsOf(pid)) / minutes / looksPerMinute, "calls");

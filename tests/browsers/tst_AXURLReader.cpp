@@ -134,6 +134,11 @@ void tst_AXURLReader::readsTheFocusedWindow_data()
     QTest::newRow("address field at depth 6")
         << chain(6, "AXTextField|value=six.example") << "https://six.example";
     QTest::newRow("address field at depth 7") << chain(7, "AXTextField|value=seven.example") << "";
+    QStringList crowded{"AXWindow"};
+    for (int i = 0; i < halvex::AXURLReader::maximumSearched; ++i)
+        crowded << "  AXWebArea";
+    QTest::newRow("more pages than a search hands back: the one past them")
+        << (crowded << "  AXWebArea|url=https://past.example/") << "https://past.example/";
 }
 
 void tst_AXURLReader::readsTheFocusedWindow()
