@@ -7,13 +7,18 @@
 // - activation of a blocked application until its friction panel is mapped;
 // - CPU and wake-ups while idle with the icon up and no window open;
 // - resident memory after start-up, after opening and closing every window,
-//   and over rounds of that.
+//   and over rounds of that;
+// - with a site streak, CPU, wake-ups and accessibility bus calls while
+//   each installed browser is in front on pages it allows (8 tabs), next to
+//   no browser in front; the browsers run as the live tests start them.
+//   Wake-ups are the main thread's context switches.
 //
 //   build/bench/bench_halvex [path of halvex]
 //
-// HALVEX_BENCH_IDLE_SECONDS (60), HALVEX_BENCH_ROUNDS (20) and
-// HALVEX_BENCH_LAUNCHES (5) shorten a quick run. Times are taken by polling
-// the X server every millisecond, so they are good to about that.
+// HALVEX_BENCH_IDLE_SECONDS (60), HALVEX_BENCH_ROUNDS (20),
+// HALVEX_BENCH_LAUNCHES (5) and HALVEX_BENCH_BROWSER_SECONDS (60) shorten a
+// quick run. Times are taken by polling the X server every millisecond, so
+// they are good to about that.
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -21,18 +26,23 @@
 
 #include <unistd.h>
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
+#include <QUrl>
 
 #include <xcb/xcb.h>
 
 #include "BusServiceStub.h"
 #include "DesktopHarness.h"
 #include "ForegroundScene.h"
+#include "HalvexSteps.h"
+#include "LiveBrowserDesk.h"
 #include "app/SingleInstance.h"
 #include "model/AppSettings.h"
 #include "model/ModelContext.h"
@@ -45,6 +55,7 @@
 
 using namespace halvex;
 using testing::DesktopHarness;
+using testing::LiveBrowserDesk;
 
 namespace {
 
@@ -54,6 +65,10 @@ constexpr int perDay = 50;
 constexpr int waitMs = 20000;
 // The friction panel's size on screen.
 constexpr QSize panelSize(520, 420);
+// Tabs open in a browser in front, as a user who lives in one keeps them.
+constexpr int browserTabs = 8;
+// The browser poll's looks a minute.
+constexpr double looksPerMinute = 30;
 
 const testing::ForegroundScene::Application own{QStringLiteral("org.example.BenchDesk"),
                                                 QStringLiteral("Bench desk"),
@@ -118,6 +133,87 @@ QString seed(const QString &home, const QString &blockedId)
         return QStringLiteral("cannot seed the store: ") + saved.error().message;
     return {};
 }
+
+// The pages the browsers show: allowed ones, each with a link to the one
+// the site streak blocks.
+QHash<QByteArray, testing::LivePages::Page> browsingPages()
+{
+    QHash<QByteArray, testing::LivePages::Page> pages;
+    for (int i = 1; i <= browserTabs; ++i)
+        pages.insert("/page" + QByteArray::number(i),
+                     {"Page " + QByteArray::number(i), {{"blocked", "/blocked"}}});
+    pages.insert("/blocked", {"Blocked"});
+    return pages;
+}
+
+// Counts the calls each process sends on a bus while it runs.
+class BusCallCounter final {
+public:
+    explicit BusCallCounter(QString address)
+        : m_address(std::move(address))
+    {
+        m_monitor.setProcessChannelMode(QProcess::SeparateChannels);
+        m_monitor.start(QStringLiteral("dbus-monitor"), {QStringLiteral("--address"), m_address,
+                                                         QStringLiteral("type='method_call'")});
+    }
+    ~BusCallCounter() { finish(); }
+    BusCallCounter(const BusCallCounter &) = delete;
+    BusCallCounter &operator=(const BusCallCounter &) = delete;
+
+    bool isRunning()
+    {
+        return m_monitor.waitForStarted() && m_monitor.state() == QProcess::Running;
+    }
+
+    // The calls the process sent since the start; the counter stops.
+    qint64 callsOf(qint64 processIdentifier)
+    {
+        finish();
+        QHash<QByteArray, qint64> bySender;
+        for (const QByteArray &line : m_output.split('\n')) {
+            if (!line.startsWith("method call "))
+                continue;
+            const qsizetype at = line.indexOf(" sender=");
+            if (at >= 0)
+                ++bySender[line.mid(at + 8, line.indexOf(' ', at + 8) - at - 8)];
+        }
+        const QString name = QStringLiteral("bench-monitor");
+        qint64 calls = 0;
+        {
+            QDBusConnection bus = QDBusConnection::connectToBus(m_address, name);
+            for (auto sender = bySender.cbegin(); sender != bySender.cend(); ++sender) {
+                const QDBusMessage reply = bus.call(
+                    QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                   QStringLiteral("/org/freedesktop/DBus"),
+                                                   QStringLiteral("org.freedesktop.DBus"),
+                                                   QStringLiteral("GetConnectionUnixProcessID"))
+                    << QString::fromLatin1(sender.key()));
+                if (reply.type() == QDBusMessage::ReplyMessage &&
+                    reply.arguments().value(0).toLongLong() == processIdentifier)
+                    calls += sender.value();
+            }
+        }
+        QDBusConnection::disconnectFromBus(name);
+        return calls;
+    }
+
+private:
+    void finish()
+    {
+        if (m_monitor.state() == QProcess::NotRunning)
+            return;
+        m_monitor.terminate();
+        if (!m_monitor.waitForFinished(5000)) {
+            m_monitor.kill();
+            m_monitor.waitForFinished(5000);
+        }
+        m_output += m_monitor.readAllStandardOutput();
+    }
+
+    QString m_address;
+    QProcess m_monitor;
+    QByteArray m_output;
+};
 
 struct Shown {
     quint32 window = 0;
@@ -211,13 +307,32 @@ ProcessFigures figuresOf(qint64 pid)
     return figures;
 }
 
+// What a process used over a stretch of the event loop: CPU seconds and
+// main-thread context switches, each a minute.
+struct UseAMinute {
+    double cpuSeconds = 0;
+    double contextSwitches = 0;
+};
+
+UseAMinute useOver(qint64 pid, int seconds)
+{
+    const ProcessFigures before = figuresOf(pid);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::qWait(seconds * 1000);
+    const ProcessFigures after = figuresOf(pid);
+    const double minutes = double(clock.elapsed()) / 60000.0;
+    return {(after.cpuSeconds - before.cpuSeconds) / minutes,
+            double(after.contextSwitches - before.contextSwitches) / minutes};
+}
+
 class Bench final {
 public:
     explicit Bench(QString binary)
         : m_binary(std::move(binary))
     {}
 
-    int run() { return prepare() && launches() && idleAndWindows() ? 0 : 1; }
+    int run() { return prepare() && launches() && idleAndWindows() && browsersInFront() ? 0 : 1; }
 
 private:
     bool prepare()
@@ -273,13 +388,14 @@ private:
         }));
     }
 
-    bool stop(QProcess *halvex)
+    bool stop(QProcess *halvex) { return stop(halvex, m_desktop); }
+    static bool stop(QProcess *halvex, const DesktopHarness &desktop)
     {
         halvex->terminate();
         if (halvex->waitForFinished(waitMs) && halvex->exitCode() == 0)
             return true;
         return fail(QStringLiteral("halvex did not stop in order; its log: ") +
-                    m_desktop.logOf(halvex));
+                    desktop.logOf(halvex));
     }
 
     // Normal launches: to the tray icon, then a blocked application's
@@ -401,20 +517,13 @@ private:
         row("resident memory after start-up", figuresOf(pid).residentMb, "MB", "< 80 MB");
 
         const int seconds = setting("HALVEX_BENCH_IDLE_SECONDS", 60);
-        const ProcessFigures before = figuresOf(pid);
-        QElapsedTimer idle;
-        idle.start();
-        QTest::qWait(seconds * 1000);
-        const ProcessFigures after = figuresOf(pid);
-        const double wallSeconds = double(idle.elapsed()) / 1000.0;
+        const UseAMinute idle = useOver(pid, seconds);
         if (openWindows(pid) != 0)
             return fail(QStringLiteral("a window opened while idle"));
         const QByteArray idleName =
             QByteArray("idle CPU over ") + QByteArray::number(seconds) + " s, icon up, no window";
-        row(idleName.constData(), 100.0 * (after.cpuSeconds - before.cpuSeconds) / wallSeconds,
-            "% of a core", "< 0.5 %", 3);
-        row("idle wake-ups (main thread's context switches)",
-            double(after.contextSwitches - before.contextSwitches) * 60.0 / wallSeconds, "/min");
+        row(idleName.constData(), 100.0 * idle.cpuSeconds / 60.0, "% of a core", "< 0.5 %", 3);
+        row("idle wake-ups (main thread's context switches)", idle.contextSwitches, "/min");
 
         QStringList windows{QStringLiteral("stats"), QStringLiteral("settings")};
         if (m_hasTray)
@@ -439,6 +548,116 @@ private:
         row(qPrintable(QStringLiteral("growth from round 1 to round %1").arg(rounds)),
             resident.back() - resident.front(), "MB", "none");
         return stop(halvex);
+    }
+
+    // A quiet launch on the desk's desktop, settled with its icon up.
+    QProcess *launchOn(LiveBrowserDesk &desk)
+    {
+        QProcess *halvex = desk.desktop().launch(m_binary, {QStringLiteral("--ui-test")});
+        if (!halvex) {
+            fail(QStringLiteral("cannot start ") + m_binary);
+            return nullptr;
+        }
+        QElapsedTimer clock;
+        clock.start();
+        if (m_hasTray &&
+            pollUntil(clock, [&] { return icon(halvex->processId()).has_value(); }) < 0) {
+            fail(QStringLiteral("no tray icon; its log: ") + desk.desktop().logOf(halvex));
+            return nullptr;
+        }
+        QTest::qWait(3000); // what start-up leaves to the event loop
+        return halvex;
+    }
+
+    // Halvex's CPU seconds and main-thread context switches a minute, and
+    // its accessibility calls a look, over the browser seconds.
+    void measure(LiveBrowserDesk &desk, qint64 pid, const QString &what,
+                 const char *cpuAim = nullptr)
+    {
+        const int seconds = setting("HALVEX_BENCH_BROWSER_SECONDS", 60);
+        BusCallCounter counter(desk.desktop().accessibilityBusAddress());
+        const bool counting = counter.isRunning();
+        const UseAMinute use = useOver(pid, seconds);
+        const double minutes = seconds / 60.0;
+        const QByteArray name = what.toUtf8();
+        row(QByteArray("Halvex CPU, " + name).constData(), use.cpuSeconds, "s/minute", cpuAim, 3);
+        row(QByteArray("Halvex wake-ups, " + name).constData(), use.contextSwitches, "/minute");
+        if (counting)
+            row(QByteArray("Halvex bus calls a look, " + name).constData(),
+                double(counter.callsOf(pid)) / minutes / looksPerMinute, "calls");
+    }
+
+    // With a site streak Halvex reads the browser in front every 2 s: what
+    // that costs with each installed browser in front on allowed pages,
+    // next to none in front. A blocked page then proves each browser read.
+    bool browsersInFront()
+    {
+        using Browser = LiveBrowserDesk::Browser;
+        QList<Browser> installed;
+        for (const Browser browser : {Browser::chromium, Browser::firefox}) {
+            if (LiveBrowserDesk::isInstalled(browser))
+                installed << browser;
+        }
+        LiveBrowserDesk desk(browsingPages());
+        if (const QString why = desk.start(installed); !why.isEmpty())
+            return fail(why);
+        if (!desk.switchAccessibilityOn() || !desk.showOwnWindow())
+            return fail(
+                QStringLiteral("cannot switch accessibility on and show the bench's window"));
+        const QString blocked = desk.pageUrl("/blocked");
+        if (!testing::halvexSteps::writeHomePastOnboarding(
+                desk.desktop().homePath(), {}, {QUrl(blocked).host() + QUrl(blocked).path()}))
+            return fail(QStringLiteral("cannot write the store with a site streak"));
+        QStringList tabs;
+        for (int i = 1; i <= browserTabs; ++i)
+            tabs << desk.pageUrl("/page" + QByteArray::number(i));
+
+        QProcess *halvex = launchOn(desk);
+        if (!halvex || !frontOwn())
+            return fail(QStringLiteral("cannot bring the bench's window to the front"));
+        measure(desk, halvex->processId(), QStringLiteral("no browser in front"));
+        if (!stop(halvex, desk.desktop()))
+            return false;
+
+        for (const Browser which : installed) {
+            const bool chromium = which == Browser::chromium;
+            const QString name = chromium ? QStringLiteral("Chromium") : QStringLiteral("Firefox");
+            QProcess *browser = chromium ? desk.startChromium(tabs) : desk.startFirefox(tabs);
+            if (!browser ||
+                !QTest::qWaitFor([&] { return desk.shownAddress(which) == tabs.first(); },
+                                 LiveBrowserDesk::startTimeoutMs))
+                return fail(name + QStringLiteral(" did not show its first page"));
+            const qint32 browserPid = desk.processOf(which);
+            const QList<DesktopHarness::Window> windows = desk.windowsOf(browserPid);
+            halvex = launchOn(desk);
+            if (!halvex)
+                return false;
+            if (windows.isEmpty() || !desk.activateWindow(windows.first()))
+                return fail(QStringLiteral("cannot bring %1 to the front").arg(name));
+            QTest::qWait(5000); // the switch, and the first looks
+            measure(desk, halvex->processId(),
+                    QStringLiteral("%1 in front, %2 tabs").arg(name).arg(browserTabs), "<= 0.15 s");
+            // Proof that it was read all along: a blocked page is seen. A
+            // browser may take a press for nothing now and then: press again.
+            const auto onBlockedPage = [&] { return desk.shownAddress(which) == blocked; };
+            for (int attempt = 0; attempt < 3 && !onBlockedPage(); ++attempt) {
+                if (desk.followLink(browserPid, QStringLiteral("blocked")))
+                    (void)QTest::qWaitFor(onBlockedPage, 5000);
+            }
+            if (!onBlockedPage())
+                return fail(QStringLiteral("cannot follow a link in ") + name);
+            QElapsedTimer clock;
+            clock.start();
+            if (pollUntil(clock, [&] { return panelShown(halvex->processId()); }) < 0) {
+                QFile log(desk.desktop().logOf(halvex));
+                return fail(QStringLiteral("halvex did not read %1: no panel for %2; it said: ")
+                                .arg(name, desk.shownAddress(which)) +
+                            QString::fromUtf8(log.open(QIODevice::ReadOnly) ? log.readAll() : ""));
+            }
+            if (!stop(halvex, desk.desktop()) || !desk.stop(browser, which))
+                return fail(QStringLiteral("cannot end ") + name);
+        }
+        return true;
     }
 
     QString m_binary;

@@ -8,7 +8,7 @@ namespace ax = platform::ax;
 
 std::optional<QString> AXURLReader::readURL(const QString &bundleIdentifier) const
 {
-    return read(bundleIdentifier, &AXURLReader::walkWindow);
+    return read(bundleIdentifier, &AXURLReader::readWindow);
 }
 
 std::optional<QString> AXURLReader::readDocumentURL(const QString &bundleIdentifier) const
@@ -28,30 +28,87 @@ std::optional<QString> AXURLReader::read(const QString &bundleIdentifier, Window
         return std::nullopt;
     const platform::AccessibleElement application =
         m_host.applicationElement(browser->processIdentifier);
-    if (std::optional<QString> url = readFocusedWindow(application, search))
-        return url;
-    // Some browsers build their full tree only once asked to; ask and look
-    // once more at once. Nothing remembers having asked.
-    enableEnhancedAccessibility(application);
-    return readFocusedWindow(application, search);
-}
-
-std::optional<QString>
-AXURLReader::readFocusedWindow(const platform::AccessibleElement &application,
-                               WindowSearch search) const
-{
-    const std::optional<platform::AccessibleElement> window =
+    std::optional<platform::AccessibleElement> window =
         copyElementAttribute(m_host, application, ax::focusedWindow);
+    if (window) {
+        if (std::optional<QString> url = (this->*search)(*window))
+            return url;
+    }
+    // Some browsers build their full tree only once asked to; ask and look
+    // once more at once. Nothing remembers having asked. A window found is
+    // still the one in front; only one not found yet is looked for again.
+    enableEnhancedAccessibility(application);
+    if (!window)
+        window = copyElementAttribute(m_host, application, ax::focusedWindow);
     if (!window)
         return std::nullopt;
     return (this->*search)(*window);
 }
 
-std::optional<QString> AXURLReader::walkWindow(const platform::AccessibleElement &window) const
+std::optional<QString> AXURLReader::readWindow(const platform::AccessibleElement &window) const
 {
-    if (std::optional<QString> url = findWebAreaURL(window, 0))
+    if (std::optional<QString> url = pageURL(window))
         return url;
-    return findAddressFieldURL(window, 0);
+    return addressFieldURL(window);
+}
+
+std::optional<QString> AXURLReader::pageURL(const platform::AccessibleElement &window) const
+{
+    // The page in front, where the browser names it (Firefox): a few calls
+    // wherever it lies in the tree, and the tab's page, not a side panel's.
+    const std::optional<platform::AccessibleElement> shown =
+        copyElementAttribute(m_host, window, ax::embeddedDocument);
+    if (shown && copyStringAttribute(m_host, *shown, ax::role) == QLatin1String(ax::webAreaRole) &&
+        isWithinDepth(window, *shown)) {
+        if (std::optional<QString> url = webAreaURL(*shown))
+            return url;
+    }
+    const auto webAreas =
+        m_host.findDescendants(window, QString::fromLatin1(ax::webAreaRole), maximumSearched);
+    if (!webAreas)
+        return findWebAreaURL(window, 0);
+    for (const platform::AccessibleElement &webArea : webAreas.value()) {
+        // Known already to give nothing.
+        if (webArea == shown)
+            continue;
+        if (std::optional<QString> url = webAreaURL(webArea); url && isWithinDepth(window, webArea))
+            return url;
+    }
+    // As many as it hands back: the one with an address may be past them.
+    if (webAreas->size() >= maximumSearched)
+        return findWebAreaURL(window, 0);
+    return std::nullopt;
+}
+
+std::optional<QString> AXURLReader::addressFieldURL(const platform::AccessibleElement &window) const
+{
+    const auto fields =
+        m_host.findDescendants(window, QString::fromLatin1(ax::textFieldRole), maximumSearched);
+    if (!fields)
+        return findAddressFieldURL(window, 0);
+    for (const platform::AccessibleElement &field : fields.value()) {
+        if (std::optional<QString> url = fieldAddress(field); url && isWithinDepth(window, field))
+            return url;
+    }
+    if (fields->size() >= maximumSearched)
+        return findAddressFieldURL(window, 0);
+    return std::nullopt;
+}
+
+bool AXURLReader::isWithinDepth(const platform::AccessibleElement &window,
+                                platform::AccessibleElement element) const
+{
+    for (int depth = 0;; ++depth) {
+        if (element == window)
+            return true;
+        if (depth == maximumDepth)
+            return false;
+        const std::optional<platform::AccessibleElement> above =
+            copyElementAttribute(m_host, element, ax::parent);
+        if (!above)
+            return false;
+        element = *above;
+    }
 }
 
 std::optional<QString> AXURLReader::searchDocuments(const platform::AccessibleElement &window) const
@@ -102,19 +159,25 @@ std::optional<QString> AXURLReader::findAddressFieldURL(const platform::Accessib
     if (depth > maximumDepth)
         return std::nullopt;
     if (copyStringAttribute(m_host, element, ax::role) == QLatin1String(ax::textFieldRole)) {
-        const std::optional<QString> value = copyStringAttribute(m_host, element, ax::value);
-        // An address has a dot and no space; a search term or a bare word is none.
-        if (value && value->contains(QLatin1Char('.')) && !value->contains(QLatin1Char(' '))) {
-            if (value->startsWith(QLatin1String("http")))
-                return *value;
-            return QString(QStringLiteral("https://") + *value);
-        }
+        if (std::optional<QString> url = fieldAddress(element))
+            return url;
     }
     for (const platform::AccessibleElement &child : childElements(m_host, element)) {
         if (std::optional<QString> found = findAddressFieldURL(child, depth + 1))
             return found;
     }
     return std::nullopt;
+}
+
+std::optional<QString> AXURLReader::fieldAddress(const platform::AccessibleElement &field) const
+{
+    const std::optional<QString> value = copyStringAttribute(m_host, field, ax::value);
+    // An address has a dot and no space; a search term or a bare word is none.
+    if (!value || !value->contains(QLatin1Char('.')) || value->contains(QLatin1Char(' ')))
+        return std::nullopt;
+    if (value->startsWith(QLatin1String("http")))
+        return *value;
+    return QString(QStringLiteral("https://") + *value);
 }
 
 void AXURLReader::enableEnhancedAccessibility(const platform::AccessibleElement &application) const

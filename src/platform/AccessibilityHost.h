@@ -49,6 +49,11 @@ inline constexpr const char *url = "AXURL";
 inline constexpr const char *value = "AXValue";
 inline constexpr const char *identifier = "AXIdentifier";
 inline constexpr const char *title = "AXTitle";
+// The element that holds this one.
+inline constexpr const char *parent = "AXParent";
+// The page a browser window shows in front (the document of its selected
+// tab), where the browser names it: no search needed to find it.
+inline constexpr const char *embeddedDocument = "AXEmbeddedDocument";
 // Whether a control acts when pressed (a back button with no page behind
 // it does not).
 inline constexpr const char *enabled = "AXEnabled";

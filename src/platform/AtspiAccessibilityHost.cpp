@@ -7,6 +7,7 @@
 #include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QMutexLocker>
+#include <QSet>
 
 #include "platform/FrontWindowMatch.h"
 
@@ -66,22 +67,33 @@ bool has(quint64 states, State state)
     return (states >> state) & 1u;
 }
 
-// The AT-SPI roles that are exactly one role of the host's vocabulary; the
-// others depend on states as well and have no entry.
-QList<uint> atspiRolesFor(const QString &role)
+// The AT-SPI roles an application's own search looks for to find a role of
+// the host's vocabulary; `checked` where some of them are that role only in
+// certain states, so that each match is checked. No roles: it is walked for.
+struct SearchedRoles {
+    QList<uint> roles;
+    bool checked = false;
+};
+
+SearchedRoles searchedRolesFor(const QString &role)
 {
     if (role == QLatin1String(ax::webAreaRole))
-        return {roleDocumentWeb};
+        return {{roleDocumentWeb}};
     if (role == QLatin1String(ax::buttonRole))
-        return {rolePushButton};
+        return {{rolePushButton}};
     if (role == QLatin1String(ax::tabGroupRole))
-        return {rolePageTabList};
+        return {{rolePageTabList}};
     if (role == QLatin1String(ax::applicationRole))
-        return {roleApplication};
+        return {{roleApplication}};
     if (role == QLatin1String(ax::windowRole))
-        return {roleFrame, roleWindow, roleDialog};
+        return {{roleFrame, roleWindow, roleDialog}};
+    if (role == QLatin1String(ax::textFieldRole))
+        return {{roleEntry, roleText, roleComboBox}, true};
     return {};
 }
+
+// AT-SPI's relation of a frame to the document it shows.
+constexpr uint relationEmbeds = 13;
 
 // A Collection match rule: what GetMatches looks for.
 struct MatchRule {
@@ -146,24 +158,63 @@ QVariant unwrapped(const QVariant &value)
     return value;
 }
 
-QList<AccessibleElement> elementsIn(const QVariant &value)
+// An element reference (so); null for the null object.
+AccessibleElement elementIn(const QDBusArgument &argument)
+{
+    QString service;
+    QDBusObjectPath path;
+    argument.beginStructure();
+    argument >> service >> path;
+    argument.endStructure();
+    if (service.isEmpty() || path.path() == nullPath)
+        return {};
+    return {service, path.path()};
+}
+
+QList<AccessibleElement> elementsIn(const QDBusArgument &argument)
 {
     QList<AccessibleElement> elements;
-    if (!value.canConvert<QDBusArgument>())
-        return elements;
-    const QDBusArgument argument = value.value<QDBusArgument>();
     argument.beginArray();
     while (!argument.atEnd()) {
-        QString service;
-        QDBusObjectPath path;
-        argument.beginStructure();
-        argument >> service >> path;
-        argument.endStructure();
-        if (!service.isEmpty() && path.path() != nullPath)
-            elements << AccessibleElement{service, path.path()};
+        if (const AccessibleElement element = elementIn(argument); !element.isNull())
+            elements << element;
     }
     argument.endArray();
     return elements;
+}
+
+QList<AccessibleElement> elementsIn(const QVariant &value)
+{
+    if (!value.canConvert<QDBusArgument>())
+        return {};
+    return elementsIn(value.value<QDBusArgument>());
+}
+
+// The targets of one relation type in a relation set a(ua(so)).
+QList<AccessibleElement> relationTargetsIn(const QVariant &value, uint wanted)
+{
+    QList<AccessibleElement> targets;
+    if (!value.canConvert<QDBusArgument>())
+        return targets;
+    const QDBusArgument argument = value.value<QDBusArgument>();
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        uint type = 0;
+        argument.beginStructure();
+        argument >> type;
+        const QList<AccessibleElement> elements = elementsIn(argument);
+        argument.endStructure();
+        if (type == wanted)
+            targets << elements;
+    }
+    argument.endArray();
+    return targets;
+}
+
+bool nameHasNoOwner(const QDBusMessage &reply)
+{
+    return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner") ||
+           reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown");
 }
 
 QMap<QString, QString> stringMapIn(const QVariant &value)
@@ -316,6 +367,9 @@ std::optional<QDBusConnection> AtspiAccessibilityHost::accessibilityBus()
         QDBusConnection::disconnectFromBus(m_connectionName);
         m_connected = false;
     }
+    // Names are given out anew on another bus.
+    m_processes.clear();
+    m_owners.clear();
     const QDBusMessage reply = m_sessionBus.call(
         QDBusMessage::createMethodCall(launcherService, launcherPath, launcherService,
                                        QStringLiteral("GetAddress")),
@@ -353,8 +407,17 @@ AtspiAccessibilityHost::Reply AtspiAccessibilityHost::call(const AccessibleEleme
         QDBusMessage::createMethodCall(element.service, element.path, interface, method);
     message.setArguments(arguments);
     const QDBusMessage reply = bus->call(message, QDBus::Block, m_timeoutMs);
-    if (reply.type() == QDBusMessage::ReplyMessage)
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        // A reply comes from the unique name that holds the one called now.
+        if (!element.service.startsWith(QLatin1Char(':')) &&
+            reply.service().startsWith(QLatin1Char(':'))) {
+            QMutexLocker lock(&m_mutex);
+            m_owners.insert(element.service, reply.service());
+        }
         return reply;
+    }
+    if (nameHasNoOwner(reply))
+        forgetConnection(element.service);
     const AccessibilityError error = errorOf(reply);
     if (error == AccessibilityError::cannotComplete) {
         QMutexLocker lock(&m_mutex);
@@ -397,6 +460,16 @@ std::optional<qint32> AtspiAccessibilityHost::processOf(const QDBusConnection &b
 Expected<std::optional<qint32>, AccessibilityError>
 AtspiAccessibilityHost::connectionProcess(const QDBusConnection &bus, const QString &service)
 {
+    // A well-known name may pass to another connection; a unique one's
+    // process never changes.
+    QString connection = service;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!service.startsWith(QLatin1Char(':')))
+            connection = m_owners.value(service);
+        if (const auto known = m_processes.constFind(connection); known != m_processes.cend())
+            return std::optional(*known);
+    }
     const QDBusMessage reply =
         bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
                                                 QStringLiteral("/org/freedesktop/DBus"),
@@ -406,15 +479,29 @@ AtspiAccessibilityHost::connectionProcess(const QDBusConnection &bus, const QStr
                  QDBus::Block, m_timeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
         // An application that quit may linger in the registry for a moment.
-        if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        if (nameHasNoOwner(reply)) {
+            forgetConnection(service);
             return std::optional<qint32>();
+        }
         return unexpected(errorOf(reply));
     }
     bool ok = false;
     const uint pid = firstArgument(reply).toUInt(&ok);
     if (!ok || pid == 0)
         return unexpected(AccessibilityError::failure);
+    if (!connection.isEmpty()) {
+        QMutexLocker lock(&m_mutex);
+        m_processes.insert(connection, qint32(pid));
+    }
     return std::optional(qint32(pid));
+}
+
+void AtspiAccessibilityHost::forgetConnection(const QString &service)
+{
+    QMutexLocker lock(&m_mutex);
+    m_processes.remove(m_owners.take(service));
+    m_processes.remove(service);
+    m_owners.removeIf([&](const auto &entry) { return entry.value() == service; });
 }
 
 std::optional<qint32> AtspiAccessibilityHost::referenceProcessIdentifier()
@@ -447,9 +534,20 @@ AtspiAccessibilityHost::findApplication(qint32 processIdentifier)
         call({registryService, rootPath}, accessibleInterface, QStringLiteral("GetChildren"));
     if (!reply)
         return unexpected(reply.error());
+    const QList<AccessibleElement> applications = elementsIn(firstArgument(reply.value()));
+    {
+        // Those no longer listed have gone; their names are not given again.
+        QSet<QString> kept;
+        for (const AccessibleElement &application : applications)
+            kept.insert(application.service);
+        QMutexLocker lock(&m_mutex);
+        for (const QString &owner : std::as_const(m_owners))
+            kept.insert(owner);
+        m_processes.removeIf([&](const auto &entry) { return !kept.contains(entry.key()); });
+    }
     // An application whose process went untold may be the one looked for.
     std::optional<AccessibilityError> untold;
-    for (const AccessibleElement &application : elementsIn(firstArgument(reply.value()))) {
+    for (const AccessibleElement &application : applications) {
         const auto process = connectionProcess(*bus, application.service);
         if (!process)
             untold = process.error();
@@ -481,6 +579,10 @@ AtspiAccessibilityHost::copyAttributeValue(const AccessibleElement &element,
         return identifier(element);
     if (attribute == QLatin1String(ax::tabs))
         return tabs(element);
+    if (attribute == QLatin1String(ax::parent))
+        return parent(element);
+    if (attribute == QLatin1String(ax::embeddedDocument))
+        return embeddedDocument(element);
     if (attribute == QLatin1String(ax::enabled)) {
         const auto s = states(element);
         if (!s)
@@ -596,19 +698,39 @@ AtspiAccessibilityHost::findDescendants(const AccessibleElement &element, const 
         return unexpected(AccessibilityError::apiDisabled);
     if (limit <= 0)
         return QList<AccessibleElement>();
-    const QList<uint> roles = atspiRolesFor(wanted);
-    if (!roles.isEmpty()) {
+    const SearchedRoles searched = searchedRolesFor(wanted);
+    if (!searched.roles.isEmpty()) {
         MatchRule rule;
         rule.states[0] = int(1u << stateShowing);
-        for (const uint r : roles)
+        for (const uint r : searched.roles)
             rule.roles[r / 32] |= int(1u << (r % 32));
-        const Reply reply =
-            callImplemented(element, collectionInterface, QStringLiteral("GetMatches"),
-                            {QVariant::fromValue(rule), sortCanonical, limit, true});
-        if (reply)
-            return elementsIn(firstArgument(reply.value())).mid(0, limit);
-        if (reply.error() != AccessibilityError::attributeUnsupported)
-            return unexpected(reply.error());
+        QList<AccessibleElement> kept;
+        QList<AccessibleElement> looked;
+        // Matches that are not the role leave the first answer short of the
+        // limit: then all are asked for (0 is no limit).
+        for (const int count : {limit, 0}) {
+            const Reply reply =
+                callImplemented(element, collectionInterface, QStringLiteral("GetMatches"),
+                                {QVariant::fromValue(rule), sortCanonical, count, true});
+            if (!reply) {
+                if (reply.error() != AccessibilityError::attributeUnsupported)
+                    return unexpected(reply.error());
+                break;
+            }
+            const QList<AccessibleElement> matches = elementsIn(firstArgument(reply.value()));
+            if (!searched.checked)
+                return matches.mid(0, limit);
+            for (const AccessibleElement &match : matches.mid(looked.size())) {
+                looked << match;
+                const auto kind = role(match);
+                if (kind && std::get<QString>(kind.value()) == wanted)
+                    kept << match;
+                if (kept.size() >= limit)
+                    return kept;
+            }
+            if (count == 0 || matches.size() < count)
+                return kept;
+        }
     }
     // No search of its own, or none for this role: walk what is on screen.
     QList<AccessibleElement> found;
@@ -833,6 +955,34 @@ AtspiAccessibilityHost::tabs(const AccessibleElement &element)
             found << child;
     }
     return AccessibilityValue(found);
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::parent(const AccessibleElement &element)
+{
+    const Reply reply = property(element, accessibleInterface, QStringLiteral("Parent"));
+    if (!reply)
+        return unexpected(reply.error());
+    const QVariant value = unwrapped(firstArgument(reply.value()));
+    const AccessibleElement above = value.canConvert<QDBusArgument>()
+                                        ? elementIn(value.value<QDBusArgument>())
+                                        : AccessibleElement();
+    if (above.isNull())
+        return unexpected(AccessibilityError::noValue);
+    return AccessibilityValue(above);
+}
+
+Expected<AccessibilityValue, AccessibilityError>
+AtspiAccessibilityHost::embeddedDocument(const AccessibleElement &element)
+{
+    const Reply reply = call(element, accessibleInterface, QStringLiteral("GetRelationSet"));
+    if (!reply)
+        return unexpected(reply.error());
+    const QList<AccessibleElement> shown =
+        relationTargetsIn(firstArgument(reply.value()), relationEmbeds);
+    if (shown.isEmpty())
+        return unexpected(AccessibilityError::noValue);
+    return AccessibilityValue(shown.first());
 }
 
 Expected<QStringList, AccessibilityError>

@@ -49,8 +49,9 @@ public:
     // the window manager names; noValue where none matches), "AXURL" (a
     // document's "DocURL", else its "URI"), "AXValue" (text, else a number), "AXIdentifier"
     // (the accessible id, else the "id" object attribute), "AXTitle",
-    // "AXEnabled" (sensitive) and "AXTabs" (a tab strip's page tabs, on
-    // screen or not).
+    // "AXEnabled" (sensitive), "AXTabs" (a tab strip's page tabs, on
+    // screen or not), "AXParent" and "AXEmbeddedDocument" (what a window's
+    // "embeds" relation names: Gecko's, its selected tab's document).
     Expected<AccessibilityValue, AccessibilityError>
     copyAttributeValue(const AccessibleElement &element, const QString &attribute) override;
     // "AXManualAccessibility" set to true asks the element, or each window
@@ -64,8 +65,8 @@ public:
     Expected<void, AccessibilityError> performAction(const AccessibleElement &element,
                                                      const QString &action) override;
     // The application's own search (AT-SPI Collection) for web areas,
-    // buttons, windows and applications; a walk over the elements on screen
-    // where it has none, or for the other roles.
+    // buttons, text fields, windows and applications; a walk over the
+    // elements on screen where it has none, or for the other roles.
     Expected<QList<AccessibleElement>, AccessibilityError>
     findDescendants(const AccessibleElement &element, const QString &role, int limit) override;
 
@@ -84,9 +85,12 @@ private:
     Reply property(const AccessibleElement &element, const QString &interface, const QString &name);
     std::optional<qint32> processOf(const QDBusConnection &bus, const QString &service);
     // The process behind a connection: nothing for one that has gone, an
-    // error when the bus did not tell.
+    // error when the bus did not tell. A unique name's is asked once: its
+    // process never changes; a well-known name's holds while the same
+    // connection answers for it.
     Expected<std::optional<qint32>, AccessibilityError>
     connectionProcess(const QDBusConnection &bus, const QString &service);
+    void forgetConnection(const QString &service);
     Expected<void, AccessibilityError> askForFullTree(const AccessibleElement &element);
 
     Expected<AccessibilityValue, AccessibilityError> role(const AccessibleElement &element);
@@ -103,6 +107,9 @@ private:
     Expected<AccessibilityValue, AccessibilityError> value(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError> identifier(const AccessibleElement &element);
     Expected<AccessibilityValue, AccessibilityError> tabs(const AccessibleElement &element);
+    Expected<AccessibilityValue, AccessibilityError> parent(const AccessibleElement &element);
+    Expected<AccessibilityValue, AccessibilityError>
+    embeddedDocument(const AccessibleElement &element);
 
     const FrontWindowSource &m_frontWindows;
     QDBusConnection m_sessionBus;
@@ -112,6 +119,10 @@ private:
     bool m_connected = false;
     std::optional<bool> m_enabled;
     QHash<QString, QDeadlineTimer> m_resting;
+    // The processes behind the unique names on the current bus connection,
+    // and the unique name that last answered for each well-known one.
+    QHash<QString, qint32> m_processes;
+    QHash<QString, QString> m_owners;
 };
 
 } // namespace platform

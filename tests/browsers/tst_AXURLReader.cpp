@@ -21,6 +21,44 @@ QStringList chain(int depth, const QString &leaf)
         lines << QString(d * 2, QLatin1Char(' ')) + QStringLiteral("AXGroup");
     return lines << QString(depth * 2, QLatin1Char(' ')) + leaf;
 }
+
+// What Firefox shows on screen of a window with eight tabs: menus, the tab
+// strip, the navigation bar with its address field, optionally a side
+// panel with a page of its own, then the tab's page (at depth 4) with these
+// lines below it.
+QStringList firefoxWindow(const QString &page, const QStringList &inPage, bool sidePanel)
+{
+    QStringList lines{"AXWindow", "  AXToolbar"};
+    for (const char *menu : {"File", "Edit", "View", "History", "Bookmarks", "Tools", "Help"})
+        lines << QStringLiteral("    AXMenuBarItem|title=") + QLatin1String(menu);
+    lines << "  AXToolbar"
+          << "    AXButton|title=Firefox View"
+          << "    AXTabGroup";
+    for (int tab = 1; tab <= 8; ++tab)
+        lines << QStringLiteral("      AXRadioButton|title=Page %1").arg(tab)
+              << "        AXButton|title=Close tab";
+    lines << "      AXButton|title=New tab"
+          << "    AXButton|title=List all tabs";
+    lines << "  AXToolbar"
+          << "    AXButton|id=back-button"
+          << "    AXButton|id=forward-button"
+          << "    AXButton|id=reload-button"
+          << "    AXGroup"
+          << "      AXGroup"
+          << "        AXButton|title=Site information"
+          << "        AXTextField|value=example.com/page|name=address"
+          << "        AXButton|title=Bookmark";
+    if (sidePanel)
+        lines << "  AXGroup"
+              << "    AXWebArea|url=https://panel.example/";
+    lines << "  AXGroup"
+          << "    AXScrollArea"
+          << "      AXGroup"
+          << "        " + page;
+    for (const QString &line : inPage)
+        lines << "          " + line;
+    return lines;
+}
 } // namespace
 
 class tst_AXURLReader : public QObject {
@@ -29,6 +67,8 @@ private slots:
     void init() { m_bed = std::make_unique<Testbed>(); }
     void readsTheFocusedWindow_data();
     void readsTheFocusedWindow();
+    void looksAtAFirefoxWindowInAFewCalls_data();
+    void looksAtAFirefoxWindowInAFewCalls();
     void enhancedModeOnlyWhenNothingIsFound_data();
     void enhancedModeOnlyWhenNothingIsFound();
     void windowThatAppearsOnTheRetryIsRead();
@@ -94,17 +134,88 @@ void tst_AXURLReader::readsTheFocusedWindow_data()
     QTest::newRow("address field at depth 6")
         << chain(6, "AXTextField|value=six.example") << "https://six.example";
     QTest::newRow("address field at depth 7") << chain(7, "AXTextField|value=seven.example") << "";
+    QStringList crowded{"AXWindow"};
+    for (int i = 0; i < halvex::AXURLReader::maximumSearched; ++i)
+        crowded << "  AXWebArea";
+    QTest::newRow("more pages than a search hands back: the one past them")
+        << (crowded << "  AXWebArea|url=https://past.example/") << "https://past.example/";
 }
 
 void tst_AXURLReader::readsTheFocusedWindow()
 {
     QFETCH(QStringList, window);
     QFETCH(QString, expected);
-    m_bed->showWindow(window);
+    const AccessibleElement shown = m_bed->showWindow(window);
     QCOMPARE(read(), expected.isEmpty() ? std::nullopt : std::optional(expected));
     // A web area found leaves the address field unread.
     if (expected.startsWith(QLatin1String("https://page")))
         QVERIFY(!m_bed->host.calls.contains(QStringLiteral("copy /field AXValue")));
+    // An application that cannot search its tree is walked, to the same end.
+    for (const char *role : {ax::webAreaRole, ax::textFieldRole})
+        m_bed->host.fail(shown, QString::fromLatin1(role),
+                         AccessibilityError::attributeUnsupported);
+    m_bed->host.calls.clear();
+    QCOMPARE(read(), expected.isEmpty() ? std::nullopt : std::optional(expected));
+    QVERIFY(!m_bed->host.calls.filter(QStringLiteral(" AXChildren")).isEmpty());
+}
+
+void tst_AXURLReader::looksAtAFirefoxWindowInAFewCalls_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("inPage");
+    QTest::addColumn<bool>("sidePanel"); // with a page of its own, before the tab's
+    QTest::addColumn<bool>("named");     // the window names its page in front
+    QTest::addColumn<bool>("searches");  // the application searches its own tree
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("mostCalls"); // -1: a walk
+    const QString page = QStringLiteral("AXWebArea|url=https://front.example/|name=front");
+    const QStringList text{"AXGroup", "  AXStaticText", "AXGroup", "  AXLink"};
+    const QString front = QStringLiteral("https://front.example/");
+    QTest::newRow("the page the window names")
+        << page << text << false << true << true << front << 12;
+    QTest::newRow("a side panel's page first: still the tab's, which the window names")
+        << page << text << true << true << true << front << 12;
+    QTest::newRow("none named: the first page searched, the side panel's")
+        << page << text << true << false << true << "https://panel.example/" << 12;
+    QTest::newRow("none named: the tab's page searched")
+        << page << text << false << false << true << front << 12;
+    QTest::newRow("the named page without an address: the page in its frame")
+        << "AXWebArea|name=front"
+        << QStringList{"AXGroup", "  AXWebArea|url=https://framed.example/"} << false << true
+        << true << "https://framed.example/" << 20;
+    QTest::newRow("no page has an address: the address field")
+        << "AXWebArea|name=front" << text << false << true << true << "https://example.com/page"
+        << 20;
+    QTest::newRow("the application cannot search: walked, to the same page")
+        << page << text << false << false << false << front << -1;
+}
+
+void tst_AXURLReader::looksAtAFirefoxWindowInAFewCalls()
+{
+    QFETCH(QString, page);
+    QFETCH(QStringList, inPage);
+    QFETCH(bool, sidePanel);
+    QFETCH(bool, named);
+    QFETCH(bool, searches);
+    QFETCH(QString, expected);
+    QFETCH(int, mostCalls);
+    const AccessibleElement window = m_bed->showWindow(firefoxWindow(page, inPage, sidePanel));
+    if (named)
+        m_bed->host.setAttribute(
+            window, QString::fromLatin1(ax::embeddedDocument),
+            AccessibleElement{QStringLiteral("fake"), QStringLiteral("/front")});
+    if (!searches) {
+        for (const char *role : {ax::webAreaRole, ax::textFieldRole})
+            m_bed->host.fail(window, QString::fromLatin1(role),
+                             AccessibilityError::attributeUnsupported);
+    }
+    QCOMPARE(read(), std::optional(expected));
+    // Trust, the application and its window included.
+    const int calls = int(m_bed->host.calls.size());
+    if (mostCalls >= 0)
+        QVERIFY2(calls <= mostCalls, qPrintable(m_bed->host.calls.join(QLatin1Char('\n'))));
+    else // a call or two for each element on the way
+        QVERIFY2(calls > 60, qPrintable(QString::number(calls)));
 }
 
 void tst_AXURLReader::enhancedModeOnlyWhenNothingIsFound_data()
@@ -113,14 +224,16 @@ void tst_AXURLReader::enhancedModeOnlyWhenNothingIsFound_data()
     QTest::addColumn<bool>("switchesRefused");
     QTest::addColumn<QStringList>("expected");
     const QString focused = QStringLiteral("copy /app AXFocusedWindow");
+    // The window found is looked at again, not looked for again.
     const QStringList retry{focused, QStringLiteral("set /app AXEnhancedUserInterface"),
-                            QStringLiteral("set /app AXManualAccessibility"), focused};
+                            QStringLiteral("set /app AXManualAccessibility")};
     QTest::newRow("found at once") << QStringList{"AXWindow", "  AXWebArea|url=https://a.example/"}
                                    << false << QStringList{focused};
     QTest::newRow("nothing found: one retry")
-        << QStringList{"AXWindow", "  AXGroup"} << false << retry;
-    QTest::newRow("no window: one retry") << QStringList{} << false << retry;
-    QTest::newRow("refused switches still retry") << QStringList{"AXWindow"} << true << retry;
+        << QStringList{"AXWindow|name=window", "  AXGroup"} << false << retry;
+    QTest::newRow("no window: one retry") << QStringList{} << false << retry + QStringList{focused};
+    QTest::newRow("refused switches still retry")
+        << QStringList{"AXWindow|name=window"} << true << retry;
 }
 
 void tst_AXURLReader::enhancedModeOnlyWhenNothingIsFound()
@@ -137,6 +250,9 @@ void tst_AXURLReader::enhancedModeOnlyWhenNothingIsFound()
     }
     read();
     QCOMPARE(m_bed->host.callsOn(m_bed->browser), expected);
+    // A retry searches the window it found once more.
+    const QString searched = QStringLiteral("search /window AXWebArea");
+    QCOMPARE(m_bed->host.calls.count(searched), expected.size() == 3 ? 2 : 0);
     // Nothing remembers the switch: the next read does the same.
     read();
     QCOMPARE(m_bed->host.callsOn(m_bed->browser), expected + expected);
@@ -253,7 +369,7 @@ void tst_AXURLReader::documentReadSearchesInsteadOfWalking()
     QVERIFY(m_bed->host.calls.filter(QStringLiteral(" AXChildren")).isEmpty());
     const QString focused = QStringLiteral("copy /app AXFocusedWindow");
     const QStringList retry{focused, QStringLiteral("set /app AXEnhancedUserInterface"),
-                            QStringLiteral("set /app AXManualAccessibility"), focused};
+                            QStringLiteral("set /app AXManualAccessibility")};
     QCOMPARE(m_bed->host.callsOn(m_bed->browser),
              expected.isEmpty() ? retry : QStringList{focused});
 }

@@ -5,7 +5,10 @@
 #include "FakeKeystrokeSending.h"
 #include "LiveBrowserDesk.h"
 #include "WaitForValue.h"
+#include "browsers/AXURLReader.h"
+#include "browsers/AccessibilityAttributes.h"
 #include "browsers/FirefoxBridge.h"
+#include "platform/AtspiAccessibilityHost.h"
 #include "platform/X11Workspace.h"
 
 using halvex::FirefoxBridge;
@@ -41,6 +44,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void readsTheAddressOfTheShownPage();
+    void theWindowNamesItsPageAndSearchesItself();
     void backButtonStepsBackWhenTheKeystrokeIsRefused();
     void keystrokeStepsBack();
     void closingTheLastTabKeepsTheBrowser();
@@ -110,6 +114,36 @@ void tst_FirefoxBridgeLive::readsTheAddressOfTheShownPage()
         testing::LiveBrowserDesk::startTimeoutMs);
     COMPARE_LIVE_READ(fetched(*m_bridge), page("third.html"),
                       testing::LiveBrowserDesk::startTimeoutMs);
+}
+
+void tst_FirefoxBridgeLive::theWindowNamesItsPageAndSearchesItself()
+{
+    // What a look at Firefox rests on: no walk of the window.
+    platform::AccessibilityHost &host = m_desk.host();
+    const auto window = halvex::copyElementAttribute(
+        host, host.applicationElement(m_desk.processOf(testing::LiveBrowserDesk::Browser::firefox)),
+        platform::ax::focusedWindow);
+    QVERIFY(window);
+    const auto shown = halvex::copyElementAttribute(host, *window, platform::ax::embeddedDocument);
+    QVERIFY(shown);
+    QCOMPARE(halvex::copyStringAttribute(host, *shown, platform::ax::role),
+             QString::fromLatin1(platform::ax::webAreaRole));
+    int depth = 0;
+    for (auto up = shown; up && *up != *window && depth <= halvex::AXURLReader::maximumDepth;
+         ++depth)
+        up = halvex::copyElementAttribute(host, *up, platform::ax::parent);
+    QVERIFY2(depth <= halvex::AXURLReader::maximumDepth, qPrintable(QString::number(depth)));
+    // Its own search finds that page, alone on screen, and the address field.
+    const auto pages = host.findDescendants(*window, QString::fromLatin1(platform::ax::webAreaRole),
+                                            halvex::AXURLReader::maximumSearched);
+    QCOMPARE(pages ? pages.value() : QList<platform::AccessibleElement>(),
+             QList<platform::AccessibleElement>{*shown});
+    const auto fields =
+        host.findDescendants(*window, QString::fromLatin1(platform::ax::textFieldRole), 1);
+    QVERIFY(fields && fields->size() == 1);
+    QVERIFY(halvex::copyStringAttribute(host, fields->first(), platform::ax::value)
+                .value_or(QString())
+                .endsWith(QLatin1String("third.html")));
 }
 
 void tst_FirefoxBridgeLive::backButtonStepsBackWhenTheKeystrokeIsRefused()

@@ -138,6 +138,22 @@ void tst_AtspiAccessibilityHost::readsAndPressesInAnotherApplication()
     QCOMPARE(text(*field, ax::value), startAddress);
     QCOMPARE(text(*button, ax::title), QStringLiteral("Back"));
 
+    // Each element names what holds it, up to the window; a window that
+    // shows no page names none in front.
+    const auto above = [&](const AccessibleElement &element) {
+        const auto value = m_host->copyAttributeValue(element, QString::fromLatin1(ax::parent));
+        return value ? std::get<AccessibleElement>(value.value()) : AccessibleElement();
+    };
+    AccessibleElement up = *field;
+    for (int steps = 0; steps < 8 && !up.isNull() && up != window; ++steps)
+        up = above(up);
+    QCOMPARE(up, window);
+    QCOMPARE(above(window), m_application);
+    const auto shown =
+        m_host->copyAttributeValue(window, QString::fromLatin1(ax::embeddedDocument));
+    QVERIFY(!shown);
+    QCOMPARE(shown.error(), AccessibilityError::noValue);
+
     QVERIFY(m_host->performAction(*button, QString::fromLatin1(ax::press)).hasValue());
     QTRY_COMPARE_WITH_TIMEOUT(text(*field, ax::value), std::optional(pressedAddress), 10000);
 

@@ -32,9 +32,12 @@ struct AccessibilityTestbed {
         workspace.running << platform::RunningApplication{firefox, browserPid};
     }
 
-    void showWindow(const QStringList &lines)
+    // The window, built from the lines as FakeAccessibilityHost::addTree does.
+    platform::AccessibleElement showWindow(const QStringList &lines)
     {
-        host.setFocusedWindow(browser, host.addTree(lines));
+        const platform::AccessibleElement window = host.addTree(lines);
+        host.setFocusedWindow(browser, window);
+        return window;
     }
     // Calls that reached the browser's own tree.
     int browserLookups() const

@@ -35,8 +35,10 @@ AccessibleElement FakeAccessibilityHost::addElement(const AccessibleElement &par
 {
     const AccessibleElement element = make(name);
     setAttribute(element, QString::fromLatin1(platform::ax::role), role);
-    if (!parent.isNull())
+    if (!parent.isNull()) {
         m_nodes[parent.path].children << element;
+        setAttribute(element, QString::fromLatin1(platform::ax::parent), parent);
+    }
     return element;
 }
 

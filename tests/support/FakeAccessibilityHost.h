@@ -24,7 +24,8 @@ public:
     QHash<qint32, platform::AccessibilityError> lookupFailures;
 
     // Builds the tree. Elements are named by path; an empty name gives
-    // "/e<n>". An application's element has the role "AXApplication".
+    // "/e<n>". An application's element has the role "AXApplication"; an
+    // element added under a parent names it as its "AXParent".
     platform::AccessibleElement addApplication(qint32 processIdentifier, const QString &name = {});
     platform::AccessibleElement addElement(const platform::AccessibleElement &parent,
                                            const QString &role, const QString &name = {});

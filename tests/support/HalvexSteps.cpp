@@ -20,7 +20,8 @@ namespace {
 constexpr int clickAnswerMs = 5000;
 } // namespace
 
-bool writeHomePastOnboarding(const QString &home, const QString &language)
+bool writeHomePastOnboarding(const QString &home, const QString &language,
+                             const QStringList &domains)
 {
     PersistenceController store(false, {home + QStringLiteral("/.local/share"), home, {}});
     if (store.degraded())
@@ -32,8 +33,7 @@ bool writeHomePastOnboarding(const QString &home, const QString &language)
         settings->setLanguageRaw(language);
     context.insert(std::make_shared<Streak>(
         QUuid::createUuid(), QStringLiteral("Feeds"), StreakType::site, StrictnessMode::gentle,
-        QStringList{QStringLiteral("example.com")}, QStringList{}, QStringList{},
-        QDateTime::currentDateTimeUtc().addDays(-3)));
+        domains, QStringList{}, QStringList{}, QDateTime::currentDateTimeUtc().addDays(-3)));
     return context.save().hasValue();
 }
 

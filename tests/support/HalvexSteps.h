@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include "AccessibleUi.h"
 #include "DesktopHarness.h"
@@ -13,9 +14,10 @@
 // caller says what the screen showed instead.
 namespace testing::halvexSteps {
 
-// A home past onboarding, with one site streak ("Feeds", example.com, three
-// days in); false when the store could not be written.
-bool writeHomePastOnboarding(const QString &home, const QString &language = {});
+// A home past onboarding, with one site streak ("Feeds", on these domains,
+// three days in); false when the store could not be written.
+bool writeHomePastOnboarding(const QString &home, const QString &language = {},
+                             const QStringList &domains = {QStringLiteral("example.com")});
 
 // Clicks the element once it takes input, is scrolled into view (a notch of
 // the wheel at a time) and stays put: windows slide in, and a friction

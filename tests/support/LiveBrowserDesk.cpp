@@ -31,6 +31,11 @@ namespace ax = platform::ax;
 const char *chromiumProgram = "chromium";
 const char *firefoxProgram = "firefox-esr";
 
+const char *programOf(LiveBrowserDesk::Browser browser)
+{
+    return browser == LiveBrowserDesk::Browser::chromium ? chromiumProgram : firefoxProgram;
+}
+
 // Quiet first start: no welcome or policy tabs, nothing that needs a
 // network; every page counts in the history, followed or not.
 const char *firefoxPreferences = R"(user_pref("browser.shell.checkDefaultBrowser", false);
@@ -55,18 +60,23 @@ QString LiveBrowserDesk::identifier(Browser browser)
                                         : QStringLiteral("org.mozilla.firefox");
 }
 
+bool LiveBrowserDesk::isInstalled(Browser browser)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(programOf(browser))).isEmpty();
+}
+
 LiveBrowserDesk::LiveBrowserDesk(QHash<QByteArray, LivePages::Page> pages)
     : m_pages(std::move(pages))
 {}
 
 LiveBrowserDesk::~LiveBrowserDesk() = default;
 
-QString LiveBrowserDesk::start()
+QString LiveBrowserDesk::start(const QList<Browser> &required)
 {
     // A live test that skips proves nothing: scripts/setup --test installs them.
-    for (const char *program : {chromiumProgram, firefoxProgram}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
-            return QString::fromLatin1(program) +
+    for (const Browser browser : required) {
+        if (!isInstalled(browser))
+            return QString::fromLatin1(programOf(browser)) +
                    QStringLiteral(" is not installed: run scripts/setup --test");
     }
     // The window manager until it manages windows: ours come up on a working desktop.

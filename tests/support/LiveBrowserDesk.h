@@ -67,16 +67,18 @@ public:
 
     // The identity the workspace gives the browser's windows.
     static QString identifier(Browser browser);
+    static bool isInstalled(Browser browser);
 
     explicit LiveBrowserDesk(QHash<QByteArray, LivePages::Page> pages = {});
     ~LiveBrowserDesk();
     LiveBrowserDesk(const LiveBrowserDesk &) = delete;
     LiveBrowserDesk &operator=(const LiveBrowserDesk &) = delete;
 
-    // Checks that both browsers are installed, starts the accessibility
-    // bus, the window manager and the page server, and builds the services.
-    // Empty when ready, else why not. The accessibility switch stays off.
-    QString start();
+    // Checks that the browsers are installed (both, unless told which),
+    // starts the accessibility bus, the window manager and the page server,
+    // and builds the services. Empty when ready, else why not. The
+    // accessibility switch stays off.
+    QString start(const QList<Browser> &required = {Browser::chromium, Browser::firefox});
     // Switches accessibility on, as Halvex asks the user to; true when on.
     bool switchAccessibilityOn();
     // Shows this process's own window (which nothing blocks) and waits
