@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "friction/StayOnScreen.h"
+
 namespace halvex {
 
 namespace {
@@ -52,6 +54,9 @@ BlurOverlayWindow::BlurOverlayWindow(QScreen *screen, const QImage &screenshot)
     // Without a picture only the dim is left, which needs a compositor to
     // let the screen show through; with one, the window is opaque.
     setAttribute(m_image.isNull() ? Qt::WA_TranslucentBackground : Qt::WA_OpaquePaintEvent);
+    // Closed or minimised on its own, it would leave the panel over a
+    // screen the blocked application shows on plainly.
+    StayOnScreen::keep(this);
 }
 
 QImage BlurOverlayWindow::backdrop(const QImage &screenshot, const QSize &size)

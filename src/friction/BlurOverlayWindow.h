@@ -11,7 +11,7 @@ namespace halvex {
 // screen as it was just before the panel came up, blurred and darkened with
 // black at 0.28. It is drawn from a picture of the screen, so it looks the
 // same with or without a compositor. It never takes the focus and lets
-// clicks through.
+// clicks through, and like the panel it refuses to be closed or minimised.
 class BlurOverlayWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(BlurOverlayWindow)

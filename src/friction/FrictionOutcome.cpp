@@ -152,15 +152,19 @@ void FrictionOutcome::stepBackApplication(const std::optional<QString> &bundleId
     if (!bundleIdentifier)
         return done(false);
     platform::Workspace &workspace = m_services.workspace;
-    const auto running = workspace.runningApplications(*bundleIdentifier);
-    if (running.isEmpty())
-        return done(false);
-    const platform::RunningApplication application = running.first();
-    // A hide that reached no window did not step back.
-    if (!workspace.hide(application))
-        return done(false);
-    keepHidden(application);
-    done(true);
+    // One entry per process, and many applications run one process per
+    // window: every one of them is put out of sight, or the one in front
+    // stays and brings the panel straight back.
+    bool hidAny = false;
+    for (const platform::RunningApplication &application :
+         workspace.runningApplications(*bundleIdentifier)) {
+        // A hide that reached no window did not step back.
+        if (!workspace.hide(application))
+            continue;
+        keepHidden(application);
+        hidAny = true;
+    }
+    done(hidAny);
 }
 
 void FrictionOutcome::keepHidden(const platform::RunningApplication &application)

@@ -36,10 +36,11 @@ struct FrictionServices {
 
 // What a friction panel's choice does once it is made: it stores the
 // why-answer, hands the outcome to the engine, carries out a step back
-// (hides the application, or takes the browser's tab back or closes it, in
-// the window the blocked page came up in and only while it shows that page)
-// and asks for the panel to go. Cancelled with its panel, it drops every pending
-// wait; a step back already under way is recorded at once. Main thread only.
+// (hides every process of the application, or takes the browser's tab back
+// or closes it, in the window the blocked page came up in and only while it
+// shows that page) and asks for the panel to go. Cancelled with its panel, it
+// drops every pending wait; a step back already under way is recorded at
+// once. Main thread only.
 class FrictionOutcome final : public QObject {
     Q_OBJECT
 public:

@@ -1,9 +1,9 @@
 #include "friction/FrictionPanel.h"
 
-#include <QCloseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
+
+#include "friction/StayOnScreen.h"
 
 namespace halvex {
 
@@ -13,18 +13,14 @@ FrictionPanel::FrictionPanel(QWidget *parent)
     setFixedSize(panelSize);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Closed or minimised, it would leave the backdrop over the screen with
+    // nothing to answer.
+    StayOnScreen::keep(this);
 }
 
 FrictionPanel::~FrictionPanel()
 {
     emit windowGone(true);
-}
-
-void FrictionPanel::closeEvent(QCloseEvent *event)
-{
-    // Alt+F4 or the window manager's close request would otherwise take the
-    // panel away without an answer and leave its overlays over the screen.
-    event->ignore();
 }
 
 void FrictionPanel::hideEvent(QHideEvent *event)
@@ -33,23 +29,6 @@ void FrictionPanel::hideEvent(QHideEvent *event)
     // A minimised window hides spontaneously and comes back on its own.
     if (!event->spontaneous())
         emit windowGone(false);
-}
-
-void FrictionPanel::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !isMinimized())
-        return;
-    // Minimised, it would leave the overlays covering the screen with
-    // nothing to answer; it comes straight back instead.
-    QTimer::singleShot(0, this, [this] {
-        if (!isMinimized())
-            return;
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        show();
-        raise();
-        activateWindow();
-    });
 }
 
 void FrictionPanel::setContent(QWidget *content)

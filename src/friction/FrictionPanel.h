@@ -34,9 +34,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     QPointer<QWidget> m_content;

@@ -17,7 +17,8 @@
 #include "kit/WindowPlacement.h"
 #include "model/PersistenceController.h"
 #include "platform/Workspace.h"
-#include "platform/X11AllDesktops.h"
+#include "platform/X11FrontGuard.h"
+#include "platform/X11TaskbarPresence.h"
 #include "platform/X11WindowFrames.h"
 #include "ui/Motion.h"
 #include "ui/Symbol.h"
@@ -171,6 +172,7 @@ void FrictionPanelController::present(const std::shared_ptr<TriggerEvent> &event
         if (own && m_activePanel == own && viewModel->feedback().isFailure()) {
             own->raise();
             own->activateWindow();
+            holdInFront({own.data()});
         }
     });
     // The language first, so the card comes up in it.
@@ -186,17 +188,20 @@ void FrictionPanelController::present(const std::shared_ptr<TriggerEvent> &event
         m_holdsDockPolicy = true;
     }
 
-    for (BlurOverlayWindow *overlay : std::as_const(overlays)) {
-        overlay->setWindowOpacity(0.0);
-        keepOnAllDesktops(overlay);
-        overlay->show();
-        animateWindow(overlay, 1.0, std::nullopt, fadeInMs, QEasingCurve::Linear, {});
-    }
-
     // Rises 40 points into place while it fades in, with the focus.
     panel->setGeometry(finalFrame.translated(0, riseDistance));
     panel->setWindowOpacity(0.0);
-    keepOnAllDesktops(panel);
+    QList<QWidget *> windows;
+    for (BlurOverlayWindow *overlay : std::as_const(overlays)) {
+        overlay->setWindowOpacity(0.0);
+        windows << overlay;
+    }
+    holdInFront(windows << panel);
+
+    for (BlurOverlayWindow *overlay : std::as_const(overlays)) {
+        overlay->show();
+        animateWindow(overlay, 1.0, std::nullopt, fadeInMs, QEasingCurve::Linear, {});
+    }
     panel->show();
     panel->raise();
     panel->activateWindow();
@@ -217,6 +222,8 @@ void FrictionPanelController::dismiss(bool animated)
         m_pendingEvent.reset();
     const QPointer<FrictionPanel> panel = std::exchange(m_activePanel, nullptr);
     const QList<QPointer<BlurOverlayWindow>> overlays = std::exchange(m_activeOverlays, {});
+    if (m_frontGuard)
+        m_frontGuard->release();
     // Its countdowns and delayed steps end with the panel.
     if (const QPointer<FrictionViewModel> viewModel = std::exchange(m_activeViewModel, nullptr))
         viewModel->cancel();
@@ -269,6 +276,9 @@ void FrictionPanelController::dismiss(bool animated)
 
 void FrictionPanelController::stepBackdropAside()
 {
+    // The step itself brings the application or browser forward.
+    if (m_frontGuard)
+        m_frontGuard->release();
     // Unmapped at once, not faded: a window at opacity 0 still covers the
     // browser where no compositor runs.
     for (const auto &overlay : std::exchange(m_activeOverlays, {}))
@@ -302,13 +312,20 @@ void FrictionPanelController::retire(QWidget *window)
     window->deleteLater();
 }
 
-void FrictionPanelController::keepOnAllDesktops(QWidget *window)
+void FrictionPanelController::holdInFront(const QList<QWidget *> &windows)
 {
     if (QGuiApplication::platformName() != u"xcb")
         return;
-    if (!m_desktops)
-        m_desktops = std::make_unique<platform::X11AllDesktops>();
-    m_desktops->showOnAllDesktops(platform::X11AllDesktops::Window(window->winId()));
+    if (!m_frontGuard) {
+        m_frontGuard = std::make_unique<platform::X11FrontGuard>();
+        m_taskbar = std::make_unique<platform::X11TaskbarPresence>();
+    }
+    QList<platform::X11FrontGuard::Window> held;
+    for (QWidget *window : windows) {
+        held << platform::X11FrontGuard::Window(window->winId());
+        m_taskbar->setSkippingTaskbar(window->windowHandle(), true);
+    }
+    m_frontGuard->hold(held);
 }
 
 QScreen *FrictionPanelController::targetScreen() const

@@ -21,8 +21,9 @@ class ActivationPolicyCoordinator;
 }
 
 namespace platform {
-class X11AllDesktops;
-}
+class X11FrontGuard;
+class X11TaskbarPresence;
+} // namespace platform
 
 namespace halvex {
 
@@ -34,10 +35,12 @@ class TranslationLoader;
 // Turns undecided trigger events of the engine into the interruption on
 // screen: a dimmed, blurred overlay over every screen and, above them, the
 // 520 by 420 panel on the screen the user is looking at, over a fresh view
-// model, all on every virtual desktop. At most one panel is up; a newer trigger takes the open one
-// down (without an outcome for its event) and comes up once it has faded out, and only the newest
-// waiting trigger survives. While a panel is up the application holds the regular activation policy
-// and says so on panelActiveSubject. Main thread only.
+// model, all on every virtual desktop and in front of whatever else comes
+// up. At most one panel is up; a newer trigger takes the open one down
+// (without an outcome for its event) and comes up once it has faded out, and
+// only the newest waiting trigger survives. While a panel is up the
+// application holds the regular activation policy and says so on
+// panelActiveSubject. Main thread only.
 class FrictionPanelController final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FrictionPanelController)
@@ -119,9 +122,11 @@ private:
     void animateWindow(QWidget *window, qreal opacity, std::optional<QPoint> position,
                        int durationMs, const QEasingCurve &curve, std::function<void()> done);
     void retire(QWidget *window);
-    // Before it is shown: switching desktops must not leave the blocked
-    // application usable without its panel.
-    void keepOnAllDesktops(QWidget *window);
+    // Before they are shown, and until the panel goes or steps aside: on
+    // every desktop, out of the task bar and pager, and in front of
+    // whatever comes up, so that the blocked application is never usable
+    // beside its panel.
+    void holdInFront(const QList<QWidget *> &windows);
     // The step back needs the application as the user sees it: a browser
     // covered by the backdrop counts its page as hidden and loads the page
     // it goes back to without a tree to read. The card stays.
@@ -145,7 +150,8 @@ private:
     bool m_isAnimating = false;
     bool m_holdsDockPolicy = false;
     std::shared_ptr<TriggerEvent> m_pendingEvent;
-    std::unique_ptr<platform::X11AllDesktops> m_desktops;
+    std::unique_ptr<platform::X11FrontGuard> m_frontGuard;
+    std::unique_ptr<platform::X11TaskbarPresence> m_taskbar;
 };
 
 } // namespace halvex

@@ -1,7 +1,5 @@
 #include "platform/X11AllDesktops.h"
 
-#include <array>
-
 #include <QList>
 
 #include <xcb/xcb.h>
@@ -29,7 +27,10 @@ void X11AllDesktops::showOnAllDesktops(Window window) const
         xcbReply(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
     if (!attributes)
         return; // no such window
-    if (attributes->map_state == XCB_MAP_STATE_UNMAPPED) {
+    // The window manager unmaps the windows it keeps out of sight (on
+    // another desktop, minimised) but still manages them.
+    if (attributes->map_state == XCB_MAP_STATE_UNMAPPED &&
+        !m_connection.clientWindows().contains(window)) {
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, m_desktop, XCB_ATOM_CARDINAL, 32, 1,
                             &allDesktops);
         // Qt merges the states it manages into what it finds here.
@@ -40,22 +41,11 @@ void X11AllDesktops::showOnAllDesktops(Window window) const
                                 uint32_t(states.size()), states.constData());
         }
     } else {
-        // A mapped window's desktop and state belong to the window manager.
+        // A managed window's desktop and state belong to the window manager.
         constexpr quint32 add = 1, sourceApplication = 1;
-        const auto ask = [&](xcb_atom_t type, std::array<quint32, 5> data) {
-            xcb_client_message_event_t message{};
-            message.response_type = XCB_CLIENT_MESSAGE;
-            message.format = 32;
-            message.window = window;
-            message.type = type;
-            std::copy(data.begin(), data.end(), message.data.data32);
-            xcb_send_event(c, 0, m_connection.root(),
-                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT |
-                               XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                           reinterpret_cast<const char *>(&message));
-        };
-        ask(m_desktop, {allDesktops, sourceApplication, 0, 0, 0});
-        ask(m_state, {add, m_sticky, 0, sourceApplication, 0});
+        m_connection.sendToWindowManager(window, m_desktop,
+                                         {allDesktops, sourceApplication, 0, 0, 0});
+        m_connection.sendToWindowManager(window, m_state, {add, m_sticky, 0, sourceApplication, 0});
     }
     xcbReply(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }

@@ -22,9 +22,10 @@ public:
     bool isConnected() const { return m_connection.isValid(); }
 
     // A window not yet mapped gets the desktop "all" and the sticky state
-    // (which some window managers want instead) in its properties, which the window manager reads
-    // when it maps it (settled before this returns, so that a map request sent afterwards on
-    // another connection comes later); for a mapped window the window
+    // (which some window managers want instead) in its properties, which the
+    // window manager reads when it maps it (settled before this returns, so
+    // that a map request sent afterwards on another connection comes later);
+    // for a window it manages, mapped or kept out of sight, the window
     // manager is asked.
     void showOnAllDesktops(Window window) const;
 

@@ -248,4 +248,20 @@ quint32 X11Connection::atom(const char *name) const
     return r ? r->atom : xcb_atom_t(XCB_NONE);
 }
 
+void X11Connection::sendToWindowManager(Window window, quint32 messageType,
+                                        const std::array<quint32, 5> &data) const
+{
+    if (!isValid())
+        return;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = messageType;
+    std::copy(data.begin(), data.end(), message.data.data32);
+    xcb_send_event(d->connection, 0, d->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+}
+
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -59,6 +60,10 @@ public:
     QList<quint32> cardinalProperty(Window window, quint32 property, quint32 type) const;
     // The atom of the name, interned when new; none (0) without a server.
     quint32 atom(const char *name) const;
+    // Asks the window manager something about the window, as EWMH has
+    // clients do: a client message to the root window. Not flushed.
+    void sendToWindowManager(Window window, quint32 messageType,
+                             const std::array<quint32, 5> &data) const;
 
 private:
     struct Private;

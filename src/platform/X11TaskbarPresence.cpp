@@ -55,18 +55,8 @@ void X11TaskbarPresence::setSkippingTaskbar(QWindow *window, bool skip)
     if (d->isMapped(id)) {
         // A mapped window's state belongs to the window manager: ask it.
         constexpr quint32 remove = 0, add = 1, sourceApplication = 1;
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = id;
-        message.type = d->state;
-        message.data.data32[0] = skip ? add : remove;
-        message.data.data32[1] = d->skips[0];
-        message.data.data32[2] = d->skips[1];
-        message.data.data32[3] = sourceApplication;
-        xcb_send_event(d->c(), 0, d->connection.root(),
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char *>(&message));
+        d->connection.sendToWindowManager(
+            id, d->state, {skip ? add : remove, d->skips[0], d->skips[1], sourceApplication, 0});
     } else {
         // Not mapped yet: the window manager reads the property when it maps
         // the window. Qt merges its own states into what it finds.

@@ -289,15 +289,7 @@ bool X11Workspace::isWindowHidden(Window window) const
 void X11Workspace::sendToRoot(Window window, quint32 messageType,
                               const std::array<quint32, 5> &data) const
 {
-    xcb_client_message_event_t event{};
-    event.response_type = XCB_CLIENT_MESSAGE;
-    event.format = 32;
-    event.window = window;
-    event.type = messageType;
-    std::copy(data.begin(), data.end(), event.data.data32);
-    xcb_send_event(m_connection.connection(), 0, m_connection.root(),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&event));
+    m_connection.sendToWindowManager(window, messageType, data);
 }
 
 void X11Workspace::readEvents()

@@ -50,14 +50,28 @@ const testing::ForegroundScene::Application own{QStringLiteral("org.example.Pane
                                                 QStringLiteral("HalvexPanelProbe")};
 const testing::ForegroundScene::Application helper = testing::ForegroundScene::distraction();
 
-// Switches the window manager's virtual desktops and tells which windows
-// it shows: openbox unmaps the windows of every other desktop.
+// Asks the window manager what a pager or a key binding asks of it, and
+// reads what it tells: desktops (openbox unmaps the windows of every other
+// desktop), stacking, focus and window states.
 class Desktops final {
 public:
     bool isConnected() const { return m_x.isValid(); }
+    quint32 root() const { return m_x.root(); }
     std::optional<quint32> current() const { return cardinal(m_x.root(), "_NET_CURRENT_DESKTOP"); }
     std::optional<quint32> count() const { return cardinal(m_x.root(), "_NET_NUMBER_OF_DESKTOPS"); }
     void request(const char *what, quint32 value) const { ask(m_x.root(), what, {value}); }
+    QList<quint32> stacking() const { return m_x.stackingOrder(); }
+    std::optional<quint32> active() const { return m_x.activeWindow(); }
+    bool hasState(quint32 window, const char *state) const
+    {
+        return m_x.cardinalProperty(window, atom("_NET_WM_STATE"), XCB_ATOM_ATOM)
+            .contains(atom(state));
+    }
+    // As a key binding or a window's own menu asks for it.
+    void setFullScreen(quint32 window, bool on) const
+    {
+        ask(window, "_NET_WM_STATE", {on ? 1u : 0u, atom("_NET_WM_STATE_FULLSCREEN"), 0, 2});
+    }
     // A request about `window` to the window manager, as a pager or a key
     // binding sends it.
     void ask(quint32 window, const char *what, QList<quint32> data) const
@@ -79,15 +93,7 @@ public:
         std::free(r);
         return viewable;
     }
-    QList<quint32> windowsOf(qint32 pid) const
-    {
-        QList<quint32> found;
-        for (const auto window : m_x.clientWindows()) {
-            if (m_x.processIdentifier(window) == pid)
-                found << window;
-        }
-        return found;
-    }
+    QList<quint32> windowsOf(qint32 pid) const { return m_x.windowsOfProcess(pid); }
 
 private:
     void send(quint32 to, quint32 window, xcb_atom_t type, const QList<quint32> &data,
@@ -165,6 +171,36 @@ private:
     std::function<void()> m_onExposed;
 };
 
+// Counts the changes of one property of a window as the X server reports
+// them, on a connection of its own: a change undone at once still counts.
+class PropertyChanges final {
+public:
+    PropertyChanges(quint32 window, const char *property)
+        : m_window(window)
+        , m_property(m_x.atom(property))
+    {
+        const quint32 mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(m_x.connection(), window, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(m_x.connection());
+    }
+    int count()
+    {
+        while (xcb_generic_event_t *event = xcb_poll_for_event(m_x.connection())) {
+            const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+            m_count += (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY &&
+                       notify->window == m_window && notify->atom == m_property;
+            std::free(event);
+        }
+        return m_count;
+    }
+
+private:
+    platform::X11Connection m_x;
+    quint32 m_window;
+    quint32 m_property;
+    int m_count = 0;
+};
+
 } // namespace
 
 class tst_FrictionPanelOnX11 : public QObject {
@@ -172,8 +208,13 @@ class tst_FrictionPanelOnX11 : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup();
     void stepBackHidesTheBlockedApplication();
+    void stepBackHidesEveryProcessOfTheApplication();
+    void theWindowManagerCannotTakeThePanelAway_data();
     void theWindowManagerCannotTakeThePanelAway();
+    void aFullScreenApplicationComesBackUnderItsPanel_data();
+    void aFullScreenApplicationComesBackUnderItsPanel();
     void firmModeCountsDownAndCancels();
     void brutalModeNeedsTheCountdownAndTheConfession();
 
@@ -181,9 +222,24 @@ private:
     RunningApplication helperApp() const { return m_scene.helperApp(); }
     RunningApplication ownApp() const { return m_scene.ownApp(); }
     platform::X11Workspace &workspace() const { return m_scene.workspace(); }
-    // Brings the blocked application to the front and waits for its panel,
-    // timing the way from the activation request to the panel on screen.
-    bool bringUpPanel(const QString &name);
+    // Brings the blocked application (its first process unless told) to the
+    // front and waits for its panel, timing the way from the activation
+    // request to the panel on screen.
+    bool bringUpPanel(const QString &name, std::optional<RunningApplication> app = {});
+    // The panel's windows: the overlays from the bottom up, then the panel.
+    QList<quint32> panelWindows() const
+    {
+        QList<quint32> windows;
+        for (BlurOverlayWindow *overlay : m_controller->activeOverlays())
+            windows << quint32(overlay->winId());
+        return windows << quint32(panel()->winId());
+    }
+    bool twoDesktops(const Desktops &desktops)
+    {
+        if (desktops.count().value_or(1) < 2)
+            desktops.request("_NET_NUMBER_OF_DESKTOPS", 2);
+        return QTest::qWaitFor([&] { return desktops.count().value_or(1) >= 2; });
+    }
     FrictionPanel *panel() const { return m_controller->activePanel(); }
     template <typename T = QWidget> T *find(const QString &name) const
     {
@@ -336,7 +392,28 @@ void tst_FrictionPanelOnX11::cleanupTestCase()
     qInfo("screenshots in %s", qPrintable(testing::screenshots::directory()));
 }
 
-bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)
+void tst_FrictionPanelOnX11::cleanup()
+{
+    // A row that failed with its panel up must not fail the next ones too.
+    FrictionViewModel *left = m_controller->activeViewModel();
+    if (!left)
+        return;
+    const auto event = left->event();
+    // Undecided, the event keeps the watcher from firing again meanwhile.
+    m_controller->dismiss(false);
+    const bool settled = workspace().hide(helperApp()) &&
+                         QTest::qWaitFor([this] { return workspace().isHidden(helperApp()); }) &&
+                         m_scene.bringToFront(ownApp(), [this] {
+                             return m_road->detector.current() == std::optional(ownApp());
+                         });
+    if (!settled)
+        qWarning("the desktop could not be settled after the row");
+    // Answered, it re-arms the watcher for the next row.
+    m_engine->recordOutcome(event, TriggerOutcome::stepBack);
+}
+
+bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name,
+                                          std::optional<RunningApplication> app)
 {
     // Times are taken where things happen, and the wait is an event loop of
     // its own: polling would add its own naps to what is measured.
@@ -367,7 +444,7 @@ bool tst_FrictionPanelOnX11::bringUpPanel(const QString &name)
     };
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     clock.start();
-    if (workspace().activate(helperApp()))
+    if (workspace().activate(app.value_or(helperApp())))
         loop.exec();
     for (const auto &connection : connections)
         disconnect(connection);
@@ -409,9 +486,7 @@ void tst_FrictionPanelOnX11::stepBackHidesTheBlockedApplication()
                  std::optional(platform::X11AllDesktops::allDesktops));
     Desktops desktops;
     QVERIFY(desktops.isConnected());
-    if (desktops.count().value_or(1) < 2)
-        desktops.request("_NET_NUMBER_OF_DESKTOPS", 2);
-    QTRY_VERIFY(desktops.count().value_or(1) >= 2);
+    QVERIFY(twoDesktops(desktops));
     const quint32 home = desktops.current().value_or(0);
     const QList<quint32> distraction = desktops.windowsOf(helperApp().processIdentifier);
     QVERIFY(!distraction.isEmpty());
@@ -436,32 +511,86 @@ void tst_FrictionPanelOnX11::stepBackHidesTheBlockedApplication()
     QCOMPARE(m_policy->backend().activationPolicy(), fennimar::ActivationPolicy::accessory);
 }
 
+void tst_FrictionPanelOnX11::stepBackHidesEveryProcessOfTheApplication()
+{
+    // Launched again while the first is hidden, it makes a process of its
+    // own, whose new window takes the focus and brings up the panel.
+    QVERIFY(workspace().hide(helperApp()));
+    QTRY_VERIFY(workspace().isHidden(helperApp()));
+    const size_t launched = m_events.size();
+    QProcess *second = m_desktop.startHelperWindow({.windowClass = helper.windowClass,
+                                                    .title = QStringLiteral("distraction 2"),
+                                                    .size = QSize(700, 440),
+                                                    .background = QColor(0x8a1f4d),
+                                                    .text = QStringLiteral("Another feed")});
+    QVERIFY(second);
+    const RunningApplication secondApp{helper.id, qint32(second->processId())};
+    QTRY_VERIFY_WITH_TIMEOUT(m_events.size() == launched + 1 && panel() && panel()->isVisible(),
+                             10000);
+    QVERIFY(workspace().isRunning(secondApp));
+    screenshot("panel-second-process");
+    const auto event = m_events.back();
+    m_scheduler.advance(1.0);
+    click("friction.button.stepBack");
+    QTRY_VERIFY(workspace().isHidden(helperApp()) && workspace().isHidden(secondApp));
+    QCOMPARE(storedOutcome(event), QString("stepBack"));
+    QVERIFY(panelGone());
+
+    // Nothing of the application is left in front to bring the panel back.
+    const size_t before = m_events.size();
+    QVERIFY(!QTest::qWaitFor(
+        [&] {
+            m_scheduler.advance(0.05);
+            return m_events.size() != before || m_controller->activePanel() ||
+                   !workspace().isHidden(helperApp()) || !workspace().isHidden(secondApp);
+        },
+        5000));
+    second->terminate();
+    QVERIFY(second->waitForFinished(10000));
+}
+
+void tst_FrictionPanelOnX11::theWindowManagerCannotTakeThePanelAway_data()
+{
+    QTest::addColumn<bool>("toBackdrop"); // the requests go to the backdrop, else to the panel
+    QTest::newRow("panel") << false;
+    QTest::newRow("backdrop") << true;
+}
+
 void tst_FrictionPanelOnX11::theWindowManagerCannotTakeThePanelAway()
 {
-    QVERIFY(bringUpPanel("close requests"));
+    QFETCH(bool, toBackdrop);
+    QVERIFY(bringUpPanel(QStringLiteral("requests to the ") + QTest::currentDataTag()));
     const auto event = m_events.back();
     FrictionPanel *const shown = panel();
-    const auto window = quint32(shown->winId());
-    QList<quint32> windows{window};
-    for (BlurOverlayWindow *overlay : m_controller->activeOverlays())
-        windows << quint32(overlay->winId());
+    const QList<quint32> windows = panelWindows();
+    QWidget *const target =
+        toBackdrop ? static_cast<QWidget *>(m_controller->activeOverlays().first()) : shown;
+    const auto window = quint32(target->winId());
     Desktops wm;
     QVERIFY(wm.isConnected());
+    // Up, and the panel above its backdrop.
     const auto allUp = [&] {
-        if (panel() != shown || !shown->isVisible() || shown->isMinimized())
+        if (panel() != shown || !shown->isVisible() || target->isMinimized())
             return false;
-        for (const quint32 w : windows) {
-            if (!wm.isViewable(w))
+        const QList<quint32> stacking = wm.stacking();
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            if (!wm.isViewable(windows[i]) ||
+                (i > 0 && stacking.indexOf(windows[i]) < stacking.indexOf(windows[i - 1])))
                 return false;
         }
         return true;
     };
     QVERIFY(allUp());
+    // Neither has an entry of its own to be closed or minimised from.
+    for (const quint32 w : windows) {
+        QVERIFY(wm.hasState(w, "_NET_WM_STATE_SKIP_TASKBAR"));
+        QVERIFY(wm.hasState(w, "_NET_WM_STATE_SKIP_PAGER"));
+    }
 
     // Alt+F4 and a pager's close both end as the window manager's close
     // request; each is seen arriving, and refused.
     EventCounter closes(QEvent::Close);
-    shown->installEventFilter(&closes);
+    target->installEventFilter(&closes);
     wm.ask(window, "_NET_CLOSE_WINDOW", {XCB_CURRENT_TIME, 2});
     QTRY_COMPARE(closes.count, 1);
     wm.deleteWindow(window);
@@ -469,14 +598,28 @@ void tst_FrictionPanelOnX11::theWindowManagerCannotTakeThePanelAway()
     QCoreApplication::processEvents();
     QVERIFY(allUp());
 
-    // Minimised, it comes straight back.
-    EventCounter states(QEvent::WindowStateChange);
-    shown->installEventFilter(&states);
+    // Minimised, it comes straight back: the window manager is seen
+    // minimising it (it may be back before this process hears of it).
+    PropertyChanges minimised(window, "WM_STATE");
     wm.ask(window, "WM_CHANGE_STATE", {3 /* IconicState */});
-    QTRY_VERIFY(states.count >= 1);
-    QTRY_VERIFY(allUp());
+    QTRY_VERIFY(minimised.count() >= 1 && allUp());
     QTRY_VERIFY(shown->isActiveWindow());
-    QVERIFY(!m_desktop.screenshot(QStringLiteral("screen-after-close-requests")).isEmpty());
+
+    // Sent to one desktop ("send to next desktop"), it is put back on all
+    // of them at once: the move and the way back are both seen.
+    QVERIFY(twoDesktops(wm));
+    PropertyChanges moves(window, "_NET_WM_DESKTOP");
+    const quint32 other = wm.current().value_or(0) == 0 ? 1 : 0;
+    wm.ask(window, "_NET_WM_DESKTOP", {other, 2});
+    const platform::X11AllDesktops all;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        moves.count() >= 2 && all.desktopOf(window) == platform::X11AllDesktops::allDesktops, 1000);
+    QTRY_VERIFY(allUp());
+    settleLayout(); // the panel repaints what the backdrop's return covered
+    QVERIFY(
+        !m_desktop
+             .screenshot(QStringLiteral("screen-after-requests-to-the-") + QTest::currentDataTag())
+             .isEmpty());
     QCOMPARE(storedOutcome(event), QString());
 
     // Still answerable.
@@ -486,6 +629,69 @@ void tst_FrictionPanelOnX11::theWindowManagerCannotTakeThePanelAway()
     QVERIFY(panelGone());
     for (const quint32 w : std::as_const(windows))
         QTRY_VERIFY(!wm.isViewable(w));
+}
+
+void tst_FrictionPanelOnX11::aFullScreenApplicationComesBackUnderItsPanel_data()
+{
+    QTest::addColumn<bool>("byKeys"); // Alt+Tab, else activated as a task bar does
+    QTest::newRow("activated from a task bar") << false;
+    QTest::newRow("Alt+Tab") << true;
+}
+
+void tst_FrictionPanelOnX11::aFullScreenApplicationComesBackUnderItsPanel()
+{
+    QFETCH(bool, byKeys);
+    Desktops wm;
+    QVERIFY(wm.isConnected());
+    const QList<quint32> helperWindows = wm.windowsOf(helperApp().processIdentifier);
+    QCOMPARE(helperWindows.size(), 1);
+    const quint32 app = helperWindows.first();
+    // Out of sight while it goes full screen, so that only the activation
+    // below brings it up.
+    QVERIFY(workspace().hide(helperApp()));
+    QTRY_VERIFY(workspace().isHidden(helperApp()));
+    wm.setFullScreen(app, true);
+    QTRY_VERIFY(wm.hasState(app, "_NET_WM_STATE_FULLSCREEN"));
+
+    QVERIFY(bringUpPanel(QStringLiteral("full screen, ") + QTest::currentDataTag()));
+    QTRY_COMPARE(m_desktop.frame(app), QRect(QPoint(0, 0), m_desktop.screenSize()));
+    const auto event = m_events.back();
+    const QList<quint32> windows = panelWindows();
+    // The application under everything of the panel, the panel with the focus.
+    const auto inFront = [&] {
+        const QList<quint32> stacking = wm.stacking();
+        qsizetype below = stacking.indexOf(app);
+        for (const quint32 w : windows) {
+            const qsizetype at = stacking.indexOf(w);
+            if (at <= below)
+                return false;
+            below = at;
+        }
+        return wm.active() == std::optional(windows.last());
+    };
+    QTRY_VERIFY(inFront());
+
+    // The window manager stacks a focused window in full screen above all.
+    const size_t triggers = m_events.size();
+    PropertyChanges focus(wm.root(), "_NET_ACTIVE_WINDOW");
+    if (byKeys)
+        QVERIFY(m_desktop.runTool(QStringLiteral("xdotool"),
+                                  {QStringLiteral("key"), QStringLiteral("alt+Tab")}));
+    else
+        QVERIFY(workspace().activate(helperApp()));
+    QTRY_VERIFY(focus.count() >= 2 && inFront()); // it had the focus, and the panel took it back
+    QVERIFY2(!QTest::qWaitFor([&] { return !inFront(); }, 2000), "covered again");
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("screen-full-screen-") + QTest::currentDataTag())
+                 .isEmpty());
+    QCOMPARE(m_events.size(), triggers); // the application came back, but fired nothing
+
+    m_scheduler.advance(1.0);
+    click("friction.button.stepBack");
+    QTRY_VERIFY(workspace().isHidden(helperApp()));
+    QCOMPARE(storedOutcome(event), QString("stepBack"));
+    QVERIFY(panelGone());
+    wm.setFullScreen(app, false);
+    QTRY_VERIFY(!wm.hasState(app, "_NET_WM_STATE_FULLSCREEN"));
 }
 
 void tst_FrictionPanelOnX11::firmModeCountsDownAndCancels()

@@ -471,9 +471,46 @@ private slots:
         QCOMPARE(vm.feedback().isFailure(), !success);
     }
 
+    // One entry per process: an application of one process per window is
+    // put out of sight whole, and only it.
+    void stepBackHidesEveryProcessOfTheApplication_data()
+    {
+        QTest::addColumn<QList<qint32>>("windowless"); // of the processes 41 and 42
+        QTest::addColumn<QList<qint32>>("hidden");
+        // clang-format off
+        QTest::newRow("both processes") << QList<qint32>{} << QList<qint32>{41, 42};
+        QTest::newRow("the first without a window") << QList<qint32>{41} << QList<qint32>{42};
+        QTest::newRow("the second without a window") << QList<qint32>{42} << QList<qint32>{41};
+        QTest::newRow("neither has a window") << QList<qint32>{41, 42} << QList<qint32>{};
+        // clang-format on
+    }
+    void stepBackHidesEveryProcessOfTheApplication()
+    {
+        QFETCH(QList<qint32>, windowless);
+        QFETCH(QList<qint32>, hidden);
+        Panel p;
+        const auto other = FakeWorkspace::app("gedit", 43);
+        p.workspace.running << FakeWorkspace::app("code", 42) << other;
+        for (const qint32 pid : windowless)
+            p.workspace.windowless << FakeWorkspace::app("code", pid);
+        FrictionViewModel &vm = p.open();
+        p.run(1.0);
+        vm.stepBack();
+        p.run(0.1);
+        QList<qint32> found;
+        for (const auto &app : std::as_const(p.workspace.hidden))
+            found << app.processIdentifier;
+        QCOMPARE(found, hidden);
+        QVERIFY(!p.workspace.hideRequests.contains(other));
+        // Failed only when nothing at all could be put out of sight.
+        QCOMPARE(vm.feedback().isFailure(), hidden.isEmpty());
+        QCOMPARE(p.recorded, QStringList{"stepBack"});
+    }
+
     void hiddenApplicationIsKeptHiddenAfterThePanel()
     {
         Panel p;
+        p.workspace.running << FakeWorkspace::app("code", 42); // a second process
         p.open();
         p.run(1.0);
         p.vm->stepBack();
@@ -483,8 +520,9 @@ private slots:
             p.workspace.hidden.clear(); // the application shows itself again
             p.run(0.12);
         }
-        // The first hide, then one for each of the ten rounds left.
-        QCOMPARE(p.workspace.hideRequests.size(), 11);
+        // For each process, the first hide, then one for each of the ten rounds left.
+        QCOMPARE(p.workspace.hideRequests.count(FakeWorkspace::app("code", 41)), 11);
+        QCOMPARE(p.workspace.hideRequests.count(FakeWorkspace::app("code", 42)), 11);
         QVERIFY(p.workspace.hidden.isEmpty());
     }
 

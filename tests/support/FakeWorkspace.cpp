@@ -37,7 +37,7 @@ void FakeWorkspace::terminate(const RunningApplication &application)
 bool FakeWorkspace::hide(const RunningApplication &application)
 {
     hideRequests << application;
-    if (!hideSucceeds || !running.contains(application))
+    if (!hideSucceeds || !running.contains(application) || windowless.contains(application))
         return false;
     if (!hidden.contains(application))
         hidden << application;

@@ -83,6 +83,8 @@ public:
 
     // Set false to make the request fail (nothing changes).
     bool hideSucceeds = true;
+    // Processes whose hide fails alone: they have no window to hide.
+    QList<platform::RunningApplication> windowless;
     bool activateSucceeds = true;
     // Set false for a window manager that takes an activation request and
     // acts on it later, when the test calls bringToFront.
