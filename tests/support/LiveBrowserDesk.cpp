@@ -255,6 +255,13 @@ bool LiveBrowserDesk::isMinimised(DesktopHarness::Window window) const
         .contains(m_connection->atom("_NET_WM_STATE_HIDDEN"));
 }
 
+bool LiveBrowserDesk::isStackedAbove(DesktopHarness::Window upper,
+                                     DesktopHarness::Window lower) const
+{
+    const QList<platform::X11Connection::Window> stack = m_connection->stackingOrder();
+    return stack.contains(lower) && stack.indexOf(upper) > stack.indexOf(lower);
+}
+
 bool LiveBrowserDesk::closeWindow(DesktopHarness::Window window) const
 {
     // As a task bar's close does: the window manager asks the window.

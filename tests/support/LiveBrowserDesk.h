@@ -123,6 +123,8 @@ public:
     bool moveWindowToDesktop(DesktopHarness::Window window, int desktop) const;
     bool switchToDesktop(int desktop) const;
     bool isMinimised(DesktopHarness::Window window) const;
+    // Whether the window manager stacks `upper` above `lower`.
+    bool isStackedAbove(DesktopHarness::Window upper, DesktopHarness::Window lower) const;
     // Asks the window to close, as a task bar does, and waits until it has.
     bool closeWindow(DesktopHarness::Window window) const;
 
