@@ -100,27 +100,31 @@ void FrontBrowserPoller::probe(const BrowserActivation &activation)
     if (!probe || !m_services.permissions.mayProbe(*probe, bundleId))
         return;
 
+    const std::optional<platform::ApplicationWindow> window =
+        m_services.workspace.frontWindowOf(bundleId);
     if (const auto cached = m_recentProbes.constFind(bundleId);
-        cached != m_recentProbes.constEnd() &&
+        cached != m_recentProbes.constEnd() && cached->window == window &&
         secondsBetween(cached->timestamp, now()) < probeReuseSeconds) {
         if (cached->url)
-            m_services.onURL(*cached->url, activation);
+            m_services.onURL(*cached->url, activation, window);
         return;
     }
 
     auto *watcher = new QFutureWatcher<URLReadResult>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, bundleId, activation] {
-        watcher->deleteLater();
-        // A cancelled read (its bridge went away) tells nothing.
-        if (watcher->future().resultCount() == 0)
-            return;
-        handleResult(watcher->result(), bundleId, activation);
-    });
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, bundleId, activation, window] {
+                watcher->deleteLater();
+                // A cancelled read (its bridge went away) tells nothing.
+                if (watcher->future().resultCount() == 0)
+                    return;
+                handleResult(watcher->result(), bundleId, activation, window);
+            });
     watcher->setFuture(probe->fetchURL());
 }
 
 void FrontBrowserPoller::handleResult(const URLReadResult &result, const QString &bundleId,
-                                      const BrowserActivation &activation)
+                                      const BrowserActivation &activation,
+                                      const std::optional<platform::ApplicationWindow> &window)
 {
     if (!result) {
         switch (result.error().kind()) {
@@ -135,9 +139,9 @@ void FrontBrowserPoller::handleResult(const URLReadResult &result, const QString
         return;
     }
     const std::optional<QUrl> &url = result.value();
-    m_recentProbes.insert(bundleId, {now(), url});
+    m_recentProbes.insert(bundleId, {now(), url, window});
     if (url)
-        m_services.onURL(*url, activation);
+        m_services.onURL(*url, activation, window);
 }
 
 TriggerSource FrontBrowserPoller::sourceOf(const BrowserActivation &activation) const

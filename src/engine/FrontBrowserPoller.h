@@ -14,6 +14,7 @@
 #include "model/TriggerEvent.h"
 #include "platform/RunningApplications.h"
 #include "platform/TimerScheduler.h"
+#include "platform/Workspace.h"
 
 namespace halvex {
 
@@ -31,14 +32,16 @@ struct BrowserActivation {
 // When the trigger watcher's browser road reads the front tab: once a
 // browser's activation has settled (of a quick run of switches only the
 // browser that stays is read), and at every poll tick while it stays in
-// front. A read younger than the reuse time answers instead of a new one;
-// refusals go to the permissions. Each URL read goes to `onURL` with the
-// activation it belongs to. Main thread only.
+// front. A read younger than the reuse time answers instead of a new one
+// while the same window is in front; refusals go to the permissions. Each
+// URL read goes to `onURL` with the activation it belongs to and the window
+// it was read in. Main thread only.
 class FrontBrowserPoller final : public QObject {
     Q_OBJECT
 public:
     using Clock = std::function<QDateTime()>;
-    using URLHandler = std::function<void(const QUrl &, const BrowserActivation &)>;
+    using URLHandler = std::function<void(const QUrl &, const BrowserActivation &,
+                                          const std::optional<platform::ApplicationWindow> &)>;
 
     static constexpr double pollIntervalSeconds = 2.0;
     static constexpr double activationDebounceSeconds = 0.75;
@@ -48,6 +51,8 @@ public:
     struct Services {
         const BrowserProbeTable &probes;
         BrowserPermissions &permissions;
+        // Which of the browser's windows is in front, read with each look.
+        const platform::Workspace &workspace;
         Clock clock;
         platform::TimerScheduler &scheduler;
         URLHandler onURL;
@@ -83,13 +88,17 @@ private:
     struct RecentProbe {
         QDateTime timestamp;
         std::optional<QUrl> url;
+        // The window in front as it was read: a read of another window (a
+        // second process's, one switched away from) tells nothing of this one.
+        std::optional<platform::ApplicationWindow> window;
     };
 
     QDateTime now() const { return m_services.clock(); }
     void scheduleTick();
     void probe(const BrowserActivation &activation);
     void handleResult(const URLReadResult &result, const QString &bundleId,
-                      const BrowserActivation &activation);
+                      const BrowserActivation &activation,
+                      const std::optional<platform::ApplicationWindow> &window);
 
     Services m_services;
     QHash<QString, RecentProbe> m_recentProbes;

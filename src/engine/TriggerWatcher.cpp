@@ -54,9 +54,11 @@ TriggerWatcher::TriggerWatcher(Services services, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
     , m_permissions(m_services.persistence, m_services.automationStatus)
-    , m_browserPoller({m_services.probes, m_permissions, m_services.clock, m_services.scheduler,
-                       [this](const QUrl &url, const BrowserActivation &activation) {
-                           handleBrowserURL(url, activation);
+    , m_browserPoller({m_services.probes, m_permissions, m_services.workspace, m_services.clock,
+                       m_services.scheduler,
+                       [this](const QUrl &url, const BrowserActivation &activation,
+                              const std::optional<platform::ApplicationWindow> &window) {
+                           handleBrowserURL(url, activation, window);
                        }})
 {}
 
@@ -359,14 +361,15 @@ void TriggerWatcher::pollFrontBrowser()
     m_browserPoller.pollNow();
 }
 
-void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &activation)
+void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &activation,
+                                      const std::optional<platform::ApplicationWindow> &window)
 {
     // A read that comes back after the watcher stopped, or after its browser
     // left the front, must not put a panel over whatever is there now.
     if (!m_started || bundleIdOf(m_browserPoller.polledApp()) != activation.bundleId)
         return;
 
-    const FiredPage page{url, m_services.workspace.frontWindowOf(activation.bundleId)};
+    const FiredPage page{url, window};
     // The page a step back could not leave, still in front: the user was
     // told to close it, and is given the moment to.
     if (m_steppedBackPage) {

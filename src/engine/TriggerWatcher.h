@@ -161,7 +161,8 @@ private:
     static constexpr double hiddenLookSeconds = 0.1;
 
     // The browser road: a URL read from the front browser.
-    void handleBrowserURL(const QUrl &url, const BrowserActivation &activation);
+    void handleBrowserURL(const QUrl &url, const BrowserActivation &activation,
+                          const std::optional<platform::ApplicationWindow> &window);
 
     Services m_services;
     std::unique_ptr<AllowanceGate> m_allowanceGate;

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
+#include <QTime>
 #include <QWidget>
 
 #include "FakeSystemAppearance.h"
@@ -71,7 +72,17 @@ public:
     QFuture<URLReadResult> fetchURL() override
     {
         ++reads;
-        return m_bridge->fetchURL();
+        QFuture<URLReadResult> read = m_bridge->fetchURL();
+        // What the latest reads gave, told when an awaited panel never comes.
+        read.then(QtFuture::Launch::Sync, [seen = seen](const URLReadResult &result) {
+            QString told = !result.hasValue() ? QStringLiteral("refused")
+                           : result.value()   ? result.value()->toString()
+                                              : QStringLiteral("no address");
+            seen->append(QTime::currentTime().toString(u"HH:mm:ss.zzz") + u' ' + told);
+            if (seen->size() > 8)
+                seen->removeFirst();
+        });
+        return read;
     }
     QFuture<bool> goBack() override { return m_bridge->goBack(); }
     QFuture<bool> closeTab() override { return m_bridge->closeTab(); }
@@ -81,6 +92,8 @@ public:
     }
 
     int reads = 0;
+    // Shared with reads still under way when the probe goes.
+    std::shared_ptr<QStringList> seen = std::make_shared<QStringList>();
 
 private:
     std::shared_ptr<BrowserURLProbe> m_bridge;
@@ -126,6 +139,9 @@ private:
     // that its coming to the front is news to the watcher: on these pages in
     // one window, once it shows the first; its process and that window.
     void startFromOwnWindow(Browser browser, const QStringList &pages, qint32 &pid, Window &window);
+    // Waits for the watcher's trigger that makes `count` in all; on a wait in
+    // vain, says what the browser's latest reads gave.
+    void awaitTrigger(Browser browser, size_t count);
     // Follows the front page's "next" link, as a user would.
     void followNext(qint32 pid);
     // What the user sees of the panel from the click on Step back: its
@@ -363,7 +379,9 @@ void tst_BrowserStepBackLive::stepBack(Browser browser)
     }
     m_streak->setIsPaused(false);
 
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    awaitTrigger(browser, triggers + 1);
+    if (QTest::currentTestFailed())
+        return;
     const std::shared_ptr<TriggerEvent> event = m_events.back();
     QCOMPARE(event->matchedBundleId(), std::optional(id));
     stepBackFromThePanel(event);
@@ -428,6 +446,21 @@ void tst_BrowserStepBackLive::startFromOwnWindow(Browser browser, const QStringL
     const QList<Window> windows = m_desk.windowsOf(pid);
     QCOMPARE(windows.size(), 1);
     window = windows.first();
+}
+
+void tst_BrowserStepBackLive::awaitTrigger(Browser browser, size_t count)
+{
+    if (QTest::qWaitFor([&] { return m_events.size() >= count; }, 20000)) {
+        QCOMPARE(m_events.size(), count);
+        return;
+    }
+    const auto &probe = static_cast<const CountingProbe &>(
+        *m_probes.value(testing::LiveBrowserDesk::identifier(browser)));
+    const std::optional<platform::ApplicationWindow> front = m_desk.workspace().frontmostWindow();
+    qWarning("no trigger; in front: %s window %u; the latest reads:\n%s",
+             qPrintable(front ? front->application.bundleIdentifier : QStringLiteral("nothing")),
+             front ? front->id : 0u, qPrintable(probe.seen->join(u'\n')));
+    QCOMPARE(m_events.size(), count);
 }
 
 void tst_BrowserStepBackLive::followNext(qint32 pid)
@@ -535,7 +568,9 @@ void tst_BrowserStepBackLive::secondWindowInFront()
     }
 
     // The blocked page in front brings its panel.
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    awaitTrigger(browser, triggers + 1);
+    if (QTest::currentTestFailed())
+        return;
     const std::shared_ptr<TriggerEvent> event = m_events.back();
     QCOMPARE(event->matchedBundleId(), std::optional(id));
     stepBackFromThePanel(event);
@@ -605,7 +640,9 @@ void tst_BrowserStepBackLive::blockedPageInTheWindowBehind()
 
     // Its window in front, the page brings its panel.
     QVERIFY(m_desk.activateWindow(firstWindow));
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    awaitTrigger(browser, triggers + 1);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(m_events.back()->matchedBundleId(), std::optional(id));
     QTRY_VERIFY_WITH_TIMEOUT(panel() && panel()->isActiveWindow(), 10000);
 }
@@ -644,7 +681,9 @@ void tst_BrowserStepBackLive::windowChangedUnderThePanel()
     QVERIFY(windowB);
     COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
     followNext(pid);
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    awaitTrigger(browser, triggers + 1);
+    if (QTest::currentTestFailed())
+        return;
     QTRY_VERIFY_WITH_TIMEOUT(panel() && panel()->isActiveWindow(), 10000);
 
     switch (change) {
@@ -708,7 +747,9 @@ void tst_BrowserStepBackLive::privateWindow()
     QVERIFY(privateWindow);
     COMPARE_LIVE_READ(m_desk.shownAddress(browser), allowed, 10000);
     followNext(pid);
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    awaitTrigger(browser, triggers + 1);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(m_events.back()->matchedBundleId(), std::optional(id));
     stepBackFromThePanel(m_events.back());
     if (QTest::currentTestFailed())
@@ -739,7 +780,9 @@ void tst_BrowserStepBackLive::popupWindow()
     QTRY_VERIFY_WITH_TIMEOUT(opened || (opened = m_desk.followLink(pid, QStringLiteral("popup"))),
                              10000);
     QTRY_COMPARE_WITH_TIMEOUT(m_desk.windowsOf(pid).size(), 2, 20000);
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    awaitTrigger(browser, triggers + 1);
+    if (QTest::currentTestFailed())
+        return;
     stepBackFromThePanel(m_events.back());
     if (QTest::currentTestFailed())
         return;
@@ -789,7 +832,9 @@ void tst_BrowserStepBackLive::secondProcess()
 
     // The blocked page in the second process's window, in front, does.
     followNext(second);
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    awaitTrigger(Browser::chromium, triggers + 1);
+    if (QTest::currentTestFailed())
+        return;
     stepBackFromThePanel(m_events.back());
     if (QTest::currentTestFailed())
         return;
@@ -823,7 +868,9 @@ void tst_BrowserStepBackLive::stepBackOntoAnotherStreaksPage()
     QTRY_VERIFY_WITH_TIMEOUT(probe.reads > reads, 10000);
     m_streak->setIsPaused(false);
     m_secondStreak->setIsPaused(false);
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 1, 20000);
+    awaitTrigger(browser, triggers + 1);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(m_events.back()->streak(), m_streak);
     stepBackFromThePanel(m_events.back());
     if (QTest::currentTestFailed())
@@ -831,7 +878,9 @@ void tst_BrowserStepBackLive::stepBackOntoAnotherStreaksPage()
 
     // The page it went back to is the second streak's: its panel comes, as
     // a page's, not a link's from another application.
-    QTRY_COMPARE_WITH_TIMEOUT(m_events.size(), triggers + 2, 20000);
+    awaitTrigger(browser, triggers + 2);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(m_events.back()->streak(), m_secondStreak);
     QCOMPARE(m_events.back()->triggerSourceRaw(), QStringLiteral("url"));
     QTRY_VERIFY_WITH_TIMEOUT(panel() && panel()->isActiveWindow(), 10000);

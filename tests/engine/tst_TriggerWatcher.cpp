@@ -150,7 +150,11 @@ struct Rig {
             const QString arg = step.section(u'=', 1);
             if (verb == u"front") // arg comes to the front and says so
                 workspace.bringToFront(testing::FakeWorkspace::app(arg, 1000 + arg.size()));
-            else if (verb == u"hide") // the window manager has put it out of sight
+            else if (verb == u"window") { // the front application's window N takes the focus
+                const platform::ApplicationWindow window{*workspace.frontmost, arg.toUInt()};
+                workspace.windows << window;
+                workspace.frontWindow = window;
+            } else if (verb == u"hide") // the window manager has put it out of sight
                 workspace.hide(testing::FakeWorkspace::app(arg, 1000 + arg.size()));
             else if (verb == u"wait") // milliseconds
                 elapse(arg.toInt());
@@ -330,6 +334,10 @@ void tst_TriggerWatcher::browserRoad_data()
     QTest::newRow("a page a step back could not leave does not fire again")
         << page + " front=chrome wait=800 outcome=stepBack wait=4300"
         << url + QStringList{"fetch chrome", "fetch chrome"};
+    // A read younger than the reuse time is of the window it was made in.
+    QTest::newRow("another window in front, read afresh at once")
+        << "chrome=https://example.org front=chrome wait=800 " + page + " window=2 rules=0"
+        << QStringList{"fetch chrome"} + url;
     QTest::newRow("once left, that page fires again")
         << page + " front=chrome wait=800 outcome=stepBack chrome=https://example.org wait=1300 " +
                page + " wait=2000"
