@@ -11,7 +11,8 @@
 // - with a site streak, CPU, wake-ups and accessibility bus calls while
 //   each installed browser is in front on pages it allows (8 tabs), next to
 //   no browser in front; the browsers run as the live tests start them.
-//   Wake-ups are the main thread's context switches.
+//   Wake-ups are the main thread's context switches; the context switches
+//   of every thread (the bus's own among them) are counted besides.
 //
 //   build/bench/bench_halvex [path of halvex]
 //
@@ -29,8 +30,10 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
@@ -272,8 +275,25 @@ double pollUntil(const QElapsedTimer &clock, const std::function<bool()> &done,
 struct ProcessFigures {
     double cpuSeconds = 0;      // user and system time of every thread
     qint64 contextSwitches = 0; // of the main thread
+    // Of each thread by its id: the bus thread switches for every call.
+    QHash<QString, qint64> threadSwitches;
     double residentMb = 0;
 };
+
+// The voluntary and involuntary context switches in a /proc status file.
+qint64 switchesIn(const QString &statusPath)
+{
+    QFile status(statusPath);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    qint64 switches = 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("voluntary_ctxt_switches:") ||
+            line.startsWith("nonvoluntary_ctxt_switches:"))
+            switches += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+    }
+    return switches;
+}
 
 ProcessFigures figuresOf(qint64 pid)
 {
@@ -301,17 +321,20 @@ ProcessFigures figuresOf(qint64 pid)
     figures.residentMb = double(statusValue(proc + QStringLiteral("/status"), "VmRSS")) / 1024.0;
     // The main thread's: the event loop's wake-ups. Other threads come and
     // go, and the counts of one that ended are gone with it.
-    const QString status = proc + QStringLiteral("/status");
-    figures.contextSwitches = statusValue(status, "voluntary_ctxt_switches") +
-                              statusValue(status, "nonvoluntary_ctxt_switches");
+    figures.contextSwitches = switchesIn(proc + QStringLiteral("/status"));
+    const QString tasks = proc + QStringLiteral("/task");
+    for (const QString &thread : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        figures.threadSwitches.insert(thread, switchesIn(tasks + u'/' + thread + u"/status"));
     return figures;
 }
 
-// What a process used over a stretch of the event loop: CPU seconds and
-// main-thread context switches, each a minute.
+// What a process used over a stretch of the event loop: CPU seconds,
+// main-thread context switches, and those of every thread that lived
+// through the stretch, each a minute.
 struct UseAMinute {
     double cpuSeconds = 0;
     double contextSwitches = 0;
+    double allSwitches = 0;
 };
 
 UseAMinute useOver(qint64 pid, int seconds)
@@ -322,8 +345,16 @@ UseAMinute useOver(qint64 pid, int seconds)
     QTest::qWait(seconds * 1000);
     const ProcessFigures after = figuresOf(pid);
     const double minutes = double(clock.elapsed()) / 60000.0;
+    qint64 all = 0;
+    for (auto thread = after.threadSwitches.cbegin(); thread != after.threadSwitches.cend();
+         ++thread) {
+        if (const auto was = before.threadSwitches.constFind(thread.key());
+            was != before.threadSwitches.cend())
+            all += thread.value() - was.value();
+    }
     return {(after.cpuSeconds - before.cpuSeconds) / minutes,
-            double(after.contextSwitches - before.contextSwitches) / minutes};
+            double(after.contextSwitches - before.contextSwitches) / minutes,
+            double(all) / minutes};
 }
 
 class Bench final {
@@ -569,7 +600,7 @@ private:
         return halvex;
     }
 
-    // Halvex's CPU seconds and main-thread context switches a minute, and
+    // Halvex's CPU seconds and context switches a minute, and
     // its accessibility calls a look, over the browser seconds.
     void measure(LiveBrowserDesk &desk, qint64 pid, const QString &what,
                  const char *cpuAim = nullptr)
@@ -582,6 +613,8 @@ private:
         const QByteArray name = what.toUtf8();
         row(QByteArray("Halvex CPU, " + name).constData(), use.cpuSeconds, "s/minute", cpuAim, 3);
         row(QByteArray("Halvex wake-ups, " + name).constData(), use.contextSwitches, "/minute");
+        row(QByteArray("Halvex context switches, every thread, " + name).constData(),
+            use.allSwitches, "/minute");
         if (counting)
             row(QByteArray("Halvex bus calls a look, " + name).constData(),
                 double(counter.callsOf(pid)) / minutes / looksPerMinute, "calls");
