@@ -182,6 +182,8 @@ void TriggerWatcher::onFrontmostChange(const std::optional<RunningApplication> &
         m_browserPoller.stopPolling();
         m_previousFrontmostBundleId.reset();
         m_switchedFromBundleId.reset();
+        // Nothing in front, as after a page's window was put out of sight.
+        m_steppedBackPage.reset();
         return;
     }
     if (isOwn(newId)) {
@@ -193,6 +195,11 @@ void TriggerWatcher::onFrontmostChange(const std::optional<RunningApplication> &
     }
 
     resetDedupeOnSwitch(newId, m_previousFrontmostBundleId);
+    // Another application in front: the page a step back left where it was
+    // (or put out of sight) is a new visit once the user comes back to it.
+    if (m_steppedBackPage &&
+        (!m_steppedBackPage->window || m_steppedBackPage->window->application != *application))
+        m_steppedBackPage.reset();
 
     if (m_browserPoller.isProbed(*newId)) {
         // An application streak that lists a browser never fires: the

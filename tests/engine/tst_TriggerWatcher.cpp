@@ -338,6 +338,13 @@ void tst_TriggerWatcher::browserRoad_data()
     QTest::newRow("another window in front, read afresh at once")
         << "chrome=https://example.org front=chrome wait=800 " + page + " window=2 rules=0"
         << QStringList{"fetch chrome"} + url;
+    QTest::newRow("that page, back from another application, fires again")
+        << page +
+               " front=chrome wait=800 outcome=stepBack wait=2500 front=mail front=chrome wait=800"
+        << url + QStringList{"fetch chrome"} + external;
+    QTest::newRow("that page, back from nothing in front, fires again")
+        << page + " front=chrome wait=800 outcome=stepBack wait=2500 front= front=chrome wait=800"
+        << url + QStringList{"fetch chrome", "fetch chrome"} + QStringList{url.last()};
     QTest::newRow("once left, that page fires again")
         << page + " front=chrome wait=800 outcome=stepBack chrome=https://example.org wait=1300 " +
                page + " wait=2000"
