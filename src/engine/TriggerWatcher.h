@@ -155,9 +155,10 @@ private:
     // An application stepped back from is re-armed once all of it is seen
     // out of sight (the window manager takes a moment): one that could not
     // be hidden comes straight back from the panel, and must not fire again
-    // until another application has been in front.
+    // until another application has been in front. A busy machine's window
+    // manager may take seconds: it is looked for that long.
     void rearmOnceHidden(const QString &bundleId, int looksLeft);
-    static constexpr int hiddenLooks = 20;
+    static constexpr int hiddenLooks = 50;
     static constexpr double hiddenLookSeconds = 0.1;
 
     // The browser road: a URL read from the front browser.
