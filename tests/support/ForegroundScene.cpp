@@ -46,6 +46,12 @@ QString ForegroundScene::setUp(const DesktopHarness::HelperWindow &helperWindow)
         return QStringLiteral("the helper could not be started");
     if (!QTest::qWaitFor([this] { return m_workspace->isRunning(helperApp()); }, 10000))
         return QStringLiteral("the workspace does not list the helper");
+    // The window manager lists a window before it gives it the focus: once
+    // it has, the focus stays where a test puts it.
+    if (!QTest::qWaitFor(
+            [this] { return m_workspace->frontmostApplication() == std::optional(helperApp()); },
+            10000))
+        return QStringLiteral("the helper's window did not take the focus");
     return {};
 }
 
