@@ -120,12 +120,15 @@ void tst_FirefoxBridgeLive::theWindowNamesItsPageAndSearchesItself()
 {
     // What a look at Firefox rests on: no walk of the window.
     platform::AccessibilityHost &host = m_desk.host();
-    const auto window = halvex::copyElementAttribute(
-        host, host.applicationElement(m_desk.processOf(testing::LiveBrowserDesk::Browser::firefox)),
-        platform::ax::focusedWindow);
-    QVERIFY(window);
-    const auto shown = halvex::copyElementAttribute(host, *window, platform::ax::embeddedDocument);
-    QVERIFY(shown);
+    std::optional<platform::AccessibleElement> window, shown;
+    // A busy Firefox may name no page for a moment while it lays one out.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (window = halvex::copyElementAttribute(
+             host,
+             host.applicationElement(m_desk.processOf(testing::LiveBrowserDesk::Browser::firefox)),
+             platform::ax::focusedWindow)) &&
+            (shown = halvex::copyElementAttribute(host, *window, platform::ax::embeddedDocument)),
+        10000);
     QCOMPARE(halvex::copyStringAttribute(host, *shown, platform::ax::role),
              QString::fromLatin1(platform::ax::webAreaRole));
     int depth = 0;
