@@ -457,9 +457,15 @@ void tst_BrowserStepBackLive::awaitTrigger(Browser browser, size_t count)
     const auto &probe = static_cast<const CountingProbe &>(
         *m_probes.value(testing::LiveBrowserDesk::identifier(browser)));
     const std::optional<platform::ApplicationWindow> front = m_desk.workspace().frontmostWindow();
-    qWarning("no trigger; in front: %s window %u; the latest reads:\n%s",
+    // What the test reads itself, and a picture, tell a page that never
+    // loaded from one the watcher could not read.
+    const QString shot = m_desk.desktop().screenshot(
+        QStringLiteral("no-trigger-%1").arg(QString::fromLatin1(QTest::currentDataTag())));
+    qWarning("no trigger; in front: %s window %u, showing \"%s\" as the test reads it (%s); the "
+             "latest reads:\n%s",
              qPrintable(front ? front->application.bundleIdentifier : QStringLiteral("nothing")),
-             front ? front->id : 0u, qPrintable(probe.seen->join(u'\n')));
+             front ? front->id : 0u, qPrintable(m_desk.shownAddress(browser)), qPrintable(shot),
+             qPrintable(probe.seen->join(u'\n')));
     QCOMPARE(m_events.size(), count);
 }
 
