@@ -459,8 +459,10 @@ void tst_BrowserStepBackLive::awaitTrigger(Browser browser, size_t count)
     const std::optional<platform::ApplicationWindow> front = m_desk.workspace().frontmostWindow();
     // What the test reads itself, and a picture, tell a page that never
     // loaded from one the watcher could not read.
-    const QString shot = m_desk.desktop().screenshot(
-        QStringLiteral("no-trigger-%1").arg(QString::fromLatin1(QTest::currentDataTag())));
+    const QString shot =
+        m_desk.desktop().screenshot(QStringLiteral("no-trigger-%1-%2")
+                                        .arg(QString::fromLatin1(QTest::currentTestFunction()),
+                                             QString::fromLatin1(QTest::currentDataTag())));
     qWarning("no trigger; in front: %s window %u, showing \"%s\" as the test reads it (%s); the "
              "latest reads:\n%s",
              qPrintable(front ? front->application.bundleIdentifier : QStringLiteral("nothing")),
