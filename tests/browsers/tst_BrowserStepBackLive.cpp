@@ -464,10 +464,12 @@ void tst_BrowserStepBackLive::awaitTrigger(Browser browser, size_t count)
                                         .arg(QString::fromLatin1(QTest::currentTestFunction()),
                                              QString::fromLatin1(QTest::currentDataTag())));
     qWarning("no trigger; in front: %s window %u, showing \"%s\" as the test reads it (%s); the "
-             "latest reads:\n%s",
+             "latest reads:\n%s\nthe window in front holds:\n%s",
              qPrintable(front ? front->application.bundleIdentifier : QStringLiteral("nothing")),
              front ? front->id : 0u, qPrintable(m_desk.shownAddress(browser)), qPrintable(shot),
-             qPrintable(probe.seen->join(u'\n')));
+             qPrintable(probe.seen->join(u'\n')),
+             qPrintable(front ? m_desk.frontWindowTree(front->application.processIdentifier)
+                              : QString()));
     QCOMPARE(m_events.size(), count);
 }
 

@@ -325,6 +325,49 @@ QString LiveBrowserDesk::shownAddress(Browser browser) const
     return address.value_or(QString());
 }
 
+QString LiveBrowserDesk::frontWindowTree(qint32 processIdentifier) const
+{
+    platform::AccessibilityHost &host = *m_host;
+    const auto window = host.copyAttributeValue(host.applicationElement(processIdentifier),
+                                                QString::fromLatin1(ax::focusedWindow));
+    if (!window) {
+        static const char *const errors[] = {
+            "failure",         "illegal argument", "invalid element",
+            "cannot complete", "unsupported",      "action unsupported",
+            "not implemented", "api disabled",     "no value"};
+        return QStringLiteral("none found: %1").arg(QLatin1String(errors[int(window.error())]));
+    }
+    const auto *element = std::get_if<platform::AccessibleElement>(&window.value());
+    if (!element)
+        return QStringLiteral("the window in front is no element");
+    QStringList lines;
+    const auto describe = [&](const auto &self, const platform::AccessibleElement &at,
+                              int depth) -> void {
+        if (depth > 10 || lines.size() >= 80)
+            return;
+        const auto url = host.copyAttributeValue(at, QString::fromLatin1(ax::url));
+        const QUrl *asUrl = url ? std::get_if<QUrl>(&url.value()) : nullptr;
+        const QString *asText = url ? std::get_if<QString>(&url.value()) : nullptr;
+        lines << QStringLiteral("%1%2 \"%3\" value \"%4\" url \"%5\"")
+                     .arg(QString(depth * 2, u' '),
+                          halvex::copyStringAttribute(host, at, ax::role)
+                              .value_or(QStringLiteral("?")),
+                          halvex::copyStringAttribute(host, at, ax::title)
+                              .value_or(QString())
+                              .left(60),
+                          halvex::copyStringAttribute(host, at, ax::value)
+                              .value_or(QString())
+                              .left(60),
+                          asUrl    ? asUrl->toString()
+                          : asText ? *asText
+                                   : QString());
+        for (const platform::AccessibleElement &child : halvex::childElements(host, at))
+            self(self, child, depth + 1);
+    };
+    describe(describe, *element, 0);
+    return lines.join(u'\n');
+}
+
 int LiveBrowserDesk::tabCount(qint32 processIdentifier) const
 {
     const auto tabs = halvex::windowTabs(*m_host, *m_trust, processIdentifier);

@@ -133,6 +133,9 @@ public:
     // The address the browser's focused window shows, read afresh (the
     // bridges cache theirs); empty when none is read.
     QString shownAddress(Browser browser) const;
+    // For a failure's message: what the process's accessible window in
+    // front holds, or why none is found.
+    QString frontWindowTree(qint32 processIdentifier) const;
     // The tabs in the strip of the process's focused window; -1 when no
     // strip is found.
     int tabCount(qint32 processIdentifier) const;
