@@ -73,8 +73,6 @@ void tst_MenuBarOnX11::aClickOnTheTrayIconOpensThePopoverAtItAndTheNextClosesIt(
     QVERIFY(m_desktop.click(iconFrame.center()));
     const auto shown = m_desktop.waitForWindow(popover);
     if (!shown) {
-        QFile log(m_desktop.logOf(halvex));
-        const QByteArray said = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
         const QRect now = m_desktop.frame(*icon);
         (void)m_desktop.screenshot(QStringLiteral("halvex-tray-click-unanswered"));
         QFAIL(qPrintable(
@@ -86,7 +84,7 @@ void tst_MenuBarOnX11::aClickOnTheTrayIconOpensThePopoverAtItAndTheNextClosesIt(
                 .arg(now.y())
                 .arg(now.width())
                 .arg(now.height())
-                .arg(QString::fromUtf8(said))));
+                .arg(m_desktop.logEndOf(halvex))));
     }
     // Mapped right under the icon, where the placement puts it.
     QTRY_COMPARE(m_desktop.frame(*shown), PopoverWindowController::anchoredFrame(iconFrame));

@@ -171,8 +171,7 @@ bool tst_StartupNoticesOnX11::waitFor(const Match &match)
 
 QString tst_StartupNoticesOnX11::said() const
 {
-    QFile log(m_halvex ? m_desktop.logOf(m_halvex) : QString());
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000)) : QString();
+    return m_desktop.logEndOf(m_halvex);
 }
 
 bool tst_StartupNoticesOnX11::clickOn(const Match &match)

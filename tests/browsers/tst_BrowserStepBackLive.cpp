@@ -7,7 +7,6 @@
 // the panel came up over is touched. Each browser starts after the
 // accessibility switch is on, as it does once Halvex runs.
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -441,15 +440,12 @@ void tst_BrowserStepBackLive::startFromOwnWindow(Browser browser, const QStringL
     if (!QTest::qWaitFor([&] { return m_desk.processOf(browser) != 0; },
                          testing::LiveBrowserDesk::startTimeoutMs)) {
         // A browser that never showed a window says why in its own log.
-        QFile log(m_desk.desktop().logOf(m_browser));
-        const QByteArray said =
-            log.open(QIODevice::ReadOnly) ? log.readAll().right(4000) : QByteArray();
         QFAIL(qPrintable(
             QStringLiteral("the browser showed no window; its process is %1; it said:\n%2")
                 .arg(m_browser->state() == QProcess::Running
                          ? QStringLiteral("running")
                          : QStringLiteral("gone, exit code %1").arg(m_browser->exitCode()),
-                     QString::fromUtf8(said))));
+                     m_desk.desktop().logEndOf(m_browser))));
     }
     pid = m_desk.processOf(browser);
     COMPARE_LIVE_READ(m_desk.shownAddress(browser), pages.first(),

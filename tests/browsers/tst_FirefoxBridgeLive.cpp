@@ -143,29 +143,25 @@ void tst_FirefoxBridgeLive::theWindowNamesItsPageAndSearchesItself()
     // Its own search finds that page, alone on screen, and the address field.
     // A busy Firefox may let a search time out, or find nothing while it
     // lays the page out; the reader then walks.
-    QList<platform::AccessibleElement> pages;
-    bool answered = false;
-    const bool foundAlone = QTest::qWaitFor(
-        [&] {
-            const auto found =
-                host.findDescendants(*window, QString::fromLatin1(platform::ax::webAreaRole),
-                                     halvex::AXURLReader::maximumSearched);
-            answered = bool(found);
-            pages = found ? found.value() : QList<platform::AccessibleElement>();
-            return pages == QList<platform::AccessibleElement>{*shown};
-        },
-        10000);
-    QVERIFY2(foundAlone, answered ? qPrintable(QStringLiteral("%1 pages found").arg(pages.size()))
-                                  : "no search answered");
-    QList<platform::AccessibleElement> fields;
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            const auto found =
-                host.findDescendants(*window, QString::fromLatin1(platform::ax::textFieldRole), 1);
-            fields = found ? found.value() : QList<platform::AccessibleElement>();
-            return fields.size() == 1;
-        },
-        10000));
+    using Elements = QList<platform::AccessibleElement>;
+    const auto searchUntil = [&](const char *role, int limit, const auto &enough) {
+        Elements found;
+        (void)QTest::qWaitFor(
+            [&] {
+                const auto answer = host.findDescendants(*window, QString::fromLatin1(role), limit);
+                found = answer ? answer.value() : Elements();
+                return enough(found);
+            },
+            10000);
+        return found;
+    };
+    const Elements pages =
+        searchUntil(platform::ax::webAreaRole, halvex::AXURLReader::maximumSearched,
+                    [&](const Elements &found) { return found == Elements{*shown}; });
+    QCOMPARE(pages, Elements{*shown});
+    const Elements fields = searchUntil(platform::ax::textFieldRole, 1,
+                                        [](const Elements &found) { return found.size() == 1; });
+    QCOMPARE(fields.size(), 1);
     QVERIFY(halvex::copyStringAttribute(host, fields.first(), platform::ax::value)
                 .value_or(QString())
                 .endsWith(QLatin1String("third.html")));

@@ -387,6 +387,12 @@ QString DesktopHarness::logOf(const QProcess *process) const
     return m_logs.value(process);
 }
 
+QString DesktopHarness::logEndOf(const QProcess *process) const
+{
+    QFile log(process ? logOf(process) : QString());
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000)) : QString();
+}
+
 std::optional<QByteArray> DesktopHarness::runTool(const QString &program,
                                                   const QStringList &arguments,
                                                   const QByteArray &input) const
@@ -483,8 +489,8 @@ std::optional<DesktopHarness::Window> DesktopHarness::waitForTrayIcon(qint64 pro
     const bool docked = QTest::qWaitFor(
         [&] {
             const auto panel = findWindow({.windowClass = QStringLiteral("trayer")});
-            return panel && (found = findWindow({.processIdentifier = processIdentifier,
-                                                 .within = frame(*panel)}))
+            return panel && (found = findWindow(
+                                 {.processIdentifier = processIdentifier, .within = frame(*panel)}))
                                 .has_value();
         },
         timeoutMs);

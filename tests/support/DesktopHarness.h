@@ -129,6 +129,9 @@ public:
                      const QProcessEnvironment &extra = {});
     // Where the output of a launched program goes: <home>/logs/<name>.log.
     QString logOf(const QProcess *process) const;
+    // The end of what the process logged, for a failure's message; empty
+    // when it logged nothing.
+    QString logEndOf(const QProcess *process) const;
     // Runs a program to its end with environment(); its output when it exits
     // with 0, nothing otherwise.
     std::optional<QByteArray> runTool(const QString &program, const QStringList &arguments,
