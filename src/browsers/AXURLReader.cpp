@@ -122,7 +122,25 @@ std::optional<QString> AXURLReader::searchDocuments(const platform::AccessibleEl
         if (std::optional<QString> url = webAreaURL(webArea))
             return url;
     }
-    return std::nullopt;
+    // A busy browser may never build the tree of a page it opened in a
+    // window of its own (a popup), and show only an empty page for it.
+    return restingFieldAddress(window);
+}
+
+std::optional<QString>
+AXURLReader::restingFieldAddress(const platform::AccessibleElement &window) const
+{
+    // The first field of a window is its address field, before the page's own.
+    const auto fields = m_host.findDescendants(window, QString::fromLatin1(ax::textFieldRole), 1);
+    if (!fields || fields->isEmpty())
+        return std::nullopt;
+    // Where the user types, or may be typing, it holds no page's address.
+    const auto focused =
+        m_host.copyAttributeValue(fields->first(), QString::fromLatin1(ax::focused));
+    const bool *typing = focused ? std::get_if<bool>(&focused.value()) : nullptr;
+    if (!typing || *typing)
+        return std::nullopt;
+    return fieldAddress(fields->first());
 }
 
 std::optional<QString> AXURLReader::webAreaURL(const platform::AccessibleElement &webArea) const

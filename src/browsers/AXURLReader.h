@@ -44,7 +44,9 @@ public:
     // The same for a browser whose tree is too wide to walk on every poll
     // (the Chromium family): the first on-screen page under the focused
     // window that has an address, found by the application's own search.
-    // Its address field drops the scheme, so it is not read.
+    // Its address field drops the scheme and holds whatever the user types,
+    // so it is read only where no page has an address yet and the user is
+    // not typing there.
     std::optional<QString> readDocumentURL(const QString &bundleIdentifier) const;
 
 private:
@@ -59,6 +61,7 @@ private:
     std::optional<QString> pageURL(const platform::AccessibleElement &window) const;
     std::optional<QString> addressFieldURL(const platform::AccessibleElement &window) const;
     std::optional<QString> searchDocuments(const platform::AccessibleElement &window) const;
+    std::optional<QString> restingFieldAddress(const platform::AccessibleElement &window) const;
     std::optional<QString> webAreaURL(const platform::AccessibleElement &webArea) const;
     // The address a field holds, as a URL; nothing for a search term.
     std::optional<QString> fieldAddress(const platform::AccessibleElement &field) const;

@@ -57,6 +57,8 @@ inline constexpr const char *embeddedDocument = "AXEmbeddedDocument";
 // Whether a control acts when pressed (a back button with no page behind
 // it does not).
 inline constexpr const char *enabled = "AXEnabled";
+// Whether the element holds the keyboard focus.
+inline constexpr const char *focused = "AXFocused";
 // A tab group's tabs, those scrolled out of sight included.
 inline constexpr const char *tabs = "AXTabs";
 // Set to true on an application, these ask it to build its full tree.

@@ -56,6 +56,7 @@ enum State : uint {
     stateActive = 1,
     stateEditable = 7,
     stateEnabled = 8,
+    stateFocused = 12,
     stateIconified = 15,
     stateMultiLine = 17,
     stateSensitive = 24,
@@ -589,6 +590,12 @@ AtspiAccessibilityHost::copyAttributeValue(const AccessibleElement &element,
             return unexpected(s.error());
         // Toolkits set either; a control that takes no input sets neither.
         return AccessibilityValue(has(*s, stateSensitive) || has(*s, stateEnabled));
+    }
+    if (attribute == QLatin1String(ax::focused)) {
+        const auto s = states(element);
+        if (!s)
+            return unexpected(s.error());
+        return AccessibilityValue(has(*s, stateFocused));
     }
     if (attribute == QLatin1String(ax::title)) {
         const Reply reply = property(element, accessibleInterface, QStringLiteral("Name"));

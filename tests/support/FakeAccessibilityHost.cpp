@@ -89,6 +89,9 @@ AccessibleElement FakeAccessibilityHost::addTree(const QStringList &lines)
                 setAttribute(element, QString::fromLatin1(platform::ax::identifier), value);
             else if (key == QLatin1String("title"))
                 setAttribute(element, QString::fromLatin1(platform::ax::title), value);
+            else if (key == QLatin1String("focused"))
+                setAttribute(element, QString::fromLatin1(platform::ax::focused),
+                             value == QLatin1String("true"));
         }
         ancestors.resize(depth);
         ancestors << element;

@@ -40,7 +40,8 @@ public:
     // Builds a subtree from one line per element, depth-first: two spaces
     // of indent per level below the first line, the role, then "|"-separated
     // settings: "name=" (the path), "url=" (a URL), "urlText=" (the URL as
-    // text), "value=", "id=" (the identifier), "title=". Returns the first line's element.
+    // text), "value=", "id=" (the identifier), "title=", "focused=" (true
+    // or false). Returns the first line's element.
     platform::AccessibleElement addTree(const QStringList &lines);
 
     // Runs after every successful attribute write (the tree may grow then).
