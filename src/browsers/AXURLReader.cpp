@@ -135,10 +135,7 @@ AXURLReader::restingFieldAddress(const platform::AccessibleElement &window) cons
     if (!fields || fields->isEmpty())
         return std::nullopt;
     // Where the user types, or may be typing, it holds no page's address.
-    const auto focused =
-        m_host.copyAttributeValue(fields->first(), QString::fromLatin1(ax::focused));
-    const bool *typing = focused ? std::get_if<bool>(&focused.value()) : nullptr;
-    if (!typing || *typing)
+    if (copyBoolAttribute(m_host, fields->first(), ax::focused) != false)
         return std::nullopt;
     return fieldAddress(fields->first());
 }

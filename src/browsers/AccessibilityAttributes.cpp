@@ -32,6 +32,13 @@ std::optional<QString> copyStringAttribute(platform::AccessibilityHost &host,
     return copyAs<QString>(host, element, attribute);
 }
 
+std::optional<bool> copyBoolAttribute(platform::AccessibilityHost &host,
+                                      const platform::AccessibleElement &element,
+                                      const char *attribute)
+{
+    return copyAs<bool>(host, element, attribute);
+}
+
 QList<platform::AccessibleElement> childElements(platform::AccessibilityHost &host,
                                                  const platform::AccessibleElement &element)
 {

@@ -22,6 +22,11 @@ std::optional<QString> copyStringAttribute(platform::AccessibilityHost &host,
                                            const platform::AccessibleElement &element,
                                            const char *attribute);
 
+// The attribute's value when it is a yes or no.
+std::optional<bool> copyBoolAttribute(platform::AccessibilityHost &host,
+                                      const platform::AccessibleElement &element,
+                                      const char *attribute);
+
 // The element's children in the order it lists them; none when it lists
 // none or gives something other than elements.
 QList<platform::AccessibleElement> childElements(platform::AccessibilityHost &host,

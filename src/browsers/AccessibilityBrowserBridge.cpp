@@ -8,6 +8,7 @@
 #include <QPromise>
 
 #include "browsers/AXTabStrip.h"
+#include "browsers/AccessibilityAttributes.h"
 #include "browsers/BrowserURL.h"
 
 namespace halvex {
@@ -155,10 +156,8 @@ void AccessibilityBrowserBridge::stepBack(const platform::ApplicationWindow &win
     const auto button =
         inStepWindow() ? findBackButton(host, trust, pid, backButton()) : std::nullopt;
     if (button) {
-        const auto enabled = host.copyAttributeValue(*button, QString::fromLatin1(ax::enabled));
-        const bool *canAct = enabled ? std::get_if<bool>(&enabled.value()) : nullptr;
         // Greyed out: there is no page to go back to, and nothing is sent.
-        if (canAct && !*canAct)
+        if (copyBoolAttribute(host, *button, ax::enabled) == false)
             return done(false);
     } else if (shown && !windowTabs(host, trust, pid)) {
         // A page shown with neither a way back nor tabs in sight: a popup's,

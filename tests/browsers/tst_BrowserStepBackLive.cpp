@@ -835,9 +835,8 @@ void tst_BrowserStepBackLive::popupWindow()
         QVERIFY(halvex::copyStringAttribute(host, fields->first(), platform::ax::value)
                     .value_or(QString())
                     .endsWith(QLatin1String("/blocked/popup")));
-        const auto focused =
-            host.copyAttributeValue(fields->first(), QString::fromLatin1(platform::ax::focused));
-        QVERIFY(focused && focused.value() == platform::AccessibilityValue(false));
+        QCOMPARE(halvex::copyBoolAttribute(host, fields->first(), platform::ax::focused),
+                 std::optional(false));
     }
     stepBackFromThePanel(m_events.back());
     if (QTest::currentTestFailed())
