@@ -1,5 +1,7 @@
 #include "DesktopHarness.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -9,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -80,6 +83,57 @@ int runHelperWindow(int argc, char **argv)
     return app.exec();
 }
 
+// The dummy driver's X server: RandR outputs of whatever modes a test asks
+// for, where Xvfb keeps the one screen it was started with. No input devices
+// of its own: the tests' pointer and keys go through XTest.
+const char *resizableServerConfiguration = R"(Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+    Option "AutoEnableDevices" "false"
+    Option "DontVTSwitch" "true"
+EndSection
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 65536
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0-1000.0
+    VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 3840 2160
+    EndSubSection
+EndSection
+)";
+constexpr int dummyOutputs = 16;
+const QSize defaultMonitor(1280, 800);
+// Whether this process's display is the dummy driver's.
+bool displayIsResizable = false;
+
+// The display number a server started with -displayfd 1 writes on its first line.
+QString readDisplayNumber(QProcess &server, const QString &name)
+{
+    QByteArray line;
+    const QDeadlineTimer deadline(startTimeoutMs);
+    while (!line.endsWith('\n') && !deadline.hasExpired() && server.state() == QProcess::Running) {
+        if (server.waitForReadyRead(int(deadline.remainingTime())))
+            line += server.readLine();
+    }
+    bool ok = false;
+    const int display = line.trimmed().toInt(&ok);
+    if (!ok)
+        return name + QStringLiteral(" named no display");
+    qputenv("DISPLAY", ":" + QByteArray::number(display));
+    return {};
+}
+
 // Xvfb on a display number it picks itself.
 QString startDisplay(QProcess &server)
 {
@@ -91,18 +145,90 @@ QString startDisplay(QProcess &server)
                   QStringLiteral("tcp")});
     if (!server.waitForStarted(startTimeoutMs))
         return QStringLiteral("Xvfb could not be started: install xvfb");
-    QByteArray line;
-    const QDeadlineTimer deadline(startTimeoutMs);
-    while (!line.endsWith('\n') && !deadline.hasExpired() && server.state() == QProcess::Running) {
-        if (server.waitForReadyRead(int(deadline.remainingTime())))
-            line += server.readLine();
+    return readDisplayNumber(server, QStringLiteral("Xvfb"));
+}
+
+// Runs xrandr on $DISPLAY: empty when it succeeded, else what it said.
+QString xrandr(const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral("xrandr"), arguments);
+    if (!process.waitForStarted(startTimeoutMs))
+        return QStringLiteral("xrandr could not be started: install x11-xserver-utils");
+    if (!process.waitForFinished(startTimeoutMs))
+        return QStringLiteral("xrandr did not finish");
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return {};
+    return QStringLiteral("xrandr ") + arguments.join(u' ') + QStringLiteral(": ") +
+           QString::fromLocal8Bit(process.readAll()).trimmed();
+}
+
+// Lays the dummy driver's outputs out as monitors side by side; the server
+// takes the layout at once, the window manager a moment later.
+QString layOutMonitors(const QList<QSize> &sizes)
+{
+    if (sizes.isEmpty() || sizes.size() > dummyOutputs)
+        return QStringLiteral("between 1 and %1 monitors").arg(dummyOutputs);
+    int width = 0;
+    int height = 0;
+    for (const QSize &size : sizes) {
+        width += size.width();
+        height = std::max(height, size.height());
     }
-    bool ok = false;
-    const int display = line.trimmed().toInt(&ok);
-    if (!ok)
-        return QStringLiteral("Xvfb named no display");
-    qputenv("DISPLAY", ":" + QByteArray::number(display));
-    return {};
+    QStringList layout{QStringLiteral("--fb"), QStringLiteral("%1x%2").arg(width).arg(height)};
+    int x = 0;
+    for (int i = 0; i < dummyOutputs; ++i) {
+        const QString output = QStringLiteral("DUMMY%1").arg(i);
+        layout << QStringLiteral("--output") << output;
+        if (i >= sizes.size()) {
+            layout << QStringLiteral("--off");
+            continue;
+        }
+        const QSize size = sizes.at(i);
+        const QString mode = QStringLiteral("halvex-%1x%2").arg(size.width()).arg(size.height());
+        // 60 Hz; the driver takes any timing inside its monitor's ranges. A
+        // mode made or added before makes these fail, which is fine.
+        const int horizontal = size.width() + 160;
+        const int vertical = size.height() + 30;
+        const auto n = [](int value) { return QString::number(value); };
+        xrandr({QStringLiteral("--newmode"), mode,
+                QString::number(60.0 * horizontal * vertical / 1e6, 'f', 2), n(size.width()),
+                n(size.width() + 48), n(size.width() + 80), n(horizontal), n(size.height()),
+                n(size.height() + 3), n(size.height() + 8), n(vertical)});
+        xrandr({QStringLiteral("--addmode"), output, mode});
+        layout << QStringLiteral("--mode") << mode << QStringLiteral("--pos")
+               << QStringLiteral("%1x0").arg(x);
+        if (i == 0)
+            layout << QStringLiteral("--primary");
+        x += size.width();
+    }
+    return xrandr(layout);
+}
+
+// Xorg with the dummy driver on a display number it picks itself, as one
+// monitor of the size Xvfb is given.
+QString startResizableDisplay(QProcess &server, const QString &folder)
+{
+    const QString configuration = folder + QStringLiteral("/xorg.conf");
+    QFile file(configuration);
+    if (!file.open(QIODevice::WriteOnly) || file.write(resizableServerConfiguration) < 0)
+        return QStringLiteral("cannot write ") + configuration;
+    file.close();
+    server.setProcessChannelMode(QProcess::SeparateChannels);
+    server.setStandardErrorFile(QProcess::nullDevice());
+    server.start(QStringLiteral("Xorg"),
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-config"),
+                  configuration, QStringLiteral("-logfile"), folder + QStringLiteral("/Xorg.log"),
+                  QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                  QStringLiteral("-novtswitch"), QStringLiteral("-sharevts")});
+    if (!server.waitForStarted(startTimeoutMs))
+        return QStringLiteral(
+            "Xorg could not be started: install xserver-xorg-core and xserver-xorg-video-dummy");
+    if (const QString why = readDisplayNumber(server, QStringLiteral("Xorg")); !why.isEmpty())
+        return why + QStringLiteral(" (its log: ") + folder + QStringLiteral("/Xorg.log)");
+    displayIsResizable = true;
+    return layOutMonitors({defaultMonitor});
 }
 
 } // namespace
@@ -120,9 +246,14 @@ int DesktopHarness::runMain(int argc, char **argv, const RunOptions &options,
     // These tests are about X11, whatever the caller's platform is.
     qputenv("QT_QPA_PLATFORM", "xcb");
     QProcess server;
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        if (const QString why = startDisplay(server); !why.isEmpty()) {
+    QTemporaryDir serverFiles;
+    if (options.resizableDisplay || qEnvironmentVariableIsEmpty("DISPLAY")) {
+        const QString why = options.resizableDisplay
+                                ? startResizableDisplay(server, serverFiles.path())
+                                : startDisplay(server);
+        if (!why.isEmpty()) {
             qCritical("%s", qPrintable(why));
+            stop(server);
             return 1;
         }
     }
@@ -515,6 +646,83 @@ QRect DesktopHarness::frame(Window window) const
 QSize DesktopHarness::screenSize() const
 {
     return x11().isValid() ? frame(x11().root()).size() : QSize();
+}
+
+QRect DesktopHarness::outerFrame(Window window) const
+{
+    const QRect area = frame(window);
+    const QList<quint32> extents =
+        x11().isValid()
+            ? x11().cardinalProperty(window, x11().atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL)
+            : QList<quint32>{};
+    if (area.isNull() || extents.size() != 4)
+        return area;
+    return area.adjusted(-int(extents[0]), -int(extents[2]), int(extents[1]), int(extents[3]));
+}
+
+QList<QRect> DesktopHarness::monitors() const
+{
+    // " 0: +*DUMMY0 1280/339x800/212+0+0  DUMMY0"
+    static const QRegularExpression line(
+        QStringLiteral(R"(^\s*\d+: \S+ (\d+)/\d+x(\d+)/\d+\+(\d+)\+(\d+))"),
+        QRegularExpression::MultilineOption);
+    QList<QRect> found;
+    const auto listed = runTool(QStringLiteral("xrandr"), {QStringLiteral("--listmonitors")});
+    if (!listed)
+        return found;
+    for (auto it = line.globalMatch(QString::fromLocal8Bit(*listed)); it.hasNext();) {
+        const auto match = it.next();
+        found << QRect(match.captured(3).toInt(), match.captured(4).toInt(),
+                       match.captured(1).toInt(), match.captured(2).toInt());
+    }
+    std::sort(found.begin(), found.end(),
+              [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
+    return found;
+}
+
+QString DesktopHarness::setMonitors(const QList<QSize> &sizes)
+{
+    if (!displayIsResizable)
+        return QStringLiteral("not a resizable display: run the test with resizableDisplay");
+    if (const QString why = layOutMonitors(sizes); !why.isEmpty())
+        return why;
+    QList<QRect> wanted;
+    int x = 0;
+    for (const QSize &size : sizes) {
+        wanted << QRect(QPoint(x, 0), size);
+        x += size.width();
+    }
+    // The window manager has taken the new screen once it gives the desktop its size.
+    const QSize total(x, std::max_element(sizes.cbegin(), sizes.cend(), [](QSize a, QSize b) {
+                             return a.height() < b.height();
+                         })->height());
+    const auto desktopSize = [this] {
+        const QList<quint32> size = x11().cardinalProperty(
+            x11().root(), x11().atom("_NET_DESKTOP_GEOMETRY"), XCB_ATOM_CARDINAL);
+        return size.size() == 2 ? QSize(int(size[0]), int(size[1])) : QSize();
+    };
+    // This process's screens follow a moment later: a test's own window
+    // must be placed on the new ones.
+    const auto ownScreens = [] {
+        QList<QRect> native;
+        for (const QScreen *screen : QGuiApplication::screens())
+            native << QRect(screen->geometry().topLeft(),
+                            screen->geometry().size() * screen->devicePixelRatio());
+        std::sort(native.begin(), native.end(),
+                  [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
+        return native;
+    };
+    const bool windowManager = x11().hasWindowManager();
+    if (!QTest::qWaitFor(
+            [&] {
+                return monitors() == wanted && screenSize() == total &&
+                       (!windowManager || desktopSize() == total) && ownScreens() == wanted;
+            },
+            startTimeoutMs))
+        return QStringLiteral("the monitors did not change: the desktop is %1x%2")
+            .arg(desktopSize().width())
+            .arg(desktopSize().height());
+    return {};
 }
 
 QString DesktopHarness::waitForWindowManager()

@@ -76,6 +76,10 @@ public:
         // The class in the WM_CLASS of this process's windows.
         QString applicationName;
         SessionBus::Activation activation = SessionBus::Activation::none;
+        // A display of the test's own whose monitors setMonitors() changes
+        // (an X server with RandR outputs to spare), whatever $DISPLAY is.
+        // It starts as one 1280x800 monitor.
+        bool resizableDisplay = false;
     };
 
     // The test's main(). A process started by startHelperWindow() shows its
@@ -165,6 +169,16 @@ public:
     QRect frame(Window window) const;
     // The X server's screen, in pixels: whatever size the display was given.
     QSize screenSize() const;
+    // The frame as the user sees it: the window's area with the decorations
+    // the window manager names (_NET_FRAME_EXTENTS), in root pixels.
+    QRect outerFrame(Window window) const;
+
+    // Monitors side by side from the left, of these sizes in pixels, the
+    // first one primary; empty once the X server and the window manager show
+    // them, else why not. Only on a resizable display (see RunOptions).
+    QString setMonitors(const QList<QSize> &sizes);
+    // The X server's monitors (RandR), left to right, in pixels.
+    QList<QRect> monitors() const;
 
     // Empty once the window manager has handled every window mapped before
     // the call, else why not: it handles them in order, so a window of the
