@@ -1,6 +1,7 @@
 #include "engine/TriggerWatcher.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QPointer>
 
@@ -46,6 +47,15 @@ std::optional<QString> hostAsGiven(const QUrl &url)
     if (host.isEmpty())
         return std::nullopt;
     return host;
+}
+
+// Every zone in use is offset from UTC by whole minutes: a whole minute of
+// UTC is one of the calendar's too.
+QDateTime nextWholeMinute(const QDateTime &at)
+{
+    QDateTime minute = at.toUTC();
+    minute.setTime(QTime(minute.time().hour(), minute.time().minute()));
+    return minute.addSecs(60);
 }
 
 } // namespace
@@ -151,6 +161,15 @@ void TriggerWatcher::start()
         connect(&engine, &StreakEngine::rulesChangedSubject, this, [this](bool forgetLastFired) {
             deliverLater([this, forgetLastFired] { handleRulesChanged(forgetLastFired); });
         }));
+    // Reloads, pauses, resumes and the minute tick: sent before a reload
+    // takes effect, so read once it has.
+    m_subscriptions.push_back(connect(&engine, &StreakEngine::objectWillChange, this,
+                                      [this] { deliverLater([this] { recheckApplying(); }); }));
+
+    // What applies now is no news: the first report of the detector looks.
+    const QDateTime at = now();
+    m_appliedAtLastLook = applyingStreakIds(at);
+    scheduleRecheck(at);
 
     m_services.frontmostDetector.start();
 }
@@ -158,6 +177,9 @@ void TriggerWatcher::start()
 void TriggerWatcher::stop()
 {
     allowanceGate().invalidateTimer();
+    if (m_recheckTimer)
+        m_recheckTimer->invalidate();
+    m_recheckTimer.reset();
     for (const QMetaObject::Connection &connection : m_subscriptions)
         disconnect(connection);
     m_subscriptions.clear();
@@ -228,6 +250,7 @@ void TriggerWatcher::resetDedupeOnSwitch(const std::optional<QString> &newId,
 void TriggerWatcher::handleAppActivation(const QString &bundleId)
 {
     const QDateTime at = now();
+    const QSet<QUuid> appliedBefore = lookedAt(at);
     const auto candidates = applicableStreaks(at, [&](const Streak &streak) {
         return streak.typeRaw() == raw(StreakType::app) &&
                streak.bundleIdentifiers().contains(bundleId);
@@ -239,7 +262,8 @@ void TriggerWatcher::handleAppActivation(const QString &bundleId)
         m_services.usageRecorder.closeOpen();
         return;
     }
-    if (m_lastFiredBundleId == bundleId)
+    if (m_lastFiredBundleId == bundleId &&
+        !firesAgain(m_lastFiredAppEvent, candidates, appliedBefore))
         return;
 
     const AllowanceGate::Target target{TriggerSource::app, std::nullopt, bundleId};
@@ -247,7 +271,7 @@ void TriggerWatcher::handleAppActivation(const QString &bundleId)
     if (!chosen)
         return;
     m_lastFiredBundleId = bundleId;
-    emitTrigger(chosen, TriggerSource::app, std::nullopt, bundleId);
+    m_lastFiredAppEvent = emitTrigger(chosen, TriggerSource::app, std::nullopt, bundleId);
 }
 
 std::vector<std::shared_ptr<Streak>>
@@ -256,8 +280,7 @@ TriggerWatcher::applicableStreaks(const QDateTime &at,
 {
     std::vector<std::shared_ptr<Streak>> candidates;
     for (const auto &streak : m_services.streakEngine.streaks()) {
-        if (targets(*streak) && !isStreakPaused(*streak) &&
-            isStreakActive(*streak, at, m_services.calendar))
+        if (targets(*streak) && applies(*streak, at))
             candidates.push_back(streak);
     }
     return candidates;
@@ -265,14 +288,97 @@ TriggerWatcher::applicableStreaks(const QDateTime &at,
 
 bool TriggerWatcher::isStreakPaused(const Streak &streak) const
 {
-    if (streak.isPaused())
-        return true;
-    return streak.pausedUntil() && *streak.pausedUntil() > now();
+    // A timed pause is over at its end, though the engine's tick may clear
+    // the flag up to a minute later.
+    if (const std::optional<QDateTime> &until = streak.pausedUntil())
+        return *until > now();
+    return streak.isPaused();
 }
 
-void TriggerWatcher::emitTrigger(const std::shared_ptr<Streak> &streak, TriggerSource source,
-                                 const std::optional<QString> &matchedDomain,
-                                 const std::optional<QString> &matchedBundleId)
+bool TriggerWatcher::applies(const Streak &streak, const QDateTime &at) const
+{
+    return !isStreakPaused(streak) && isStreakActive(streak, at, m_services.calendar);
+}
+
+QSet<QUuid> TriggerWatcher::applyingStreakIds(const QDateTime &at) const
+{
+    QSet<QUuid> ids;
+    for (const auto &streak : m_services.streakEngine.streaks()) {
+        if (applies(*streak, at))
+            ids.insert(streak->id());
+    }
+    return ids;
+}
+
+QSet<QUuid> TriggerWatcher::lookedAt(const QDateTime &at)
+{
+    return std::exchange(m_appliedAtLastLook, applyingStreakIds(at));
+}
+
+bool TriggerWatcher::firesAgain(const std::shared_ptr<TriggerEvent> &lastFired,
+                                const std::vector<std::shared_ptr<Streak>> &candidates,
+                                const QSet<QUuid> &appliedBefore)
+{
+    // Opened anyway, passed, stepped back from where it stayed, or its panel
+    // still up: that answer stands however the streaks change.
+    if (!lastFired || lastFired->outcomeRaw() != raw(TriggerOutcome::pause))
+        return false;
+    return std::any_of(candidates.cbegin(), candidates.cend(),
+                       [&](const auto &streak) { return !appliedBefore.contains(streak->id()); });
+}
+
+void TriggerWatcher::recheckApplying()
+{
+    if (!m_started)
+        return;
+    const QDateTime at = now();
+    const QSet<QUuid> applying = applyingStreakIds(at);
+    // One seen to stop applying (paused while its panel was up, say) applies
+    // anew once it is back, whether or not anything was looked at meanwhile.
+    m_appliedAtLastLook.intersect(applying);
+    scheduleRecheck(at);
+    // Behind our own windows (the panel, the popover) nothing is looked at;
+    // these streaks stay new until the target is back in front.
+    if (applying.size() > m_appliedAtLastLook.size())
+        reevaluateCurrent();
+}
+
+void TriggerWatcher::scheduleRecheck(const QDateTime &at)
+{
+    if (m_recheckTimer)
+        m_recheckTimer->invalidate();
+    m_recheckTimer.reset();
+
+    std::optional<QDateTime> next;
+    const auto consider = [&next](const QDateTime &moment) {
+        if (!next || moment < *next)
+            next = moment;
+    };
+    for (const auto &streak : m_services.streakEngine.streaks()) {
+        if (const std::optional<QDateTime> &until = streak->pausedUntil(); until && *until > at)
+            consider(*until);
+        // Active hours and weekdays begin on whole minutes of the calendar.
+        if (streak->activeWindowEnabled())
+            consider(nextWholeMinute(at));
+    }
+    if (!next)
+        return;
+
+    QPointer<TriggerWatcher> self(this);
+    const quint64 generation = m_subscriptionGeneration;
+    // The timer's clock is not the wall clock: a look that comes early finds
+    // nothing new and arms the rest of the way.
+    m_recheckTimer =
+        m_services.scheduler.scheduleOnce(at.msecsTo(*next) / 1000.0, [self, generation] {
+            if (self && self->m_started && self->m_subscriptionGeneration == generation)
+                self->recheckApplying();
+        });
+}
+
+std::shared_ptr<TriggerEvent>
+TriggerWatcher::emitTrigger(const std::shared_ptr<Streak> &streak, TriggerSource source,
+                            const std::optional<QString> &matchedDomain,
+                            const std::optional<QString> &matchedBundleId)
 {
     auto event = std::make_shared<TriggerEvent>(QUuid::createUuid(), now(), source, matchedDomain,
                                                 matchedBundleId);
@@ -286,6 +392,7 @@ void TriggerWatcher::emitTrigger(const std::shared_ptr<Streak> &streak, TriggerS
     m_services.streakEngine.sendTrigger(event);
     m_services.usageRecorder.begin(streak->id(), matchedDomain, matchedBundleId, source, false,
                                    {streak->id()});
+    return event;
 }
 
 void TriggerWatcher::handleRulesChanged(bool forgetLastFired)
@@ -375,6 +482,8 @@ void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &
     // left the front, must not put a panel over whatever is there now.
     if (!m_started || bundleIdOf(m_browserPoller.polledApp()) != activation.bundleId)
         return;
+    const QDateTime at = now();
+    const QSet<QUuid> appliedBefore = lookedAt(at);
 
     const FiredPage page{url, window};
     // The page a step back could not leave, still in front: the user was
@@ -394,7 +503,6 @@ void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &
         m_openedAnywayHost.reset();
     }
 
-    const QDateTime at = now();
     // Every type but "app" counts as a site streak; its browser list takes no
     // part: a site is blocked in every probed browser.
     const auto candidates = applicableStreaks(at, [&](const Streak &streak) {
@@ -407,7 +515,8 @@ void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &
         m_services.usageRecorder.closeOpen();
         return;
     }
-    if (host && m_lastFiredHost == host)
+    if (host && m_lastFiredHost == host &&
+        !firesAgain(m_lastFiredPageEvent, candidates, appliedBefore))
         return;
 
     const TriggerSource source = m_browserPoller.sourceOf(activation);
@@ -417,7 +526,7 @@ void TriggerWatcher::handleBrowserURL(const QUrl &url, const BrowserActivation &
         return;
     m_lastFiredHost = host;
     m_lastFiredPage = page;
-    emitTrigger(chosen, source, hostAsGiven(url), activation.bundleId);
+    m_lastFiredPageEvent = emitTrigger(chosen, source, hostAsGiven(url), activation.bundleId);
 }
 
 } // namespace halvex

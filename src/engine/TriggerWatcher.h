@@ -8,9 +8,11 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimeZone>
 #include <QUrl>
+#include <QUuid>
 
 #include "browsers/BrowserURLProbe.h"
 #include "engine/BrowserPermissions.h"
@@ -45,6 +47,8 @@ class UsageSessionRecorder;
 // browser the browser road reads the front tab's URL right after the switch
 // and every two seconds while the browser stays in front, and matches it
 // against site streaks. Each road fires once per target until it is re-armed.
+// A streak that comes to apply while its target stays in front (a pause ends,
+// active hours begin) has the target looked at again at that moment.
 // The browser road's timing is a FrontBrowserPoller's, its refusals are kept
 // by BrowserPermissions. Main thread only.
 class TriggerWatcher final : public QObject {
@@ -93,11 +97,13 @@ public:
                                                          fennimar::AutomationGrantMemory &memory);
 
     // Loads the denied browsers, subscribes to the detector and the engine,
-    // and starts the detector. Does nothing while started.
+    // arms the look at the next moment a streak may come to apply, and
+    // starts the detector. Does nothing while started.
     void start();
-    // Ends every subscription, the browser poll, a pending activation and the
-    // allowance timer, and stops the detector. What the watcher remembers
-    // (last fired targets, denied browsers, cached probes) is kept.
+    // Ends every subscription, the browser poll, a pending activation, the
+    // allowance timer and the next look, and stops the detector. What the
+    // watcher remembers (last fired targets, denied browsers, cached probes)
+    // is kept.
     void stop();
     bool isStarted() const { return m_started; }
 
@@ -141,14 +147,29 @@ private:
                              const std::optional<QString> &previousId);
     void handleAppActivation(const QString &bundleId);
     bool isStreakPaused(const Streak &streak) const;
+    bool applies(const Streak &streak, const QDateTime &at) const;
+    // Every streak that applies at `at`, whatever it targets.
+    QSet<QUuid> applyingStreakIds(const QDateTime &at) const;
+    // Swaps in the streaks that apply at a look, giving those of the last.
+    QSet<QUuid> lookedAt(const QDateTime &at);
+    // A target that fired last stays quiet, unless the user paused for it
+    // and one of the streaks that block it has come to apply since.
+    static bool firesAgain(const std::shared_ptr<TriggerEvent> &lastFired,
+                           const std::vector<std::shared_ptr<Streak>> &candidates,
+                           const QSet<QUuid> &appliedBefore);
+    // Looks again at what is in front when a streak applies that did not at
+    // the last look, and arms the next such moment.
+    void recheckApplying();
+    void scheduleRecheck(const QDateTime &at);
     // The streaks that target what is in front and apply at `at`: not
     // paused and inside their active window.
     std::vector<std::shared_ptr<Streak>>
     applicableStreaks(const QDateTime &at,
                       const std::function<bool(const Streak &)> &targets) const;
-    void emitTrigger(const std::shared_ptr<Streak> &streak, TriggerSource source,
-                     const std::optional<QString> &matchedDomain,
-                     const std::optional<QString> &matchedBundleId);
+    std::shared_ptr<TriggerEvent> emitTrigger(const std::shared_ptr<Streak> &streak,
+                                              TriggerSource source,
+                                              const std::optional<QString> &matchedDomain,
+                                              const std::optional<QString> &matchedBundleId);
     void handleRulesChanged(bool forgetLastFired);
     void rememberOpenedAnywayHost(const TriggerEvent &event);
     void clearLastFired();
@@ -184,6 +205,16 @@ private:
     std::optional<QString> m_lastFiredBundleId;
     std::optional<QString> m_lastFiredHost;
     std::optional<QString> m_openedAnywayHost;
+    // The events last fired on each road; their outcome is the user's answer.
+    std::shared_ptr<TriggerEvent> m_lastFiredAppEvent;
+    std::shared_ptr<TriggerEvent> m_lastFiredPageEvent;
+
+    // The streaks that applied at the last look, less those seen to stop
+    // applying since: one that applies and is not here applies anew.
+    QSet<QUuid> m_appliedAtLastLook;
+    // The next moment a streak may come to apply: a whole minute while any
+    // has active hours, or the end of a pause.
+    std::shared_ptr<platform::ScheduledTimer> m_recheckTimer;
 
     // A page that fired, and the window it was read in.
     struct FiredPage {

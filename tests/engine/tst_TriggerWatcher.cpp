@@ -7,6 +7,7 @@
 #include "LogCapture.h"
 #include "StoreFixture.h"
 #include "engine/AppFrontmostDetector.h"
+#include "engine/BypassController.h"
 #include "engine/StreakEngine.h"
 #include "engine/TriggerWatcher.h"
 #include "engine/UsageSessionRecorder.h"
@@ -106,6 +107,15 @@ struct Rig {
 
     std::shared_ptr<AppSettings> settings() { return AppSettings::fetchOrCreate(f.context()); }
 
+    QUuid streakNamed(const QString &name) const
+    {
+        for (const auto &s : engine.streaks()) {
+            if (s->name() == name)
+                return s->id();
+        }
+        return {};
+    }
+
     // Lets queued deliveries and finished reads through, as the main loop would.
     static void settle()
     {
@@ -158,6 +168,10 @@ struct Rig {
                 workspace.hide(testing::FakeWorkspace::app(arg, 1000 + arg.size()));
             else if (verb == u"wait") // milliseconds
                 elapse(arg.toInt());
+            else if (verb == u"clock") // the system clock is set on by milliseconds; timers are not
+                f.now = f.now.addMSecs(arg.toInt());
+            else if (verb == u"mark") // what the log holds after this came later
+                log << QStringLiteral("|");
             else if (verb == u"chrome" || verb == u"firefox") // the page its probe reads
                 probe(verb).answer = answer(arg);
             else if (verb == u"hold")
@@ -173,7 +187,11 @@ struct Rig {
                 engine.recordOutcome(events.back(), *triggerOutcomeFromRaw(arg));
             else if (verb == u"rules")
                 engine.sendRulesChanged(arg == u"1");
-            else if (verb == u"limited") { // the shell reconciles limited mode
+            else if (verb == u"resume") { // the named streak, as the popover resumes it
+                engine.bypassController().resume(streakNamed(arg));
+                engine.reload();
+                engine.sendRulesChanged(false);
+            } else if (verb == u"limited") { // the shell reconciles limited mode
                 settings()->setLimitedMode(arg == u"1");
                 f.save();
             } else if (verb == u"stop")
@@ -206,6 +224,9 @@ private slots:
     void browserRoad();
     void permissionBookkeeping_data();
     void permissionBookkeeping();
+    void aStreakThatComesToApplyLooksAgain_data();
+    void aStreakThatComesToApplyLooksAgain();
+    void allowanceHoursThatBeginInFrontRunOneSession();
     void theApplicationInFrontAtStartFiresFromTheEventLoop();
     void allowanceLeftRunsAUsageSessionUntilItIsUsedUp();
     void emitTriggerSavesSendsAndBeginsASession_data();
@@ -251,8 +272,8 @@ void tst_TriggerWatcher::applicationRoad_data()
         << QStringList{"A app chrome"} << "front=chrome wait=800" << QStringList{"fetch chrome"};
     QTest::newRow("a pause seen while it runs re-arms")
         << a << "front=code outcome=pause rules=0 wait=3601000 rules=0" << twice;
-    QTest::newRow("a pause never evaluated does not")
-        << a << "front=code outcome=pause wait=3601000 rules=0" << once;
+    QTest::newRow("a pause never evaluated re-arms at its end")
+        << a << "front=code outcome=pause wait=3601000 rules=0" << twice;
     QTest::newRow("an undecided event does not re-arm") << a << "front=code rules=0" << once;
     // One that could not be hidden comes straight back from the panel.
     QTest::newRow("a step back that left it in front: not re-armed")
@@ -439,6 +460,108 @@ void tst_TriggerWatcher::permissionBookkeeping()
     QCOMPARE(rig->settings()->deniedAutomationBundleIdsRaw().value_or(absent), storedAfter);
     QCOMPARE(rig->settings()->limitedMode(), limitedMode);
     QVERIFY(!rig->f.context().hasChanges());
+}
+
+void tst_TriggerWatcher::aStreakThatComesToApplyLooksAgain_data()
+{
+    QTest::addColumn<QStringList>("streaks");
+    QTest::addColumn<QString>("steps");
+    // Trigger events, reads left out; what comes between two marks came in
+    // the short wait between them.
+    QTest::addColumn<QStringList>("expected");
+
+    const QString page = "chrome=https://www.example.com/feed";
+    const QString site = "S url www.example.com chrome";
+    const QStringList a{"A app code"};
+    const QStringList quiet{"A app code", "|", "|"};
+
+    // Paused on its panel at 10:00:20, the application in front again: the
+    // pause ends at 11:00:20, twenty seconds after an engine tick.
+    QTest::newRow("a pause ends with the application in front")
+        << a
+        << "wait=20000 front=code front=halvex outcome=pause front=code wait=3599000 mark"
+           " wait=2000 mark wait=120000"
+        << QStringList{"A app code", "|", "A app code", "|"};
+    // Paused before this run, with no timer of this run to end it: the
+    // engine's tick clears it only at 60 s.
+    QTest::newRow("a pause from an earlier run ends with the application in front")
+        << QStringList{"A app code paused until=30"}
+        << "front=code wait=29000 mark wait=2000 mark wait=60000"
+        << QStringList{"|", "A app code", "|"};
+    // The pause ends at 3600.8 s, the polls come at 3599.8 s and 3601.8 s.
+    QTest::newRow("a pause ends with the page in front")
+        << QStringList{"S site example.com"}
+        << page + " front=chrome wait=800 front=halvex outcome=pause wait=1000 front=chrome"
+                  " wait=3598000 mark wait=1500 mark wait=10000"
+        << QStringList{site, "|", site, "|"};
+
+    // Set on by 20 s, the clock reads 10:00:20 at the first step: the engine
+    // ticks at 10:01:20, 10:02:20 and so on, and active hours from 10:02
+    // begin between two ticks.
+    const QString hours = " window=602-1080";
+    QTest::newRow("active hours begin with the application in front")
+        << QStringList{"A app code" + hours}
+        << "clock=20000 front=code wait=99000 mark wait=1500 mark wait=180000"
+        << QStringList{"|", "A app code", "|"};
+    // The polls come at 98.8 s and 100.8 s, the hours begin at 100 s.
+    QTest::newRow("active hours begin with the page in front")
+        << QStringList{"S site example.com" + hours}
+        << "clock=20000 " + page + " wait=800 front=chrome wait=99000 mark wait=700 mark wait=10000"
+        << QStringList{"|", site, "|"};
+
+    // A answered on its panel at 10:00:20; B, which blocks the same
+    // application, begins at 10:02. Only a pause lets it through.
+    const QStringList ab{"A app code", "B app code" + hours};
+    const QString answered = "clock=20000 front=code front=halvex outcome=%1 front=code"
+                             " wait=99000 mark wait=1500 mark wait=180000";
+    QTest::newRow("paused: another streak's hours begin")
+        << ab << answered.arg("pause") << QStringList{"A app code", "|", "B app code", "|"};
+    QTest::newRow("opened anyway: another streak's hours begin")
+        << ab << answered.arg("openAnyway") << quiet;
+    QTest::newRow("a free pass: another streak's hours begin")
+        << ab << answered.arg("bypassFreePass") << quiet;
+    QTest::newRow("an external link: another streak's hours begin")
+        << ab << answered.arg("bypassExternalLink") << quiet;
+    QTest::newRow("its panel still up: another streak's hours begin")
+        << ab << "clock=20000 front=code front=halvex wait=99000 mark wait=1500 mark wait=180000"
+        << quiet;
+
+    // Resumed from the popover, the application waiting behind it.
+    QTest::newRow("paused on its panel, resumed from the popover")
+        << a << "front=code front=halvex outcome=pause wait=60000 resume=A mark front=code mark"
+        << QStringList{"A app code", "|", "A app code", "|"};
+    QTest::newRow("opened anyway, another streak resumed from the popover")
+        << QStringList{"A app code", "B app code paused"}
+        << "front=code front=halvex outcome=openAnyway resume=B mark front=code mark wait=60000"
+        << quiet;
+}
+
+void tst_TriggerWatcher::aStreakThatComesToApplyLooksAgain()
+{
+    QFETCH(QStringList, streaks);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, expected);
+    for (const QString &s : streaks)
+        rig->addStreak(s);
+    QStringList seen = rig->run(steps);
+    seen.removeIf([](const QString &line) { return line.startsWith(u"fetch "); });
+    QCOMPARE(seen, expected);
+}
+
+void tst_TriggerWatcher::allowanceHoursThatBeginInFrontRunOneSession()
+{
+    rig->addStreak("A app code window=602-1080 allowance=30");
+    const auto since10h02 = [this] {
+        const auto &open = rig->recorder.open();
+        return open && open->isAllowance && open->startedAt == local(3, 6, 10, 2);
+    };
+    QCOMPARE(rig->run("clock=20000 front=code wait=101000"), QStringList{});
+    QVERIFY(since10h02());
+
+    // Later minutes and another look keep that one session.
+    QCOMPARE(rig->run("wait=120000 rules=0 wait=300000"), QStringList{});
+    QVERIFY(since10h02());
+    QCOMPARE(storedRows(*rig, "UsageSession"), 0);
 }
 
 void tst_TriggerWatcher::theApplicationInFrontAtStartFiresFromTheEventLoop()
