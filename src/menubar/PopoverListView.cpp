@@ -130,7 +130,9 @@ StreakManagerRow *PopoverListView::makeRow(const Streak &streak)
             [this, id] {
                 m_engine.bypassController().resume(id);
                 m_engine.reload();
-                m_engine.sendRulesChanged(true);
+                // Not forgetting: the watcher fires again for a target the
+                // user paused for, but not for one opened anyway or passed.
+                m_engine.sendRulesChanged(false);
             },
         .onEdit = [this, id] { emit editRequested(id); },
         .onDelete = [this, id] { emit deleteRequested(id); },

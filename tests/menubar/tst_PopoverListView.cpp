@@ -131,7 +131,7 @@ private slots:
         rig.click("popover.list.row.resume");
         QVERIFY(!streak->isPaused() && !rig.rows()[0]->isPaused());
         QCOMPARE(rules.count(), 1);
-        QCOMPARE(rules.at(0).at(0).toBool(), true);
+        QCOMPARE(rules.at(0).at(0).toBool(), false);
 
         rig.click("popover.list.row.edit");
         rig.rows()[0]->makeMenu()->findChild<QAction *>("popover.list.row.delete")->trigger();
