@@ -23,6 +23,7 @@
 #include "engine/BypassController.h"
 #include "engine/StreakEngine.h"
 #include "friction/BlurOverlayWindow.h"
+#include "friction/FrictionOutcome.h"
 #include "friction/FrictionPanel.h"
 #include "friction/FrictionPanelController.h"
 #include "friction/ResetAnimationView.h"
@@ -213,6 +214,7 @@ private slots:
     void stepBackHidesEveryProcessOfTheApplication();
     void theWindowManagerCannotTakeThePanelAway_data();
     void theWindowManagerCannotTakeThePanelAway();
+    void aPauseThatEndsBringsThePanelBackOverTheApplication();
     void aFullScreenApplicationComesBackUnderItsPanel_data();
     void aFullScreenApplicationComesBackUnderItsPanel();
     void firmModeCountsDownAndCancels();
@@ -307,10 +309,12 @@ private:
     testing::ForegroundScene m_scene{m_desktop, own};
 
     PersistenceController m_persistence{true};
-    DayClock m_dayClock{[] { return QDateTime::currentDateTimeUtc(); },
-                        QTimeZone::systemTimeZone()};
-    // The panel's timers (lockout, countdowns, dismissal) move when the test says.
+    // The panel's timers (lockout, countdowns, dismissal), the engine's, the
+    // watcher's and the clock move together when the test says.
     testing::ManualScheduler m_scheduler;
+    const QDateTime m_startedAt = QDateTime::currentDateTimeUtc();
+    DayClock m_dayClock{[this] { return m_startedAt.addMSecs(qint64(m_scheduler.now() * 1000)); },
+                        QTimeZone::systemTimeZone()};
     std::unique_ptr<BypassController> m_bypass;
     std::unique_ptr<StreakEngine> m_engine;
     std::unique_ptr<testing::LiveTriggerRoad> m_road;
@@ -334,10 +338,9 @@ void tst_FrictionPanelOnX11::initTestCase()
     QVERIFY2(why.isEmpty(), qPrintable(why));
 
     // A streak of twelve days against the distraction.
-    m_streak = std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("Distraction"),
-                                        StreakType::app, StrictnessMode::gentle, QStringList{},
-                                        QStringList{}, QStringList{helper.id},
-                                        QDateTime::currentDateTimeUtc().addDays(-12));
+    m_streak = std::make_shared<Streak>(
+        QUuid::createUuid(), QStringLiteral("Distraction"), StreakType::app, StrictnessMode::gentle,
+        QStringList{}, QStringList{}, QStringList{helper.id}, m_dayClock.now().addDays(-12));
     m_streak->setModeRaw(QStringLiteral("gentle"));
     m_persistence.mainContext().insert(m_streak);
     QVERIFY(m_persistence.mainContext().save().hasValue());
@@ -351,7 +354,8 @@ void tst_FrictionPanelOnX11::initTestCase()
                 if (event->outcomeRaw().isEmpty())
                     m_events.push_back(event);
             });
-    m_road = std::make_unique<testing::LiveTriggerRoad>(m_scene, *m_engine, m_persistence);
+    m_road = std::make_unique<testing::LiveTriggerRoad>(
+        m_scene, *m_engine, m_persistence, [this] { return m_dayClock.now(); }, m_scheduler);
 
     m_theme = std::make_unique<ThemeController>(m_appearance);
     // The live task-bar policy; the application runs as an accessory.
@@ -699,6 +703,81 @@ void tst_FrictionPanelOnX11::aFullScreenApplicationComesBackUnderItsPanel()
     QVERIFY(panelGone());
     wm.setFullScreen(app, false);
     QTRY_VERIFY(!wm.hasState(app, "_NET_WM_STATE_FULLSCREEN"));
+}
+
+void tst_FrictionPanelOnX11::aPauseThatEndsBringsThePanelBackOverTheApplication()
+{
+    // The last row's step back keeps the application hidden a moment longer
+    // than its panel: that moment passes first, while it is out of sight.
+    m_scheduler.advance(FrictionOutcome::keepHiddenIntervalSeconds *
+                        (FrictionOutcome::keepHiddenRounds + 1));
+    QVERIFY(bringUpPanel("pause"));
+    const auto paused = m_events.back();
+    m_scheduler.advance(1.0); // the lockout ends
+    click("friction.button.moreOptions");
+    click("friction.button.pause");
+    QCOMPARE(storedOutcome(paused), QString("pause"));
+    QVERIFY(panelGone());
+
+    // The user goes on working in it, in front and on screen, for the hour.
+    Desktops wm;
+    QVERIFY(wm.isConnected());
+    const QList<quint32> app = wm.windowsOf(helperApp().processIdentifier);
+    QCOMPARE(app.size(), 1);
+    const QRect screen(QPoint(0, 0), m_desktop.screenSize());
+    const auto onScreen = [&] {
+        return wm.isViewable(app.first()) && screen.contains(m_desktop.frame(app.first()));
+    };
+    QVERIFY(m_scene.bringToFront(helperApp(), [&] {
+        return m_road->detector.current() == std::optional(helperApp()) && onScreen();
+    }));
+    const size_t before = m_events.size();
+    QVERIFY(m_streak->pausedUntil());
+    const double left = m_dayClock.now().msecsTo(*m_streak->pausedUntil()) / 1000.0;
+    QVERIFY(left > 1.0);
+    m_scheduler.advance(left - 1.0);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_events.size(), before);
+    QVERIFY(!panel());
+    QCOMPARE(m_road->detector.current(), std::optional(helperApp()));
+
+    // A second past its end, the pause is over: its panel is up over it.
+    m_scheduler.advance(2.0);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        panel() && panel()->windowHandle()->isExposed() && panel()->isActiveWindow(), 10000);
+    QCOMPARE(m_events.size(), before + 1);
+    const auto event = m_events.back();
+    QCOMPARE(event->streakId(), m_streak->id());
+    QCOMPARE(event->matchedBundleId(), std::optional(helper.id));
+    QCOMPARE(m_controller->activeViewModel()->event(), event);
+    const QList<quint32> windows = panelWindows();
+    const auto overTheApplication = [&] {
+        const QList<quint32> stacking = wm.stacking();
+        if (!onScreen())
+            return false;
+        for (const quint32 w : windows) {
+            if (!wm.isViewable(w) || stacking.indexOf(w) < stacking.indexOf(app.first()))
+                return false;
+        }
+        return true;
+    };
+    QTRY_VERIFY(overTheApplication());
+    settleLayout();
+    QVERIFY(!m_desktop.screenshot(QStringLiteral("screen-pause-ended")).isEmpty());
+
+    // The minutes after bring nothing more: the same panel stays up.
+    FrictionPanel *const shown = panel();
+    m_scheduler.advance(180.0);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_events.size(), before + 1);
+    QCOMPARE(panel(), shown);
+    QVERIFY(overTheApplication());
+
+    m_scheduler.advance(1.0);
+    click("friction.button.stepBack");
+    QTRY_VERIFY(workspace().isHidden(helperApp()));
+    QCOMPARE(storedOutcome(event), QString("stepBack"));
+    QVERIFY(panelGone());
 }
 
 void tst_FrictionPanelOnX11::firmModeCountsDownAndCancels()

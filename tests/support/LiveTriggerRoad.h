@@ -11,13 +11,19 @@
 namespace testing {
 
 // The application road on a live desktop: the usage recorder, the frontmost
-// detector and the trigger watcher over a scene's workspace, on the wall
-// clock and the event loop's timers, with no browser probed. Header-only: it
-// needs halvex_core, which the tests that include it link.
+// detector and the trigger watcher over a scene's workspace, with no browser
+// probed. The detector runs on the event loop's timers; the recorder and the
+// watcher on the wall clock and those timers unless a test drives time.
+// Header-only: it needs halvex_core, which the tests that include it link.
 struct LiveTriggerRoad {
-    LiveTriggerRoad(ForegroundScene &scene, halvex::StreakEngine &engine,
-                    halvex::PersistenceController &persistence)
-        : recorder(persistence, [] { return QDateTime::currentDateTimeUtc(); })
+    using Clock = halvex::TriggerWatcher::Clock;
+
+    LiveTriggerRoad(
+        ForegroundScene &scene, halvex::StreakEngine &engine,
+        halvex::PersistenceController &persistence,
+        Clock clock = [] { return QDateTime::currentDateTimeUtc(); },
+        platform::TimerScheduler &scheduler = platform::TimerScheduler::live())
+        : recorder(persistence, clock)
         , detector(scene.workspace())
         , watcher(halvex::TriggerWatcher::Services{
               detector,
@@ -27,9 +33,9 @@ struct LiveTriggerRoad {
               persistence,
               recorder,
               [](const QString &) { return fennimar::AutomationStatus::granted; },
-              [] { return QDateTime::currentDateTimeUtc(); },
+              clock,
               QTimeZone::systemTimeZone(),
-              platform::TimerScheduler::live(),
+              scheduler,
               scene.ownApp().bundleIdentifier,
           })
     {}
