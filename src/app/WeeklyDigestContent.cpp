@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include "model/DayClock.h"
 #include "model/ModelContext.h"
 #include "model/Streak.h"
 #include "model/TriggerEvent.h"
@@ -12,19 +13,10 @@ namespace halvex {
 
 namespace {
 
-constexpr qint64 msecsPerDay = 86400LL * 1000;
-
 struct Count {
     QString name;
     qint64 count = 0;
 };
-
-qint64 wholeDays(const QDateTime &from, const QDateTime &to)
-{
-    const qint64 ms = from.msecsTo(to);
-    // Rounded down, so a start ahead counts -1 or less.
-    return ms >= 0 ? ms / msecsPerDay : -((-ms + msecsPerDay - 1) / msecsPerDay);
-}
 
 // Greater first; a tie by name in plain code-unit order, not the locale's.
 bool ranksBefore(qint64 a, const QString &aName, qint64 b, const QString &bName)
@@ -86,7 +78,7 @@ WeeklyDigestContent::compute(const std::vector<std::shared_ptr<Streak>> &streaks
     std::vector<Result::Entry> entries;
     entries.reserve(streaks.size());
     for (const auto &streak : streaks)
-        entries.push_back({streak->name(), wholeDays(streak->startedAt(), now)});
+        entries.push_back({streak->name(), DayClock::wholeDaysBetween(streak->startedAt(), now)});
     std::stable_sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
         return ranksBefore(a.days, a.name, b.days, b.name);
     });

@@ -36,7 +36,7 @@ public:
 
     // None when there are no streaks, or when no streak has a whole day yet
     // and nothing was resisted. Days are whole 24-hour periods since each
-    // start; the window is today and the six days before it, in `timeZone`.
+    // start (0 for a start ahead); the window is today and the six days before it, in `timeZone`.
     // A failed read of the trigger events counts as no step-backs.
     static std::optional<Result> compute(const std::vector<std::shared_ptr<Streak>> &streaks,
                                          ModelContext &context, const QDateTime &now,

@@ -20,18 +20,6 @@ namespace halvex {
 
 namespace {
 
-// Elapsed whole days, rounded towards the past: a start one second ahead is
-// day -1, not day 0.
-qint64 wholeDaysBetween(const QDateTime &start, const QDateTime &now)
-{
-    constexpr qint64 msPerDay = StreakEngine::secondsPerDay * 1000;
-    const qint64 ms = start.msecsTo(now);
-    qint64 days = ms / msPerDay;
-    if (ms % msPerDay != 0 && ms < 0)
-        --days;
-    return days;
-}
-
 FetchDescriptor<Streak> allBySortOrder()
 {
     return FetchDescriptor<Streak>(Predicate(), {{QStringLiteral("sortOrder"), true}});
@@ -106,7 +94,7 @@ void StreakEngine::reload()
 
 qint64 StreakEngine::days(const Streak &streak) const
 {
-    return wholeDaysBetween(streak.startedAt(), m_dayClock.now());
+    return m_dayClock.wholeDaysSince(streak.startedAt());
 }
 
 std::optional<QDateTime> StreakEngine::pausedUntilIfActive(const Streak &streak) const
@@ -165,7 +153,8 @@ void StreakEngine::resetStreak(const QUuid &id)
     if (!streak)
         return;
     const QDateTime now = m_dayClock.now();
-    const qint64 days = wholeDaysBetween(streak->startedAt(), now);
+    // A start ahead (a clock set back) breaks a 0-day run: the best stays.
+    const qint64 days = DayClock::wholeDaysBetween(streak->startedAt(), now);
 
     auto tombstone = std::make_shared<Tombstone>(QUuid::createUuid(), days, streak->startedAt(),
                                                  now, latestWhyAnswer(*streak), streak->modeRaw());

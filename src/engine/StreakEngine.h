@@ -67,7 +67,7 @@ public:
     void setMilestonePlanning(MilestonePlanning *planning) { m_milestonePlanning = planning; }
 
     void reload();
-    // Whole 24-hour periods since the streak started; negative for a start ahead.
+    // Whole 24-hour periods since the streak started; 0 for a start ahead.
     qint64 days(const Streak &streak) const;
     // The end of the streak's pause while it still runs.
     std::optional<QDateTime> pausedUntilIfActive(const Streak &streak) const;

@@ -11,21 +11,6 @@
 
 namespace halvex {
 
-namespace {
-
-// Whole 24-hour periods, rounded down (also for a start in the future).
-int wholeDaysBetween(const QDateTime &start, const QDateTime &now)
-{
-    constexpr qint64 msPerDay = 86'400'000;
-    const qint64 ms = start.msecsTo(now);
-    qint64 days = ms / msPerDay;
-    if (ms < 0 && ms % msPerDay != 0)
-        --days;
-    return int(days);
-}
-
-} // namespace
-
 FrictionViewModel::FrictionViewModel(std::shared_ptr<TriggerEvent> event,
                                      std::shared_ptr<Streak> streak, Services services,
                                      std::function<void()> onDismiss, QObject *parent)
@@ -45,7 +30,7 @@ FrictionViewModel::FrictionViewModel(std::shared_ptr<TriggerEvent> event,
                                                   std::move(onDismiss));
 
     m_mode = m_streak->mode();
-    m_days = wholeDaysBetween(m_streak->startedAt(), m_services.dayClock.now());
+    m_days = int(m_services.dayClock.wholeDaysSince(m_streak->startedAt()));
     const QUuid id = m_streak->id();
     m_canUseFreePass =
         m_streak->allowDailyFreePass() && m_services.bypassController.canUseFreePass(id);

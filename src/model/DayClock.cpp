@@ -25,6 +25,12 @@ DayClock::Clock DayClock::systemClock()
     return [] { return QDateTime::currentDateTimeUtc(); };
 }
 
+qint64 DayClock::wholeDaysBetween(const QDateTime &start, const QDateTime &now)
+{
+    const qint64 ms = start.msecsTo(now);
+    return ms > 0 ? ms / (secondsPerDay * 1000) : 0;
+}
+
 QTimeZone DayClock::timeZone() const
 {
     return m_source ? m_source->zone() : m_timeZone;

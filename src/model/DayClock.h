@@ -18,6 +18,8 @@ class DayClock final {
 public:
     using Clock = std::function<QDateTime()>;
 
+    static constexpr qint64 secondsPerDay = 86400;
+
     explicit DayClock(Clock clock = systemClock(),
                       QTimeZone timeZone = QTimeZone::systemTimeZone());
     // Follows `timeZone`, which must outlive the clock and its copies.
@@ -25,6 +27,12 @@ public:
 
     static DayClock &shared();
     static Clock systemClock();
+
+    // Whole 24-hour periods from `start` to `now`, never below 0: a start
+    // ahead of now (a clock set back) is day 0 until the clock passes it.
+    // Every day count that is shown, stored or planned from is this one.
+    static qint64 wholeDaysBetween(const QDateTime &start, const QDateTime &now);
+    qint64 wholeDaysSince(const QDateTime &start) const { return wholeDaysBetween(start, now()); }
 
     QDateTime now() const { return m_clock(); }
     const Clock &clock() const { return m_clock; }

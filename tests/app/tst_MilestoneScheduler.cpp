@@ -115,6 +115,8 @@ void tst_MilestoneScheduler::plansTheMilestonesAhead_data()
 
     const QList<int> all{7, 14, 30, 60, 90, 180, 365};
     QTest::newRow("started now") << qint64(0) << true << all;
+    // A clock set back behind the start: all seven, counted from the start.
+    QTest::newRow("an hour ahead") << qint64(-3600) << true << all;
     QTest::newRow("seven days ago to the second") << 7 * day << true << all.mid(1);
     QTest::newRow("ten days ago") << 10 * day << true << all.mid(1);
     QTest::newRow("400 days ago") << 400 * day << true << QList<int>{};

@@ -110,8 +110,13 @@ void tst_WeeklyDigestContent::compute_data()
         << QStringList{"Gone@2026-03-06T09:00:00@stepBack", "Gone@2026-03-06T09:30:00@stepBack",
                        "~@2026-03-06T09:00:00@stepBack"}
         << "Social 2 | -";
+    // A clock set back behind a start: that streak counts 0 and ranks by name
+    // among the others at 0.
     QTest::newRow("start ahead") << QStringList{"Social@-1", "Video@30"} << QStringList{}
-                                 << "Video 1, Social -1 | -";
+                                 << "Video 1, Social 0 | -";
+    QTest::newRow("start ahead, resisted")
+        << QStringList{"Art@-1", "Video@2"} << QStringList{"Video@2026-03-06T09:00:00@stepBack"}
+        << "Art 0, Video 0 | Video 1";
 }
 
 void tst_WeeklyDigestContent::compute()

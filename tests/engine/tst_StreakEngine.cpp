@@ -103,8 +103,10 @@ void tst_StreakEngine::daysCountsWholePeriods_data()
     const QDateTime noon = local(3, 6, 12, 0);
     QTest::newRow("86,399 s") << noon.addSecs(-86399) << noon << qint64(0);
     QTest::newRow("86,400 s") << noon.addSecs(-86400) << noon << qint64(1);
-    QTest::newRow("1 s ahead") << noon.addSecs(1) << noon << qint64(-1);
-    QTest::newRow("1 day 1 s ahead") << noon.addSecs(86401) << noon << qint64(-2);
+    // A start ahead of now (a clock set back) is day 0 until the clock passes it.
+    QTest::newRow("1 s ahead") << noon.addSecs(1) << noon << qint64(0);
+    QTest::newRow("an hour ahead") << noon.addSecs(3600) << noon << qint64(0);
+    QTest::newRow("1 day 1 s ahead") << noon.addSecs(86401) << noon << qint64(0);
     QTest::newRow("23:00 to 08:00") << local(3, 5, 23, 0) << local(3, 6, 8, 0) << qint64(0);
     // 29 March lasts 23 hours in Berlin.
     QTest::newRow("spring change") << local(3, 28, 12, 0) << local(3, 29, 12, 0) << qint64(0);
@@ -164,32 +166,43 @@ void tst_StreakEngine::recordOutcomeStoresResendsAndActs()
 
 void tst_StreakEngine::resetWritesTombstoneAndRestarts_data()
 {
+    QTest::addColumn<qint64>("startedAgo"); // seconds
+    QTest::addColumn<qint64>("runDays");    // the tombstone's
     QTest::addColumn<qint64>("best");
     QTest::addColumn<qint64>("bestAfter");
     // "<event fired>:<answer created>:<text>", minutes before now.
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QString>("last"); // empty: none
     QTest::addColumn<bool>("saveFails");
-    QTest::newRow("best kept") << qint64(10) << qint64(10) << QStringList{} << "" << false;
-    QTest::newRow("run beats best")
-        << qint64(2) << qint64(3) << QStringList{"9:8: bored\n"} << " bored\n"
-        << false;
+    const qint64 threeDays = 3 * 86400 + 7200;
+    QTest::newRow("best kept") << threeDays << qint64(3) << qint64(10) << qint64(10)
+                               << QStringList{} << "" << false;
+    QTest::newRow("run beats best") << threeDays << qint64(3) << qint64(2) << qint64(3)
+                                    << QStringList{"9:8: bored\n"} << " bored\n"
+                                    << false;
     // The newest answer belongs to the oldest event.
     QTest::newRow("newest answer wins")
-        << qint64(0) << qint64(3) << QStringList{"90:1:late", "30:29:a", "10:9:b"} << "late"
-        << false;
-    QTest::newRow("save fails") << qint64(0) << qint64(3) << QStringList{} << "" << true;
+        << threeDays << qint64(3) << qint64(0) << qint64(3)
+        << QStringList{"90:1:late", "30:29:a", "10:9:b"} << "late" << false;
+    QTest::newRow("save fails") << threeDays << qint64(3) << qint64(0) << qint64(3) << QStringList{}
+                                << "" << true;
+    // Reset while the clock is set back an hour behind the start: a 0-day run.
+    QTest::newRow("start an hour ahead, best kept")
+        << qint64(-3600) << qint64(0) << qint64(4) << qint64(4) << QStringList{} << "" << false;
+    QTest::newRow("start an hour ahead, no best")
+        << qint64(-3600) << qint64(0) << qint64(0) << qint64(0) << QStringList{} << "" << false;
 }
 
 void tst_StreakEngine::resetWritesTombstoneAndRestarts()
 {
+    QFETCH(qint64, startedAgo);
     QFETCH(qint64, best);
     QFETCH(qint64, bestAfter);
     QFETCH(QStringList, answers);
     QFETCH(QString, last);
     QFETCH(bool, saveFails);
     auto s = f->addStreak();
-    const QDateTime started = f->now.addSecs(-3 * 86400 - 7200);
+    const QDateTime started = f->now.addSecs(-startedAgo);
     s->setStartedAt(started);
     s->setBestDays(best);
     s->setModeRaw("Strict"); // goes to the tombstone as stored
@@ -220,7 +233,7 @@ void tst_StreakEngine::resetWritesTombstoneAndRestarts()
     QCOMPARE(order, (QStringList{"restarted streak", "reload"}));
     QCOMPARE(s->tombstones().size(), size_t(1));
     const auto t = s->tombstones().front();
-    QCOMPARE(t->days(), qint64(3));
+    QTEST(t->days(), "runDays");
     QCOMPARE(t->startedAt(), started);
     QCOMPARE(t->brokenAt(), f->now);
     QCOMPARE(t->modeAtBreak(), "Strict");

@@ -12,6 +12,7 @@
 #include "friction/FrictionPrimaryButton.h"
 #include "friction/FrictionRootView.h"
 #include "friction/ResetAnimationView.h"
+#include "model/Tombstone.h"
 #include "model/WhyAnswer.h"
 #include "ui/Color.h"
 #include "ui/DestructiveButton.h"
@@ -248,6 +249,37 @@ private slots:
             texts << label->text();
         QVERIFY2(texts.contains(title), qPrintable(texts.join(u" | ")));
         QVERIFY(m_translations.load("en"));
+    }
+
+    // A clock set back behind the start: the panel counts day 0 from the
+    // numeral to the confession and the reset, and breaks a 0-day run.
+    void startAheadIsDayZero()
+    {
+        Card card("brutal");
+        card.streak->setStartedAt(card.now.addSecs(3600));
+        card.streak->setBestDays(4);
+        card.open();
+        QCOMPARE(card.view->findChild<DisplayNumeral *>()->value(), 0);
+        QStringList texts;
+        for (KitLabel *label : card.view->findChildren<KitLabel *>())
+            texts << label->text();
+        QVERIFY2(texts.contains("days without Reddit"), qPrintable(texts.join(u" | ")));
+        QCOMPARE(card.text("friction.button.openAnyway"), QString("Open anyway"));
+
+        card.endLockout();
+        card.click("friction.button.openAnyway");
+        const auto labels = card.view->findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel *l) {
+            return l->text() == "Break your 0\u2011day streak?";
+        }));
+        card.find<QPlainTextEdit>("friction.brutal.confession")->setPlainText(QString(40, u'x'));
+        card.scheduler.advance(card.vm->countdownDuration());
+        card.click("friction.brutal.submit");
+        QCOMPARE(card.view->content(), Content::reset);
+        QCOMPARE(card.view->findChild<ResetAnimationView *>()->value(), 0);
+        QCOMPARE(card.streak->tombstones().size(), size_t(1));
+        QCOMPARE(card.streak->tombstones().front()->days(), 0);
+        QCOMPARE(card.streak->bestDays(), 4);
     }
 
     void moreOptions_data()

@@ -146,7 +146,9 @@ private slots:
         QTest::newRow("brutal, one day") << "brutal" << 86400LL << 2 << brutal << 1 << 120;
         QTest::newRow("unknown word") << "strict" << 864000LL << 7 << firm << 10 << 120;
         QTest::newRow("empty mode") << "" << 0LL << 0 << firm << 0 << 30;
-        QTest::newRow("case, start ahead") << "Brutal" << -1LL << 0 << firm << -1 << 30;
+        // A clock set back behind the start: day 0, not a count below it.
+        QTest::newRow("case, start ahead") << "Brutal" << -1LL << 0 << firm << 0 << 30;
+        QTest::newRow("an hour ahead") << "gentle" << -3600LL << 0 << gentle << 0 << 30;
         // clang-format on
     }
     void fixedWhenThePanelOpens()

@@ -100,6 +100,11 @@ void tst_StatusItemController::label_data()
     QTest::newRow("1 day at exactly 24 h")
         << "en" << QStringList{"Work:86400"} << 0 << "1\u00a0day, Work";
     QTest::newRow("many days") << "en" << QStringList{"Work:950400"} << 0 << "11\u00a0days, Work";
+    // A clock set back an hour behind the start: day 0, never a raw "%n".
+    QTest::newRow("start an hour ahead")
+        << "en" << QStringList{"Work:-3600"} << 0 << "0\u00a0days, Work";
+    QTest::newRow("German, start ahead")
+        << "de" << QStringList{"Arbeit:-3600"} << 0 << "0\u00a0Tage, Arbeit";
     QTest::newRow("the primary, not the first")
         << "en" << QStringList{"News:0", "Games:172800"} << 1 << "2\u00a0days, Games";
     QTest::newRow("no primary: the first in sort order")

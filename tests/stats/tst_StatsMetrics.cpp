@@ -45,8 +45,12 @@ private slots:
             << Setups{{"A", 10 * day, 0, -60}} << 10LL << 10LL << 14LL << "A 14";
         QTest::newRow("paused or past every milestone")
             << Setups{{"A", 5 * day, 0, 60}, {"B", 400 * day}} << 405LL << 400LL << 400LL << "";
-        QTest::newRow("a start ahead counts down, floored")
-            << Setups{{"A", -day - day / 2}} << -2LL << 0LL << 7LL << "A 7";
+        // A clock set back behind the start: day 0, the best untouched, and
+        // the first milestone counted from the start.
+        QTest::newRow("a start ahead counts 0")
+            << Setups{{"A", -day - day / 2}} << 0LL << 0LL << 7LL << "A 7";
+        QTest::newRow("an hour ahead keeps the best")
+            << Setups{{"A", -3600, 5}, {"B", 2 * day}} << 2LL << 5LL << 7LL << "B 7";
     }
     void derivesFromTheEngine()
     {
