@@ -45,5 +45,7 @@
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>Das reicht.</translation></message>
     <message id="friction.brutal.cancel"><source>Keep my streak</source><translation>Serie behalten</translation></message>
     <message id="friction.reset.caption"><source>Streak reset. It starts again from zero.</source><translation>Serie zurückgesetzt. Sie beginnt wieder bei null.</translation></message>
+    <message id="a11y.dayCount" numerus="yes"><source>%n days</source><translation><numerusform>%n Tag</numerusform><numerusform>%n Tage</numerusform></translation></message>
+    <message id="a11y.friction.title" numerus="yes"><source>%n days without %1</source><translation><numerusform>%n Tag ohne %1</numerusform><numerusform>%n Tage ohne %1</numerusform></translation></message>
 </context>
 </TS>

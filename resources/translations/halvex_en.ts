@@ -45,5 +45,7 @@
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>That's enough.</translation></message>
     <message id="friction.brutal.cancel"><source>Keep my streak</source><translation>Keep my streak</translation></message>
     <message id="friction.reset.caption"><source>Streak reset. It starts again from zero.</source><translation>Streak reset. It starts again from zero.</translation></message>
+    <message id="a11y.dayCount" numerus="yes"><source>%n days</source><translation><numerusform>%n day</numerusform><numerusform>%n days</numerusform></translation></message>
+    <message id="a11y.friction.title" numerus="yes"><source>%n days without %1</source><translation><numerusform>%n day without %1</numerusform><numerusform>%n days without %1</numerusform></translation></message>
 </context>
 </TS>

@@ -45,5 +45,7 @@
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>Es suficiente.</translation></message>
     <message id="friction.brutal.cancel"><source>Keep my streak</source><translation>Mantener mi racha</translation></message>
     <message id="friction.reset.caption"><source>Streak reset. It starts again from zero.</source><translation>Racha reiniciada. Empieza de nuevo desde cero.</translation></message>
+    <message id="a11y.dayCount" numerus="yes"><source>%n days</source><translation><numerusform>%n día</numerusform><numerusform>%n días</numerusform></translation></message>
+    <message id="a11y.friction.title" numerus="yes"><source>%n days without %1</source><translation><numerusform>%n día sin %1</numerusform><numerusform>%n días sin %1</numerusform></translation></message>
 </context>
 </TS>

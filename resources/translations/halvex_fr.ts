@@ -45,5 +45,7 @@
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>C'est suffisant.</translation></message>
     <message id="friction.brutal.cancel"><source>Keep my streak</source><translation>Garder ma série</translation></message>
     <message id="friction.reset.caption"><source>Streak reset. It starts again from zero.</source><translation>Série réinitialisée. Elle repart de zéro.</translation></message>
+    <message id="a11y.dayCount" numerus="yes"><source>%n days</source><translation><numerusform>%n jour</numerusform><numerusform>%n jours</numerusform></translation></message>
+    <message id="a11y.friction.title" numerus="yes"><source>%n days without %1</source><translation><numerusform>%n jour sans %1</numerusform><numerusform>%n jours sans %1</numerusform></translation></message>
 </context>
 </TS>

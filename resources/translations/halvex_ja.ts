@@ -42,5 +42,7 @@
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>十分です。</translation></message>
     <message id="friction.brutal.cancel"><source>Keep my streak</source><translation>記録を守る</translation></message>
     <message id="friction.reset.caption"><source>Streak reset. It starts again from zero.</source><translation>連続記録をリセットしました。ゼロから再スタートです。</translation></message>
+    <message id="a11y.dayCount" numerus="yes"><source>%n days</source><translation><numerusform>%n 日</numerusform></translation></message>
+    <message id="a11y.friction.title" numerus="yes"><source>%n days without %1</source><translation><numerusform>%1 なしで %n 日</numerusform></translation></message>
 </context>
 </TS>

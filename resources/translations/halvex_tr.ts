@@ -42,5 +42,7 @@
     <message id="friction.brutal.confessionReady"><source>That's enough.</source><translation>Bu kadarı yeter.</translation></message>
     <message id="friction.brutal.cancel"><source>Keep my streak</source><translation>Serimi koru</translation></message>
     <message id="friction.reset.caption"><source>Streak reset. It starts again from zero.</source><translation>Seri sıfırlandı. Yeniden sıfırdan başlıyor.</translation></message>
+    <message id="a11y.dayCount" numerus="yes"><source>%n days</source><translation><numerusform>%n gün</numerusform></translation></message>
+    <message id="a11y.friction.title" numerus="yes"><source>%n days without %1</source><translation><numerusform>%1 olmadan geçen %n gün</numerusform></translation></message>
 </context>
 </TS>

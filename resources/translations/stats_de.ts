@@ -51,5 +51,8 @@
     <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Deine Bewertung hilft, Halvex für alle besser zu machen, die es nutzen.</translation></message>
     <message id="review_prompt.close"><source>Close</source><translation>Schließen</translation></message>
     <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n Stern</numerusform><numerusform>%n Sterne</numerusform></translation></message>
+    <message id="a11y.stats.totalCleanDays" numerus="yes"><source>%n clean days in total</source><translation><numerusform>%n sauberer Tag insgesamt</numerusform><numerusform>%n saubere Tage insgesamt</numerusform></translation></message>
+    <message id="a11y.stats.longestStreak" numerus="yes"><source>Longest streak: %n days</source><translation><numerusform>Längste Serie: %n Tag</numerusform><numerusform>Längste Serie: %n Tage</numerusform></translation></message>
+    <message id="a11y.stats.steppedBack" numerus="yes"><source>Stepped back %n times this week</source><translation><numerusform>Diese Woche %n-mal zurückgegangen</numerusform><numerusform>Diese Woche %n-mal zurückgegangen</numerusform></translation></message>
 </context>
 </TS>

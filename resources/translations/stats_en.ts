@@ -51,5 +51,8 @@
     <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Your review helps Halvex get better for everyone who uses it.</translation></message>
     <message id="review_prompt.close"><source>Close</source><translation>Close</translation></message>
     <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n star</numerusform><numerusform>%n stars</numerusform></translation></message>
+    <message id="a11y.stats.totalCleanDays" numerus="yes"><source>%n clean days in total</source><translation><numerusform>%n clean day in total</numerusform><numerusform>%n clean days in total</numerusform></translation></message>
+    <message id="a11y.stats.longestStreak" numerus="yes"><source>Longest streak: %n days</source><translation><numerusform>Longest streak: %n day</numerusform><numerusform>Longest streak: %n days</numerusform></translation></message>
+    <message id="a11y.stats.steppedBack" numerus="yes"><source>Stepped back %n times this week</source><translation><numerusform>Stepped back %n time this week</numerusform><numerusform>Stepped back %n times this week</numerusform></translation></message>
 </context>
 </TS>

@@ -51,5 +51,8 @@
     <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Tu reseña ayuda a que Halvex mejore para todos los que lo usan.</translation></message>
     <message id="review_prompt.close"><source>Close</source><translation>Cerrar</translation></message>
     <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n estrella</numerusform><numerusform>%n estrellas</numerusform></translation></message>
+    <message id="a11y.stats.totalCleanDays" numerus="yes"><source>%n clean days in total</source><translation><numerusform>%n día limpio en total</numerusform><numerusform>%n días limpios en total</numerusform></translation></message>
+    <message id="a11y.stats.longestStreak" numerus="yes"><source>Longest streak: %n days</source><translation><numerusform>Racha más larga: %n día</numerusform><numerusform>Racha más larga: %n días</numerusform></translation></message>
+    <message id="a11y.stats.steppedBack" numerus="yes"><source>Stepped back %n times this week</source><translation><numerusform>Volviste atrás %n vez esta semana</numerusform><numerusform>Volviste atrás %n veces esta semana</numerusform></translation></message>
 </context>
 </TS>

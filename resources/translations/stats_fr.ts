@@ -51,5 +51,8 @@
     <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Votre avis aide Halvex à s’améliorer pour tous ceux qui l’utilisent.</translation></message>
     <message id="review_prompt.close"><source>Close</source><translation>Fermer</translation></message>
     <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n étoile</numerusform><numerusform>%n étoiles</numerusform></translation></message>
+    <message id="a11y.stats.totalCleanDays" numerus="yes"><source>%n clean days in total</source><translation><numerusform>%n jour tenu au total</numerusform><numerusform>%n jours tenus au total</numerusform></translation></message>
+    <message id="a11y.stats.longestStreak" numerus="yes"><source>Longest streak: %n days</source><translation><numerusform>Plus longue série : %n jour</numerusform><numerusform>Plus longue série : %n jours</numerusform></translation></message>
+    <message id="a11y.stats.steppedBack" numerus="yes"><source>Stepped back %n times this week</source><translation><numerusform>%n retour en arrière cette semaine</numerusform><numerusform>%n retours en arrière cette semaine</numerusform></translation></message>
 </context>
 </TS>

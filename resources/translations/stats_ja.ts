@@ -51,5 +51,8 @@
     <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>いただいたレビューは、Halvexをより良くするために役立てられます。</translation></message>
     <message id="review_prompt.close"><source>Close</source><translation>閉じる</translation></message>
     <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>星%n個</numerusform></translation></message>
+    <message id="a11y.stats.totalCleanDays" numerus="yes"><source>%n clean days in total</source><translation><numerusform>クリーンな日の合計 %n 日</numerusform></translation></message>
+    <message id="a11y.stats.longestStreak" numerus="yes"><source>Longest streak: %n days</source><translation><numerusform>最長記録：%n 日</numerusform></translation></message>
+    <message id="a11y.stats.steppedBack" numerus="yes"><source>Stepped back %n times this week</source><translation><numerusform>今週引き返した回数：%n 回</numerusform></translation></message>
 </context>
 </TS>

@@ -51,5 +51,8 @@
     <message id="review_prompt.thanks.body"><source>Your review helps Halvex get better for everyone who uses it.</source><translation>Değerlendirmen, Halvex'i kullanan herkes için daha iyi olmasına yardım ediyor.</translation></message>
     <message id="review_prompt.close"><source>Close</source><translation>Kapat</translation></message>
     <message id="review_prompt.star.a11y" numerus="yes"><source>%n stars</source><translation><numerusform>%n yıldız</numerusform></translation></message>
+    <message id="a11y.stats.totalCleanDays" numerus="yes"><source>%n clean days in total</source><translation><numerusform>Toplam %n temiz gün</numerusform></translation></message>
+    <message id="a11y.stats.longestStreak" numerus="yes"><source>Longest streak: %n days</source><translation><numerusform>En uzun seri: %n gün</numerusform></translation></message>
+    <message id="a11y.stats.steppedBack" numerus="yes"><source>Stepped back %n times this week</source><translation><numerusform>Bu hafta %n kez geri çekildin</numerusform></translation></message>
 </context>
 </TS>

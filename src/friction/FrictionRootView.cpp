@@ -198,6 +198,12 @@ void FrictionRootView::retranslate()
     const QString title = qtTrId("friction.title.daysWithout", m_viewModel.days());
     m_title->setText(fillPlaceholders(
         title, {QString::number(m_viewModel.days()), m_viewModel.streak()->name()}));
+    // The numeral and the title are read as one phrase, the count in its own
+    // form: the title alone may leave the count to the numeral.
+    m_numeral->setAccessibleName(QString());
+    //% "%n\u00a0days without %1"
+    m_title->setAccessibleName(
+        qtTrId("a11y.friction.title", m_viewModel.days()).arg(m_viewModel.streak()->name()));
     if (m_allowance) {
         //% "Today's %1\u2011minute allowance is used up."
         const QString allowance = qtTrId("friction.allowance.spent");

@@ -248,10 +248,12 @@ StreakManagerRow::StreakManagerRow(Values values, Actions actions, Clock clock,
     m_unit->setAlignment(Qt::AlignHCenter);
     m_unit->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto *daysColumn = new QWidget(this);
+    daysColumn->setObjectName(QStringLiteral("popover.list.row.days"));
     daysColumn->setFixedWidth(daysColumnWidth);
-    daysColumn->setAccessibleName(m_unit->text().isEmpty()
-                                      ? QString::number(m_values.days)
-                                      : QString::number(m_values.days) + u' ' + m_unit->text());
+    // Spoken in the count's own form ("1 day"), where the unit beneath the
+    // numeral is the same word for every count.
+    //% "%n\u00a0days"
+    daysColumn->setAccessibleName(qtTrId("a11y.dayCount", int(m_values.days)));
     auto *days = new QVBoxLayout(daysColumn);
     days->setContentsMargins(0, 0, 0, 0);
     days->setSpacing(2);

@@ -35,7 +35,8 @@ class SymbolButton;
 // offered. Every 15 s (on `scheduler`) it compares the pause's end with
 // `clock`, so a pause that has run out drops from the row by itself.
 //
-// Identifiers: "popover.list.row.edit" (the name), "popover.list.row.pause",
+// Identifiers: "popover.list.row.days" (the day column),
+// "popover.list.row.edit" (the name), "popover.list.row.pause",
 // "popover.list.row.more", "popover.list.row.subtitle",
 // "popover.list.row.resume", and in the menu "popover.list.row.delete".
 class StreakManagerRow final : public QWidget {

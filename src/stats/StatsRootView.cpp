@@ -336,10 +336,10 @@ void StatsRootView::rebuildStreakList()
         };
         auto *row = new StreakSummaryRow(options);
         auto *button = new StreakButton(row, m_rows);
-        button->setAccessibleName(QStringList{
-            options.name, StreakSummaryRow::subtitle(options.mode, options.isPaused),
-            QString::number(options.days) + u' ' + qtTrId("streakEditor.tombstone.days")}
-                                      .join(QStringLiteral(", ")));
+        button->setAccessibleName(
+            QStringList{options.name, StreakSummaryRow::subtitle(options.mode, options.isPaused),
+                        qtTrId("a11y.dayCount", int(options.days))}
+                .join(QStringLiteral(", ")));
         connect(button, &QAbstractButton::clicked, this, [this, streak] { selectStreak(streak); });
         rows->addWidget(button);
     }
@@ -367,11 +367,19 @@ void StatsRootView::retranslate()
     const QString labels[] = {qtTrId("stats.totalCleanDays"), qtTrId("stats.longestStreak"),
                               //% "Stepped back this week"
                               qtTrId("stats.steppedBack")};
+    // Spoken as one phrase with the count in its own form: the label under
+    // the figure reads the same for every count.
+    const QString spoken[] = {//% "%n clean days in total"
+                              qtTrId("a11y.stats.totalCleanDays", int(values[0])),
+                              //% "Longest streak: %n\u00a0days"
+                              qtTrId("a11y.stats.longestStreak", int(values[1])),
+                              //% "Stepped back %n times this week"
+                              qtTrId("a11y.stats.steppedBack", int(values[2]))};
     for (qsizetype i = 0; i < m_metricTiles.size(); ++i) {
         auto *value = static_cast<MetricValue *>(m_metricValues[i]);
         value->setText(QString::number(values[i]));
         m_metricLabels[i]->setText(labels[i]);
-        m_metricTiles[i]->setAccessibleName(value->text() + u' ' + labels[i]);
+        m_metricTiles[i]->setAccessibleName(spoken[i]);
     }
 
     //% "Active streaks"

@@ -316,7 +316,7 @@ void tst_HalvexAcceptance::statisticsCountTheStepBack()
     QVERIFY2(openPopover(), qPrintable(m_why));
     QVERIFY2(clickOn({.role = button, .name = QStringLiteral("Statistics")}), qPrintable(m_why));
     QVERIFY2(waitFor({.role = QStringLiteral("filler"),
-                      .name = QStringLiteral("1 Stepped back this week")}),
+                      .name = QStringLiteral("Stepped back 1 time this week")}),
              qPrintable(m_why));
     shoot(QStringLiteral("4-statistics"));
 }
@@ -334,7 +334,7 @@ void tst_HalvexAcceptance::germanReachesTheOpenWindowsAtOnce()
     // Both open windows speak German at once, without reopening.
     QVERIFY2(waitFor({.role = button, .name = QStringLiteral("Sprache")}), qPrintable(m_why));
     QVERIFY2(waitFor({.role = QStringLiteral("filler"),
-                      .name = QStringLiteral("1 Diese Woche zurückgegangen")}),
+                      .name = QStringLiteral("Diese Woche 1-mal zurückgegangen")}),
              qPrintable(m_why));
     shoot(QStringLiteral("5-german"));
 }

@@ -202,29 +202,39 @@ private slots:
         QTest::addColumn<qint64>("days");
         QTest::addColumn<bool>("allowance");
         QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("spoken"); // numeral and title, as one phrase
         QTest::addColumn<QString>("openAnyway");
         QTest::addColumn<QString>("allowanceNotice");
         // clang-format off
-        QTest::newRow("day 0") << "en" << 0LL << false << "days without Reddit" << "Open anyway" << "-";
+        QTest::newRow("day 0") << "en" << 0LL << false << "days without Reddit"
+                               << "0\u00a0days without Reddit" << "Open anyway" << "-";
         QTest::newRow("day 1") << "en" << 1LL << true << "day without Reddit"
+                               << "1\u00a0day without Reddit"
                                << "Open anyway (your 1\u2011day streak resets)"
                                << "Today's 15\u2011minute allowance is used up.";
         QTest::newRow("day 12") << "en" << 12LL << false << "days without Reddit"
+                                << "12\u00a0days without Reddit"
                                 << "Open anyway (your 12\u2011day streak resets)" << "-";
         // Each language counts in its own way: French says "0 jour", Japanese has one form.
         QTest::newRow("German, day 1") << "de" << 1LL << false << "Tag ohne Reddit"
+            << "1\u00a0Tag ohne Reddit"
             << "Trotzdem öffnen (deine Serie von 1\u00a0Tag beginnt von vorn)" << "-";
         QTest::newRow("German, day 2") << "de" << 2LL << false << "Tage ohne Reddit"
+            << "2\u00a0Tage ohne Reddit"
             << "Trotzdem öffnen (deine Serie von 2\u00a0Tagen beginnt von vorn)" << "-";
         QTest::newRow("French, day 0") << "fr" << 0LL << false << "jour sans Reddit"
-                                       << "Ouvrir quand même" << "-";
+                                       << "0\u00a0jour sans Reddit" << "Ouvrir quand même" << "-";
         QTest::newRow("French, day 2") << "fr" << 2LL << false << "jours sans Reddit"
+            << "2\u00a0jours sans Reddit"
             << "Ouvrir quand même (votre série de 2\u00a0jours repart à zéro)" << "-";
         QTest::newRow("Spanish, day 1") << "es" << 1LL << false << "día sin Reddit"
+            << "1\u00a0día sin Reddit"
             << "Abrir igualmente (tu racha de 1\u00a0día vuelve a cero)" << "-";
         QTest::newRow("Japanese, day 1") << "ja" << 1LL << false << "Reddit なしの日数"
+            << "Reddit なしで 1\u00a0日"
             << "それでも開く（1\u00a0日の連続記録がリセットされます）" << "-";
         QTest::newRow("Turkish, day 3") << "tr" << 3LL << false << "Reddit olmadan geçen gün"
+            << "Reddit olmadan geçen 3\u00a0gün"
             << "Yine de aç (3\u00a0günlük serin sıfırlanır)" << "-";
         // clang-format on
     }
@@ -244,10 +254,16 @@ private slots:
         auto *numeral = card.view->findChild<DisplayNumeral *>();
         QVERIFY(numeral);
         QCOMPARE(numeral->value(), int(days));
+        QCOMPARE(numeral->accessibleName(), QString());
         QStringList texts;
-        for (KitLabel *label : card.view->findChildren<KitLabel *>())
+        KitLabel *titleLabel = nullptr;
+        for (KitLabel *label : card.view->findChildren<KitLabel *>()) {
             texts << label->text();
-        QVERIFY2(texts.contains(title), qPrintable(texts.join(u" | ")));
+            if (label->text() == title)
+                titleLabel = label;
+        }
+        QVERIFY2(titleLabel, qPrintable(texts.join(u" | ")));
+        QTEST(titleLabel->accessibleName(), "spoken");
         QVERIFY(m_translations.load("en"));
     }
 

@@ -94,6 +94,57 @@ private slots:
         QCOMPARE(totals ? totals->text() : QString(), text);
     }
 
+    // The header, each row's day column and its progress line read one day
+    // count, spoken in its own form; a clock set back behind the starts (as
+    // the minute tick finds it, or as the popover opens) reads day 0.
+    void dayCountReadings_data()
+    {
+        QTest::addColumn<double>("hoursAgo"); // each of three streaks
+        QTest::addColumn<bool>("setBackAfterOpening");
+        QTest::addColumn<qint64>("days");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("progress");
+        QTest::newRow("clock set back an hour after a reset")
+            << 0.5 << true << 0LL << "0 clean days across 3 streaks"
+            << "0\u00a0days"
+            << "7 more to 7\u00a0days";
+        QTest::newRow("start an hour ahead")
+            << -1.0 << false << 0LL << "0 clean days across 3 streaks"
+            << "0\u00a0days"
+            << "7 more to 7\u00a0days";
+        QTest::newRow("one day") << 24.0 << false << 1LL << "3 clean days across 3 streaks"
+                                 << "1\u00a0day"
+                                 << "6 more to 7\u00a0days";
+        QTest::newRow("two days") << 48.0 << false << 2LL << "6 clean days across 3 streaks"
+                                  << "2\u00a0days"
+                                  << "5 more to 7\u00a0days";
+    }
+    void dayCountReadings()
+    {
+        QFETCH(double, hoursAgo);
+        QFETCH(bool, setBackAfterOpening);
+        RootRig rig;
+        for (int i = 0; i < 3; ++i)
+            rig.add(QString::number(i), {"a.com"}, hoursAgo, i);
+        rig.build();
+        if (setBackAfterOpening) {
+            rig.now = rig.now.addSecs(-3600);
+            rig.engine.tick();
+            QCoreApplication::processEvents(); // the views refresh after the tick
+        }
+        QTEST(rig.shown<KitLabel>("popover.totals")->text(), "header");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const auto rows = rig.root->findChildren<StreakManagerRow *>();
+        QCOMPARE(rows.size(), 3);
+        for (StreakManagerRow *row : rows) {
+            QTEST(row->values().days, "days");
+            QTEST(row->findChild<QWidget *>("popover.list.row.days")->accessibleName(), "spoken");
+            QTEST(row->findChild<QWidget *>("popover.list.row.milestone")->accessibleName(),
+                  "progress");
+        }
+    }
+
     // With no streak the list area holds the empty state and the footer no
     // counter; its set chips start a seeded new streak.
     void emptyStateStartsFromASet()

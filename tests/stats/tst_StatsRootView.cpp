@@ -95,13 +95,13 @@ private slots:
         r.event(r.now.addSecs(-3600), social, TriggerOutcome::openAnyway);
         r.open();
 
-        QCOMPARE(r.tiles(), (QStringList{"12 Total clean days", "40 Longest streak",
-                                         "2 Stepped back this week"}));
+        QCOMPARE(r.tiles(), (QStringList{"12 clean days in total", "Longest streak: 40\u00a0days",
+                                         "Stepped back 2 times this week"}));
         QCOMPARE(r.text("stats.since"), QString("Since February 24"));
         const auto rows = r.rows();
         QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows[0]->accessibleName(), QString("Social, Firm, 10 days"));
-        QCOMPARE(rows[1]->accessibleName(), QString("News, Firm, paused, 2 days"));
+        QCOMPARE(rows[0]->accessibleName(), QString("Social, Firm, 10\u00a0days"));
+        QCOMPARE(rows[1]->accessibleName(), QString("News, Firm, paused, 2\u00a0days"));
         // Social reaches 14 days next Tuesday; the paused News is not named.
         QCOMPARE(r.text("stats.nextMilestone"),
                  QString("Next milestone: Social reaches 14\u00a0days on Tuesday."));
@@ -110,6 +110,52 @@ private slots:
         QCOMPARE(r.chosen, QStringList{"News"});
         emit r.view->usageSection()->streakSelected(social);
         QCOMPARE(r.chosen, (QStringList{"News", "Social"}));
+    }
+
+    // The figures are spoken with their counts in the language's own forms,
+    // as the texts beside them are; a clock set back behind the start counts 0.
+    void spokenCounts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<qint64>("age"); // seconds since the start
+        QTest::addColumn<int>("stepBacks");
+        QTest::addColumn<QStringList>("spoken"); // the three tiles, then the row's count
+        QTest::newRow("one of each")
+            << "en" << day << 1
+            << QStringList{"1 clean day in total", "Longest streak: 1\u00a0day",
+                           "Stepped back 1 time this week", "1\u00a0day"};
+        QTest::newRow("start an hour ahead")
+            << "en" << qint64(-3600) << 0
+            << QStringList{"0 clean days in total", "Longest streak: 0\u00a0days",
+                           "Stepped back 0 times this week", "0\u00a0days"};
+        QTest::newRow("German") << "de" << day << 1
+                                << QStringList{"1 sauberer Tag insgesamt",
+                                               "Längste Serie: 1\u00a0Tag",
+                                               "Diese Woche 1-mal zurückgegangen", "1\u00a0Tag"};
+        QTest::newRow("French, none yet")
+            << "fr" << qint64(60) << 0
+            << QStringList{"0\u00a0jour tenu au total", "Plus longue série\u00a0: 0\u00a0jour",
+                           "0 retour en arrière cette semaine", "0\u00a0jour"};
+        QTest::newRow("Japanese") << "ja" << 2 * day << 2
+                                  << QStringList{"クリーンな日の合計 2\u00a0日",
+                                                 "最長記録：2\u00a0日",
+                                                 "今週引き返した回数：2\u00a0回", "2\u00a0日"};
+    }
+    void spokenCounts()
+    {
+        QFETCH(QString, language);
+        QFETCH(qint64, age);
+        QFETCH(int, stepBacks);
+        QVERIFY(m_translations.load(language));
+        Root r;
+        auto social = r.streak("Social", age);
+        for (int i = 0; i < stepBacks; ++i)
+            r.event(r.now.addSecs(-60 * (i + 1)), social);
+        r.open();
+        QStringList spoken = r.tiles();
+        spoken << r.rows()[0]->accessibleName().section(QStringLiteral(", "), -1);
+        QVERIFY(m_translations.load("en"));
+        QTEST(spoken, "spoken");
     }
 
     void followsTheClockButKeepsTheWeeksStart()
@@ -121,14 +167,14 @@ private slots:
         r.open();
         QCOMPARE(r.view->stepBackCutoff(), cutoff);
         QCOMPARE(r.view->recentStepBacks(), 1);
-        QCOMPARE(r.rows()[0]->accessibleName(), QString("Social, Firm, 6 days"));
+        QCOMPARE(r.rows()[0]->accessibleName(), QString("Social, Firm, 6\u00a0days"));
         QCOMPARE(r.text("stats.nextMilestone"),
                  QString("Next milestone: Social reaches 7\u00a0days on Saturday."));
 
         // Past midnight, the minute tick redraws: a day more, the same week.
         r.now = r.now.addSecs(day);
         r.engine.tick();
-        QTRY_COMPARE(r.rows()[0]->accessibleName(), QString("Social, Firm, 7 days"));
+        QTRY_COMPARE(r.rows()[0]->accessibleName(), QString("Social, Firm, 7\u00a0days"));
         QCOMPARE(r.view->stepBackCutoff(), cutoff);
         QCOMPARE(r.view->recentStepBacks(), 1);
         QCOMPARE(r.text("stats.nextMilestone"),
