@@ -13,7 +13,7 @@ qint64 StreakRuns::averageDays(const Streak &streak, qint64 currentDays)
     const auto broken = streak.tombstones();
     qint64 sum = currentDays;
     for (const auto &tombstone : broken)
-        sum += tombstone->days();
+        sum += std::max<qint64>(tombstone->days(), 0); // stored below 0 by a clock set back
     // std::round rounds halves away from zero.
     return qint64(std::round(double(sum) / double(broken.size() + 1)));
 }

@@ -1,5 +1,7 @@
 #include "editor/TombstoneRow.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -65,8 +67,9 @@ TombstoneRow::TombstoneRow(const std::shared_ptr<Tombstone> &tombstone, const QT
     mark->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     mark->setAccessibleName(QString()); // decoration
 
-    auto *count = new KitLabel(QString::number(tombstone->days()), Typography::title22Semibold(),
-                               Color::ink());
+    // A run broken while the clock stood behind its start may be stored below 0.
+    auto *count = new KitLabel(QString::number(std::max<qint64>(tombstone->days(), 0)),
+                               Typography::title22Semibold(), Color::ink());
     count->setObjectName(QStringLiteral("streakEditor.tombstone.count"));
     m_mode->setObjectName(QStringLiteral("streakEditor.tombstone.mode"));
     m_dates->setObjectName(QStringLiteral("streakEditor.tombstone.dates"));
