@@ -752,7 +752,9 @@ bool DesktopHarness::click(const QPoint &point, Qt::MouseButton button) const
 QString DesktopHarness::screenshot(const QString &name, Window window) const
 {
     QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screenshots::save(screen->grabWindow(window).toImage(), name) : QString();
+    // Qt's window 0 is the primary monitor alone: the root holds every monitor.
+    const Window grabbed = window != 0 || !x11().isValid() ? window : x11().root();
+    return screen ? screenshots::save(screen->grabWindow(grabbed).toImage(), name) : QString();
 }
 
 } // namespace testing

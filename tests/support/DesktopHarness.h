@@ -188,8 +188,8 @@ public:
     // A click of the real pointer through XTest, at a point in root pixels.
     bool click(const QPoint &point, Qt::MouseButton button = Qt::LeftButton) const;
 
-    // Saves the window (0: the whole screen) as <name>.png among the
-    // screenshots; returns the path, empty on failure.
+    // Saves the window (0: the whole screen, every monitor) as <name>.png
+    // among the screenshots; returns the path, empty on failure.
     QString screenshot(const QString &name, Window window = 0) const;
 
 private:
