@@ -14,6 +14,7 @@
 #include "friction/FrictionRootView.h"
 #include "friction/HalvexLocalizedRoot.h"
 #include "kit/ActivationPolicyCoordinator.h"
+#include "kit/ScreenPixels.h"
 #include "kit/WindowPlacement.h"
 #include "model/PersistenceController.h"
 #include "platform/Workspace.h"
@@ -331,12 +332,13 @@ void FrictionPanelController::holdInFront(const QList<QWidget *> &windows)
 QScreen *FrictionPanelController::targetScreen() const
 {
     const QList<QScreen *> screens = QGuiApplication::screens();
-    QList<QRect> frames;
-    for (const QScreen *screen : screens)
-        frames << screen->geometry();
+    // Compared in the device pixels the window frames come in: each screen
+    // has a scale of its own in Qt's coordinates.
+    const QList<fennimar::ScreenPixels::Screen> scaled = fennimar::ScreenPixels::of(screens);
     const QList<QRect> windows =
         m_services.frontmostWindowFrames ? m_services.frontmostWindowFrames() : QList<QRect>{};
-    const auto index = targetScreenIndex(windows, frames, QCursor::pos(),
+    const auto index = targetScreenIndex(windows, fennimar::ScreenPixels::deviceGeometries(scaled),
+                                         fennimar::ScreenPixels::toDevice(QCursor::pos(), scaled),
                                          int(screens.indexOf(QGuiApplication::primaryScreen())));
     return index ? screens.at(*index) : nullptr;
 }

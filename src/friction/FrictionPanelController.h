@@ -46,7 +46,7 @@ class FrictionPanelController final : public QObject {
     Q_DISABLE_COPY_MOVE(FrictionPanelController)
 public:
     // The frames of the frontmost application's windows that are on screen,
-    // in the desktop's coordinates; empty when nothing is known.
+    // in the desktop's device pixels; empty when nothing is known.
     using WindowFrames = std::function<QList<QRect>()>;
     // A picture of the screen as it looks now.
     using ScreenGrabber = std::function<QImage(QScreen *)>;
@@ -92,7 +92,8 @@ public:
     // The screen of the frontmost application's largest window, else the one
     // under the mouse, the primary screen or the first one.
     QScreen *targetScreen() const;
-    // The same choice over plain frames, by index into `screens`.
+    // The same choice over plain frames, by index into `screens`; windows,
+    // screens and mouse in one system of coordinates.
     static std::optional<int> targetScreenIndex(const QList<QRect> &windowFrames,
                                                 const QList<QRect> &screens, const QPoint &mouse,
                                                 int primaryScreen);

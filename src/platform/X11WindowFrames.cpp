@@ -1,7 +1,5 @@
 #include "platform/X11WindowFrames.h"
 
-#include <QGuiApplication>
-
 #include <xcb/xcb.h>
 
 #include "platform/XcbReply.h"
@@ -18,10 +16,6 @@ QList<QRect> X11WindowFrames::framesOf(qint32 processIdentifier) const
     if (!m_connection.isValid() || processIdentifier <= 0)
         return frames;
     xcb_connection_t *c = m_connection.connection();
-    // Qt's coordinates are the server's pixels divided by the scale factor.
-    const qreal scale = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-                            ? qGuiApp->devicePixelRatio()
-                            : 1.0;
     for (const auto window : m_connection.windowsOfProcess(processIdentifier)) {
         auto attributes = xcbReply(
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
@@ -30,8 +24,7 @@ QList<QRect> X11WindowFrames::framesOf(qint32 processIdentifier) const
         const std::optional<QRect> area = m_connection.rootGeometry(window);
         if (!area)
             continue;
-        const QRectF native(*area);
-        frames << QRectF(native.topLeft() / scale, native.size() / scale).toAlignedRect();
+        frames << *area;
     }
     return frames;
 }

@@ -16,12 +16,12 @@ using namespace halvex;
 namespace testing::halvexSteps {
 
 namespace {
+
 // How long a click on the icon is given to map the popover before another.
 constexpr int clickAnswerMs = 5000;
-} // namespace
 
-bool writeHomePastOnboarding(const QString &home, const QString &language,
-                             const QStringList &domains)
+// A home past onboarding with the one streak.
+bool writeHome(const QString &home, const QString &language, std::shared_ptr<Streak> streak)
 {
     PersistenceController store(false, {home + QStringLiteral("/.local/share"), home, {}});
     if (store.degraded())
@@ -31,10 +31,29 @@ bool writeHomePastOnboarding(const QString &home, const QString &language,
     settings->setFirstLaunchCompleted(true);
     if (!language.isEmpty())
         settings->setLanguageRaw(language);
-    context.insert(std::make_shared<Streak>(
-        QUuid::createUuid(), QStringLiteral("Feeds"), StreakType::site, StrictnessMode::gentle,
-        domains, QStringList{}, QStringList{}, QDateTime::currentDateTimeUtc().addDays(-3)));
+    context.insert(std::move(streak));
     return context.save().hasValue();
+}
+
+} // namespace
+
+bool writeHomePastOnboarding(const QString &home, const QString &language,
+                             const QStringList &domains)
+{
+    return writeHome(home, language,
+                     std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("Feeds"),
+                                              StreakType::site, StrictnessMode::gentle, domains,
+                                              QStringList{}, QStringList{},
+                                              QDateTime::currentDateTimeUtc().addDays(-3)));
+}
+
+bool writeHomeBlockingApplication(const QString &home, const QString &applicationId)
+{
+    return writeHome(home, {},
+                     std::make_shared<Streak>(
+                         QUuid::createUuid(), QStringLiteral("Distraction"), StreakType::app,
+                         StrictnessMode::gentle, QStringList{}, QStringList{},
+                         QStringList{applicationId}, QDateTime::currentDateTimeUtc().addDays(-3)));
 }
 
 bool clickOn(const DesktopHarness &desktop, AccessibleUi &ui, const AccessibleUi::Match &match,
@@ -73,8 +92,8 @@ void scroll(const DesktopHarness &desktop, const QRect &area, bool down)
 bool popoverIsOpen(const DesktopHarness &desktop, qint64 processIdentifier)
 {
     return desktop
-        .findWindow({.processIdentifier = processIdentifier,
-                     .size = PopoverWindowController::contentSize})
+        .findWindow(
+            {.processIdentifier = processIdentifier, .size = PopoverWindowController::contentSize})
         .has_value();
 }
 

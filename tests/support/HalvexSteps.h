@@ -18,6 +18,10 @@ namespace testing::halvexSteps {
 // three days in); false when the store could not be written.
 bool writeHomePastOnboarding(const QString &home, const QString &language = {},
                              const QStringList &domains = {QStringLiteral("example.com")});
+// A home past onboarding whose one streak ("Distraction", three days in)
+// blocks the application of this desktop-file id; false when the store
+// could not be written.
+bool writeHomeBlockingApplication(const QString &home, const QString &applicationId);
 
 // Clicks the element once it takes input, is scrolled into view (a notch of
 // the wheel at a time) and stays put: windows slide in, and a friction
