@@ -15,6 +15,7 @@
 #include "kit/StatusItemReveal.h"
 #include "kit/TrayIconButton.h"
 #include "kit/WindowPlacement.h"
+#include "platform/X11TaskbarPresence.h"
 #include "ui/BrandMark.h"
 #include "ui/Color.h"
 #include "ui/EscClosableWindow.h"
@@ -162,6 +163,8 @@ PopoverWindowController::PopoverWindowController(Services services, QObject *par
     , m_window(new PopoverWindow(*this))
     , m_popover(std::make_shared<ControllerPopover>(this, false))
 {
+    if (!m_services.taskbar)
+        m_ownTaskbar = std::make_unique<platform::X11TaskbarPresence>();
     setContentWidget(new PopoverPlaceholderView(m_window));
     Environment::setModalPanelPresenter(m_window, modalPanelPresenter());
     m_focusDismissal = std::make_unique<fennimar::PopoverFocusDismissal>(
@@ -292,6 +295,8 @@ void PopoverWindowController::present()
     m_dismissedByFocusAt.reset();
     if (!isShown()) {
         willShow();
+        if (!m_standalone)
+            skipTaskbar();
         m_window->show();
     }
     m_window->raise();
@@ -407,6 +412,35 @@ void PopoverWindowController::didClose()
         activationPolicy().release();
     }
     emit didChangeOpenState(false);
+}
+
+void PopoverWindowController::skipTaskbar()
+{
+    // What drops from the icon has no entry of its own in the task bar or
+    // pager. Written before it is mapped, and asked again once it is up: a
+    // window shown again right after it was hidden may find the window
+    // manager still clearing the state of its withdrawal.
+    m_window->winId();
+    QWindow *handle = m_window->windowHandle();
+    taskbar().setSkippingTaskbar(handle, true);
+    handle->installEventFilter(this);
+    m_awaitingMap = true;
+}
+
+bool PopoverWindowController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && m_awaitingMap && watched == m_window->windowHandle() &&
+        m_window->windowHandle()->isExposed()) {
+        m_awaitingMap = false;
+        if (!m_standalone)
+            taskbar().setSkippingTaskbar(m_window->windowHandle(), true);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+platform::TaskbarPresence &PopoverWindowController::taskbar() const
+{
+    return m_services.taskbar ? *m_services.taskbar : *m_ownTaskbar;
 }
 
 fennimar::ActivationPolicyCoordinator &PopoverWindowController::activationPolicy() const

@@ -23,8 +23,9 @@ class PopoverFocusDismissal;
 } // namespace fennimar
 
 namespace platform {
+class TaskbarPresence;
 class Workspace;
-}
+} // namespace platform
 
 namespace halvex {
 
@@ -73,6 +74,9 @@ public:
         Clock clock = {};
         // Held while the popover is open as an ordinary window. None: the shared one.
         fennimar::ActivationPolicyCoordinator *activationPolicy = nullptr;
+        // Told to leave the popover at the icon out of the task bar and
+        // pager. None: the desktop's own.
+        platform::TaskbarPresence *taskbar = nullptr;
     };
 
     explicit PopoverWindowController(Services services, QObject *parent = nullptr);
@@ -141,6 +145,9 @@ signals:
     // True just before the popover shows, false once it has closed.
     void didChangeOpenState(bool open);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // A menu, tooltip or dialog of the popover itself.
     bool belongsToPopover(const QWindow *window) const;
@@ -152,12 +159,15 @@ private:
     void didClose();
     double now() const;
     fennimar::ActivationPolicyCoordinator &activationPolicy() const;
+    platform::TaskbarPresence &taskbar() const;
+    void skipTaskbar();
 
     Services m_services;
     PopoverWindow *m_window;
     QPointer<QWidget> m_content;
     std::shared_ptr<fennimar::Popover> m_popover;
     std::unique_ptr<fennimar::PopoverFocusDismissal> m_focusDismissal;
+    std::unique_ptr<platform::TaskbarPresence> m_ownTaskbar;
     StreakEngine *m_streakEngine = nullptr;
     PermissionHooks m_permissionHooks;
     Handler m_openStatsHandler;
@@ -168,6 +178,8 @@ private:
     bool m_standalone = false;
     bool m_holdsPermissionMonitoring = false;
     bool m_holdsActivationPolicy = false;
+    // Shown at the icon and not yet on screen.
+    bool m_awaitingMap = false;
     std::optional<double> m_dismissedByFocusAt;
     // Counts the user's clicks on the icon: a reveal still waiting for the
     // icon to settle gives way to any click that came meanwhile.

@@ -6,6 +6,7 @@
 
 #include "DesktopHarness.h"
 #include "FakeActivationPolicy.h"
+#include "FakeTaskbarPresence.h"
 #include "FakeWorkspace.h"
 #include "ManualScheduler.h"
 #include "OffscreenScreens.h"
@@ -42,10 +43,12 @@ struct PopoverFixture {
     std::shared_ptr<testing::FakeActivationPolicy> policyBackend =
         std::make_shared<testing::FakeActivationPolicy>();
     fennimar::ActivationPolicyCoordinator policy{policyBackend};
+    testing::FakeTaskbarPresence taskbar;
     PopoverWindowController controller{{.workspace = workspace,
                                         .scheduler = scheduler,
                                         .clock = [this] { return scheduler.now(); },
-                                        .activationPolicy = &policy}};
+                                        .activationPolicy = &policy,
+                                        .taskbar = &taskbar}};
     FixedButton button{QRect(900, 4, 24, 24)};
 
     // Another application comes to the front.
@@ -64,6 +67,8 @@ private slots:
     void placement_data();
     void placement();
     void withoutGeometryItSitsAtTheTopRightOfThePointersScreen();
+    void onlyThePopoverAtTheIconLeavesTheTaskbar_data();
+    void onlyThePopoverAtTheIconLeavesTheTaskbar();
     void eachShownPeriodHoldsPermissionMonitoringOnce();
     void clickRightAfterAFocusDismissalDoesNotReopen_data();
     void clickRightAfterAFocusDismissalDoesNotReopen();
@@ -107,6 +112,35 @@ void tst_PopoverWindowController::placement()
     QFETCH(QRect, expected);
     QCOMPARE(PopoverWindowController::anchoredFrame(icon, QRect(0, 0, 1280, 800), available),
              expected);
+}
+
+void tst_PopoverWindowController::onlyThePopoverAtTheIconLeavesTheTaskbar_data()
+{
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<bool>("skipping");
+    QTest::addColumn<int>("requests");
+    // Asked before it is mapped and again once it is on screen.
+    QTest::newRow("at the icon") << QStringList{"icon"} << true << 2;
+    QTest::newRow("as a window") << QStringList{"window"} << false << 0;
+    QTest::newRow("at the icon after a window") << QStringList{"window", "icon"} << true << 2;
+}
+
+void tst_PopoverWindowController::onlyThePopoverAtTheIconLeavesTheTaskbar()
+{
+    QFETCH(QStringList, shown);
+    QFETCH(bool, skipping);
+    QFETCH(int, requests);
+    PopoverFixture f;
+    for (const QString &how : shown) {
+        f.controller.performClose();
+        if (how == u"icon")
+            f.controller.show(f.button);
+        else
+            f.controller.showAsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(f.controller.window()));
+    }
+    QTRY_COMPARE(f.taskbar.requests, requests);
+    QCOMPARE(f.taskbar.isSkippingTaskbar(f.controller.window()->windowHandle()), skipping);
 }
 
 // The StatusNotifierItem road: the tray tells no geometry.
