@@ -459,11 +459,14 @@ QRect PopoverWindowController::anchoredFrame(const QRect &icon, const QRect &scr
 {
     // The panel lies along the screen edge nearest to the icon; a tie (an
     // icon in a corner) goes to the top or bottom, where trays mostly are.
+    // Qt rounds the frame of an icon to whole points: at 150 % or 200 % one
+    // flush in a corner comes out a point off the top and onto the side, so
+    // a point's difference is still a tie.
     const int top = icon.top() - screen.top();
     const int bottom = screen.bottom() - icon.bottom();
     const int left = icon.left() - screen.left();
     const int right = screen.right() - icon.right();
-    const bool horizontalPanel = std::min(top, bottom) <= std::min(left, right);
+    const bool horizontalPanel = std::min(top, bottom) <= std::min(left, right) + 1;
 
     QPoint origin;
     if (horizontalPanel) {
@@ -482,11 +485,17 @@ QRect PopoverWindowController::anchoredFrame(const QRect &icon, const QRect &scr
     };
     const int marginX = horizontalPanel ? screenMargin : 0;
     const int marginY = horizontalPanel ? 0 : screenMargin;
-    origin.setX(keep(origin.x(), available.left() + marginX,
-                     available.right() + 1 - marginX - size.width()));
-    origin.setY(keep(origin.y(), available.top() + marginY,
+    QPoint kept(keep(origin.x(), available.left() + marginX,
+                     available.right() + 1 - marginX - size.width()),
+                keep(origin.y(), available.top() + marginY,
                      available.bottom() + 1 - marginY - size.height()));
-    return {origin, size};
+    // Kept inside, it is never moved back towards the icon and over its
+    // panel: one too long for the screen runs off the far edge instead.
+    if (horizontalPanel)
+        kept.setY(top <= bottom ? std::max(kept.y(), origin.y()) : std::min(kept.y(), origin.y()));
+    else
+        kept.setX(left <= right ? std::max(kept.x(), origin.x()) : std::min(kept.x(), origin.x()));
+    return {kept, size};
 }
 
 QRect PopoverWindowController::anchoredFrame(const QRect &icon)

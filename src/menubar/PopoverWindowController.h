@@ -135,7 +135,8 @@ public:
     // Where the popover of `size` goes for a tray icon at `icon`: off the
     // screen edge the icon's panel lies on (below an icon at the top, above
     // one at the bottom, beside one at a side), centred on the icon and kept
-    // inside `available`.
+    // inside `available`, but never moved over the icon's panel: one too
+    // long for the screen runs off its far edge.
     static QRect anchoredFrame(const QRect &icon, const QRect &screen, const QRect &available,
                                const QSize &size = contentSize);
     // The same on the screen that holds the icon.

@@ -85,33 +85,49 @@ private slots:
 
 void tst_PopoverWindowController::placement_data()
 {
+    QTest::addColumn<QRect>("screen");
     QTest::addColumn<QRect>("icon");
     QTest::addColumn<QRect>("available");
     QTest::addColumn<QRect>("expected");
     // On a 1280 by 800 screen; a 32-pixel panel takes its edge from the available area.
+    const QRect screen(0, 0, 1280, 800);
     QTest::newRow("under an icon in a top panel")
-        << QRect(1000, 4, 24, 24) << QRect(0, 32, 1280, 768) << QRect(841, 32, 340, 520);
+        << screen << QRect(1000, 4, 24, 24) << QRect(0, 32, 1280, 768) << QRect(841, 32, 340, 520);
     QTest::newRow("top panel, kept clear of the right edge")
-        << QRect(1250, 4, 24, 24) << QRect(0, 32, 1280, 768) << QRect(936, 32, 340, 520);
+        << screen << QRect(1250, 4, 24, 24) << QRect(0, 32, 1280, 768) << QRect(936, 32, 340, 520);
     QTest::newRow("top-left corner, kept clear of the left edge")
-        << QRect(0, 0, 24, 24) << QRect(0, 0, 1280, 800) << QRect(4, 28, 340, 520);
+        << screen << QRect(0, 0, 24, 24) << QRect(0, 0, 1280, 800) << QRect(4, 28, 340, 520);
     QTest::newRow("above an icon in a bottom panel")
-        << QRect(600, 772, 24, 24) << QRect(0, 0, 1280, 768) << QRect(441, 248, 340, 520);
+        << screen << QRect(600, 772, 24, 24) << QRect(0, 0, 1280, 768) << QRect(441, 248, 340, 520);
     QTest::newRow("right of an icon in a left panel")
-        << QRect(4, 400, 24, 24) << QRect(32, 0, 1248, 800) << QRect(32, 151, 340, 520);
+        << screen << QRect(4, 400, 24, 24) << QRect(32, 0, 1248, 800) << QRect(32, 151, 340, 520);
     QTest::newRow("left of an icon in a right panel")
-        << QRect(1252, 400, 24, 24) << QRect(0, 0, 1248, 800) << QRect(908, 151, 340, 520);
+        << screen << QRect(1252, 400, 24, 24) << QRect(0, 0, 1248, 800)
+        << QRect(908, 151, 340, 520);
     QTest::newRow("right panel, low icon kept above the bottom")
-        << QRect(1256, 740, 20, 20) << QRect(0, 0, 1248, 800) << QRect(908, 276, 340, 520);
+        << screen << QRect(1256, 740, 20, 20) << QRect(0, 0, 1248, 800)
+        << QRect(908, 276, 340, 520);
+    // The same 1280 by 800 pixels as Qt has them at 150 % and 200 %, with an
+    // icon of trayer's 32-pixel panel in the top-right corner: Qt's rounding
+    // puts it a point off the top and flush with the right edge.
+    QTest::newRow("150 %, an icon in the top-right corner")
+        << QRect(0, 0, 853, 533) << QRect(831, 1, 22, 20) << QRect(0, 0, 853, 533)
+        << QRect(509, 25, 340, 520);
+    QTest::newRow("200 %, an icon in the top-right corner")
+        << QRect(0, 0, 640, 400) << QRect(618, 1, 22, 15) << QRect(0, 0, 640, 400)
+        << QRect(296, 20, 340, 520);
+    QTest::newRow("200 %, above an icon in a bottom panel")
+        << QRect(0, 0, 640, 400) << QRect(600, 380, 20, 20) << QRect(0, 0, 640, 400)
+        << QRect(296, -144, 340, 520);
 }
 
 void tst_PopoverWindowController::placement()
 {
+    QFETCH(QRect, screen);
     QFETCH(QRect, icon);
     QFETCH(QRect, available);
     QFETCH(QRect, expected);
-    QCOMPARE(PopoverWindowController::anchoredFrame(icon, QRect(0, 0, 1280, 800), available),
-             expected);
+    QCOMPARE(PopoverWindowController::anchoredFrame(icon, screen, available), expected);
 }
 
 void tst_PopoverWindowController::onlyThePopoverAtTheIconLeavesTheTaskbar_data()
