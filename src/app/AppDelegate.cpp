@@ -80,7 +80,8 @@ void AppDelegate::applicationDidFinishLaunching()
     m_persistence = &m_platform.persistence();
     // Every text from here on comes in the chosen language.
     m_translations = std::make_unique<TranslationLoader>();
-    m_themeController = std::make_unique<ThemeController>(m_platform.appearance);
+    m_themeController =
+        std::make_unique<ThemeController>(m_platform.appearance, m_platform.appearanceChanges);
     m_languageSwitch = std::make_unique<LanguageSwitch>(m_persistence->mainContext(),
                                                         *m_translations, *m_themeController);
     m_languageSwitch->start();

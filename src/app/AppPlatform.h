@@ -22,6 +22,7 @@ class LaunchAtLoginBackend;
 
 namespace platform {
 class DesktopEntryIndex;
+class PortalAppearanceWatcher;
 class SystemAppearance;
 class SystemSleep;
 class SystemTimeZone;
@@ -81,6 +82,9 @@ struct AppPlatform {
     // The installed applications, as the frontmost detector resolves them;
     // null: whoever needs them reads the XDG application folders.
     const platform::DesktopEntryIndex *installedApplications = nullptr;
+    // Announces the desktop's changes of colour scheme to whatever follows
+    // `appearance`: the theme and the tray icon alike. Null: none are heard.
+    platform::PortalAppearanceWatcher *appearanceChanges = nullptr;
 };
 
 } // namespace halvex

@@ -19,6 +19,7 @@
 #include "platform/DesktopEntryIndex.h"
 #include "platform/LocalTimeZoneWatcher.h"
 #include "platform/LogindSystemSleep.h"
+#include "platform/PortalAppearanceWatcher.h"
 #include "platform/SecretServiceKeychain.h"
 #include "platform/SystemAppearance.h"
 #include "platform/TimerScheduler.h"
@@ -40,6 +41,7 @@ LiveAppPlatform::LiveAppPlatform()
     , m_sleep(std::make_unique<platform::LogindSystemSleep>())
     , m_timeZone(std::make_unique<platform::LocalTimeZoneWatcher>())
     , m_appearance(std::make_unique<platform::PortalSystemAppearance>())
+    , m_appearanceChanges(std::make_unique<platform::PortalAppearanceWatcher>())
     , m_frontWindows(std::make_unique<platform::X11FrontWindowSource>())
     , m_accessibility(std::make_unique<platform::AtspiAccessibilityHost>(*m_frontWindows))
     , m_trust(std::make_unique<fennimar::AccessibilityProbe>(
@@ -115,6 +117,7 @@ AppPlatform LiveAppPlatform::platform() const
         .frontmostWindowFrames = FrictionPanelController::liveFrontmostWindowFrames(*m_workspace),
         .ownBundleIdentifier = m_ownBundleIdentifier,
         .installedApplications = m_entries.get(),
+        .appearanceChanges = m_appearanceChanges.get(),
     };
 }
 

@@ -17,6 +17,7 @@ class DesktopEntryIndex;
 class Keychain;
 class LocalTimeZoneWatcher;
 class LogindSystemSleep;
+class PortalAppearanceWatcher;
 class PortalSystemAppearance;
 class UnavailableAutomationChecking;
 class X11Connection;
@@ -31,7 +32,8 @@ class AXURLReader;
 
 // The live desktop under the shell: the X11 workspace, logind's sleep
 // announcements, the system's time zone as it changes, the session's
-// notification server, the autostart login item, the task-bar activation
+// notification server, the desktop portal's colour scheme as it changes,
+// the autostart login item, the task-bar activation
 // policy, the accessibility bus and XTest behind the browser bridges, and
 // the Secret Service keychain. Made once, after the application object,
 // and kept for the whole run.
@@ -53,6 +55,7 @@ private:
     std::unique_ptr<platform::LogindSystemSleep> m_sleep;
     std::unique_ptr<platform::LocalTimeZoneWatcher> m_timeZone;
     std::unique_ptr<platform::PortalSystemAppearance> m_appearance;
+    std::unique_ptr<platform::PortalAppearanceWatcher> m_appearanceChanges;
     std::unique_ptr<platform::X11FrontWindowSource> m_frontWindows;
     std::unique_ptr<platform::AtspiAccessibilityHost> m_accessibility;
     std::unique_ptr<fennimar::AccessibilityProbe> m_trust;

@@ -15,7 +15,6 @@
 #include "onboarding/OnboardingPermissionsView.h"
 #include "permissions/PermissionManager.h"
 #include "platform/DesktopEntryIndex.h"
-#include "platform/PortalAppearanceWatcher.h"
 #include "settings/SettingsWindow.h"
 
 namespace halvex {
@@ -71,13 +70,12 @@ MenuBarInstallation::MenuBarInstallation(Services services)
                              quit();
                      });
 
-    m_appearanceChanges = std::make_unique<platform::PortalAppearanceWatcher>();
     m_statusItem = std::make_unique<StatusItemController>(StatusItemController::Services{
         .streakEngine = *core.streakEngine,
         .popoverController = popover,
         .systemAppearance = platform.appearance,
         .scheduler = platform.scheduler,
-        .appearanceChanges = m_appearanceChanges.get(),
+        .appearanceChanges = platform.appearanceChanges,
     });
 
     SettingsWindow::setPopover(

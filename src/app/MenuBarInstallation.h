@@ -5,8 +5,7 @@
 
 namespace platform {
 class DesktopEntryIndex;
-class PortalAppearanceWatcher;
-} // namespace platform
+}
 
 namespace halvex {
 
@@ -56,7 +55,6 @@ public:
 
 private:
     std::unique_ptr<platform::DesktopEntryIndex> m_ownApplications;
-    std::unique_ptr<platform::PortalAppearanceWatcher> m_appearanceChanges;
     // Declared in the order built; the status item goes before the popover.
     std::unique_ptr<PopoverWindowController> m_popover;
     PopoverRootView *m_rootView = nullptr;

@@ -3,17 +3,23 @@
 #include <QApplication>
 #include <QEvent>
 
+#include "platform/PortalAppearanceWatcher.h"
 #include "platform/SystemAppearance.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 
 namespace halvex {
 
-ThemeController::ThemeController(const platform::SystemAppearance &system, QObject *parent)
+ThemeController::ThemeController(const platform::SystemAppearance &system,
+                                 platform::PortalAppearanceWatcher *changes, QObject *parent)
     : QObject(parent)
     , m_system(system)
 {
     qApp->installEventFilter(this);
+    if (changes) {
+        connect(changes, &platform::PortalAppearanceWatcher::changed, this,
+                &ThemeController::refreshSystemAppearance);
+    }
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)

@@ -6,8 +6,9 @@
 #include "model/AppSettings.h"
 
 namespace platform {
+class PortalAppearanceWatcher;
 class SystemAppearance;
-}
+} // namespace platform
 
 namespace halvex {
 
@@ -16,12 +17,17 @@ namespace halvex {
 // the application's appearance (every open kit widget redraws from its
 // tokens) and a palette built from the tokens (plain Qt widgets follow).
 // In "auto" it reads the desktop again whenever the platform reports a theme
-// change or the application becomes active, and on refreshSystemAppearance().
+// change, the desktop's portal announces a new colour scheme, the
+// application becomes active, and on refreshSystemAppearance().
 class ThemeController final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ThemeController)
 public:
-    explicit ThemeController(const platform::SystemAppearance &system, QObject *parent = nullptr);
+    // `changes` (optional) announces the desktop's scheme changes that Qt's
+    // platform theme does not pass on as theme change events.
+    explicit ThemeController(const platform::SystemAppearance &system,
+                             platform::PortalAppearanceWatcher *changes = nullptr,
+                             QObject *parent = nullptr);
     ~ThemeController() override;
 
     AppTheme theme() const { return m_theme; }

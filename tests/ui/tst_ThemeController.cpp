@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDBusConnection>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QLayout>
@@ -6,6 +7,7 @@
 
 #include "FakeSystemAppearance.h"
 #include "UiTestSupport.h"
+#include "platform/PortalAppearanceWatcher.h"
 #include "ui/Color.h"
 #include "ui/Environment.h"
 #include "ui/KitLabel.h"
@@ -72,28 +74,51 @@ private slots:
         QCOMPARE(plain->palette().color(QPalette::WindowText), Color::ink().dark());
     }
 
+    // Qt's platform theme passes some desktops' changes on as an event;
+    // the desktop portal announces its own.
+    void autoFollowsTheDesktopWhenItChanges_data()
+    {
+        QTest::addColumn<bool>("fromThePortal");
+        QTest::newRow("Qt's theme change") << false;
+        QTest::newRow("the portal's announcement") << true;
+    }
     void autoFollowsTheDesktopWhenItChanges()
     {
+        QFETCH(bool, fromThePortal);
         testing::FakeSystemAppearance system;
-        ThemeController theme(system);
+        platform::PortalAppearanceWatcher portal(QDBusConnection(QStringLiteral("no bus")));
+        ThemeController theme(system, &portal);
+        const auto announce = [&] {
+            if (fromThePortal) {
+                emit portal.changed();
+                return;
+            }
+            QEvent themeChange(QEvent::ThemeChange);
+            QCoreApplication::sendEvent(qApp, &themeChange);
+        };
         theme.setTheme(AppTheme::automatic);
         QSignalSpy changes(&theme, &ThemeController::appearanceChanged);
         QCOMPARE(theme.appearance(), Appearance::light);
 
         system.style = QStringLiteral("Dark");
-        QEvent themeChange(QEvent::ThemeChange);
-        QCoreApplication::sendEvent(qApp, &themeChange);
+        announce();
         QCOMPARE(theme.appearance(), Appearance::dark);
+        QCOMPARE(Environment::applicationAppearance(), Appearance::dark);
         QCOMPARE(changes.size(), 1);
+        system.style = QString();
+        announce();
+        QCOMPARE(Environment::applicationAppearance(), Appearance::light);
+        QCOMPARE(changes.size(), 2);
 
         // A fixed choice ignores the desktop.
-        theme.setTheme(AppTheme::light);
-        system.style = QString();
-        theme.refreshSystemAppearance();
+        theme.setTheme(AppTheme::dark);
+        announce();
+        QCOMPARE(theme.appearance(), Appearance::dark);
         system.style = QStringLiteral("Dark");
-        theme.refreshSystemAppearance();
+        theme.setTheme(AppTheme::light);
+        announce();
         QCOMPARE(theme.appearance(), Appearance::light);
-        QCOMPARE(changes.size(), 2);
+        QCOMPARE(changes.size(), 4);
     }
 };
 
