@@ -555,9 +555,21 @@ QProcess *DesktopHarness::startHelperWindow(const HelperWindow &window)
 
 std::optional<DesktopHarness::Window> DesktopHarness::findWindow(const WindowMatch &match) const
 {
+    const QList<Window> found = search(match, true);
+    return found.isEmpty() ? std::nullopt : std::optional<Window>(found.first());
+}
+
+QList<DesktopHarness::Window> DesktopHarness::findWindows(const WindowMatch &match) const
+{
+    return search(match, false);
+}
+
+QList<DesktopHarness::Window> DesktopHarness::search(const WindowMatch &match, bool firstOnly) const
+{
+    QList<Window> found;
     const platform::X11Connection &connection = x11();
     if (!connection.isValid())
-        return std::nullopt;
+        return found;
     xcb_connection_t *c = connection.connection();
     const auto matches = [&](xcb_window_t window) {
         const auto attributes = platform::xcbReply(
@@ -590,8 +602,11 @@ std::optional<DesktopHarness::Window> DesktopHarness::findWindow(const WindowMat
     QList<xcb_window_t> pending{connection.root()};
     while (!pending.isEmpty()) {
         const xcb_window_t window = pending.takeFirst();
-        if (window != connection.root() && matches(window))
-            return window;
+        if (window != connection.root() && matches(window)) {
+            found << window;
+            if (firstOnly)
+                break;
+        }
         const auto tree =
             platform::xcbReply(xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr));
         if (!tree)
@@ -601,7 +616,7 @@ std::optional<DesktopHarness::Window> DesktopHarness::findWindow(const WindowMat
         for (int i = count - 1; i >= 0; --i)
             pending.prepend(children[i]);
     }
-    return std::nullopt;
+    return found;
 }
 
 std::optional<DesktopHarness::Window> DesktopHarness::waitForWindow(const WindowMatch &match,
@@ -749,12 +764,22 @@ bool DesktopHarness::click(const QPoint &point, Qt::MouseButton button) const
            nullptr;
 }
 
-QString DesktopHarness::screenshot(const QString &name, Window window) const
+std::optional<DesktopHarness::Window> DesktopHarness::activeWindow() const
+{
+    return x11().isValid() ? x11().activeWindow() : std::nullopt;
+}
+
+QImage DesktopHarness::grab(Window window) const
 {
     QScreen *screen = QGuiApplication::primaryScreen();
     // Qt's window 0 is the primary monitor alone: the root holds every monitor.
     const Window grabbed = window != 0 || !x11().isValid() ? window : x11().root();
-    return screen ? screenshots::save(screen->grabWindow(grabbed).toImage(), name) : QString();
+    return screen ? screen->grabWindow(grabbed).toImage() : QImage();
+}
+
+QString DesktopHarness::screenshot(const QString &name, Window window) const
+{
+    return screenshots::save(grab(window), name);
 }
 
 } // namespace testing

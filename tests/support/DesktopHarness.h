@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QHash>
+#include <QImage>
 #include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -160,6 +161,8 @@ public:
         std::optional<QRect> within = {}; // the whole frame inside, in root pixels
     };
     std::optional<Window> findWindow(const WindowMatch &match) const;
+    // Every one that matches, in the order findWindow() meets them.
+    QList<Window> findWindows(const WindowMatch &match) const;
     std::optional<Window> waitForWindow(const WindowMatch &match, int timeoutMs = 10000) const;
     // The process's icon once it is docked in the tray host's panel. The
     // panel is measured afresh at each look: it grows with each icon it
@@ -188,6 +191,13 @@ public:
     // A click of the real pointer through XTest, at a point in root pixels.
     bool click(const QPoint &point, Qt::MouseButton button = Qt::LeftButton) const;
 
+    // The window that has the focus as the window manager says
+    // (_NET_ACTIVE_WINDOW); none when nothing has it.
+    std::optional<Window> activeWindow() const;
+
+    // The window (0: the whole screen, every monitor) as it shows now; null
+    // on failure.
+    QImage grab(Window window = 0) const;
     // Saves the window (0: the whole screen, every monitor) as <name>.png
     // among the screenshots; returns the path, empty on failure.
     QString screenshot(const QString &name, Window window = 0) const;
@@ -199,6 +209,8 @@ private:
     // on the private bus.
     QString startBusService(QProcess *&slot, const QString &name, const QString &program,
                             const QStringList &arguments, const QByteArray &input = {});
+    // The mapped windows that match, in tree order; only the first one, or all.
+    QList<Window> search(const WindowMatch &match, bool firstOnly) const;
     platform::X11Connection &x11() const;
     QString newLogPath(const QString &program) const;
 
