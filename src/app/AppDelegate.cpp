@@ -355,6 +355,10 @@ void AppDelegate::showAbout()
 
 void AppDelegate::revealOnRequest()
 {
+    // A panel up stays the one thing in front: it answers the request
+    // itself, and nothing of ours opens under its backdrop, now or later.
+    if (m_frictionPanelController && m_frictionPanelController->bringPanelForward())
+        return;
     if (m_appUIInstalled && m_surfaces.revealPopover)
         m_surfaces.revealPopover([] {});
 }

@@ -61,7 +61,8 @@ public:
     void openStats();
     void openSettings();
     void showAbout();
-    // Another launch asked us to show ourselves.
+    // Another launch asked us to show ourselves: the popover, or, while a
+    // friction panel is up, the panel brought forward instead.
     void revealOnRequest();
     // Reveals the popover from the status item, then runs the completion;
     // false, without the completion, when there is no status item.

@@ -171,6 +171,7 @@ void FrictionPanelController::present(const std::shared_ptr<TriggerEvent> &event
     // that has it stands over everything else, the panel's line included.
     connect(viewModel, &FrictionViewModel::feedbackChanged, this, [this, own, viewModel] {
         if (own && m_activePanel == own && viewModel->feedback().isFailure()) {
+            m_steppingBack = false;
             own->raise();
             own->activateWindow();
             holdInFront({own.data()});
@@ -209,6 +210,7 @@ void FrictionPanelController::present(const std::shared_ptr<TriggerEvent> &event
     animateWindow(panel, 1.0, finalFrame.topLeft(), fadeInMs, QEasingCurve::OutCubic, {});
 
     m_activePanel = panel;
+    m_steppingBack = false;
     m_activeOverlays.clear();
     for (BlurOverlayWindow *overlay : std::as_const(overlays))
         m_activeOverlays << overlay;
@@ -223,6 +225,7 @@ void FrictionPanelController::dismiss(bool animated)
         m_pendingEvent.reset();
     const QPointer<FrictionPanel> panel = std::exchange(m_activePanel, nullptr);
     const QList<QPointer<BlurOverlayWindow>> overlays = std::exchange(m_activeOverlays, {});
+    m_steppingBack = false;
     if (m_frontGuard)
         m_frontGuard->release();
     // Its countdowns and delayed steps end with the panel.
@@ -275,8 +278,21 @@ void FrictionPanelController::dismiss(bool animated)
                                   Qt::QueuedConnection);
 }
 
+bool FrictionPanelController::bringPanelForward()
+{
+    if (!m_activePanel)
+        return m_isAnimating && m_pendingEvent;
+    // The step back's keys go to the application it brought forward.
+    if (m_steppingBack)
+        return true;
+    m_activePanel->raise();
+    m_activePanel->activateWindow();
+    return true;
+}
+
 void FrictionPanelController::stepBackdropAside()
 {
+    m_steppingBack = true;
     // The step itself brings the application or browser forward.
     if (m_frontGuard)
         m_frontGuard->release();

@@ -100,6 +100,12 @@ public:
     // Where the panel sits on `screen`: centred on its available area.
     static QRect panelFrame(const QScreen *screen);
 
+    // Another launch asked us to show ourselves. A panel up (or about to
+    // come up in place of one fading out) answers it: it is raised and given
+    // the focus again, unless its step back has the application in front,
+    // where it leaves the focus. False when no panel is up or waiting.
+    bool bringPanelForward();
+
     // The current value of panelActiveSubject.
     bool isPanelActive() const { return m_panelActive; }
     FrictionPanel *activePanel() const { return m_activePanel; }
@@ -149,6 +155,8 @@ private:
     // Windows still fading out from earlier dismissals.
     QList<QPointer<QWidget>> m_fading;
     bool m_isAnimating = false;
+    // From the step back's start until it fails or the panel goes.
+    bool m_steppingBack = false;
     bool m_holdsDockPolicy = false;
     std::shared_ptr<TriggerEvent> m_pendingEvent;
     std::unique_ptr<platform::X11FrontGuard> m_frontGuard;

@@ -208,6 +208,8 @@ private slots:
     void permissionsRefreshWhenWeComeToTheFront_data();
     void permissionsRefreshWhenWeComeToTheFront();
     void aBlockedApplicationInFrontAtLaunchGetsItsPanel();
+    void anotherLaunchRevealsThePopoverUnlessAPanelIsUp_data();
+    void anotherLaunchRevealsThePopoverUnlessAPanelIsUp();
     void theServicesFollowTheSystemsTimeZone_data();
     void theServicesFollowTheSystemsTimeZone();
     void notificationsArePlannedAtStartAndTakenBackAtQuit();
@@ -434,6 +436,40 @@ void tst_AppDelegate::aBlockedApplicationInFrontAtLaunchGetsItsPanel()
     FrictionPanelController *panels = launch->delegate->frictionPanelController();
     QTRY_VERIFY(panels->isPanelActive());
     QCOMPARE(launch->rows("TriggerEvent"), 1);
+}
+
+void tst_AppDelegate::anotherLaunchRevealsThePopoverUnlessAPanelIsUp_data()
+{
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<bool>("reveals");
+    QTest::newRow("nothing blocked in front") << "mail" << true;
+    QTest::newRow("a panel up") << "code" << false;
+}
+
+void tst_AppDelegate::anotherLaunchRevealsThePopoverUnlessAPanelIsUp()
+{
+    QFETCH(QString, front);
+    QFETCH(bool, reveals);
+    launch->completeFirstLaunch();
+    launch->f.addStreak(); // blocks "code"
+    QVERIFY(launch->f.save());
+    launch->workspace.frontmost = testing::FakeWorkspace::app(front, 42);
+    launch->arguments << AppDelegate::uiTestArgument; // no reveal of its own
+    launch->launch();
+    FrictionPanelController *panels = launch->delegate->frictionPanelController();
+    QTRY_COMPARE(panels->isPanelActive(), !reveals);
+    launch->journal.clear();
+
+    // The panel answers the request itself: the popover would open under
+    // its backdrop and take the focus.
+    launch->delegate->revealOnRequest();
+    QCOMPARE(launch->journal, reveals ? QStringList{"reveal"} : QStringList{});
+    QCOMPARE(panels->isPanelActive(), !reveals);
+    // Nor is it kept for later: answering the panel opens nothing.
+    panels->dismiss(false);
+    QCoreApplication::processEvents();
+    QVERIFY(!launch->delegate->isPopoverRevealPending());
+    QCOMPARE(launch->journal.count("reveal"), int(reveals));
 }
 
 void tst_AppDelegate::theServicesFollowTheSystemsTimeZone_data()

@@ -383,6 +383,55 @@ private slots:
         QCOMPARE(desk.sent, (QList<bool>{true, false}));
     }
 
+    // Another launch asks us to show ourselves: a panel up, or about to
+    // come up, takes the request, and the focus unless its step back has
+    // the application in front.
+    void aRequestToComeForward_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<bool>("takesTheFocus");
+        QTest::newRow("nothing up") << "none" << false << false;
+        QTest::newRow("a panel up") << "up" << true << true;
+        QTest::newRow("a newer trigger waits for the fade") << "waiting" << true << false;
+        QTest::newRow("its step back under way") << "stepping back" << true << false;
+    }
+    void aRequestToComeForward()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, takesTheFocus);
+        Motion::setReduceMotion(state != "waiting");
+        Desk desk;
+        desk.controller().start();
+        if (state != "none")
+            desk.trigger();
+        if (state == "waiting") {
+            finishWindowAnimations();
+            desk.trigger();
+            QVERIFY(desk.controller().isAnimating() && desk.controller().pendingEvent());
+        }
+        if (state == "stepping back") {
+            desk.scheduler.advance(1);
+            QTest::mouseClick(desk.controller().activePanel()->findChild<QAbstractButton *>(
+                                  "friction.button.stepBack"),
+                              Qt::LeftButton);
+            QVERIFY(desk.controller().isPanelActive());
+        }
+        // Another window has the focus meanwhile.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+
+        QTEST(desk.controller().bringPanelForward(), "answered");
+        if (takesTheFocus) {
+            QTRY_COMPARE(QApplication::activeWindow(), desk.controller().activePanel());
+        } else {
+            settle();
+            QCOMPARE(QApplication::activeWindow(), &other);
+        }
+    }
+
     void followsTheChosenLanguageAndTheme()
     {
         Desk desk;
