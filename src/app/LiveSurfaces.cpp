@@ -126,6 +126,11 @@ void LiveSurfaces::installMenuBar()
         .openStats = [delegate] { delegate->openStats(); },
         .openSettings = [delegate] { delegate->openSettings(); },
         .quit = [delegate] { delegate->requestQuit(); },
+        .bringPanelForward =
+            [delegate] {
+                FrictionPanelController *panel = delegate->frictionPanelController();
+                return panel && panel->bringPanelForward();
+            },
     });
     // The review prompt goes over the status item and the popover, and asks
     // once the popover has closed.

@@ -76,6 +76,7 @@ MenuBarInstallation::MenuBarInstallation(Services services)
         .systemAppearance = platform.appearance,
         .scheduler = platform.scheduler,
         .appearanceChanges = platform.appearanceChanges,
+        .bringPanelForward = services.bringPanelForward,
     });
 
     SettingsWindow::setPopover(

@@ -38,6 +38,9 @@ public:
         std::function<void()> openSettings;
         // The quit button; the shell's one way out.
         std::function<void()> quit;
+        // A friction panel up answers a click on the icon instead of the
+        // popover; true when one did.
+        std::function<bool()> bringPanelForward = {};
     };
 
     explicit MenuBarInstallation(Services services);

@@ -95,6 +95,11 @@ void StatusItemController::handleButtonClick()
         if (m_graceTimer)
             m_graceTimer->invalidate();
     }
+    // Nothing of ours opens under a panel: a tray kept above its backdrop
+    // (a dock that stays on top) can still be clicked.
+    if (!m_services.popoverController.isShown() && m_services.bringPanelForward &&
+        m_services.bringPanelForward())
+        return;
     m_services.popoverController.toggle(*m_button);
     if (!m_pendingReveals.empty())
         decideTrayPresence();

@@ -57,6 +57,9 @@ public:
         // Announces the desktop's appearance changes besides Qt's own theme
         // change events; optional.
         platform::PortalAppearanceWatcher *appearanceChanges = nullptr;
+        // A friction panel up takes a click meant to open the popover: true
+        // when one did (it is brought forward). Empty: nothing does.
+        std::function<bool()> bringPanelForward = {};
     };
 
     explicit StatusItemController(Services services, QObject *parent = nullptr);

@@ -30,6 +30,9 @@ struct StatusFixture {
     testing::FakeSystemAppearance appearance;
     fennimar::ActivationPolicyCoordinator policy{std::make_shared<testing::FakeActivationPolicy>()};
     bool trayAvailable = true;
+    // A friction panel up, and how often a click brought it forward.
+    bool panelUp = false;
+    int panelBroughtForward = 0;
     int streakCount = 0;
     std::unique_ptr<StreakEngine> engine;
     std::unique_ptr<PopoverWindowController> popover;
@@ -61,7 +64,12 @@ struct StatusFixture {
                                            .systemAppearance = appearance,
                                            .scheduler = store.scheduler,
                                            .isTrayAvailable = [this] { return trayAvailable; },
-                                           .appearanceChanges = appearanceChanges});
+                                           .appearanceChanges = appearanceChanges,
+                                           .bringPanelForward =
+                                               [this] {
+                                                   panelBroughtForward += panelUp ? 1 : 0;
+                                                   return panelUp;
+                                               }});
     }
 
     Frame frame() { return status->iconView().frame(); }
@@ -163,18 +171,23 @@ void tst_StatusItemController::resetStaysRedForItsWholeBreakEvenThroughTriggers(
 void tst_StatusItemController::clicksToggleThePopover_data()
 {
     QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
+    QTest::addColumn<bool>("panelUp");
     QTest::addColumn<bool>("toggles");
-    QTest::newRow("left click") << QSystemTrayIcon::Trigger << true;
-    QTest::newRow("right click, no menu") << QSystemTrayIcon::Context << true;
-    QTest::newRow("second click of a quick pair") << QSystemTrayIcon::DoubleClick << true;
-    QTest::newRow("middle click") << QSystemTrayIcon::MiddleClick << false;
+    QTest::newRow("left click") << QSystemTrayIcon::Trigger << false << true;
+    QTest::newRow("right click, no menu") << QSystemTrayIcon::Context << false << true;
+    QTest::newRow("second click of a quick pair") << QSystemTrayIcon::DoubleClick << false << true;
+    QTest::newRow("middle click") << QSystemTrayIcon::MiddleClick << false << false;
+    // Through the backdrop: the panel comes forward, nothing opens under it.
+    QTest::newRow("left click, a panel up") << QSystemTrayIcon::Trigger << true << false;
 }
 
 void tst_StatusItemController::clicksToggleThePopover()
 {
     QFETCH(QSystemTrayIcon::ActivationReason, reason);
+    QFETCH(bool, panelUp);
     QFETCH(bool, toggles);
     StatusFixture f;
+    f.panelUp = panelUp;
     f.start();
     f.engine->sendTrigger(nullptr);
     emit f.status->statusItem()->activated(reason);
@@ -184,6 +197,7 @@ void tst_StatusItemController::clicksToggleThePopover()
     emit f.status->statusItem()->activated(reason);
     QVERIFY(!f.popover->isShown());
     QCOMPARE(f.frame(), toggles ? Frame::mark : Frame::red);
+    QCOMPARE(f.panelBroughtForward, panelUp ? 2 : 0);
 }
 
 void tst_StatusItemController::iconFollowsTheDesktopsAppearanceOnly()
