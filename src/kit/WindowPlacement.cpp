@@ -1,5 +1,8 @@
 #include "kit/WindowPlacement.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -7,7 +10,9 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/UserDefaults.h"
 
@@ -35,38 +40,234 @@ void layOut(QWidget *window)
         layout->activate();
 }
 
-void centreOn(QWidget *window, const QRect &area)
+bool isFrameless(const QWidget *window)
 {
-    window->move(WindowPlacement::centredOrigin(window->frameGeometry().size(), area));
+    const Qt::WindowType type = window->windowType();
+    return window->windowFlags().testFlag(Qt::FramelessWindowHint) || type == Qt::Popup ||
+           type == Qt::ToolTip || type == Qt::SplashScreen;
 }
 
-// Follows one resize of a window, then removes itself. The deadline removes
-// it too when no resize came in time, so whichever comes first ends it.
-class OneShotObserver final : public QObject {
+// The frame the window manager drew around the last window of ours, at
+// the device pixel ratio of the screen it was on.
+struct LearntFrame {
+    QMargins margins;
+    qreal ratio = 1;
+};
+
+std::optional<LearntFrame> &learntFrame()
+{
+    static std::optional<LearntFrame> learnt;
+    return learnt;
+}
+
+// What the window manager has drawn around the window itself, if it has yet.
+std::optional<LearntFrame> ownFrame(const QWidget *window)
+{
+    const QWindow *handle = window->windowHandle();
+    if (!handle || isFrameless(window))
+        return std::nullopt;
+    const QMargins margins = handle->frameMargins();
+    if (margins.isNull())
+        return std::nullopt;
+    LearntFrame own{margins, handle->devicePixelRatio()};
+    learntFrame() = own;
+    return own;
+}
+
+int scaledUp(int value, qreal factor)
+{
+    return int(std::ceil(value * factor - 0.01));
+}
+
+QMargins onScreen(const LearntFrame &frame, const QScreen *screen)
+{
+    const qreal ratio = screen ? screen->devicePixelRatio() : frame.ratio;
+    QMargins margins = frame.margins;
+    if (!qFuzzyCompare(ratio, frame.ratio)) {
+        const qreal factor = frame.ratio / ratio;
+        margins = QMargins(scaledUp(margins.left(), factor), scaledUp(margins.top(), factor),
+                           scaledUp(margins.right(), factor), scaledUp(margins.bottom(), factor));
+    }
+    // Qt rounds the frame to whole logical pixels, which at a fractional
+    // scale may fall part of a device pixel short of it.
+    if (!qFuzzyCompare(ratio, std::round(ratio))) {
+        const auto wider = [](int side) { return side > 0 ? side + 1 : 0; };
+        margins = QMargins(wider(margins.left()), wider(margins.top()), wider(margins.right()),
+                           wider(margins.bottom()));
+    }
+    return margins;
+}
+
+// Set on a window whose geometry was restored, until it is moved: Qt puts
+// the window manager's frame of a moved window at its position, but the
+// content of one given a geometry.
+const char *const contentPlaced = "fennimar.contentPlaced";
+
+// The frame the window has, or is to have once it is mapped.
+QRect frameOf(const QWidget *window, const QMargins &margins)
+{
+    if (!window->testAttribute(Qt::WA_Mapped) && window->property(contentPlaced).toBool())
+        return window->geometry().marginsAdded(margins);
+    return QRect(window->pos(), window->size().grownBy(margins));
+}
+
+// Gives the window the frame: its content the frame less the margins.
+void apply(QWidget *window, const QRect &frame, const QMargins &margins)
+{
+    const QPoint origin = frameOf(window, margins).topLeft();
+    const QSize content = frame.size().shrunkBy(margins);
+    if (window->size() != content)
+        window->resize(content);
+    if (origin != frame.topLeft()) {
+        window->move(frame.topLeft());
+        window->setProperty(contentPlaced, QVariant());
+    }
+}
+
+enum class Placement { centred, kept };
+
+QScreen *screenOfArea(const QRect &area)
+{
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry() == area)
+            return screen;
+    }
+    return nullptr;
+}
+
+void place(QWidget *window, Placement placement, const QRect &area)
+{
+    const QMargins margins = WindowPlacement::frameMargins(window, screenOfArea(area));
+    const QSize minimum = window->minimumSize();
+    if (placement == Placement::centred) {
+        apply(window, WindowPlacement::centredFrame(window->size(), margins, minimum, area),
+              margins);
+    } else {
+        apply(window,
+              WindowPlacement::fittedFrame(frameOf(window, margins), margins, minimum, area),
+              margins);
+    }
+}
+
+// Keeps a window where it was placed while it settles, then removes
+// itself: the first resize within the re-centre window (when asked)
+// centres it again, and once the window manager has decorated it, a frame
+// other than the one assumed places it again. Always in the area found
+// first, not the active screen of the moment: the window should not chase
+// the focus while it settles.
+class Settling final : public QObject {
 public:
-    OneShotObserver(QWidget *window, std::optional<QRect> area)
+    Settling(QWidget *window, Placement placement, QRect area, bool followsFirstResize)
         : QObject(window)
+        , m_placement(placement)
         , m_area(area)
+        , m_followsFirstResize(followsFirstResize)
+        , m_assumed(WindowPlacement::frameMargins(window, screenOfArea(area)))
+        , m_awaitsFrame(!isFrameless(window))
     {
         window->installEventFilter(this);
+        if (window->isVisible())
+            watchHandle();
+    }
+
+    Placement placement() const { return m_placement; }
+    const QRect &area() const { return m_area; }
+
+    // The re-centre window has passed.
+    void stopFollowingResizes()
+    {
+        m_followsFirstResize = false;
+        finishIfSettled();
+    }
+
+    void dismiss()
+    {
+        parent()->removeEventFilter(this);
+        if (m_handle)
+            m_handle->removeEventFilter(this);
+        deleteLater();
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Resize && watched == parent()) {
-            auto *window = static_cast<QWidget *>(watched);
-            window->removeEventFilter(this);
-            if (m_area)
-                centreOn(window, *m_area);
-            deleteLater();
+        auto *window = static_cast<QWidget *>(parent());
+        if (watched == window) {
+            if (event->type() == QEvent::Show) {
+                watchHandle();
+            } else if (event->type() == QEvent::Resize && m_followsFirstResize && !m_placing) {
+                m_followsFirstResize = false;
+                placeAgain(Placement::centred);
+                finishIfSettled();
+            }
+        } else if (watched == m_handle && event->type() == QEvent::Expose &&
+                   m_handle->isExposed() && m_awaitsFrame) {
+            m_awaitsFrame = false;
+            if (ownFrame(window) &&
+                WindowPlacement::frameMargins(window, screenOfArea(m_area)) != m_assumed)
+                placeAgain(m_placement);
+            finishIfSettled();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::optional<QRect> m_area;
+    void placeAgain(Placement placement)
+    {
+        m_placing = true;
+        place(static_cast<QWidget *>(parent()), placement, m_area);
+        m_placing = false;
+    }
+
+    void watchHandle()
+    {
+        QWindow *handle = static_cast<QWidget *>(parent())->windowHandle();
+        if (!handle || handle == m_handle)
+            return;
+        if (m_handle)
+            m_handle->removeEventFilter(this);
+        m_handle = handle;
+        m_handle->installEventFilter(this);
+    }
+
+    void finishIfSettled()
+    {
+        if (!m_followsFirstResize && !m_awaitsFrame)
+            dismiss();
+    }
+
+    Placement m_placement;
+    QRect m_area;
+    bool m_followsFirstResize;
+    QMargins m_assumed;
+    bool m_awaitsFrame;
+    bool m_placing = false;
+    QPointer<QWindow> m_handle;
 };
+
+// Places the window and has it settle there. A window already settling in
+// the same area keeps what it follows, so a second look at a window just
+// centred does not forget its first resize.
+Settling *placeAndSettle(QWidget *window, Placement placement, const QRect &area,
+                         bool followsFirstResize)
+{
+    place(window, placement, area);
+    Settling *settling = nullptr;
+    for (Settling *existing : window->findChildren<Settling *>(Qt::FindDirectChildrenOnly)) {
+        if (!settling && !followsFirstResize && existing->area() == area) {
+            settling = existing;
+            continue;
+        }
+        // A new placement replaces what an earlier one would have redone.
+        existing->dismiss();
+    }
+    if (settling)
+        return settling;
+    // A window whose frame is known has nothing left to settle but its size.
+    if (!followsFirstResize && (isFrameless(window) || ownFrame(window)))
+        return nullptr;
+    return new Settling(window, placement, area, followsFirstResize);
+}
 
 // Remembers a window's frame under its autosave name as it moves and resizes.
 class FrameAutosave final : public QObject {
@@ -146,27 +347,59 @@ QScreen *WindowPlacement::dominantScreen(const QWidget *window)
     return index ? QGuiApplication::screens().at(*index) : window->screen();
 }
 
+QRect WindowPlacement::fittedFrame(const QRect &frame, const QMargins &margins,
+                                   const QSize &minimum, const QRect &area)
+{
+    const QSize room = area.size().shrunkBy(margins);
+    const QSize content =
+        frame.size().shrunkBy(margins).boundedTo(room).expandedTo(minimum).expandedTo({0, 0});
+    QRect fitted(frame.topLeft(), content.grownBy(margins));
+    // Along each axis: inside when it fits, else from the area's start.
+    const auto into = [](int start, int length, int areaStart, int areaLength) {
+        return length >= areaLength ? areaStart
+                                    : std::clamp(start, areaStart, areaStart + areaLength - length);
+    };
+    fitted.moveTo(into(fitted.x(), fitted.width(), area.x(), area.width()),
+                  into(fitted.y(), fitted.height(), area.y(), area.height()));
+    return fitted;
+}
+
+QRect WindowPlacement::centredFrame(const QSize &contentSize, const QMargins &margins,
+                                    const QSize &minimum, const QRect &area)
+{
+    const QRect sized =
+        fittedFrame(QRect(area.topLeft(), contentSize.grownBy(margins)), margins, minimum, area);
+    return fittedFrame(QRect(centredOrigin(sized.size(), area), sized.size()), margins, minimum,
+                       area);
+}
+
+QMargins WindowPlacement::frameMargins(const QWidget *window, const QScreen *screen)
+{
+    if (isFrameless(window))
+        return {};
+    if (const auto own = ownFrame(window))
+        return onScreen(*own, screen);
+    if (const auto &learnt = learntFrame())
+        return onScreen(*learnt, screen);
+    return {};
+}
+
 void WindowPlacement::centerOnActiveScreen(QWidget *window, const Deadline &deadline)
 {
     layOut(window);
-    std::optional<QRect> area;
-    if (QScreen *screen = activeScreen(window)) {
-        area = screen->availableGeometry();
-        centreOn(window, *area);
-    }
-    // The same area again, not the active screen of the moment: the window
-    // should not chase the focus while it settles.
-    QPointer<QObject> observer = new OneShotObserver(window, area);
-    const auto timeout = [observer] {
-        if (observer) {
-            static_cast<QWidget *>(observer->parent())->removeEventFilter(observer);
-            observer->deleteLater();
-        }
+    QScreen *screen = activeScreen(window);
+    if (!screen)
+        return;
+    QPointer<Settling> settling =
+        placeAndSettle(window, Placement::centred, screen->availableGeometry(), true);
+    const auto timeout = [settling] {
+        if (settling)
+            settling->stopFollowingResizes();
     };
     if (deadline)
-        deadline(observer, timeout);
+        deadline(settling, timeout);
     else
-        QTimer::singleShot(recentreWindowMs, observer, timeout);
+        QTimer::singleShot(recentreWindowMs, settling, timeout);
 }
 
 void WindowPlacement::moveToActiveScreen(QWidget *window)
@@ -175,16 +408,16 @@ void WindowPlacement::moveToActiveScreen(QWidget *window)
     if (!active)
         return;
     const QScreen *dominant = dominantScreen(window);
-    if (dominant && dominant->geometry() == active->geometry())
-        return;
-    centreOn(window, active->availableGeometry());
+    const bool there = dominant && dominant->geometry() == active->geometry();
+    placeAndSettle(window, there ? Placement::kept : Placement::centred,
+                   active->availableGeometry(), false);
 }
 
 void WindowPlacement::centerOnMouseScreen(QWidget *window)
 {
     layOut(window);
     if (QScreen *screen = screenUnderMouse())
-        centreOn(window, screen->availableGeometry());
+        placeAndSettle(window, Placement::centred, screen->availableGeometry(), false);
 }
 
 QString WindowPlacement::frameKey(const QString &autosaveName)
@@ -204,6 +437,7 @@ void WindowPlacement::restoreFrame(QWidget *window, const QString &autosaveName,
     const QString key = frameKey(autosaveName);
     const std::optional<QString> saved = defaults.stringValue(key);
     if (saved && window->restoreGeometry(QByteArray::fromBase64(saved->toLatin1()))) {
+        window->setProperty(contentPlaced, true);
         moveToActiveScreen(window);
     } else {
         window->resize(contentSize);
