@@ -392,7 +392,9 @@ QRect FrictionPanelController::panelFrame(const QScreen *screen)
     const QSize size = FrictionPanel::panelSize;
     if (!screen)
         return QRect(QPoint(0, 0), size);
-    return QRect(fennimar::WindowPlacement::centredOrigin(size, screen->availableGeometry()), size);
+    // Frameless and of one size: only moved, its top-left corner kept on a
+    // screen too small for it.
+    return fennimar::WindowPlacement::centredFrame(size, {}, size, screen->availableGeometry());
 }
 
 QList<BlurOverlayWindow *> FrictionPanelController::activeOverlays() const

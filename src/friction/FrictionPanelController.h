@@ -97,7 +97,7 @@ public:
     static std::optional<int> targetScreenIndex(const QList<QRect> &windowFrames,
                                                 const QList<QRect> &screens, const QPoint &mouse,
                                                 int primaryScreen);
-    // Where the panel sits on `screen`: centred on its available area.
+    // Where the panel sits on `screen`: centred on its available area, inside it.
     static QRect panelFrame(const QScreen *screen);
 
     // Another launch asked us to show ourselves. A panel up (or about to
