@@ -182,9 +182,14 @@ public:
 
     void dismiss()
     {
+        if (!parent())
+            return;
         parent()->removeEventFilter(this);
         if (m_handle)
             m_handle->removeEventFilter(this);
+        // Out of the window's children at once: a placement made before it
+        // goes must not find it.
+        setParent(nullptr);
         deleteLater();
     }
 
@@ -253,7 +258,12 @@ Settling *placeAndSettle(QWidget *window, Placement placement, const QRect &area
 {
     place(window, placement, area);
     Settling *settling = nullptr;
-    for (Settling *existing : window->findChildren<Settling *>(Qt::FindDirectChildrenOnly)) {
+    const QObjectList children = window->children();
+    for (QObject *child : children) {
+        // Not a QObject of its own kind: qobject_cast would take any child.
+        auto *existing = dynamic_cast<Settling *>(child);
+        if (!existing)
+            continue;
         if (!settling && !followsFirstResize && existing->area() == area) {
             settling = existing;
             continue;

@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
+#include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "OffscreenScreens.h"
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "kit/WindowPlacement.h"
@@ -208,6 +211,9 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QSize, minimum);
         QWidget w;
+        // Its content stays its own through every placement.
+        const QPointer<QLayout> layout = new QVBoxLayout(&w);
+        layout->addWidget(new QLabel(QStringLiteral("content")));
         w.setMinimumSize(minimum);
         w.resize(size);
         Deadlines deadlines;
@@ -223,6 +229,8 @@ private slots:
         w.move(-50, 100);
         WindowPlacement::moveToActiveScreen(&w);
         QCOMPARE(placedFrame(w), QRect(QPoint(0, 0), expected.size()));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(layout && w.layout() == layout);
     }
 
     void centresOnTheActiveScreenAndFollowsOneEarlyResize_data()
