@@ -49,7 +49,9 @@ public:
         platform::TimerScheduler &scheduler;
     };
 
-    static constexpr QSize minimumContent{480, 640};
+    // The editor window's own minimum: its history scrolls, so a netbook's
+    // screen still shows the header and the footer's buttons.
+    static constexpr QSize minimumContent{480, 560};
     static constexpr QSize idealContent{520, 760};
     static constexpr QSize maximumContent{720, 1000};
 

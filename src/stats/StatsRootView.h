@@ -50,7 +50,8 @@ public:
                   QWidget *parent = nullptr);
 
     static constexpr int minimumWidth = 600;
-    static constexpr int minimumHeight = 720;
+    // Low enough for a netbook's screen: the page scrolls.
+    static constexpr int minimumHeight = 360;
     static constexpr int spacing = 24;
     static constexpr int horizontalPadding = 32;
     static constexpr int verticalPadding = 28;
