@@ -20,8 +20,10 @@ namespace {
 // How long a click on the icon is given to map the popover before another.
 constexpr int clickAnswerMs = 5000;
 
-// A home past onboarding with the one streak.
-bool writeHome(const QString &home, const QString &language, std::shared_ptr<Streak> streak)
+// A home past onboarding with the one streak, in the theme given by its raw
+// value or the default.
+bool writeHome(const QString &home, const QString &language, std::shared_ptr<Streak> streak,
+               const QString &theme = {})
 {
     PersistenceController store(false, {home + QStringLiteral("/.local/share"), home, {}});
     if (store.degraded())
@@ -31,6 +33,8 @@ bool writeHome(const QString &home, const QString &language, std::shared_ptr<Str
     settings->setFirstLaunchCompleted(true);
     if (!language.isEmpty())
         settings->setLanguageRaw(language);
+    if (!theme.isEmpty())
+        settings->setThemeRaw(theme);
     context.insert(std::move(streak));
     return context.save().hasValue();
 }
@@ -38,13 +42,14 @@ bool writeHome(const QString &home, const QString &language, std::shared_ptr<Str
 } // namespace
 
 bool writeHomePastOnboarding(const QString &home, const QString &language,
-                             const QStringList &domains)
+                             const QStringList &domains, const QString &theme)
 {
     return writeHome(home, language,
                      std::make_shared<Streak>(QUuid::createUuid(), QStringLiteral("Feeds"),
                                               StreakType::site, StrictnessMode::gentle, domains,
                                               QStringList{}, QStringList{},
-                                              QDateTime::currentDateTimeUtc().addDays(-3)));
+                                              QDateTime::currentDateTimeUtc().addDays(-3)),
+                     theme);
 }
 
 bool writeHomeBlockingApplication(const QString &home, const QString &applicationId)
@@ -57,8 +62,11 @@ bool writeHomeBlockingApplication(const QString &home, const QString &applicatio
 }
 
 bool clickOn(const DesktopHarness &desktop, AccessibleUi &ui, const AccessibleUi::Match &match,
-             int timeoutMs)
+             int timeoutMs, qreal scale)
 {
+    const auto inPixels = [scale](const QRect &logical) {
+        return QRect(logical.topLeft() * scale, logical.size() * scale);
+    };
     QRect box;
     const bool ready = QTest::qWaitFor(
         [&] {
@@ -69,7 +77,7 @@ bool clickOn(const DesktopHarness &desktop, AccessibleUi &ui, const AccessibleUi
             if (ui.visibleExtents(*element) != whole) {
                 if (const auto area = ui.clippingAncestor(*element)) {
                     const QRect shown = ui.visibleExtents(*area);
-                    scroll(desktop, shown, whole.center().y() > shown.center().y());
+                    scroll(desktop, inPixels(shown), whole.center().y() > shown.center().y());
                 }
                 box = {};
                 return false;
@@ -78,7 +86,7 @@ bool clickOn(const DesktopHarness &desktop, AccessibleUi &ui, const AccessibleUi
             return !box.isEmpty() && box == before;
         },
         timeoutMs);
-    return ready && desktop.click(box.center());
+    return ready && desktop.click(inPixels(box).center());
 }
 
 void scroll(const DesktopHarness &desktop, const QRect &area, bool down)

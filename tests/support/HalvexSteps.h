@@ -15,9 +15,11 @@
 namespace testing::halvexSteps {
 
 // A home past onboarding, with one site streak ("Feeds", on these domains,
-// three days in); false when the store could not be written.
+// three days in), in the theme given by its raw value ("light", "dark") or
+// the default; false when the store could not be written.
 bool writeHomePastOnboarding(const QString &home, const QString &language = {},
-                             const QStringList &domains = {QStringLiteral("example.com")});
+                             const QStringList &domains = {QStringLiteral("example.com")},
+                             const QString &theme = {});
 // A home past onboarding whose one streak ("Distraction", three days in)
 // blocks the application of this desktop-file id; false when the store
 // could not be written.
@@ -25,9 +27,10 @@ bool writeHomeBlockingApplication(const QString &home, const QString &applicatio
 
 // Clicks the element once it takes input, is scrolled into view (a notch of
 // the wheel at a time) and stays put: windows slide in, and a friction
-// panel locks its buttons for a moment.
+// panel locks its buttons for a moment. `scale` is the one the process
+// draws at: Qt gives accessible extents in its logical pixels.
 bool clickOn(const DesktopHarness &desktop, AccessibleUi &ui, const AccessibleUi::Match &match,
-             int timeoutMs);
+             int timeoutMs, qreal scale = 1);
 // One notch of the wheel over the area.
 void scroll(const DesktopHarness &desktop, const QRect &area, bool down);
 
