@@ -171,9 +171,9 @@ private slots:
         QCOMPARE(window->size(), size);
         // The window never gets smaller than its sheet, whose footer would
         // then fall outside it.
-        QCOMPARE(window->minimumSize(), QSize(480, detail ? 640 : 560));
+        QCOMPARE(window->minimumSize(), QSize(480, 560));
         QCOMPARE(window->maximumSize(), QSize(720, 1000));
-        QCOMPARE(editor->content()->minimumSize(), QSize(480, detail ? 640 : 560));
+        QCOMPARE(editor->content()->minimumSize(), QSize(480, 560));
         QCOMPARE(editor->content()->maximumSize(), QSize(720, detail ? 1000 : 900));
         window->resize(300, 300);
         QCOMPARE(window->size(), window->minimumSize());
