@@ -16,12 +16,15 @@
 
 #include "AccessibleUi.h"
 #include "DesktopHarness.h"
+#include "ForegroundScene.h"
 #include "HalvexSteps.h"
 #include "app/SingleInstance.h"
+#include "friction/FrictionPanel.h"
 #include "kit/ReviewPrompt.h"
 #include "model/AppSettings.h"
 #include "model/ModelContext.h"
 #include "model/PersistenceController.h"
+#include "model/Streak.h"
 #include "platform/Log.h"
 #include "platform/UserDefaults.h"
 
@@ -36,6 +39,9 @@ const QString binary = QStringLiteral(HALVEX_BINARY);
 constexpr int stepTimeoutMs = 20000;
 const QString button = QStringLiteral("push button");
 constexpr int settledGrabs = 3;
+const testing::ForegroundScene::Application own{QStringLiteral("org.example.WindowsFitProbe"),
+                                                QStringLiteral("Windows fit probe"),
+                                                QStringLiteral("HalvexWindowsFitProbe")};
 
 // The screens of the rows: a monitor, the scale it is given through Qt's
 // factor or the X resources' dpi, and the appearance pictures are taken in.
@@ -71,6 +77,11 @@ private:
     // window manager and, frame and all, inside the monitor. Empty then,
     // else where it was.
     QString waitUntilFits(const QString &title);
+    // The same for a frameless window of the binary's, found by its size in
+    // the binary's logical pixels.
+    QString waitUntilFits(const QSize &frameless);
+    QString waitUntilFits(const DesktopHarness::WindowMatch &match, bool framed,
+                          const QString &what);
     bool clickOn(const Match &match);
     // The row's scale: how many of the monitor's pixels the binary's logical pixel takes.
     static qreal rowScale();
@@ -85,6 +96,8 @@ private:
     QString said() const;
 
     std::unique_ptr<DesktopHarness> m_desktop;
+    // This process's window and the blocked application's.
+    std::unique_ptr<testing::ForegroundScene> m_scene;
     QProcess *m_halvex = nullptr;
     std::unique_ptr<AccessibleUi> m_ui;
 };
@@ -104,13 +117,24 @@ QString tst_WindowsFitOnX11::startRow(const std::function<bool(const QString &ho
     // The last row's binary and services go with its desktop.
     m_ui.reset();
     m_halvex = nullptr;
+    m_scene.reset();
     m_desktop.reset();
     m_desktop = std::make_unique<DesktopHarness>();
+    m_scene = std::make_unique<testing::ForegroundScene>(*m_desktop, own);
     for (const QString &why : {m_desktop->startWindowManager(), m_desktop->startAccessibilityBus(),
                                m_desktop->setMonitors({monitor})}) {
         if (!why.isEmpty())
             return why;
     }
+    // On the row's monitor; the binary starts with this process in front.
+    if (const QString why = m_scene->setUp({.title = QStringLiteral("distraction"),
+                                            .size = QSize(400, 300),
+                                            .background = QColor(0x8a3b1f),
+                                            .text = QStringLiteral("Feed")});
+        !why.isEmpty())
+        return why;
+    if (!m_scene->bringToFront(m_scene->ownApp()))
+        return QStringLiteral("this process's window did not come to the front");
     // The X resources outlive a row: each row says what it wants of them.
     const bool resources =
         xftDpi > 0
@@ -141,15 +165,27 @@ QString tst_WindowsFitOnX11::startRow(const std::function<bool(const QString &ho
 
 QString tst_WindowsFitOnX11::waitUntilFits(const QString &title)
 {
+    return waitUntilFits({.title = title, .processIdentifier = m_halvex->processId()}, true, title);
+}
+
+QString tst_WindowsFitOnX11::waitUntilFits(const QSize &frameless)
+{
+    return waitUntilFits({.processIdentifier = m_halvex->processId(),
+                          .size = (QSizeF(frameless) * rowScale()).toSize()},
+                         false, QStringLiteral("the frameless window"));
+}
+
+QString tst_WindowsFitOnX11::waitUntilFits(const DesktopHarness::WindowMatch &match, bool framed,
+                                           const QString &what)
+{
     const QRect monitor = m_desktop->monitors().value(0);
-    QRect framed;
+    QRect outer;
     QRect content;
     const auto fits = [&] {
-        const auto window =
-            m_desktop->findWindow({.title = title, .processIdentifier = m_halvex->processId()});
-        framed = window ? m_desktop->outerFrame(*window) : QRect();
+        const auto window = m_desktop->findWindow(match);
+        outer = window ? m_desktop->outerFrame(*window) : QRect();
         content = window ? m_desktop->frame(*window) : QRect();
-        return window && framed != content && monitor.contains(framed);
+        return window && (outer != content) == framed && monitor.contains(outer);
     };
     // Once it fits, it stays so after the window manager has caught up.
     if (QTest::qWaitFor(fits, stepTimeoutMs) && m_desktop->waitForWindowManager().isEmpty() &&
@@ -159,7 +195,7 @@ QString tst_WindowsFitOnX11::waitUntilFits(const QString &title)
         return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     };
     return QStringLiteral("'%1' is framed at %2 (its content at %3) on the monitor %4")
-               .arg(title, text(framed), text(content), text(monitor)) +
+               .arg(what, text(outer), text(content), text(monitor)) +
            said();
 }
 
@@ -311,8 +347,17 @@ void tst_WindowsFitOnX11::everydayWindowsFit()
             defaults.setValue(fennimar::ReviewPrompt::firstUseAtKey,
                               double(QDateTime::currentSecsSinceEpoch() - 60 * 86400));
             defaults.setValue(fennimar::ReviewPrompt::useDaysKey, 30);
-            return testing::halvexSteps::writeHomePastOnboarding(
-                home, {}, {QStringLiteral("example.com")}, theme);
+            if (!testing::halvexSteps::writeHomePastOnboarding(
+                    home, {}, {QStringLiteral("example.com")}, theme))
+                return false;
+            // And one on the application the panel comes up for.
+            PersistenceController store(false, {home + QStringLiteral("/.local/share"), home, {}});
+            store.mainContext().insert(std::make_shared<Streak>(
+                QUuid::createUuid(), testing::ForegroundScene::distraction().name, StreakType::app,
+                StrictnessMode::gentle, QStringList{}, QStringList{},
+                QStringList{testing::ForegroundScene::distraction().id},
+                QDateTime::currentDateTimeUtc().addDays(-1)));
+            return !store.degraded() && store.mainContext().save().hasValue();
         },
         {QStringLiteral("--ui-test")});
     QVERIFY2(why.isEmpty(), qPrintable(why));
@@ -369,19 +414,31 @@ void tst_WindowsFitOnX11::everydayWindowsFit()
     QVERIFY2(fits.isEmpty(), qPrintable(fits));
     QVERIFY2(waitFor({.role = button, .name = QStringLiteral("Language")}), qPrintable(said()));
     picture(QStringLiteral("settings"));
+
+    // The blocked application comes to the front: the panel, frameless, in
+    // front of it. Whether the application is still in front by the time
+    // the look comes is the panel's matter, not this step's.
+    (void)m_scene->bringToFront(m_scene->helperApp());
+    const Match stepBack{.role = button, .name = QStringLiteral("Step back")};
+    QVERIFY2(waitFor(stepBack), qPrintable(said()));
+    fits = waitUntilFits(FrictionPanel::panelSize);
+    QVERIFY2(fits.isEmpty(), qPrintable(fits));
+    picture(QStringLiteral("friction-panel"));
+    QVERIFY2(clickOn(stepBack), qPrintable(said()));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_ui->find(stepBack), stepTimeoutMs);
 }
 
 void tst_WindowsFitOnX11::cleanupTestCase()
 {
     m_ui.reset();
+    m_scene.reset();
     m_desktop.reset();
 }
 
 int main(int argc, char **argv)
 {
     return DesktopHarness::run<tst_WindowsFitOnX11>(
-        argc, argv,
-        {.applicationName = QStringLiteral("HalvexWindowsFitProbe"), .resizableDisplay = true});
+        argc, argv, {.applicationName = own.windowClass, .resizableDisplay = true});
 }
 
 #include "tst_WindowsFitOnX11.moc"
