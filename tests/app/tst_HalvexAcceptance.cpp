@@ -138,30 +138,15 @@ bool tst_HalvexAcceptance::type(const QString &text) const
 
 bool tst_HalvexAcceptance::press(const QString &keys) const
 {
-    return m_desktop
-        .runTool(QStringLiteral("xdotool"),
-                 QStringList{QStringLiteral("key")} + keys.split(u' ', Qt::SkipEmptyParts))
-        .has_value();
+    return testing::halvexSteps::press(m_desktop, keys);
 }
 
 void tst_HalvexAcceptance::shoot(const QString &step) const
 {
-    // Once windows have stopped sliding and fading: several grabs in a row
-    // alike, which spans a screen's short delay before it appears too.
-    QImage last;
-    int alike = 0;
-    const bool settled = QTest::qWaitFor(
-        [&] {
-            QImage now = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-            alike = now == last ? alike + 1 : 0;
-            last = std::move(now);
-            return alike >= settledGrabs;
-        },
-        stepTimeoutMs);
-    // Still moving is worth a look at the picture, not a failure.
-    if (!settled)
-        qWarning("the screen kept changing before %s", qPrintable(step));
-    QVERIFY(!m_desktop.screenshot(QStringLiteral("acceptance-") + step).isEmpty());
+    // Several grabs in a row alike span a screen's short delay before it appears too.
+    QVERIFY(!testing::halvexSteps::screenshotOnceSettled(
+                 m_desktop, QStringLiteral("acceptance-") + step, settledGrabs, stepTimeoutMs)
+                 .isEmpty());
 }
 
 QString tst_HalvexAcceptance::missed(const QString &what)

@@ -243,30 +243,16 @@ bool tst_WindowsFitOnX11::request(const QString &window) const
 
 bool tst_WindowsFitOnX11::press(const QString &keys) const
 {
-    return m_desktop
-        ->runTool(QStringLiteral("xdotool"),
-                  QStringList{QStringLiteral("key")} + keys.split(u' ', Qt::SkipEmptyParts))
-        .has_value();
+    return testing::halvexSteps::press(*m_desktop, keys);
 }
 
 void tst_WindowsFitOnX11::picture(const QString &window) const
 {
-    // Once windows have stopped sliding and painting: grabs in a row alike.
-    QImage last;
-    int alike = 0;
-    const bool settled = QTest::qWaitFor(
-        [&] {
-            QImage now = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-            alike = now == last ? alike + 1 : 0;
-            last = std::move(now);
-            return alike >= settledGrabs;
-        },
-        stepTimeoutMs);
-    // Still moving is worth a look at the picture, not a failure.
-    if (!settled)
-        qWarning("the screen kept changing before the picture of %s", qPrintable(window));
     const QString row = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
-    QVERIFY(!m_desktop->screenshot(QStringLiteral("fit-%1-%2").arg(row, window)).isEmpty());
+    QVERIFY(
+        !testing::halvexSteps::screenshotOnceSettled(
+             *m_desktop, QStringLiteral("fit-%1-%2").arg(row, window), settledGrabs, stepTimeoutMs)
+             .isEmpty());
 }
 
 QString tst_WindowsFitOnX11::said() const

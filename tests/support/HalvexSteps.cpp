@@ -2,6 +2,9 @@
 
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
 #include <QTest>
 #include <QUuid>
 
@@ -59,6 +62,32 @@ bool writeHomeBlockingApplication(const QString &home, const QString &applicatio
                          QUuid::createUuid(), QStringLiteral("Distraction"), StreakType::app,
                          StrictnessMode::gentle, QStringList{}, QStringList{},
                          QStringList{applicationId}, QDateTime::currentDateTimeUtc().addDays(-3)));
+}
+
+bool press(const DesktopHarness &desktop, const QString &keys)
+{
+    return desktop
+        .runTool(QStringLiteral("xdotool"),
+                 QStringList{QStringLiteral("key")} + keys.split(u' ', Qt::SkipEmptyParts))
+        .has_value();
+}
+
+QString screenshotOnceSettled(const DesktopHarness &desktop, const QString &name, int settledGrabs,
+                              int timeoutMs)
+{
+    QImage last;
+    int alike = 0;
+    const bool settled = QTest::qWaitFor(
+        [&] {
+            QImage now = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+            alike = now == last ? alike + 1 : 0;
+            last = std::move(now);
+            return alike >= settledGrabs;
+        },
+        timeoutMs);
+    if (!settled)
+        qWarning("the screen kept changing before the picture %s", qPrintable(name));
+    return desktop.screenshot(name);
 }
 
 bool clickOn(const DesktopHarness &desktop, AccessibleUi &ui, const AccessibleUi::Match &match,

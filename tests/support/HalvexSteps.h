@@ -31,6 +31,15 @@ bool writeHomeBlockingApplication(const QString &home, const QString &applicatio
 // draws at: Qt gives accessible extents in its logical pixels.
 bool clickOn(const DesktopHarness &desktop, AccessibleUi &ui, const AccessibleUi::Match &match,
              int timeoutMs, qreal scale = 1);
+// Keys through xdotool to the focused window: key names between spaces
+// ("Down Return", "ctrl+a").
+bool press(const DesktopHarness &desktop, const QString &keys);
+// Saves the whole screen as <name>.png among the screenshots once it has
+// stopped changing (windows slide, fade and paint): `settledGrabs` grabs in
+// a row alike. One still moving after `timeoutMs` is worth a look, not a
+// failure: it is saved all the same, with a warning. The path, empty on failure.
+QString screenshotOnceSettled(const DesktopHarness &desktop, const QString &name, int settledGrabs,
+                              int timeoutMs);
 // One notch of the wheel over the area.
 void scroll(const DesktopHarness &desktop, const QRect &area, bool down);
 
