@@ -111,21 +111,23 @@ bool tst_MenuBarOnX11::launch(qreal scale)
         m_why = QStringLiteral("halvex could not be started");
         return false;
     }
-    // The only window it maps is its icon, docked in trayer's panel along the top.
-    const auto icon = m_desktop.waitForWindow({.processIdentifier = m_halvex->processId()}, 15000);
-    if (!icon) {
-        m_why = m_desktop.logOf(m_halvex);
-        return false;
-    }
-    m_icon = *icon;
-    // Trayer may lay its panel out again once the icon is in it: the click
-    // goes where the icon has stayed for a moment.
+    // The only window it maps is its icon, docked in trayer's panel along the
+    // top. Trayer may lay its panel out again once the icon is in it, and Qt
+    // may dock the icon anew in a window of its own: each look finds it
+    // afresh, and the click goes where it has stayed for a moment.
+    const qint64 pid = m_halvex->processId();
+    m_icon = 0;
     m_iconFrame = {};
     QElapsedTimer unmoved;
     const bool settled = QTest::qWaitFor(
         [&] {
-            const QRect now = m_desktop.frame(m_icon);
-            if (now != m_iconFrame) {
+            const auto tray = m_desktop.findWindow({.windowClass = QStringLiteral("trayer")});
+            const auto icon = tray ? m_desktop.findWindow({.processIdentifier = pid,
+                                                           .within = m_desktop.frame(*tray)})
+                                   : std::nullopt;
+            const QRect now = icon ? m_desktop.frame(*icon) : QRect();
+            if (icon.value_or(0) != m_icon || now != m_iconFrame) {
+                m_icon = icon.value_or(0);
                 m_iconFrame = now;
                 unmoved.start();
                 return false;
@@ -135,11 +137,12 @@ bool tst_MenuBarOnX11::launch(qreal scale)
         },
         15000);
     if (!settled)
-        m_why = QStringLiteral("the icon is at %1,%2 %3x%4")
+        m_why = QStringLiteral("the icon is at %1,%2 %3x%4; the log says:\n%5")
                     .arg(m_iconFrame.x())
                     .arg(m_iconFrame.y())
                     .arg(m_iconFrame.width())
-                    .arg(m_iconFrame.height());
+                    .arg(m_iconFrame.height())
+                    .arg(m_desktop.logEndOf(m_halvex));
     return settled;
 }
 

@@ -56,15 +56,35 @@ private slots:
         auto shown = open(SettingsTab::general);
         QVERIFY(shown);
         QWidget *window = SettingsWindow::shared()->window();
+        // Moved by the user once it is up: its placement is made again as
+        // soon as the window manager has framed it.
+        QVERIFY(QTest::qWaitForWindowExposed(window));
         const QRect before = m_desktop.frame(*shown);
         window->move(window->pos() + QPoint(-70, 40));
         window->resize(820, 560);
         // Closed only once the window manager has answered both requests and
         // this process has taken its last configure: what the server shows
         // is what the window holds, so no frame on the way is saved last.
-        QTRY_VERIFY(m_desktop.frame(*shown).topLeft() != before.topLeft() &&
-                    window->size() == QSize(820, 560) &&
-                    window->geometry() == m_desktop.frame(*shown));
+        const auto seen = [&] {
+            const QRect server = m_desktop.frame(*shown);
+            const QRect own = window->geometry();
+            return QStringLiteral(
+                       "first at %1,%2; the server has %3,%4 %5x%6, the window %7,%8 %9x%10")
+                .arg(before.x())
+                .arg(before.y())
+                .arg(server.x())
+                .arg(server.y())
+                .arg(server.width())
+                .arg(server.height())
+                .arg(own.x())
+                .arg(own.y())
+                .arg(own.width())
+                .arg(own.height());
+        };
+        QTRY_VERIFY2(m_desktop.frame(*shown).topLeft() != before.topLeft() &&
+                         window->size() == QSize(820, 560) &&
+                         window->geometry() == m_desktop.frame(*shown),
+                     qPrintable(seen()));
         const QRect left = m_desktop.frame(*shown);
         // Twice: a frame that crept by the decorations would show by then.
         for (int round = 0; round < 2; ++round) {
