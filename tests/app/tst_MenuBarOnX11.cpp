@@ -137,12 +137,8 @@ bool tst_MenuBarOnX11::launch(qreal scale)
         },
         15000);
     if (!settled)
-        m_why = QStringLiteral("the icon is at %1,%2 %3x%4; the log says:\n%5")
-                    .arg(m_iconFrame.x())
-                    .arg(m_iconFrame.y())
-                    .arg(m_iconFrame.width())
-                    .arg(m_iconFrame.height())
-                    .arg(m_desktop.logEndOf(m_halvex));
+        m_why = QStringLiteral("the icon is at %1; the log says:\n%2")
+                    .arg(testing::describe(m_iconFrame), m_desktop.logEndOf(m_halvex));
     return settled;
 }
 

@@ -148,18 +148,9 @@ void tst_MonitorsOnX11::thePanelComesUpOnTheBlockedApplicationsMonitor()
     if (!QTest::qWaitFor(centredThere, stepTimeoutMs)) {
         (void)m_desktop.screenshot(pictureName(QStringLiteral("monitors-panel-misplaced-")));
         const QRect frame = m_desktop.frame(*panel);
-        QFAIL(qPrintable(QStringLiteral("the panel is at %1,%2 %3x%4; the monitors are "
-                                        "%5x%6+%7 and %8x%9+%10")
-                             .arg(frame.x())
-                             .arg(frame.y())
-                             .arg(frame.width())
-                             .arg(frame.height())
-                             .arg(m_monitors[0].width())
-                             .arg(m_monitors[0].height())
-                             .arg(m_monitors[0].x())
-                             .arg(m_monitors[1].width())
-                             .arg(m_monitors[1].height())
-                             .arg(m_monitors[1].x())));
+        QFAIL(qPrintable(QStringLiteral("the panel is at %1; the monitors are %2 and %3")
+                             .arg(testing::describe(frame), testing::describe(m_monitors[0]),
+                                  testing::describe(m_monitors[1]))));
     }
     QCOMPARE(m_desktop.frame(*panel).size(), panelSizeAt(secondScale));
     // A backdrop over each whole monitor.

@@ -191,11 +191,9 @@ QString tst_WindowsFitOnX11::waitUntilFits(const DesktopHarness::WindowMatch &ma
     if (QTest::qWaitFor(fits, stepTimeoutMs) && m_desktop->waitForWindowManager().isEmpty() &&
         fits())
         return {};
-    const auto text = [](const QRect &r) {
-        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-    };
     return QStringLiteral("'%1' is framed at %2 (its content at %3) on the monitor %4")
-               .arg(what, text(outer), text(content), text(monitor)) +
+               .arg(what, testing::describe(outer), testing::describe(content),
+                    testing::describe(monitor)) +
            said();
 }
 
@@ -384,11 +382,7 @@ void tst_WindowsFitOnX11::everydayWindowsFit()
     const QRect shown = m_ui->visibleExtents(*closeButton);
     const QRect inPixels(shown.topLeft() * rowScale(), shown.size() * rowScale());
     QVERIFY2(shown == m_ui->extents(*closeButton) && monitor.contains(inPixels),
-             qPrintable(QStringLiteral("Close shown at %1,%2 %3x%4")
-                            .arg(inPixels.x())
-                            .arg(inPixels.y())
-                            .arg(inPixels.width())
-                            .arg(inPixels.height())));
+             qPrintable(QStringLiteral("Close shown at %1").arg(testing::describe(inPixels))));
     picture(QStringLiteral("streak-editor"));
     QVERIFY2(clickOn(close), qPrintable(said()));
     QVERIFY2(isGone(streak), qPrintable(said()));

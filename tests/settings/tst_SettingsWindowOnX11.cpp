@@ -66,20 +66,9 @@ private slots:
         // this process has taken its last configure: what the server shows
         // is what the window holds, so no frame on the way is saved last.
         const auto seen = [&] {
-            const QRect server = m_desktop.frame(*shown);
-            const QRect own = window->geometry();
-            return QStringLiteral(
-                       "first at %1,%2; the server has %3,%4 %5x%6, the window %7,%8 %9x%10")
-                .arg(before.x())
-                .arg(before.y())
-                .arg(server.x())
-                .arg(server.y())
-                .arg(server.width())
-                .arg(server.height())
-                .arg(own.x())
-                .arg(own.y())
-                .arg(own.width())
-                .arg(own.height());
+            return QStringLiteral("first at %1; the server has %2, the window %3")
+                .arg(testing::describe(before), testing::describe(m_desktop.frame(*shown)),
+                     testing::describe(window->geometry()));
         };
         QTRY_VERIFY2(m_desktop.frame(*shown).topLeft() != before.topLeft() &&
                          window->size() == QSize(820, 560) &&

@@ -782,4 +782,13 @@ QString DesktopHarness::screenshot(const QString &name, Window window) const
     return screenshots::save(grab(window), name);
 }
 
+QString describe(const QRect &rect)
+{
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
 } // namespace testing

@@ -227,4 +227,7 @@ private:
     QHash<const QProcess *, QString> m_logs;
 };
 
+// "x,y wxh", for failure messages about frames and monitors.
+QString describe(const QRect &rect);
+
 } // namespace testing
