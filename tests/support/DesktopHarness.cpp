@@ -278,7 +278,10 @@ int DesktopHarness::runMain(int argc, char **argv, const RunOptions &options,
     return code;
 }
 
-DesktopHarness::DesktopHarness()
+// A short name: the sockets programs make under this home (Chromium's
+// singleton in its TMPDIR, the buses in its runtime folder) must fit in the
+// 107 bytes of a socket's path even when the caller's TMPDIR is long.
+DesktopHarness::DesktopHarness() : m_home(QDir::tempPath() + QStringLiteral("/hx-XXXXXX"))
 {
     const QString runtime = m_home.filePath(QStringLiteral("runtime"));
     QDir().mkpath(runtime);
