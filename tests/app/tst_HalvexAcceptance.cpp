@@ -330,7 +330,7 @@ void tst_HalvexAcceptance::quittingLeavesWhatWasDone()
     shoot(QStringLiteral("6-popover-german"));
     QVERIFY2(clickOn({.role = button, .name = QStringLiteral("Halvex beenden")}),
              qPrintable(m_why));
-    QVERIFY2(m_halvex->waitForFinished(stepTimeoutMs), qPrintable(m_desktop.logOf(m_halvex)));
+    QVERIFY2(m_halvex->waitForFinished(stepTimeoutMs), qPrintable(m_desktop.logEndOf(m_halvex)));
     QCOMPARE(m_halvex->exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_halvex->exitCode(), 0);
 

@@ -79,11 +79,11 @@ void tst_HalvexOnX11::runsOncePerSessionAndStopsInOrderOnSigterm()
 
     QProcess *second = m_desktop.launch(binary);
     QVERIFY(second);
-    QVERIFY2(endsWithStatus(second, 0), qPrintable(m_desktop.logOf(second)));
+    QVERIFY2(endsWithStatus(second, 0), qPrintable(m_desktop.logEndOf(second)));
     QCOMPARE(halvex->state(), QProcess::Running);
 
     halvex->terminate();
-    QVERIFY2(endsWithStatus(halvex, 0), qPrintable(m_desktop.logOf(halvex)));
+    QVERIFY2(endsWithStatus(halvex, 0), qPrintable(m_desktop.logEndOf(halvex)));
     // Closed in order: the journal is folded back into the store.
     QVERIFY(!QFile::exists(storePath() + QStringLiteral("-wal")));
     PersistenceController store(false, storeEnvironment());
@@ -114,7 +114,7 @@ void tst_HalvexOnX11::aBlockedApplicationInFrontAtLaunchGetsItsPanelThatASecondL
     const qint64 pid = halvex->processId();
     const auto panel = m_desktop.waitForWindow(
         {.processIdentifier = pid, .size = FrictionPanel::panelSize}, 15000);
-    QVERIFY2(panel, qPrintable(m_desktop.logOf(halvex)));
+    QVERIFY2(panel, qPrintable(m_desktop.logEndOf(halvex)));
     QTRY_COMPARE(m_desktop.activeWindow().value_or(0), *panel);
     QVERIFY(!m_desktop.screenshot(QStringLiteral("shell-panel-at-launch")).isEmpty());
 
@@ -141,7 +141,7 @@ void tst_HalvexOnX11::aBlockedApplicationInFrontAtLaunchGetsItsPanelThatASecondL
     // opened under its backdrop (a popover there would take the keys).
     QProcess *second = m_desktop.launch(binary);
     QVERIFY(second);
-    QVERIFY2(endsWithStatus(second, 0), qPrintable(m_desktop.logOf(second)));
+    QVERIFY2(endsWithStatus(second, 0), qPrintable(m_desktop.logEndOf(second)));
     testing::AccessibleUi ui(m_desktop.accessibilityBusAddress(), pid);
     const testing::AccessibleUi::Match stepBack{.role = QStringLiteral("push button"),
                                                 .name = QStringLiteral("Step back")};
@@ -161,7 +161,7 @@ void tst_HalvexOnX11::aBlockedApplicationInFrontAtLaunchGetsItsPanelThatASecondL
     QCOMPARE(others(), QStringList{});
 
     halvex->terminate();
-    QVERIFY2(endsWithStatus(halvex, 0), qPrintable(m_desktop.logOf(halvex)));
+    QVERIFY2(endsWithStatus(halvex, 0), qPrintable(m_desktop.logEndOf(halvex)));
     PersistenceController store(false, storeEnvironment());
     const auto events = store.mainContext().fetch<TriggerEvent>();
     QVERIFY(events && events->size() == 1);

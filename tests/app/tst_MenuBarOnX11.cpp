@@ -150,7 +150,7 @@ void tst_MenuBarOnX11::quit()
     halvex->terminate();
     QVERIFY2(halvex->waitForFinished(15000) && halvex->exitStatus() == QProcess::NormalExit &&
                  halvex->exitCode() == 0,
-             qPrintable(m_desktop.logOf(halvex)));
+             qPrintable(m_desktop.logEndOf(halvex)));
     // Gone from the tray before the next row docks its own icon.
     QTRY_VERIFY_WITH_TIMEOUT(!m_desktop.findWindow({.processIdentifier = pid}), 10000);
 }

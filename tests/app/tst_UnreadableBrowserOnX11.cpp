@@ -172,7 +172,11 @@ void tst_UnreadableBrowserOnX11::initTestCase()
     QVERIFY2(m_desktop.waitForWindow(
                  {.windowClass = chromium, .processIdentifier = m_chromium->processId()},
                  chromiumTimeoutMs),
-             qPrintable(m_desktop.logOf(m_chromium)));
+             qPrintable(QStringLiteral("no Chromium window; Chromium %1; it logged:\n%2")
+                            .arg(m_chromium->state() == QProcess::Running
+                                     ? QStringLiteral("still runs")
+                                     : QStringLiteral("has ended"),
+                                 m_desktop.logEndOf(m_chromium))));
     QVERIFY(m_accessibility->requestProcessTrust());
 
     // Qt's bridge exposes the widgets whatever the desktop's switch says;
@@ -185,7 +189,7 @@ void tst_UnreadableBrowserOnX11::initTestCase()
         std::make_unique<AccessibleUi>(m_desktop.accessibilityBusAddress(), m_halvex->processId());
     QTRY_VERIFY_WITH_TIMEOUT(m_ui->application(), stepTimeoutMs);
     const auto icon = m_desktop.waitForTrayIcon(m_halvex->processId(), stepTimeoutMs);
-    QVERIFY2(icon, qPrintable(m_desktop.logOf(m_halvex)));
+    QVERIFY2(icon, qPrintable(m_desktop.logEndOf(m_halvex)));
     m_iconCentre = m_desktop.frame(*icon).center();
     // Chromium stays off the bus, as it did before the switch.
     QVERIFY(m_accessibility->applicationElement(qint32(m_chromium->processId())).isNull());
